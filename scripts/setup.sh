@@ -1,0 +1,24 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages the
+# build needs (only those missing), then configures and builds.
+# Usage (sourced): kavirel_setup BUILD_DIR [extra cmake arguments...]
+
+KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev"
+
+kavirel_install_missing() {
+  local missing=()
+  for p in $KAVIREL_PACKAGES "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+kavirel_build() {
+  local dir="$1"; shift
+  cmake -S "$KAVIREL_ROOT" -B "$KAVIREL_ROOT/$dir" "$@"
+  cmake --build "$KAVIREL_ROOT/$dir" -j "$(nproc)"
+}
