@@ -1,0 +1,492 @@
+#include "KavirelFile.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <new>
+#include <stdexcept>
+#include <system_error>
+#include <utility>
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#define KAVIREL_FSYNC 1
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const Jednotka = "KavirelFile";
+
+const char* const ZpravaPamet = "Nedostatek paměti pro vytvoření seznamu desek.";
+const char* const ZpravaCteniStandardni = "Chyba při čtení ze standardního souboru, bude založen nový.";
+const char* const ZpravaZapisStandardni = "Chyba při zapisování do standardního souboru!";
+const char* const ZpravaOtevreni = "Soubor se nepodařilo otevřít!";
+const char* const ZpravaCteniExterni = "Chyba pri čtení ze souboru. Deska nenahrána!";
+const char* const ZpravaUkladani = "Chyba při ukládání souboru!";
+const char* const ZpravaZapisExterni = "Chyba při zapisování do souboru!";
+
+THlaseniChyby& Hlaseni()
+{
+    static THlaseniChyby hlaseni;
+    return hlaseni;
+}
+
+} // namespace
+
+void NastavHlaseniChyby(THlaseniChyby hlaseni)
+{
+    Hlaseni() = std::move(hlaseni);
+}
+
+void ChybovaZprava(const std::string& textUtf8)
+{
+    if (Hlaseni())
+        Hlaseni()(textUtf8);
+    else
+        std::cerr << textUtf8 << '\n';
+}
+
+// ---------------------------------------------------------------------------
+// TSeznamDesek
+
+std::unique_ptr<TSeznamDesek> SeznamDesek;
+
+TSeznamDesek::TSeznamDesek()
+{
+    Zacatek.Deska = PrazdnyZaznam();
+    Konec.Deska = PrazdnyZaznam();
+    Zacatek.PredchoziPrvek = &Konec;
+    Zacatek.DalsiPrvek = &Konec;
+    Konec.PredchoziPrvek = &Zacatek;
+    Konec.DalsiPrvek = &Zacatek;
+}
+
+TSeznamDesek::~TSeznamDesek()
+{
+    UvolniVse();
+}
+
+TPrvekSeznamu* TSeznamDesek::NovyPrvek()
+{
+    return new (std::nothrow) TPrvekSeznamu;
+}
+
+bool TSeznamDesek::PridelPrvek(TPrvekSeznamu*& prvek)
+{
+    prvek = NovyPrvek();
+    if (prvek == nullptr) {
+        ChybovaZprava(ZpravaPamet);
+        return false;
+    }
+    return true;
+}
+
+void TSeznamDesek::UvolniVse()
+{
+    TPrvekSeznamu* prvek = Zacatek.DalsiPrvek;
+    while (prvek != &Konec) {
+        TPrvekSeznamu* dalsi = prvek->DalsiPrvek;
+        delete prvek;
+        prvek = dalsi;
+    }
+    Zacatek.DalsiPrvek = &Konec;
+    Konec.PredchoziPrvek = &Zacatek;
+    PocetDesek = 0;
+    AktualniDeska = nullptr;
+}
+
+void TSeznamDesek::PridejDesku(const TZaznamDesky& zaznam)
+{
+    // Check the counter before allocating so that an overflow leaves nothing behind.
+    std::int32_t novyPocet = PocetDesek;
+    Inc(novyPocet);
+
+    TPrvekSeznamu* prvek = nullptr;
+    if (!PridelPrvek(prvek))
+        return;
+    std::memcpy(&prvek->Deska, &zaznam, sizeof zaznam);
+    PocetDesek = novyPocet;
+    prvek->CisloDesky = PocetDesek;
+    prvek->LzeSmazat = prvek->CisloDesky > PocetChranenychDesek;
+
+    prvek->PredchoziPrvek = Konec.PredchoziPrvek;
+    prvek->DalsiPrvek = &Konec;
+    Konec.PredchoziPrvek->DalsiPrvek = prvek;
+    Konec.PredchoziPrvek = prvek;
+
+    if (AktualniDeska == nullptr)
+        AktualniDeska = Zacatek.DalsiPrvek;
+}
+
+void TSeznamDesek::OdstranAktualni()
+{
+    KAVIREL_ASSERT(AktualniDeska != nullptr, "Odstranuji NIL aktualni desku", Jednotka);
+    if (!AktualniDeska->LzeSmazat)
+        return;
+
+    TPrvekSeznamu* smazany = AktualniDeska;
+    Dec(PocetDesek);
+    smazany->PredchoziPrvek->DalsiPrvek = smazany->DalsiPrvek;
+    smazany->DalsiPrvek->PredchoziPrvek = smazany->PredchoziPrvek;
+
+    AktualniDeska = smazany->DalsiPrvek;
+    for (TPrvekSeznamu* p = AktualniDeska; p != &Konec; p = p->DalsiPrvek)
+        Dec(p->CisloDesky);
+    if (AktualniDeska == &Konec)
+        AktualniDeska = Konec.PredchoziPrvek;
+    if (AktualniDeska == &Zacatek)
+        AktualniDeska = nullptr;
+    delete smazany;
+}
+
+void TSeznamDesek::PosunZa()
+{
+    KAVIREL_ASSERT(AktualniDeska != nullptr, "Posouvam se za NIL aktualni desku", Jednotka);
+    AktualniDeska = AktualniDeska->DalsiPrvek;
+    if (AktualniDeska == &Konec)
+        AktualniDeska = Zacatek.DalsiPrvek;
+}
+
+void TSeznamDesek::PosunPred()
+{
+    KAVIREL_ASSERT(AktualniDeska != nullptr, "Posouvam se pred NIL aktualni desku", Jednotka);
+    AktualniDeska = AktualniDeska->PredchoziPrvek;
+    if (AktualniDeska == &Zacatek)
+        AktualniDeska = Konec.PredchoziPrvek;
+}
+
+bool TSeznamDesek::VratAktualniDesku(TZaznamDesky& zaznam, std::int32_t& cisloDesky) const
+{
+    KAVIREL_ASSERT(AktualniDeska != nullptr, "Chci vratit NIL aktualni desku", Jednotka);
+    std::memcpy(&zaznam, &AktualniDeska->Deska, sizeof zaznam);
+    cisloDesky = AktualniDeska->CisloDesky;
+    return true;
+}
+
+bool TSeznamDesek::NaPrvniDesku()
+{
+    if (PocetDesek == 0)
+        return false;
+    AktualniDeska = Zacatek.DalsiPrvek;
+    return true;
+}
+
+bool TSeznamDesek::NaDeskuCislo(std::int32_t cisloDesky)
+{
+    if (cisloDesky < 1 || cisloDesky > PocetDesek)
+        return false;
+    TPrvekSeznamu* p = Zacatek.DalsiPrvek;
+    while (p->CisloDesky != cisloDesky)
+        p = p->DalsiPrvek;
+    AktualniDeska = p;
+    return true;
+}
+
+bool TSeznamDesek::LzeSmazatAktualni() const
+{
+    return AktualniDeska != nullptr && AktualniDeska->LzeSmazat;
+}
+
+// ---------------------------------------------------------------------------
+// Built-in boards
+
+namespace {
+
+// The few characters of the built-in names, UTF-8 to Windows-1250.
+std::string NaCp1250(const char* utf8)
+{
+    struct TZnak {
+        char32_t Unicode;
+        unsigned char Cp1250;
+    };
+    static const TZnak Tabulka[] = {
+        {U'á', 0xE1}, {U'č', 0xE8}, {U'é', 0xE9}, {U'ě', 0xEC}, {U'í', 0xED},
+        {U'ř', 0xF8}, {U'ů', 0xF9}, {U'ž', 0x9E},
+    };
+    std::string vysledek;
+    for (const unsigned char* s = reinterpret_cast<const unsigned char*>(utf8); *s != 0;) {
+        if (*s < 0x80) {
+            vysledek += static_cast<char>(*s++);
+            continue;
+        }
+        if ((s[0] & 0xE0) != 0xC0 || (s[1] & 0xC0) != 0x80)
+            throw std::logic_error("built-in board name outside the table");
+        const char32_t znak = static_cast<char32_t>(((s[0] & 0x1F) << 6) | (s[1] & 0x3F));
+        s += 2;
+        bool nalezeno = false;
+        for (const TZnak& z : Tabulka) {
+            if (z.Unicode == znak) {
+                vysledek += static_cast<char>(z.Cp1250);
+                nalezeno = true;
+                break;
+            }
+        }
+        if (!nalezeno)
+            throw std::logic_error("built-in board name outside the table");
+    }
+    return vysledek;
+}
+
+struct TStandardniDeska {
+    const char* Nazev;   // UTF-8
+    TTypHry TypHry;
+    const char* Radky[RozmerDesky];
+};
+
+// Rows from the top; '.' no field, 'o' empty, 'x' stone, 'O' and 'X' the same as
+// target fields.
+const TStandardniDeska StandardniDesky[] = {
+    {"Anglická hrací deska", thNormalni,
+     {".........", "...oxx...", "...xxx...", ".xxxxxxx.", ".xxxxxxx.",
+      ".xxxxxxx.", "...xxx...", "...xxx...", "........."}},
+    {"Francouzská hrací deska", thNormalni,
+     {".........", "...oxx...", "..xxxxx..", ".xxxxxxx.", ".xxxxxxx.",
+      ".xxxxxxx.", "..xxxxx..", "...xxx...", "........."}},
+    {"Třikrát osm", thNormalni,
+     {".........", ".xxxxxxxx", ".xxxxxxxx", ".oooooooo", ".........",
+      ".........", ".........", ".........", "........."}},
+    {"Leibnizův kavirel", thLeibniz,
+     {".........", "...ooo...", "...ooo...", ".ooooooo.", ".oooxooo.",
+      ".ooooooo.", "...ooo...", "...ooo...", "........."}},
+    {"Anglická obměna", thNormalni,
+     {".........", "...xxx...", "...xxx...", ".xxxxxxx.", ".xxxoxxx.",
+      ".xxxxxxx.", "...xxx...", "...xxx...", "........."}},
+    {"Smaragd", thNormalni,
+     {".........", "...oxo...", "...xxx...", ".oxxxxxo.", ".xxxOxxx.",
+      ".oxxxxxo.", "...xxx...", "...oxo...", "........."}},
+    {"Kříž", thNormalni,
+     {".........", "...oxo...", "...oxo...", ".oxxxxxo.", ".oooxooo.",
+      ".oooxooo.", "...xxx...", "...xxx...", "........."}},
+    {"Pyramida", thNormalni,
+     {".........", "...ooo...", "...oxo...", ".ooxxxoo.", ".oxxxxxo.",
+      ".ooooooo.", "...ooo...", "...ooo...", "........."}},
+    {"Plus", thNormalni,
+     {".........", "...ooo...", "...oxo...", ".oooxooo.", ".oxxXxxo.",
+      ".oooxooo.", "...oxo...", "...ooo...", "........."}},
+    {"Křížek", thNormalni,
+     {".........", "...ooo...", "...oxo...", ".ooxxxoo.", ".oooXooo.",
+      ".oooxooo.", "...ooo...", "...ooo...", "........."}},
+    {"Klaun v manéži", thNormalni,
+     {".........", "...XXX...", "..XxxxX..", ".XxxxxxX.", ".XxxOxxX.",
+      ".XxxxxxX.", "..XxxxX..", "...XXX...", "........."}},
+    {"Tiskací E", thNormalni,
+     {".........", "...XXX...", "..xXxxx..", ".xxXxxxx.", ".xxXOXxx.",
+      ".xxXxxxx.", "..xXxxx..", "...XXX...", "........."}},
+    {"Pohár", thNormalni,
+     {".........", "...xxx...", "..XxxxX..", ".xxXxXxx.", ".xxXOXxx.",
+      ".xxxXxxx.", "...xXx...", "...XXX...", "........."}},
+    {"Kavirelové cvičení č.1", thNormalni,
+     {".........", "...XXX...", "...XxX...", ".XXXxXXX.", ".XxxoxxX.",
+      ".XXXxXXX.", "...XxX...", "...XXX...", "........."}},
+    {"Kavirelové cvičení č.2", thNormalni,
+     {".........", "...xXx...", "...xxx...", ".xxxxxxx.", ".XxxOxxX.",
+      ".xxxxxxx.", "...xxx...", "...xXx...", "........."}},
+    {"Kavirelové cvičení č.3", thNormalni,
+     {".........", "...xxx...", "...xxx...", ".xxXXXxx.", ".xxXoXxx.",
+      ".xxXXXxx.", "...xxx...", "...xxx...", "........."}},
+    {"Připraveno pro návrh..", thNormalni,
+     {".........", ".........", ".........", ".........", ".........",
+      ".........", ".........", ".........", "........."}},
+};
+
+static_assert(sizeof StandardniDesky / sizeof StandardniDesky[0] == PocetChranenychDesek,
+              "seventeen built-in boards");
+
+TZaznamDesky SestavDesku(const TStandardniDeska& d)
+{
+    TZaznamDesky z = PrazdnyZaznam();
+    for (int y = 0; y < RozmerDesky; ++y) {
+        for (int x = 0; x < RozmerDesky; ++x) {
+            TPole& pole = z.PoleNa(TPozice{x, y});
+            switch (d.Radky[y][x]) {
+            case '.': break;
+            case 'o': pole.Stav = spPrazdne; break;
+            case 'x': pole.Stav = spPlne; break;
+            case 'O': pole.Stav = spPrazdne; pole.Cilove = 1; break;
+            case 'X': pole.Stav = spPlne; pole.Cilove = 1; break;
+            default: throw std::logic_error("bad symbol in a built-in board");
+            }
+        }
+    }
+    z.TypHry = d.TypHry;
+    NastavNazev(z, NaCp1250(d.Nazev));
+    return z;
+}
+
+} // namespace
+
+std::vector<TZaznamDesky> StandardniZaznamy()
+{
+    std::vector<TZaznamDesky> zaznamy;
+    zaznamy.reserve(PocetChranenychDesek);
+    for (const TStandardniDeska& d : StandardniDesky)
+        zaznamy.push_back(SestavDesku(d));
+    return zaznamy;
+}
+
+void VytvorStandardniDesky(TSeznamDesek& seznam)
+{
+    for (const TZaznamDesky& z : StandardniZaznamy())
+        seznam.PridejDesku(z);
+}
+
+// ---------------------------------------------------------------------------
+// Files
+
+bool JeZaznamPlatny(const TZaznamDesky& zaznam)
+{
+    for (const auto& sloupec : zaznam.Pole)
+        for (const TPole& pole : sloupec)
+            if (pole.Stav > spPlne)
+                return false;
+    return zaznam.Nazev.Delka <= MaxDelkaNazvu && zaznam.TypHry <= thLeibniz;
+}
+
+namespace {
+
+bool JeAdresar(const std::string& jmeno)
+{
+    std::error_code ec;
+    return fs::is_directory(jmeno, ec);
+}
+
+// A standard file that cannot serve is kept aside rather than overwritten at
+// exit, so that nothing the user had is lost.
+void Zalohuj(const std::string& jmeno)
+{
+    std::error_code ec;
+    fs::rename(jmeno, jmeno + ".bak", ec);
+}
+
+// Reads whole records until the end; a trailing incomplete record is ignored.
+// False when a read fails or a record holds values the program never writes.
+bool NactiZaznamy(std::FILE* soubor, TSeznamDesek& seznam)
+{
+    for (;;) {
+        TZaznamDesky z;
+        const std::size_t precteno = std::fread(&z, 1, sizeof z, soubor);
+        if (precteno < sizeof z)
+            return std::ferror(soubor) == 0;
+        if (!JeZaznamPlatny(z))
+            return false;
+        seznam.PridejDesku(z);
+    }
+}
+
+// Flushes the data to the device as well, so that a rename that follows
+// cannot leave an empty file behind after a crash.
+bool ZavriSoubor(std::FILE* soubor, bool synchronizovat)
+{
+    bool ok = std::fflush(soubor) == 0;
+#ifdef KAVIREL_FSYNC
+    if (ok && synchronizovat)
+        ok = ::fsync(::fileno(soubor)) == 0;
+#else
+    (void)synchronizovat;
+#endif
+    return (std::fclose(soubor) == 0) && ok;
+}
+
+} // namespace
+
+void NactiStandardniSoubor(const std::string& jmenoSouboru)
+{
+    SeznamDesek = std::make_unique<TSeznamDesek>();
+
+    // A directory in the file's place is left alone; writing at exit will
+    // report that it cannot replace it.
+    std::FILE* soubor = JeAdresar(jmenoSouboru) ? nullptr : std::fopen(jmenoSouboru.c_str(), "rb");
+    if (soubor == nullptr) {
+        std::error_code ec;
+        if (fs::is_regular_file(jmenoSouboru, ec))
+            Zalohuj(jmenoSouboru);   // exists, but we may not read it
+        VytvorStandardniDesky(*SeznamDesek);
+        return;
+    }
+
+    const bool ok = NactiZaznamy(soubor, *SeznamDesek);
+    std::fclose(soubor);
+    if (!ok) {
+        Zalohuj(jmenoSouboru);
+        ChybovaZprava(ZpravaCteniStandardni);
+        SeznamDesek = std::make_unique<TSeznamDesek>();
+        VytvorStandardniDesky(*SeznamDesek);
+    } else if (SeznamDesek->PocetDesek == 0) {
+        // Not one whole record: start-up needs a current board.
+        VytvorStandardniDesky(*SeznamDesek);
+    }
+}
+
+void UlozStandardniSoubor(const std::string& jmenoSouboru)
+{
+    if (!SeznamDesek)
+        return;
+    // Released on every path out of here.
+    const std::unique_ptr<TSeznamDesek> seznam = std::move(SeznamDesek);
+
+    const std::string docasny = jmenoSouboru + ".tmp";
+    std::FILE* soubor = std::fopen(docasny.c_str(), "wb");
+    if (soubor == nullptr) {
+        ChybovaZprava(ZpravaZapisStandardni);
+        return;
+    }
+
+    bool ok = true;
+    if (seznam->NaPrvniDesku()) {
+        const std::int32_t pocet = seznam->PocetDesek;
+        std::int32_t cislo = 0;
+        do {
+            TZaznamDesky z;
+            seznam->VratAktualniDesku(z, cislo);
+            if (std::fwrite(&z, 1, sizeof z, soubor) != sizeof z) {
+                ok = false;
+                break;
+            }
+            seznam->PosunZa();
+        } while (cislo != pocet);
+    }
+    ok = ZavriSoubor(soubor, true) && ok;
+
+    std::error_code ec;
+    if (ok) {
+        fs::rename(docasny, jmenoSouboru, ec);
+        ok = !ec;
+    }
+    if (!ok) {
+        fs::remove(docasny, ec);
+        ChybovaZprava(ZpravaZapisStandardni);
+    }
+}
+
+void NactiExterniSoubor(TZaznamDesky& zaznam, const std::string& jmenoSouboru)
+{
+    std::FILE* soubor = JeAdresar(jmenoSouboru) ? nullptr : std::fopen(jmenoSouboru.c_str(), "rb");
+    if (soubor == nullptr) {
+        ChybovaZprava(ZpravaOtevreni);
+        return;
+    }
+    TZaznamDesky z;
+    const bool ok = std::fread(&z, 1, sizeof z, soubor) == sizeof z && JeZaznamPlatny(z);
+    std::fclose(soubor);
+    if (!ok) {
+        ChybovaZprava(ZpravaCteniExterni);
+        return;
+    }
+    std::memcpy(&zaznam, &z, sizeof z);
+}
+
+void UlozExterniSoubor(const TZaznamDesky& zaznam, const std::string& jmenoSouboru)
+{
+    std::FILE* soubor = std::fopen(jmenoSouboru.c_str(), "wb");
+    if (soubor == nullptr) {
+        ChybovaZprava(ZpravaUkladani);
+        return;
+    }
+    bool ok = std::fwrite(&zaznam, 1, sizeof zaznam, soubor) == sizeof zaznam;
+    ok = ZavriSoubor(soubor, false) && ok;
+    if (!ok)
+        ChybovaZprava(ZpravaZapisExterni);
+}

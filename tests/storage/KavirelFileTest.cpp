@@ -1,0 +1,353 @@
+#include "KavirelFile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Texty = std::vector<std::string>;
+
+namespace {
+
+std::string Bajty(const TZaznamDesky& z) { return std::string(reinterpret_cast<const char*>(&z), sizeof z); }
+
+// A valid record whose insignificant bytes (Cislo, name tail) are not zero.
+TZaznamDesky Zaznam(int seminko)
+{
+    TZaznamDesky z;
+    auto* b = reinterpret_cast<unsigned char*>(&z);
+    for (std::size_t i = 0; i < sizeof z; ++i)
+        b[i] = static_cast<unsigned char>(i * 7 + seminko);
+    for (auto& sloupec : z.Pole)
+        for (TPole& p : sloupec)
+            p.Stav = static_cast<TStavPole>((p.Cislo + seminko) % 3);
+    z.Nazev.Delka = static_cast<std::uint8_t>(seminko % 31);
+    z.TypHry = static_cast<TTypHry>(seminko % 2);
+    return z;
+}
+
+std::string Zaznamy(int pocet)
+{
+    std::string s;
+    for (int i = 1; i <= pocet; ++i)
+        s += Bajty(Zaznam(i));
+    return s;
+}
+
+std::string VestaveneBajty()
+{
+    std::string s;
+    for (const TZaznamDesky& z : StandardniZaznamy())
+        s += Bajty(z);
+    return s;
+}
+
+// The current board's number and bytes.
+std::pair<std::int32_t, std::string> Aktualni(const TSeznamDesek& s)
+{
+    TZaznamDesky z;
+    std::int32_t c = 0;
+    s.VratAktualniDesku(z, c);
+    return {c, Bajty(z)};
+}
+
+TEST(VestaveneDesky, ObsahOdpovidaUvedenymPoctum)
+{
+    struct Ocekavani { const char* Nazev; TTypHry Typ; int Pole, Kameny, Cilova; };
+    const Ocekavani tabulka[] = {
+        {"Anglick\xE1 hrac\xED deska", thNormalni, 33, 32, 0},
+        {"Francouzsk\xE1 hrac\xED deska", thNormalni, 37, 36, 0},
+        {"T\xF8ikr\xE1t osm", thNormalni, 24, 16, 0},
+        {"Leibniz\xF9v kavirel", thLeibniz, 33, 1, 0},
+        {"Anglick\xE1 obm\xECna", thNormalni, 33, 32, 0},
+        {"Smaragd", thNormalni, 33, 24, 1},
+        {"K\xF8\xED\x9E", thNormalni, 33, 15, 0},
+        {"Pyramida", thNormalni, 33, 9, 0},
+        {"Plus", thNormalni, 33, 9, 1},
+        {"K\xF8\xED\x9E" "ek", thNormalni, 33, 6, 1},
+        {"Klaun v man\xE9\x9Ei", thNormalni, 37, 36, 17},
+        {"Tiskac\xED E", thNormalni, 37, 36, 13},
+        {"Poh\xE1r", thNormalni, 35, 34, 12},
+        {"Kavirelov\xE9 cvi\xE8" "en\xED \xE8.1", thNormalni, 33, 32, 24},
+        {"Kavirelov\xE9 cvi\xE8" "en\xED \xE8.2", thNormalni, 33, 32, 5},
+        {"Kavirelov\xE9 cvi\xE8" "en\xED \xE8.3", thNormalni, 33, 32, 8},
+        {"P\xF8ipraveno pro n\xE1vrh..", thNormalni, 0, 0, 0},
+    };
+    const std::vector<TZaznamDesky> desky = StandardniZaznamy();
+    ASSERT_EQ(desky.size(), std::size(tabulka));
+    for (std::size_t i = 0; i < desky.size(); ++i) {
+        SCOPED_TRACE(i + 1);
+        const TZaznamDesky& z = desky[i];
+        int pole = 0, kameny = 0, cilova = 0, cisla = 0;
+        for (const auto& sloupec : z.Pole)
+            for (const TPole& p : sloupec) {
+                pole += p.Stav != spNeexistujici;
+                kameny += p.Stav == spPlne;
+                cilova += p.Cilove != 0;
+                cisla += p.Cislo;
+            }
+        EXPECT_EQ(DejNazev(z), tabulka[i].Nazev);
+        EXPECT_EQ(z.TypHry, tabulka[i].Typ);
+        EXPECT_EQ(pole, tabulka[i].Pole);
+        EXPECT_EQ(kameny, tabulka[i].Kameny);
+        EXPECT_EQ(cilova, tabulka[i].Cilova);
+        EXPECT_EQ(cisla, 0);
+        EXPECT_EQ(std::string(z.Nazev.Znaky + z.Nazev.Delka, MaxDelkaNazvu - z.Nazev.Delka),
+                  std::string(MaxDelkaNazvu - z.Nazev.Delka, '\0'));
+    }
+    // The English board's only hole is at the top of the upper arm; its variant has it in the centre.
+    EXPECT_EQ(desky[0].Pole[3][1].Stav, spPrazdne);
+    EXPECT_EQ(desky[4].Pole[4][4].Stav, spPrazdne);
+}
+
+TEST(SeznamDesek, PrazdnySeznam)
+{
+    using testing::StartsWith;
+    using testing::ThrowsMessage;
+    TSeznamDesek s;
+    EXPECT_FALSE(s.NaPrvniDesku() || s.NaDeskuCislo(1) || s.LzeSmazatAktualni());
+    const auto nil = [](const char* zprava) {
+        return ThrowsMessage<EAssertionFailed>(StartsWith(std::string(zprava) + " (KavirelFile, line "));
+    };
+    EXPECT_THAT([&] { s.OdstranAktualni(); }, nil("Odstranuji NIL aktualni desku"));
+    EXPECT_THAT([&] { s.PosunZa(); }, nil("Posouvam se za NIL aktualni desku"));
+    EXPECT_THAT([&] { s.PosunPred(); }, nil("Posouvam se pred NIL aktualni desku"));
+    EXPECT_THAT([&] { Aktualni(s); }, nil("Chci vratit NIL aktualni desku"));
+    s.PridejDesku(Zaznam(5));
+    EXPECT_EQ(Aktualni(s), std::make_pair(1, Bajty(Zaznam(5))));
+}
+
+TEST(SeznamDesek, ChraneneDeskyAMazani)
+{
+    TSeznamDesek s;
+    for (int i = 1; i <= 17; ++i)
+        s.PridejDesku(Zaznam(i));
+    for (int i = 1; i <= 17; ++i) {
+        ASSERT_TRUE(s.NaDeskuCislo(i));
+        EXPECT_FALSE(s.LzeSmazatAktualni());
+        s.OdstranAktualni();
+        EXPECT_EQ(s.PocetDesek, 17);
+    }
+    for (int i = 18; i <= 20; ++i)
+        s.PridejDesku(Zaznam(i));   // appending never moves the current board
+    EXPECT_EQ(Aktualni(s).first, 17);
+    ASSERT_TRUE(s.NaDeskuCislo(18) && s.LzeSmazatAktualni());
+    // Expected current board (number, original board) after each step.
+    const std::pair<std::function<void()>, std::pair<int, int>> kroky[] = {
+        {[&] { s.OdstranAktualni(); }, {18, 19}}, {[&] { s.PosunZa(); }, {19, 20}},
+        {[&] { s.OdstranAktualni(); }, {18, 19}}, {[&] { s.OdstranAktualni(); }, {17, 17}},
+        {[&] { s.PosunZa(); }, {1, 1}},           {[&] { s.PosunPred(); }, {17, 17}},
+    };
+    for (const auto& [krok, ocekavani] : kroky) {
+        krok();
+        EXPECT_EQ(Aktualni(s), std::make_pair(ocekavani.first, Bajty(Zaznam(ocekavani.second))));
+    }
+    EXPECT_EQ(s.PocetDesek, 17);
+    EXPECT_FALSE(s.NaDeskuCislo(0) || s.NaDeskuCislo(18));
+    EXPECT_EQ(Aktualni(s).first, 17);
+}
+
+TEST(SeznamDesek, JedinaDeskaANedostatekPameti)
+{
+    class SeznamBezPameti : public TSeznamDesek {
+        int Zbyva = 1;
+        TPrvekSeznamu* NovyPrvek() override { return Zbyva-- > 0 ? TSeznamDesek::NovyPrvek() : nullptr; }
+    } s;
+    Texty zpravy;
+    NastavHlaseniChyby([&](const std::string& t) { zpravy.push_back(t); });
+    s.PridejDesku(Zaznam(1));
+    s.PridejDesku(Zaznam(2));
+    NastavHlaseniChyby(nullptr);
+    EXPECT_EQ(zpravy, Texty{"Nedostatek paměti pro vytvoření seznamu desek."});
+    EXPECT_EQ(s.PocetDesek, 1);
+    s.PosunZa();
+    s.PosunPred();
+    EXPECT_EQ(Aktualni(s), std::make_pair(1, Bajty(Zaznam(1))));
+    EXPECT_TRUE(s.NaDeskuCislo(1));
+}
+
+// ---------------------------------------------------------------------------
+
+const std::string ChybaCteniStd = "Chyba při čtení ze standardního souboru, bude založen nový.";
+const std::string ChybaZapisStd = "Chyba při zapisování do standardního souboru!";
+// Offsets and values of the three checks made on records from outside.
+const std::pair<std::size_t, char> VadneBajty[] = {{OffsetPole(4, 4), 3}, {243, 31}, {274, 2}};
+
+class Soubory : public ::testing::Test {
+protected:
+    fs::path Adresar;
+    Texty Zpravy;
+    std::string Std;
+
+    void SetUp() override
+    {
+        char vzor[] = "/tmp/kavirel_storage_XXXXXX";
+        ASSERT_NE(mkdtemp(vzor), nullptr);
+        Adresar = vzor;
+        Std = Cesta(StandardniSoubor);
+        NastavHlaseniChyby([this](const std::string& t) { Zpravy.push_back(t); });
+    }
+    void TearDown() override
+    {
+        NastavHlaseniChyby(nullptr);
+        SeznamDesek.reset();
+        fs::permissions(Adresar, fs::perms::owner_all);
+        fs::remove_all(Adresar);
+    }
+    std::string Cesta(const std::string& jmeno) const { return (Adresar / jmeno).string(); }
+    static std::string Cti(const std::string& p)
+    {
+        std::ifstream f(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    }
+    static void Zapis(const std::string& p, const std::string& obsah) { std::ofstream(p, std::ios::binary) << obsah; }
+    // Reads the standard file, runs `mezitim`, writes it back; returns the number of boards read.
+    int CtiAZapis(const std::function<void()>& mezitim = [] {})
+    {
+        NactiStandardniSoubor(Std);
+        const int pocet = SeznamDesek->PocetDesek;
+        mezitim();
+        UlozStandardniSoubor(Std);
+        EXPECT_FALSE(SeznamDesek);
+        EXPECT_FALSE(fs::exists(Std + ".tmp"));
+        return pocet;
+    }
+};
+
+TEST_F(Soubory, CteniAZapisJsouBajtoveShodne)
+{
+    const std::string cele = Zaznamy(20);
+    const std::pair<std::string, std::string> pripady[] = {   // file (none when "-"), file at exit
+        {"-", VestaveneBajty()}, {"", VestaveneBajty()}, {cele.substr(0, 274), VestaveneBajty()},
+        {cele.substr(0, 700), cele.substr(0, 550)}, {cele, cele}, {cele + std::string(150, 7), cele}};
+    for (const auto& [obsah, poZapisu] : pripady) {
+        fs::remove(Std);
+        if (obsah != "-")
+            Zapis(Std, obsah);
+        NactiStandardniSoubor(Std);
+        EXPECT_EQ(Aktualni(*SeznamDesek).second, poZapisu.substr(0, 275));
+        EXPECT_EQ(CtiAZapis(), static_cast<int>(poZapisu.size() / 275));
+        EXPECT_EQ(Cti(Std), poZapisu);
+    }
+    EXPECT_EQ(VestaveneBajty().size(), 4675u);
+    EXPECT_EQ(Zpravy, Texty{});
+    NactiStandardniSoubor(Std);
+    int smazatelnych = 0;
+    for (int i = 1; i <= 20; ++i)
+        smazatelnych += SeznamDesek->NaDeskuCislo(i) && SeznamDesek->LzeSmazatAktualni();
+    EXPECT_EQ(smazatelnych, 3);
+}
+
+TEST_F(Soubory, VadnyStandardniSouborSeZalohuje)
+{
+    for (auto [offset, hodnota] : VadneBajty) {
+        std::string obsah = Zaznamy(19);
+        obsah[275 * 18 + offset] = hodnota;   // in the last record
+        Zapis(Std, obsah);
+        Zpravy.clear();
+        EXPECT_EQ(CtiAZapis(), 17);
+        EXPECT_EQ(Zpravy, Texty{ChybaCteniStd});
+        EXPECT_EQ(Cti(Std + ".bak"), obsah);
+        EXPECT_EQ(Cti(Std), VestaveneBajty());
+    }
+}
+
+TEST_F(Soubory, NezdarenyZapisNechaPuvodniSoubor)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit r;
+    getrlimit(RLIMIT_FSIZE, &r);
+    const rlim_t bezLimitu = r.rlim_cur;
+    const auto tmpAdresar = [&](bool pred) {   // argument: before (true) or after the write
+        pred ? (void)fs::create_directory(Std + ".tmp") : (void)fs::remove(Std + ".tmp");
+    };
+    const auto limit = [&](bool pred) { r.rlim_cur = pred ? 1000 : bezLimitu; setrlimit(RLIMIT_FSIZE, &r); };
+    // Four boards fit in the stream's buffer, so the limit strikes when the file is closed;
+    // nineteen fail while writing.
+    const std::pair<int, std::function<void(bool)>> pripady[] = {{3, tmpAdresar}, {3, limit}, {18, limit}};
+    for (const auto& [pocet, priprav] : pripady) {
+        Zapis(Std, Zaznamy(pocet));
+        Zpravy.clear();
+        NactiStandardniSoubor(Std);
+        SeznamDesek->PridejDesku(Zaznam(40));
+        priprav(true);
+        UlozStandardniSoubor(Std);
+        priprav(false);
+        EXPECT_EQ(Zpravy, Texty{ChybaZapisStd});
+        EXPECT_FALSE(SeznamDesek);
+        EXPECT_EQ(Cti(Std), Zaznamy(pocet));
+        EXPECT_FALSE(fs::exists(Std + ".tmp"));
+    }
+}
+
+TEST_F(Soubory, AdresarMistoSouboru)
+{
+    fs::create_directory(Std);
+    Zapis(Std + "/uvnitr", "x");
+    EXPECT_EQ(CtiAZapis(), 17);
+    EXPECT_EQ(Cti(Std + "/uvnitr"), "x");
+    Std = Cesta("chybi/Kavirel.dat");
+    EXPECT_EQ(CtiAZapis(), 17);
+    EXPECT_EQ(Zpravy, Texty(2, ChybaZapisStd));
+}
+
+TEST_F(Soubory, OmezenaPrava)
+{
+    Zapis(Std, Zaznamy(18));
+    fs::permissions(Std, fs::perms::none);
+    if (access(Std.c_str(), R_OK) == 0)
+        GTEST_SKIP() << "permissions do not bind this user";
+    // An unreadable file is kept aside silently.
+    EXPECT_EQ(CtiAZapis(), 17);
+    fs::permissions(Std + ".bak", fs::perms::owner_read);
+    EXPECT_EQ(Cti(Std + ".bak"), Zaznamy(18));
+    EXPECT_EQ(Zpravy, Texty{});
+    // An unwritable directory keeps the former file.
+    fs::permissions(Adresar, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(CtiAZapis(), 17);
+    EXPECT_EQ(Zpravy, Texty{ChybaZapisStd});
+    EXPECT_EQ(Cti(Std), VestaveneBajty());
+}
+
+TEST_F(Soubory, ExterniSoubory)
+{
+    const std::string otevrit = "Soubor se nepodařilo otevřít!", cist = "Chyba pri čtení ze souboru. Deska nenahrána!";
+    UlozExterniSoubor(Zaznam(11), Cesta("a.kav"));
+    EXPECT_EQ(Cti(Cesta("a.kav")), Bajty(Zaznam(11)));
+    Zapis(Cesta("dva.kav"), Zaznamy(2));
+    Zapis(Cesta("kratky.kav"), Zaznamy(1).substr(0, 100));
+    std::vector<std::pair<std::string, std::string>> pripady = {   // file, message
+        {"a.kav", ""}, {"dva.kav", ""}, {"nic.kav", otevrit}, {"", otevrit}, {"kratky.kav", cist}};
+    for (auto [offset, hodnota] : VadneBajty) {
+        std::string vadny = Bajty(Zaznam(11));
+        vadny[offset] = hodnota;
+        pripady.push_back({"vadny" + std::to_string(offset), cist});
+        Zapis(Cesta(pripady.back().first), vadny);
+    }
+    for (const auto& [jmeno, zprava] : pripady) {
+        SCOPED_TRACE(jmeno);
+        Zpravy.clear();
+        TZaznamDesky z = Zaznam(99);
+        NactiExterniSoubor(z, Cesta(jmeno));
+        EXPECT_EQ(Bajty(z), zprava.empty() ? Cti(Cesta(jmeno)).substr(0, 275) : Bajty(Zaznam(99)));
+        EXPECT_EQ(Zpravy, zprava.empty() ? Texty{} : Texty{zprava});
+    }
+
+    Zpravy.clear();
+    UlozExterniSoubor(Zaznam(1), Adresar.string());
+    UlozExterniSoubor(Zaznam(1), Cesta("chybi/a.kav"));
+    Texty ocekavane(2, "Chyba při ukládání souboru!");
+    if (fs::exists("/dev/full")) {
+        UlozExterniSoubor(Zaznam(1), "/dev/full");
+        ocekavane.push_back("Chyba při zapisování do souboru!");
+    }
+    EXPECT_EQ(Zpravy, ocekavane);
+}
+
+} // namespace
