@@ -1,0 +1,55 @@
+// Shared helpers of the view tests: boards, colour sets and pixel reading.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "KavirelGraph.h"
+
+// Eight distinct colours, so that a pixel tells which member painted it.
+inline TBarvy RozlisenaSada()
+{
+    TBarvy b;
+    b.BarvaVyber = 0x00102030;
+    b.BarvaPole = 0x00203040;
+    b.BarvaKamen = 0x00304050;
+    b.BarvaCislo = 0x00405060;
+    b.BarvaCisloPrubeh = 0x00506070;
+    b.BarvaCilove = 0x00607080;
+    b.BarvaMrizka = 0x00708090;
+    b.BarvaDeska = 0x008090A0;
+    return b;
+}
+
+// What the control shows on screen, read back through its own painting.
+inline QImage Snimek(QWidget* w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+inline TBarva Bod(const QImage& img, int x, int y)
+{
+    return BarvaZQColor(img.pixelColor(x, y));
+}
+
+inline TBarva Bod(QWidget* w, int x, int y)
+{
+    return Bod(Snimek(w), x, y);
+}
+
+// The English cross: 33 fields, every one full except the centre.
+inline TZaznamDesky AnglickyKriz()
+{
+    TZaznamDesky z = PrazdnyZaznam();
+    int cislo = 0;
+    for (int y = 1; y <= 7; ++y)
+        for (int x = 1; x <= 7; ++x) {
+            const bool kriz = (x >= 3 && x <= 5) || (y >= 3 && y <= 5);
+            if (!kriz)
+                continue;
+            TPole& p = z.Pole[x][y];
+            p.Stav = (x == 4 && y == 4) ? spPrazdne : spPlne;
+            p.Cislo = std::uint8_t(++cislo);
+        }
+    return z;
+}

@@ -1,0 +1,578 @@
+#include "KavirelGraph.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const char* const Jednotka = "KavirelGraph";
+
+// Opens a painter on the picture of a control, aliased: the figures are laid
+// out pixel by pixel, and a blended edge could not be painted over exactly.
+// The control shows the result once the painter is gone.
+class TPlatno {
+public:
+    explicit TPlatno(TObrazek* Prvek) : Prvek(Prvek), Platno(&Prvek->Obraz())
+    {
+        Platno.setRenderHint(QPainter::Antialiasing, false);
+        Platno.setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    ~TPlatno()
+    {
+        Platno.end();
+        Prvek->update();
+    }
+    TPlatno(const TPlatno&) = delete;
+    TPlatno& operator=(const TPlatno&) = delete;
+
+    QPainter& operator*() { return Platno; }
+    QPainter* operator->() { return &Platno; }
+
+private:
+    TObrazek* Prvek;
+    QPainter Platno;
+};
+
+TObrazek* Overeny(TObrazek* Prvek)
+{
+    KAVIREL_ASSERT(Prvek != nullptr, "Kreslim do neexistujiciho prvku", Jednotka);
+    return Prvek;
+}
+
+// The one-pixel outline of the rectangle (l, t, r, b): pixels l..r-1, t..b-1.
+void Obrys(QPainter& Platno, int l, int t, int r, int b, const QColor& Barva)
+{
+    if (r <= l || b <= t)
+        return;
+    Platno.fillRect(l, t, r - l, 1, Barva);
+    Platno.fillRect(l, b - 1, r - l, 1, Barva);
+    Platno.fillRect(l, t, 1, b - t, Barva);
+    Platno.fillRect(r - 1, t, 1, b - t, Barva);
+}
+
+// The filled ellipse in the rectangle R: every pixel whose centre lies inside.
+// Qt's own aliased ellipse leans by a pixel; this one is symmetric and covers
+// exactly Left..Right-1 and Top..Bottom-1 at its widest.
+void Kotouc(QPainter& Platno, const TObdelnik& R, const QColor& Barva)
+{
+    const double cx = (R.Left + R.Right) / 2.0, cy = (R.Top + R.Bottom) / 2.0;
+    const double rx = (R.Right - R.Left) / 2.0, ry = (R.Bottom - R.Top) / 2.0;
+    if (rx <= 0 || ry <= 0)
+        return;
+    for (int y = R.Top; y < R.Bottom; ++y) {
+        const double dy = (y + 0.5 - cy) / ry;
+        const double zbytek = 1.0 - dy * dy;
+        if (zbytek < 0)
+            continue;
+        const double pul = rx * std::sqrt(zbytek);
+        const int od = int(std::ceil(cx - pul - 0.5));
+        const int po = int(std::floor(cx + pul - 0.5));
+        if (po >= od)
+            Platno.fillRect(od, y, po - od + 1, 1, Barva);
+    }
+}
+
+// A control is a child of the host, so the host may have released it
+// already; only a control still alive is released here.
+template <typename T>
+void Uvolni(QPointer<T>& Prvek)
+{
+    delete Prvek.data();
+    Prvek.clear();
+}
+
+int RozmerPozadi(std::int32_t Pocet, std::int32_t Mezera)
+{
+    const std::int64_t r = std::int64_t(Pocet) * (TGraphDeska::VelikostPole + Mezera) - Mezera +
+                           2 * TGraphDeska::Okraj;
+    return int(std::clamp<std::int64_t>(r, 0, 1 << 15));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+QColor BarvaNaQColor(TBarva Barva)
+{
+    return QColor(int(Barva & 0xFF), int((Barva >> 8) & 0xFF), int((Barva >> 16) & 0xFF));
+}
+
+TBarva BarvaZQColor(const QColor& Barva)
+{
+    const QColor c = Barva.toRgb();
+    return TBarva(c.red()) | (TBarva(c.green()) << 8) | (TBarva(c.blue()) << 16);
+}
+
+TBarva BarvaTlacitka()
+{
+    return BarvaZQColor(QGuiApplication::palette().color(QPalette::Active, QPalette::Button));
+}
+
+bool operator==(const TBarvy& a, const TBarvy& b)
+{
+    return a.BarvaVyber == b.BarvaVyber && a.BarvaPole == b.BarvaPole && a.BarvaKamen == b.BarvaKamen &&
+           a.BarvaCislo == b.BarvaCislo && a.BarvaCisloPrubeh == b.BarvaCisloPrubeh &&
+           a.BarvaCilove == b.BarvaCilove && a.BarvaMrizka == b.BarvaMrizka && a.BarvaDeska == b.BarvaDeska;
+}
+
+TBarvy StandardniBarvy()
+{
+    return TBarvy{};
+}
+
+// ---------------------------------------------------------------------------
+
+TObrazek::TObrazek(QWidget* Hostitel, const QRect& Poloha)
+    : QWidget(Hostitel), Obrazek(Poloha.size().expandedTo(QSize(0, 0)), QImage::Format_RGB32)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(Poloha);
+    if (!Obrazek.isNull())
+        Obrazek.fill(Qt::white);
+    show();
+}
+
+void TObrazek::paintEvent(QPaintEvent* udalost)
+{
+    QPainter p(this);
+    const QRect r = udalost->rect();
+    p.drawImage(r, Obrazek, r);
+}
+
+// ---------------------------------------------------------------------------
+
+THraciPole::THraciPole(QWidget* Hostitel, const QRect& Poloha, const TPozice& Pozice)
+    : TObrazek(Hostitel, Poloha), PozicePole(Pozice)
+{
+}
+
+void THraciPole::mousePressEvent(QMouseEvent* udalost)
+{
+    const QPoint p = udalost->position().toPoint();
+    MouseButtonClick(udalost->button(), p.x(), p.y());
+    udalost->accept();
+}
+
+void THraciPole::MouseButtonClick(Qt::MouseButton Tlacitko, int X, int Y)
+{
+    if (Prijemce == nullptr)
+        return;
+    if (Tlacitko == Qt::LeftButton)
+        Prijemce->KlikNaPole(this, X, Y);
+    else if (Tlacitko == Qt::RightButton)
+        Prijemce->KrokZpet();
+}
+
+TEditPole::TEditPole(QWidget* Hostitel, const QRect& Poloha, int Cislo)
+    : TObrazek(Hostitel, Poloha), CisloPrvku(Cislo)
+{
+}
+
+void TEditPole::mousePressEvent(QMouseEvent* udalost)
+{
+    if (udalost->button() == Qt::LeftButton)
+        Stisknuto = true;
+    udalost->accept();
+}
+
+void TEditPole::mouseReleaseEvent(QMouseEvent* udalost)
+{
+    const bool klik = Stisknuto && udalost->button() == Qt::LeftButton &&
+                      rect().contains(udalost->position().toPoint());
+    if (udalost->button() == Qt::LeftButton)
+        Stisknuto = false;
+    udalost->accept();
+    if (klik)
+        MouseButtonClick();
+}
+
+void TEditPole::MouseButtonClick()
+{
+    if (Prijemce != nullptr)
+        Prijemce->VyberPrvku(CisloPrvku);
+}
+
+// ---------------------------------------------------------------------------
+
+TGraphDeska::TGraphDeska(QWidget* Hostitel_, std::int32_t Sloupcu_, std::int32_t Radku_,
+                         std::int32_t MezeraX_, std::int32_t MezeraY_, std::int32_t Vlevo_,
+                         std::int32_t Nahore_)
+    : Sloupcu(Sloupcu_), Radku(Radku_), MezeraX(MezeraX_), MezeraY(MezeraY_), Vlevo(Vlevo_),
+      Nahore(Nahore_), Hostitel(Hostitel_)
+{
+    KAVIREL_ASSERT(Hostitel_ != nullptr, "Deska nema kam se nakreslit", Jednotka);
+    NastavStandardniBarvy();
+    Pozadi = new TObrazek(Hostitel_, QRect(Vlevo, Nahore, RozmerPozadi(Sloupcu, MezeraX),
+                                           RozmerPozadi(Radku, MezeraY)));
+    Pozadi->lower();
+    VyplnPozadi(Barvy.BarvaDeska);
+}
+
+TGraphDeska::~TGraphDeska()
+{
+    Uvolni(Pozadi);
+}
+
+void TGraphDeska::NastavStandardniBarvy()
+{
+    Barvy = StandardniBarvy();
+}
+
+void TGraphDeska::NastavBarvy(const TBarvy& NoveBarvy)
+{
+    Barvy = NoveBarvy;
+}
+
+void TGraphDeska::VyplnPozadi(TBarva Barva)
+{
+    if (Pozadi.isNull() || Pozadi->Obraz().isNull())
+        return;
+    TPlatno p(Pozadi.data());
+    p->fillRect(Pozadi->Obraz().rect(), BarvaNaQColor(Barva));
+}
+
+void TGraphDeska::KresliPole(TObrazek* Prvek, TBarva Barva)
+{
+    TPlatno p(Overeny(Prvek));
+    p->fillRect(Okraj, Okraj, VelikostPole, VelikostPole, BarvaNaQColor(Barva));
+}
+
+void TGraphDeska::KresliKamen(TObrazek* Prvek, TBarva Barva)
+{
+    TPlatno p(Overeny(Prvek));
+    Kotouc(*p, ObrysKamene, BarvaNaQColor(Barva));
+}
+
+void TGraphDeska::KresliCil(TObrazek* Prvek, TBarva Barva)
+{
+    TPlatno p(Overeny(Prvek));
+    const QColor c = BarvaNaQColor(Barva);
+    for (int k = 0; k < SirkaCile; ++k)
+        Obrys(*p, Okraj + k, Okraj + k, Okraj + VelikostPole - k, Okraj + VelikostPole - k, c);
+}
+
+void TGraphDeska::KresliCilovost(TObrazek* Prvek, bool Cilove)
+{
+    KresliCil(Prvek, Cilove ? Barvy.BarvaCilove : Barvy.BarvaPole);
+}
+
+QFont TGraphDeska::PismoCisla()
+{
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
+    f.setPointSize(8);
+    f.setBold(false);
+    f.setItalic(false);
+    // Whole-pixel advances: a digit then ends on the same column whatever
+    // stands before it, and the measured width is the drawn width.
+    f.setHintingPreference(QFont::PreferFullHinting);
+    return f;
+}
+
+void TGraphDeska::KresliCislo(TObrazek* Prvek, TBarva Barva, std::int32_t Cislo)
+{
+    TPlatno p(Overeny(Prvek));
+    p->setFont(PismoCisla());
+    const QFontMetrics m = p->fontMetrics();
+    const QString text = QString::number(Cislo);
+    const int w = m.horizontalAdvance(text);
+    const int h = m.height();
+    const int x = Okraj + VelikostPole - SirkaCile - OdsazeniCisla - w;
+    const int y = Okraj + VelikostPole - SirkaCile - OdsazeniCisla + 2 - h;
+    p->setPen(BarvaNaQColor(Barva));
+    p->setBrush(Qt::NoBrush);
+    p->drawText(x, y + m.ascent(), text);
+}
+
+void TGraphDeska::KresliOhraniceni(TObrazek* Prvek, TBarva Barva, bool Viditelne)
+{
+    Overeny(Prvek);
+    if (Viditelne)
+        Prvek->raise();
+    else if (!Pozadi.isNull())
+        Prvek->stackUnder(Pozadi.data());
+    else
+        Prvek->lower();
+    TPlatno p(Prvek);
+    const QColor c = BarvaNaQColor(Barva);
+    for (int k = 0; k < Okraj; ++k)
+        Obrys(*p, k, k, VelikostPrvku - k, VelikostPrvku - k, c);
+}
+
+QRect TGraphDeska::PolohaPrvku(std::int32_t X, std::int32_t Y) const
+{
+    return QRect(Vlevo + X * (VelikostPole + MezeraX), Nahore + Y * (VelikostPole + MezeraY), VelikostPrvku,
+                 VelikostPrvku);
+}
+
+bool JeUvnitrPole(std::int32_t X, std::int32_t Y)
+{
+    constexpr int od = TGraphDeska::Okraj;
+    constexpr int po = TGraphDeska::VelikostPrvku - TGraphDeska::Okraj;
+    return od <= X && X <= po && od <= Y && Y <= po;
+}
+
+// ---------------------------------------------------------------------------
+
+TGraphGameDeska::TGraphGameDeska(QWidget* Hostitel, std::int32_t Sloupcu_, std::int32_t Radku_,
+                                 std::int32_t MezeraX_, std::int32_t MezeraY_, std::int32_t Vlevo_,
+                                 std::int32_t Nahore_)
+    : TGraphDeska(Hostitel, Sloupcu_, Radku_, MezeraX_, MezeraY_, Vlevo_, Nahore_)
+{
+    KAVIREL_ASSERT(Sloupcu <= RozmerDesky, "Zdavam vetsi rozmer desky, nez je dovoleno", Jednotka);
+    KAVIREL_ASSERT(Radku <= RozmerDesky, "Zdavam vetsi rozmer desky, nez je dovoleno", Jednotka);
+    for (int x = 0; x < Sloupcu; ++x)
+        for (int y = 0; y < Radku; ++y)
+            Prvky[x][y] = new THraciPole(Hostitel, PolohaPrvku(x, y), TPozice{x, y});
+}
+
+TGraphGameDeska::~TGraphGameDeska()
+{
+    for (auto& sloupec : Prvky)
+        for (auto& prvek : sloupec)
+            Uvolni(prvek);
+}
+
+void TGraphGameDeska::NastavPrijemce(IPrijemceKliku* Prijemce)
+{
+    for (auto& sloupec : Prvky)
+        for (auto& prvek : sloupec)
+            if (!prvek.isNull())
+                prvek->Prijemce = Prijemce;
+}
+
+THraciPole* TGraphGameDeska::DejPrvek(const TPozice& Pozice) const
+{
+    KontrolaRozsahu(Pozice.X, 0, RozmerDesky - 1);
+    KontrolaRozsahu(Pozice.Y, 0, RozmerDesky - 1);
+    THraciPole* prvek = Prvky[Pozice.X][Pozice.Y].data();
+    if (prvek == nullptr)
+        ChybaRozsahu();
+    return prvek;
+}
+
+void TGraphGameDeska::KresliDesku(const TZaznamDesky& Zaznam)
+{
+    VyplnPozadi(Barvy.BarvaDeska);
+    for (int x = 0; x < RozmerDesky; ++x) {
+        for (int y = 0; y < RozmerDesky; ++y) {
+            THraciPole* prvek = Prvky[x][y].data();
+            if (prvek == nullptr)
+                continue;  // a smaller view has no control here
+            const TPole& pole = Zaznam.Pole[x][y];
+            switch (pole.Stav) {
+            case spNeexistujici:
+                KresliOhraniceni(prvek, Barvy.BarvaDeska, false);
+                KresliPole(prvek, Barvy.BarvaDeska);
+                break;
+            case spPrazdne:
+                KresliPole(prvek, Barvy.BarvaPole);
+                KresliOhraniceni(prvek, Barvy.BarvaMrizka, true);
+                KresliCilovost(prvek, pole.Cilove != 0);
+                break;
+            case spPlne:
+                KresliPole(prvek, Barvy.BarvaPole);
+                KresliCilovost(prvek, pole.Cilove != 0);
+                KresliKamen(prvek, Barvy.BarvaKamen);
+                KresliOhraniceni(prvek, Barvy.BarvaMrizka, true);
+                break;
+            default:
+                break;  // not a state of this system: the control stays as it was
+            }
+        }
+    }
+}
+
+void TGraphGameDeska::KresliCisla(const TZaznamDesky& Zaznam, bool Zobrazit)
+{
+    const TBarva barva = Zobrazit ? Barvy.BarvaCislo : Barvy.BarvaPole;
+    for (int x = 0; x < RozmerDesky; ++x)
+        for (int y = 0; y < RozmerDesky; ++y) {
+            const TPole& pole = Zaznam.Pole[x][y];
+            if (pole.Stav != spNeexistujici && !Prvky[x][y].isNull())
+                KresliCislo(Prvky[x][y].data(), barva, pole.Cislo);
+        }
+}
+
+void TGraphGameDeska::KresliCisloNa(const TPozice& Pozice, TBarva Barva, std::int32_t Cislo)
+{
+    KresliCislo(DejPrvek(Pozice), Barva, Cislo);
+}
+
+void TGraphGameDeska::KresliOhraniceniNa(const TPozice& Pozice, TBarva Barva, bool Viditelne)
+{
+    KresliOhraniceni(DejPrvek(Pozice), Barva, Viditelne);
+}
+
+void TGraphGameDeska::KresliVsechnaOhraniceni(TBarva Barva)
+{
+    for (auto& sloupec : Prvky)
+        for (auto& prvek : sloupec)
+            if (!prvek.isNull())
+                KresliOhraniceni(prvek.data(), Barva, true);
+}
+
+void TGraphGameDeska::KresliSkok(const TZaznamDesky& Zaznam, const TPozice& A, const TPozice& B,
+                                 const TPozice& C)
+{
+    // All three controls first, so that a bad position changes nothing.
+    THraciPole* a = DejPrvek(A);
+    THraciPole* b = DejPrvek(B);
+    THraciPole* c = DejPrvek(C);
+    KresliKamen(a, Barvy.BarvaPole);
+    KresliKamen(b, Barvy.BarvaKamen);
+    if (Zaznam.TypHry == thNormalni)
+        KresliKamen(c, Barvy.BarvaPole);
+    else if (Zaznam.TypHry == thLeibniz)
+        KresliKamen(c, Barvy.BarvaKamen);
+}
+
+void TGraphGameDeska::KresliNavratSkoku(const TZaznamDesky& Zaznam, const TPozice& A, const TPozice& B,
+                                        const TPozice& C)
+{
+    THraciPole* a = DejPrvek(A);
+    THraciPole* b = DejPrvek(B);
+    THraciPole* c = DejPrvek(C);
+    KresliKamen(a, Barvy.BarvaPole);
+    KresliKamen(b, Barvy.BarvaKamen);
+    if (Zaznam.TypHry == thNormalni)
+        KresliKamen(c, Barvy.BarvaKamen);
+    else if (Zaznam.TypHry == thLeibniz)
+        KresliKamen(c, Barvy.BarvaPole);
+}
+
+// ---------------------------------------------------------------------------
+
+TGraphEditDeska::TGraphEditDeska(QWidget* Hostitel, std::int32_t MezeraX_, std::int32_t MezeraY_,
+                                 std::int32_t Vlevo_, std::int32_t Nahore_)
+    : TGraphDeska(Hostitel, 1, PocetPrvkuPalety, MezeraX_, MezeraY_, Vlevo_, Nahore_)
+{
+    for (int r = 0; r < PocetPrvkuPalety; ++r)
+        Prvky[r] = new TEditPole(Hostitel, PolohaPrvku(0, r), r);
+}
+
+TGraphEditDeska::~TGraphEditDeska()
+{
+    for (auto& prvek : Prvky)
+        Uvolni(prvek);
+}
+
+void TGraphEditDeska::NastavPrijemce(IPrijemceVyberu* Prijemce)
+{
+    for (auto& prvek : Prvky)
+        if (!prvek.isNull())
+            prvek->Prijemce = Prijemce;
+}
+
+TEditPole* TGraphEditDeska::DejPrvek(int Radek) const
+{
+    KontrolaRozsahu(Radek, 0, PocetPrvkuPalety - 1);
+    TEditPole* prvek = Prvky[Radek].data();
+    if (prvek == nullptr)
+        ChybaRozsahu();
+    return prvek;
+}
+
+void TGraphEditDeska::KresliPaletu()
+{
+    VyplnPozadi(BarvaTlacitka());
+    KresliPole(DejPrvek(0), Barvy.BarvaDeska);
+    KresliPole(DejPrvek(1), Barvy.BarvaPole);
+    KresliPole(DejPrvek(2), Barvy.BarvaPole);
+    KresliKamen(DejPrvek(2), Barvy.BarvaKamen);
+    KresliPole(DejPrvek(3), Barvy.BarvaPole);
+    KresliCil(DejPrvek(3), Barvy.BarvaCilove);
+    KresliPole(DejPrvek(4), Barvy.BarvaPole);
+    KresliKamen(DejPrvek(4), Barvy.BarvaKamen);
+    KresliCil(DejPrvek(4), Barvy.BarvaCilove);
+    KresliVsechnaOhraniceni(Barvy.BarvaMrizka);
+}
+
+void TGraphEditDeska::KresliVsechnaOhraniceni(TBarva Barva)
+{
+    for (int r = 0; r < PocetPrvkuPalety; ++r)
+        KresliOhraniceni(DejPrvek(r), Barva, true);
+}
+
+// ---------------------------------------------------------------------------
+
+TGraphLegendaDeska::TGraphLegendaDeska(QWidget* Hostitel, std::int32_t MezeraX_, std::int32_t MezeraY_,
+                                       std::int32_t Vlevo_, std::int32_t Nahore_)
+    : TGraphDeska(Hostitel, 1, PocetPrvkuPalety, MezeraX_, MezeraY_, Vlevo_, Nahore_)
+{
+    for (int r = 0; r < PocetPrvkuPalety; ++r)
+        Prvky[r] = new TObrazek(Hostitel, PolohaPrvku(0, r));
+}
+
+TGraphLegendaDeska::~TGraphLegendaDeska()
+{
+    for (auto& prvek : Prvky)
+        Uvolni(prvek);
+}
+
+TObrazek* TGraphLegendaDeska::DejPrvek(int Radek) const
+{
+    KontrolaRozsahu(Radek, 0, PocetPrvkuPalety - 1);
+    TObrazek* prvek = Prvky[Radek].data();
+    if (prvek == nullptr)
+        ChybaRozsahu();
+    return prvek;
+}
+
+void TGraphLegendaDeska::KresliVsechnaOhraniceni(TBarva Barva)
+{
+    for (int r = 0; r < PocetPrvkuPalety; ++r)
+        KresliOhraniceni(DejPrvek(r), Barva, true);
+}
+
+void TGraphLegendaDeska::Kresli()
+{
+    VyplnPozadi(BarvaTlacitka());
+    for (int r = 0; r < PocetPrvkuPalety; ++r)
+        KresliPole(DejPrvek(r), Barvy.BarvaPole);
+    KresliKamen(DejPrvek(1), Barvy.BarvaKamen);
+    KresliCil(DejPrvek(2), Barvy.BarvaCilove);
+    KresliKamen(DejPrvek(3), Barvy.BarvaKamen);
+    KresliCil(DejPrvek(3), Barvy.BarvaCilove);
+    KresliKamen(DejPrvek(4), Barvy.BarvaKamen);
+    KresliVsechnaOhraniceni(Barvy.BarvaMrizka);
+    KresliOhraniceni(DejPrvek(4), Barvy.BarvaVyber, true);
+}
+
+// ---------------------------------------------------------------------------
+
+TGraphBarvyDeska::TGraphBarvyDeska(QWidget* Hostitel, std::int32_t MezeraX_, std::int32_t MezeraY_,
+                                   std::int32_t Vlevo_, std::int32_t Nahore_)
+    : TGraphLegendaDeska(Hostitel, MezeraX_, MezeraY_, Vlevo_, Nahore_)
+{
+}
+
+void TGraphBarvyDeska::Kresli()
+{
+    VyplnPozadi(BarvaTlacitka());
+    KresliPole(DejPrvek(0), Barvy.BarvaDeska);
+    for (int r = 1; r < PocetPrvkuPalety; ++r)
+        KresliPole(DejPrvek(r), Barvy.BarvaPole);
+    KresliKamen(DejPrvek(2), Barvy.BarvaKamen);
+    KresliKamen(DejPrvek(3), Barvy.BarvaKamen);
+    KresliCil(DejPrvek(3), Barvy.BarvaCilove);
+    KresliKamen(DejPrvek(4), Barvy.BarvaKamen);
+    KresliVsechnaOhraniceni(Barvy.BarvaMrizka);
+    KresliOhraniceni(DejPrvek(4), Barvy.BarvaVyber, true);
+    KresliCislo(DejPrvek(1), Barvy.BarvaCislo, 1);
+    KresliCislo(DejPrvek(2), Barvy.BarvaCislo, 2);
+    KresliCislo(DejPrvek(3), Barvy.BarvaCisloPrubeh, 3);
+    KresliCislo(DejPrvek(4), Barvy.BarvaCisloPrubeh, 4);
+}
+
+void TGraphBarvyDeska::DejBarvy(TBarvy& Vystup) const
+{
+    Vystup = Barvy;
+}
