@@ -1,0 +1,28 @@
+// The about window: the program's name, version and author line beside the
+// picture "BMPICON".
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    // FormCreate: the controls; ProgramIcon shows the bitmap "BMPICON".
+    explicit TAboutBox(QWidget* rodic = nullptr);
+
+    void OKButtonClick();
+
+    QFrame* Panel1 = nullptr;
+    QLabel* ProgramIcon = nullptr;
+    QLabel* ProductName = nullptr;
+    QLabel* Version = nullptr;
+    QLabel* Copyright = nullptr;  // the author line
+    QPushButton* OKButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent* udalost) override;
+};

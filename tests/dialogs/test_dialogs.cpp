@@ -1,0 +1,354 @@
+// The colour, legend and about windows, driven without the main window: the
+// colour window's hand-over is wired to real board views standing in for the
+// main window's PohledDesky and PohledPalety.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "KavirelAbout.h"
+#include "KavirelBarvy.h"
+#include "KavirelChyby.h"
+#include "KavirelLegenda.h"
+#include "KavirelOkna.h"
+
+namespace {
+
+TBarva Bod(const TObrazek* prvek, int x, int y)
+{
+    return BarvaZQColor(QColor(prvek->Obraz().pixel(x, y)));
+}
+
+// Pixels of a field control: inside the square away from frame and stone,
+// and the middle of the stone.
+constexpr int CtverecX = 8, CtverecY = 30;
+constexpr int Stred = 30;
+
+const TPozice PoziceKamene{4, 4};
+
+// Runs Akce as soon as the modal loop that is about to start is running.
+void PoSpusteni(std::function<void()> Akce)
+{
+    QTimer::singleShot(0, qApp, std::move(Akce));
+}
+
+class BarvyOkno : public ::testing::Test {
+protected:
+    QWidget HostDesky, HostPalety;
+    TGraphGameDeska Deska{&HostDesky, 9, 9, 2, 2, 6, 12};
+    TGraphEditDeska Paleta{&HostPalety, 2, 8, 6, 6};
+    TZaznamDesky Zaznam = PrazdnyZaznam();
+    std::vector<std::string> Zaznamy;  // what the hand-over did, in order
+    std::unique_ptr<TBarvyForm> Form;
+
+    void SetUp() override
+    {
+        Zaznam.PoleNa(PoziceKamene).Stav = spPlne;
+        Deska.KresliDesku(Zaznam);
+        Paleta.KresliPaletu();
+        TNapojeniBarev napojeni;
+        napojeni.NastavBarvyDesky = [this](const TBarvy& b) {
+            Zaznamy.push_back("deska");
+            Deska.NastavBarvy(b);
+        };
+        napojeni.NastavBarvyPalety = [this](const TBarvy& b) {
+            Zaznamy.push_back("paleta");
+            Paleta.NastavBarvy(b);
+        };
+        napojeni.PoZmeneZalozky = [this] {
+            Zaznamy.push_back(Form->isVisible() ? "zalozka, okno otevrene" : "zalozka");
+            Deska.KresliDesku(Zaznam);
+            Paleta.KresliPaletu();
+        };
+        Form = std::make_unique<TBarvyForm>(napojeni);
+    }
+
+    TBarvy Vzorek() const
+    {
+        TBarvy b;
+        Form->Ukazka->DejBarvy(b);
+        return b;
+    }
+    TBarva KamenNaDesce() const { return Bod(Deska.DejPrvek(PoziceKamene), Stred, Stred); }
+    TBarva KamenVUkazce() const { return Bod(Form->Ukazka->DejPrvek(2), Stred, Stred); }
+
+    // The next colour choice answers with Barva (or cancels) and notes the
+    // colour it started from.
+    void Odpovez(bool Potvrdit, TBarva Barva, TBarva* Vychozi = nullptr)
+    {
+        Form->VolbaBarvy = [=](QColor& c) {
+            if (Vychozi)
+                *Vychozi = BarvaZQColor(c);
+            if (Potvrdit)
+                c = BarvaNaQColor(Barva);
+            return Potvrdit;
+        };
+    }
+};
+
+TEST_F(BarvyOkno, NovaBarvaKameneJeVUkazceHnedANaDesceAzPoOK)
+{
+    const TBarva modra = 0x00FF0000;
+    Form->show();
+    Odpovez(true, modra);
+    Form->ButtonKamen->click();
+    EXPECT_EQ(KamenVUkazce(), modra);
+    EXPECT_EQ(KamenNaDesce(), StandardniBarvy().BarvaKamen);
+    EXPECT_TRUE(Zaznamy.empty());
+
+    Form->ButtonOK->click();
+    EXPECT_EQ(Zaznamy, (std::vector<std::string>{"deska", "paleta", "zalozka"}));
+    EXPECT_EQ(Deska.Barvy.BarvaKamen, modra);
+    EXPECT_EQ(Paleta.Barvy.BarvaKamen, modra);
+    EXPECT_EQ(KamenNaDesce(), modra);
+    EXPECT_EQ(Bod(Paleta.DejPrvek(2), Stred, Stred), modra);
+    EXPECT_FALSE(Form->isVisible());
+}
+
+TEST_F(BarvyOkno, KazdeTlacitkoMeniPraveSvujClen)
+{
+    const struct {
+        QPushButton* TBarvyForm::*Tlacitko;
+        TBarva TBarvy::*Clen;
+    } tabulka[] = {
+        {&TBarvyForm::ButtonDeska, &TBarvy::BarvaDeska},   {&TBarvyForm::ButtonPole, &TBarvy::BarvaPole},
+        {&TBarvyForm::ButtonKamen, &TBarvy::BarvaKamen},   {&TBarvyForm::ButtonVyber, &TBarvy::BarvaVyber},
+        {&TBarvyForm::ButtonCilove, &TBarvy::BarvaCilove}, {&TBarvyForm::ButtonCislo, &TBarvy::BarvaCislo},
+        {&TBarvyForm::ButtonCisloPrubeh, &TBarvy::BarvaCisloPrubeh},
+        {&TBarvyForm::ButtonMrizka, &TBarvy::BarvaMrizka},
+    };
+    TBarva nova = 0x00123456;
+    for (const auto& radek : tabulka) {
+        SCOPED_TRACE((Form.get()->*radek.Tlacitko)->objectName().toStdString());
+        const TBarvy pred = Vzorek();
+        TBarva vychozi = 0xFFFFFFFF;
+        Odpovez(true, nova, &vychozi);
+        (Form.get()->*radek.Tlacitko)->click();
+        EXPECT_EQ(vychozi, pred.*radek.Clen) << "the dialog starts from the member's colour";
+        TBarvy ocekavane = pred;
+        ocekavane.*radek.Clen = nova;
+        EXPECT_EQ(Vzorek(), ocekavane);
+        nova += 0x00010203;
+    }
+    // The sample was redrawn after each choice: row 0 in the new background.
+    EXPECT_EQ(Bod(Form->Ukazka->DejPrvek(0), CtverecX, CtverecY), Vzorek().BarvaDeska);
+
+    // A cancelled dialog changes nothing.
+    const TBarvy pred = Vzorek();
+    Odpovez(false, 0x00FF0000);
+    Form->ButtonPole->click();
+    EXPECT_EQ(Vzorek(), pred);
+}
+
+TEST_F(BarvyOkno, CiziOdesilatelSelzeTvrzenim)
+{
+    bool volano = false;
+    Form->VolbaBarvy = [&](QColor&) { return volano = true; };
+    QObject cizi;
+    cizi.setObjectName(QStringLiteral("ButtonNeco"));
+    try {
+        Form->VyberBarvyClick(&cizi);
+        FAIL() << "no assertion";
+    } catch (const EAssertionFailed& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Neco tu smrdi - sem bych se nemel dostat (KavirelBarvy, line ", 0), 0u)
+            << e.what();
+    }
+    EXPECT_FALSE(volano);
+    EXPECT_EQ(Vzorek(), StandardniBarvy());
+}
+
+TEST_F(BarvyOkno, StandardniAZavreniKrizkemNechaDeskuDalsiZobrazeniZacinaStandardem)
+{
+    TBarvy vlastni = StandardniBarvy();
+    vlastni.BarvaKamen = 0x0000FF00;
+    vlastni.BarvaPole = 0x00FF00FF;
+    Form->Ukazka->NastavBarvy(vlastni);
+    Form->show();
+    Form->ButtonOK->click();
+    ASSERT_EQ(Deska.Barvy, vlastni);
+    Zaznamy.clear();
+
+    Form->show();
+    Form->ButtonStandardniBarvy->click();
+    EXPECT_EQ(KamenVUkazce(), StandardniBarvy().BarvaKamen);
+    Form->close();  // what the title bar's close button does
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_TRUE(Zaznamy.empty());
+    EXPECT_EQ(Deska.Barvy, vlastni);
+    EXPECT_EQ(KamenNaDesce(), vlastni.BarvaKamen);
+
+    // The next showing starts from the defaults, and draws them.
+    Form->Ukazka->KresliPole(Form->Ukazka->DejPrvek(1), 0x00123456);
+    Form->show();
+    EXPECT_EQ(Vzorek(), StandardniBarvy());
+    EXPECT_EQ(Bod(Form->Ukazka->DejPrvek(1), CtverecX, CtverecY), StandardniBarvy().BarvaPole);
+}
+
+TEST_F(BarvyOkno, ModalniOknoADialogBarevSVlastnimiBarvami)
+{
+    // The user's own custom colours of other programs, and what the dialog
+    // holds while it is open.
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, QColor(i, 0, 0));
+    std::vector<QColor> vDialogu;
+
+    // The real path: the window modal, the colour dialog modal above it,
+    // starting at the stone's colour; its answer reaches the sample.
+    QColor start;
+    bool modalni = false;
+    PoSpusteni([&] {
+        modalni = QApplication::activeModalWidget() == Form.get();
+        PoSpusteni([&] {
+            start = Form->ColorDialog->currentColor();
+            for (int i = 0; i < QColorDialog::customCount(); ++i)
+                vDialogu.push_back(QColorDialog::customColor(i));
+            QColorDialog::setCustomColor(3, Qt::green);  // the user fills a slot
+            Form->ColorDialog->setCurrentColor(QColor(0x10, 0x20, 0x30));
+            Form->ColorDialog->accept();
+            PoSpusteni([&] { Form->ButtonOK->click(); });
+        });
+        Form->ButtonKamen->click();
+    });
+    EXPECT_EQ(Form->exec(), QDialog::Accepted);
+    EXPECT_TRUE(modalni);
+    EXPECT_EQ(start, BarvaNaQColor(StandardniBarvy().BarvaKamen));
+    EXPECT_EQ(Deska.Barvy.BarvaKamen, 0x00302010u);
+    EXPECT_EQ(KamenNaDesce(), 0x00302010u);
+
+    // The two preset colours, from 0x00BBGGRR; the other slots empty.
+    ASSERT_EQ(vDialogu.size(), 16u);
+    for (std::size_t i = 0; i < vDialogu.size(); ++i) {
+        const QColor ocekavana = i == 0 ? QColor(0x60, 0x87, 0xAE) : i == 8 ? QColor(0xAA, 0x57, 0xD7) : QColor(Qt::white);
+        EXPECT_EQ(vDialogu[i], ocekavana) << i;
+    }
+    // The user's slot stays with the game; the other programs' set is back.
+    EXPECT_EQ(Form->VlastniBarvy[3], QColor(Qt::green));
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        EXPECT_EQ(QColorDialog::customColor(i), QColor(i, 0, 0)) << i;
+}
+
+TEST(LegendaOkno, UkazujeVzdyStandardniBarvyAKresliPriKazdemZobrazeni)
+{
+    TBarvyForm barvy(TNapojeniBarev{});
+    TLegendaForm legenda;
+    barvy.VolbaBarvy = [](QColor& c) { return c = Qt::blue, true; };
+    barvy.ButtonKamen->click();
+    barvy.ButtonPole->click();
+    barvy.ButtonOKClick();
+
+    const TBarvy standard = StandardniBarvy();
+    for (int kolikrat = 0; kolikrat < 2; ++kolikrat) {
+        // Paint over the sample; the next showing must draw it afresh.
+        for (int r = 0; r < 5; ++r)
+            legenda.Ukazka->KresliPole(legenda.Ukazka->DejPrvek(r), 0x00123456);
+        PoSpusteni([&] { legenda.OKButton->click(); });
+        EXPECT_EQ(legenda.exec(), QDialog::Accepted);
+        EXPECT_EQ(legenda.Ukazka->Barvy, standard);
+        for (int r = 0; r < 5; ++r)
+            EXPECT_EQ(Bod(legenda.Ukazka->DejPrvek(r), CtverecX, CtverecY), standard.BarvaPole) << r;
+        EXPECT_EQ(Bod(legenda.Ukazka->DejPrvek(1), Stred, Stred), standard.BarvaKamen);
+        EXPECT_EQ(Bod(legenda.Ukazka->DejPrvek(4), 0, 30), standard.BarvaVyber);
+    }
+}
+
+TEST(AboutOkno, ObsahAEnterZavira)
+{
+    TAboutBox about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Kavirel - O Aplikaci"));
+    EXPECT_EQ(about.size(), QSize(329, 138));
+    EXPECT_EQ(about.ProductName->text(), QStringLiteral("Kavirel"));
+    EXPECT_TRUE(about.ProductName->font().bold());
+    EXPECT_EQ(about.Version->text(), QStringLiteral("Verze 2.00.00"));
+    ASSERT_FALSE(about.ProgramIcon->pixmap().isNull());
+    EXPECT_EQ(about.ProgramIcon->pixmap().size(), QSize(65, 65));
+    EXPECT_TRUE(about.OKButton->isDefault());
+    PoSpusteni([&] { QTest::keyClick(&about, Qt::Key_Return); });
+    EXPECT_EQ(about.exec(), QDialog::Accepted);
+}
+
+TEST(Zdroje, IkonaVeVsechVelikostechABitmapa)
+{
+    const QIcon ikona = NactiIkonu("ICON");
+    EXPECT_EQ(ikona.availableSizes().size(), 7);
+    for (int s : {16, 24, 32, 48, 64, 128, 256})
+        EXPECT_EQ(ikona.pixmap(s, s).size(), QSize(s, s)) << s;
+    EXPECT_FALSE(NactiBitmapu("BMPICON").isNull());
+    EXPECT_TRUE(NactiIkonu("NIC").isNull());
+    EXPECT_TRUE(NactiBitmapu("NIC").isNull());
+}
+
+// Every caption fits its control with the platform font, nothing sticks out
+// of its parent, and each sample label stays level with its field.
+TEST(Rozvrzeni, TitulkyRozmeryAZadnyOrezanyText)
+{
+    TBarvyForm barvy(TNapojeniBarev{});
+    TLegendaForm legenda;
+    TAboutBox about;
+    const struct {
+        QDialog* Okno;
+        QString Titulek;
+        QSize Velikost;
+    } okna[] = {
+        {&barvy, QStringLiteral("Kavirel - Nastavení barev"), QSize(517, 406)},
+        {&legenda, QStringLiteral("Kavirel - Legenda"), QSize(417, 425)},
+        {&about, QStringLiteral("Kavirel - O Aplikaci"), QSize(329, 138)},
+    };
+    for (const auto& o : okna) {
+        SCOPED_TRACE(o.Titulek.toStdString());
+        EXPECT_EQ(o.Okno->windowTitle(), o.Titulek);
+        EXPECT_EQ(o.Okno->windowIcon().isNull(), o.Okno == &about) << "ICON on the colour and legend windows";
+        EXPECT_EQ(o.Okno->minimumSize(), o.Okno->maximumSize()) << "fixed size";
+        EXPECT_GE(o.Okno->width(), o.Velikost.width());
+        EXPECT_EQ(o.Okno->height(), o.Velikost.height());
+        EXPECT_FALSE(o.Okno->windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_FALSE(o.Okno->windowFlags() & Qt::WindowMinimizeButtonHint);
+        for (QWidget* w : o.Okno->findChildren<QWidget*>()) {
+            SCOPED_TRACE(w->objectName().toStdString());
+            if (w->window() != o.Okno)
+                continue;  // the colour dialog and its insides
+            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << "inside its parent";
+            if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {
+                if (l->wordWrap()) {
+                    EXPECT_LE(l->heightForWidth(l->width()), l->height());
+                } else {
+                    EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width());
+                }
+            }
+            if (auto* b = qobject_cast<QPushButton*>(w)) {
+                // The style's own padding, without its minimum width.
+                const int okraj = b->style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                                  2 * b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+                EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + okraj, b->width());
+            }
+        }
+    }
+    // Sample label i stands level with the sample field of row i.
+    const struct {
+        std::array<QLabel*, 5> Popisky;
+        TGraphLegendaDeska* Ukazka;
+    } vzorky[] = {
+        {{barvy.LabelPrazdne, barvy.LabelPlne, barvy.LabelPrazdneCilove, barvy.LabelPlneCilove, barvy.LabelOznacene},
+         barvy.Ukazka.get()},
+        {{legenda.LabelPrazdne, legenda.LabelPlne, legenda.LabelPrazdneCilove, legenda.LabelPlneCilove,
+          legenda.LabelOznacene},
+         legenda.Ukazka.get()},
+    };
+    for (const auto& v : vzorky)
+        for (int r = 0; r < 5; ++r) {
+            const QWidget* pole = v.Ukazka->DejPrvek(r);
+            const QLabel* l = v.Popisky[std::size_t(r)];
+            const int stredPole = pole->mapTo(l->parentWidget(), pole->rect().center()).y();
+            EXPECT_NEAR(l->geometry().center().y(), stredPole, 3) << l->text().toStdString();
+        }
+}
+
+} // namespace
