@@ -1,0 +1,302 @@
+#include "KavirelReseni.h"
+
+#include <algorithm>
+#include <utility>
+
+#if defined(__has_include)
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#define KAVIREL_MA_SYSCONF 1
+#endif
+#endif
+
+#include "KavirelHledani.h"
+
+namespace {
+const char* const Jednotka = "KavirelReseni";
+}
+
+const char* const TextReseniNalezeno = "Řešení nalezeno";
+const char* const TextReseniNeexistuje = "Řešení neexistuje";
+const char* const TextReseniPreruseno = "Řešení přerušeno uživatelem";
+
+void PripravUlohu(TUlohaReseni& u, const TSolveDeska& deska)
+{
+    u.ZbyvaKamenu = 0;
+    u.PocetPoli = 0;
+    u.CilovychPoli = 0;
+    u.ZbyvaPrazdnych = 0;
+    u.Hloubka = 1;
+    u.Nalezeno = false;
+    u.Preruseno = false;
+    for (int i = 0; i < DelkaCesty; ++i) {
+        u.Cesta[i] = TSkokCesty{};
+        u.TahyCesty[i] = 0;
+        u.TahyNejlepsi[i] = static_cast<std::uint8_t>(i + 1);
+    }
+    for (int x = 0; x < RozmerDesky; ++x)
+        for (int y = 0; y < RozmerDesky; ++y)
+            u.PoleHledani[x][y] = deska.Zaznam.Pole[x][y];
+    // The counters come from the board, which counted them when it took the
+    // record over; a 9 x 9 board keeps every one of them below 82.
+    u.PocetPoli = static_cast<std::uint8_t>(deska.PocetKamenu + deska.PocetPrazdnych);
+    u.ZbyvaPrazdnych = static_cast<std::uint8_t>(deska.PocetPrazdnych);
+    u.ZbyvaKamenu = static_cast<std::uint8_t>(deska.PocetKamenu);
+    u.CilovychPoli = static_cast<std::uint8_t>(deska.PocetCilovych);
+    u.Zpusob = deska.ZpusobHledani;
+    u.Typ = deska.Zaznam.TypHry;
+    u.PosledniSvisle = false;
+
+    // The rectangle from the field numbers: field 1 lies in the top row of
+    // fields and field PocetPoli in the bottom one, since fields are numbered
+    // row by row.
+    u.MinX = 8;
+    u.MinY = 0;
+    u.MaxX = 0;
+    u.MaxY = 0;
+    for (int x = 0; x < RozmerDesky; ++x) {
+        for (int y = 0; y < RozmerDesky; ++y) {
+            const std::uint8_t n = u.PoleHledani[x][y].Cislo;
+            if (n == 1)
+                u.MinY = y;
+            if (n == u.PocetPoli)
+                u.MaxY = y;
+            if (n != 0) {
+                if (x < u.MinX)
+                    u.MinX = x;
+                if (x > u.MaxX)
+                    u.MaxX = x;
+            }
+        }
+    }
+}
+
+std::size_t VychoziLimitPameti()
+{
+    std::size_t limit = std::size_t(512) << 20;
+#ifdef KAVIREL_MA_SYSCONF
+    const long stranek = sysconf(_SC_PHYS_PAGES);
+    const long stranka = sysconf(_SC_PAGE_SIZE);
+    if (stranek > 0 && stranka > 0) {
+        const double ctvrtina = static_cast<double>(stranek) * static_cast<double>(stranka) / 4;
+        if (ctvrtina < static_cast<double>(limit))
+            limit = static_cast<std::size_t>(ctvrtina);
+    }
+#endif
+    return limit;
+}
+
+void HledejNejrychlejsi(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    KavirelHledani::Prohledej(uloha, rizeni, false, false);
+}
+
+void HledejNejrychlejsiLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    KavirelHledani::Prohledej(uloha, rizeni, true, false);
+}
+
+void HledejNejkratsi(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    KavirelHledani::Prohledej(uloha, rizeni, false, true);
+}
+
+void HledejNejkratsiLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    KavirelHledani::Prohledej(uloha, rizeni, true, true);
+}
+
+void Hledej(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    const bool leibniz = uloha.Typ != thNormalni;
+    if (uloha.Zpusob == zhNejrychlejsi) {
+        if (leibniz)
+            HledejNejrychlejsiLeibniz(uloha, rizeni);
+        else
+            HledejNejrychlejsi(uloha, rizeni);
+    } else {
+        if (leibniz)
+            HledejNejkratsiLeibniz(uloha, rizeni);
+        else
+            HledejNejkratsi(uloha, rizeni);
+    }
+}
+
+TReseni DejReseni(const TUlohaReseni& uloha)
+{
+    TReseni r;
+    if (uloha.Preruseno) {
+        r.Stav = TVysledekHledani::Preruseno;
+    } else if (!uloha.Nalezeno) {
+        r.Stav = TVysledekHledani::Neexistuje;
+    } else {
+        r.Stav = TVysledekHledani::Nalezeno;
+        for (int i = 0; i < DelkaCesty && uloha.Vysledek[i].CisloOdkud != 0; ++i)
+            r.Skoky.push_back(uloha.Vysledek[i]);
+    }
+    return r;
+}
+
+const char* TextVysledku(TVysledekHledani stav)
+{
+    switch (stav) {
+    case TVysledekHledani::Nalezeno:
+        return TextReseniNalezeno;
+    case TVysledekHledani::Neexistuje:
+        return TextReseniNeexistuje;
+    case TVysledekHledani::Preruseno:
+        break;
+    }
+    return TextReseniPreruseno;
+}
+
+void PredejReseni(TSolveDeska& deska, const TReseni& reseni)
+{
+    deska.StavReseni = TextVysledku(reseni.Stav);
+    if (reseni.Stav != TVysledekHledani::Nalezeno)
+        return;
+    deska.Reseni.Vymaz();
+    for (const TSkokCesty& s : reseni.Skoky)
+        deska.PridejSkokReseni(s.CisloOdkud, s.CisloKam);
+}
+
+TReseni VyresDesku(const TSolveDeska& deska, std::uint8_t zpusob, TRizeniHledani& rizeni)
+{
+    TUlohaReseni uloha;
+    PripravUlohu(uloha, deska);
+    uloha.Zpusob = zpusob;
+    Hledej(uloha, rizeni);
+    return DejReseni(uloha);
+}
+
+// ---------------------------------------------------------------------------
+// The job facility.
+
+namespace {
+
+// The single job. Created on first use and never destroyed, so that a
+// completion call that outlives everything else still finds it.
+struct TModul {
+    TUlohaReseni UlohaReseni;
+    TRizeniHledani Rizeni;
+    TVlaknoReseni Vlakno;
+    TVolaniNaHlavnimVlakne Volani;
+    std::size_t LimitPameti = 0;
+
+    // User-interface thread only.
+    TSolveDeska* ResenaDeska = nullptr;
+    std::function<void()> PoUkonceniReseni;
+    std::uint64_t Generace = 0;   // of the job whose completion is awaited
+    bool Probiha = false;
+    // The worker's thread carrier, copied at the start of each job.
+    TVolaniNaHlavnimVlakne VolaniUlohy;
+};
+
+TModul& Modul()
+{
+    static TModul* const modul = new TModul;
+    return *modul;
+}
+
+}  // namespace
+
+void NastavVolaniNaHlavnimVlakne(TVolaniNaHlavnimVlakne volani)
+{
+    Modul().Volani = std::move(volani);
+}
+
+bool SpustReseni(TSolveDeska& deska, std::function<void()> poUkonceniReseni)
+{
+    TModul& m = Modul();
+    if (m.Probiha)
+        return false;
+    KAVIREL_ASSERT(static_cast<bool>(m.Volani), "Neni nastaveno volani na hlavnim vlakne", Jednotka);
+    // A former worker has posted its completion and is ending, or was
+    // stopped by UkonciReseni: this returns at once.
+    m.Vlakno.Pockej();
+    PripravUlohu(m.UlohaReseni, deska);
+    m.Rizeni.Zastavit.store(false, std::memory_order_relaxed);
+    m.Rizeni.PocetPozic.store(0, std::memory_order_relaxed);
+    m.Rizeni.LimitPameti = m.LimitPameti;
+    m.VolaniUlohy = m.Volani;
+    m.ResenaDeska = &deska;
+    m.PoUkonceniReseni = std::move(poUkonceniReseni);
+    ++m.Generace;
+    m.Probiha = true;
+    try {
+        m.Vlakno.Spust(m.Generace);
+    } catch (...) {
+        m.Probiha = false;
+        m.ResenaDeska = nullptr;
+        m.PoUkonceniReseni = nullptr;
+        throw;
+    }
+    return true;
+}
+
+void PrerusReseni()
+{
+    TModul& m = Modul();
+    if (m.Probiha)
+        m.Rizeni.Zastavit.store(true, std::memory_order_relaxed);
+}
+
+bool ProbihaReseni() { return Modul().Probiha; }
+
+void UkonciReseni()
+{
+    TModul& m = Modul();
+    m.Rizeni.Zastavit.store(true, std::memory_order_relaxed);
+    m.Vlakno.Pockej();
+    // A completion already on its way finds another generation and does
+    // nothing.
+    ++m.Generace;
+    m.Probiha = false;
+    m.ResenaDeska = nullptr;
+    m.PoUkonceniReseni = nullptr;
+}
+
+std::uint64_t DejPocetPozic() { return Modul().Rizeni.PocetPozic.load(std::memory_order_relaxed); }
+
+void NastavLimitPameti(std::size_t bajty) { Modul().LimitPameti = bajty; }
+
+TVlaknoReseni::~TVlaknoReseni() { Pockej(); }
+
+void TVlaknoReseni::Spust(std::uint64_t generace)
+{
+    Vlakno = std::thread([this, generace] { Beh(generace); });
+}
+
+void TVlaknoReseni::Pockej()
+{
+    if (Vlakno.joinable() && Vlakno.get_id() != std::this_thread::get_id())
+        Vlakno.join();
+}
+
+void TVlaknoReseni::Beh(std::uint64_t generace)
+{
+    TModul& m = Modul();
+    Hledej(m.UlohaReseni, m.Rizeni);
+    TReseni reseni = DejReseni(m.UlohaReseni);
+    // The last thing the worker does: from here on the job state belongs to
+    // the user-interface thread again.
+    m.VolaniUlohy([generace, reseni = std::move(reseni)] { PoSkonceniVlakna(generace, reseni); });
+}
+
+void TVlaknoReseni::PoSkonceniVlakna(std::uint64_t generace, const TReseni& reseni)
+{
+    TModul& m = Modul();
+    if (!m.Probiha || generace != m.Generace)
+        return;  // an older job, or the facility was shut down
+    m.Vlakno.Pockej();
+    TSolveDeska* deska = m.ResenaDeska;
+    std::function<void()> poUkonceni = std::move(m.PoUkonceniReseni);
+    m.ResenaDeska = nullptr;
+    m.PoUkonceniReseni = nullptr;
+    // Nothing runs between these lines, so the flag may go first: a failing
+    // hand-over must not leave the window believing a search still runs.
+    m.Probiha = false;
+    PredejReseni(*deska, reseni);
+    if (poUkonceni)
+        poUkonceni();
+}

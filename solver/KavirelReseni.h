@@ -1,0 +1,189 @@
+// The solver: one background search job for the solve board.
+//
+// Two search modes, each for both game types: the fastest mode returns the
+// first solution that a depth-first search over single jumps meets in a fixed
+// scan order; the shortest mode is a branch and bound on the number of moves
+// that hands over the last solution its per-jump bound let through.
+//
+// The results are exactly those of the plain recursive search; the
+// implementation only skips subtrees that provably cannot change them (see
+// KavirelHledani.h).
+//
+// Threads. Everything in the job facility below is called on the
+// user-interface thread, except DejPocetPozic, which any thread may call. The
+// search runs on one worker thread. When it ends, the worker hands one call
+// to the function installed with NastavVolaniNaHlavnimVlakne and ends; that
+// call runs later on the user-interface thread, writes the result into the
+// solve board, clears the running flag and runs the completion handler. The
+// worker never waits for the user-interface thread, so UkonciReseni can join
+// it at any moment without a deadlock.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "KavirelType.h"
+
+// One jump of the search as two field numbers; (0, 0) holds no jump.
+struct TSkokCesty {
+    std::uint8_t CisloOdkud = 0;
+    std::uint8_t CisloKam = 0;
+};
+
+inline bool operator==(const TSkokCesty& a, const TSkokCesty& b)
+{
+    return a.CisloOdkud == b.CisloOdkud && a.CisloKam == b.CisloKam;
+}
+inline bool operator!=(const TSkokCesty& a, const TSkokCesty& b) { return !(a == b); }
+
+// Search modes, as the solve board's ZpusobHledani holds them.
+constexpr std::uint8_t zhNejrychlejsi = 0;
+constexpr std::uint8_t zhNejkratsi = 1;
+
+// The three result texts of the solve tab (UTF-8).
+extern const char* const TextReseniNalezeno;    // "Řešení nalezeno"
+extern const char* const TextReseniNeexistuje;  // "Řešení neexistuje"
+extern const char* const TextReseniPreruseno;   // "Řešení přerušeno uživatelem"
+
+constexpr int DelkaCesty = 81;
+
+// The job state. Arrays indexed 1..81 in the rules are 0-based here: entry i
+// of the rules is element i - 1.
+struct TUlohaReseni {
+    TPole PoleHledani[RozmerDesky][RozmerDesky];  // [X][Y]
+    std::uint8_t ZbyvaKamenu = 0;
+    std::uint8_t ZbyvaPrazdnych = 0;
+    std::uint8_t CilovychPoli = 0;
+    std::uint8_t PocetPoli = 0;
+    std::uint8_t Hloubka = 1;
+    TSkokCesty Cesta[DelkaCesty];
+    TSkokCesty Vysledek[DelkaCesty];
+    std::uint8_t TahyCesty[DelkaCesty];
+    std::uint8_t TahyNejlepsi[DelkaCesty];
+    bool Nalezeno = false;
+    bool Preruseno = false;
+    std::uint8_t Zpusob = zhNejrychlejsi;
+    TTypHry Typ = thNormalni;
+    std::int32_t MinX = 8;
+    std::int32_t MaxX = 0;
+    std::int32_t MinY = 0;
+    std::int32_t MaxY = 0;
+    bool PosledniSvisle = false;
+};
+
+// Fills the job from the solve board: its fields with their numbers, its
+// counters, its game type and ZpusobHledani, and the scanned rectangle.
+// Vysledek is left as it was.
+void PripravUlohu(TUlohaReseni& uloha, const TSolveDeska& deska);
+
+// What a search shares with other threads.
+struct TRizeniHledani {
+    // Set by anyone to stop the search; polled at every search step.
+    std::atomic<bool> Zastavit{false};
+    // Positions examined so far, published every few thousand positions and
+    // at the end. Relaxed: it is a progress display, not a synchronisation.
+    std::atomic<std::uint64_t> PocetPozic{0};
+    // Upper bound of the tables of one search in bytes; 0 takes the default
+    // (512 MiB, or a quarter of the physical memory when that is less).
+    std::size_t LimitPameti = 0;
+};
+
+// The default bound of LimitPameti on this machine.
+std::size_t VychoziLimitPameti();
+
+// The four searches on a prepared job. On return Nalezeno, Preruseno and
+// Vysledek hold the outcome; the rest of the job is as it was.
+void HledejNejrychlejsi(TUlohaReseni& uloha, TRizeniHledani& rizeni);
+void HledejNejrychlejsiLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni);
+void HledejNejkratsi(TUlohaReseni& uloha, TRizeniHledani& rizeni);
+void HledejNejkratsiLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni);
+
+// Dispatch on Zpusob and Typ to one of the four (any type byte other than
+// thNormalni plays as Leibniz, as on the boards).
+void Hledej(TUlohaReseni& uloha, TRizeniHledani& rizeni);
+
+// The outcome of a finished search as the solve board receives it.
+enum class TVysledekHledani { Nalezeno, Neexistuje, Preruseno };
+
+struct TReseni {
+    TVysledekHledani Stav = TVysledekHledani::Neexistuje;
+    std::vector<TSkokCesty> Skoky;  // in the order of play; empty unless Nalezeno
+};
+
+// Reads the outcome of a searched job: "přerušeno" wins over a recorded
+// solution; the jumps are Vysledek up to its first entry with source 0.
+TReseni DejReseni(const TUlohaReseni& uloha);
+
+const char* TextVysledku(TVysledekHledani stav);
+
+// Writes the outcome into the solve board: StavReseni, and for a solution
+// Reseni.Vymaz followed by one PridejSkokReseni per jump.
+void PredejReseni(TSolveDeska& deska, const TReseni& reseni);
+
+// Prepares, searches and reads the outcome on the calling thread. For tools
+// and tests; the user interface uses the job facility below.
+TReseni VyresDesku(const TSolveDeska& deska, std::uint8_t zpusob, TRizeniHledani& rizeni);
+
+// ---------------------------------------------------------------------------
+// The job facility of the user interface.
+
+// Carries a call to the user-interface thread. It must return without waiting
+// for the call to run (a queued, non-blocking post).
+using TVolaniNaHlavnimVlakne = std::function<void(std::function<void()>)>;
+
+// Installs the carrier. Must be set before the first SpustReseni.
+void NastavVolaniNaHlavnimVlakne(TVolaniNaHlavnimVlakne volani);
+
+// Starts a search of the solve board in the mode of its ZpusobHledani. The
+// board must stay alive and keep its numbering until the completion has run
+// or UkonciReseni has returned. When the search ends, on the user-interface
+// thread: the result goes into deska (StavReseni, Reseni), the running flag
+// is cleared, then poUkonceniReseni runs. Returns false, and does nothing,
+// while a job is running.
+bool SpustReseni(TSolveDeska& deska, std::function<void()> poUkonceniReseni);
+
+// Asks the running search to stop and returns at once. Nothing when no job
+// runs or it has already ended.
+void PrerusReseni();
+
+// A job was started and its completion has not run yet.
+bool ProbihaReseni();
+
+// Stops a running search, waits for its worker and drops a completion that is
+// still on its way, so that nothing touches the solve board or the handler
+// afterwards. Call it before destroying either. Idempotent.
+void UkonciReseni();
+
+// Positions examined so far by the current (or last) job.
+std::uint64_t DejPocetPozic();
+
+// Bound of the tables of the following jobs in bytes; 0 restores the default.
+void NastavLimitPameti(std::size_t bajty);
+
+// The worker of one job. It has no data of its own beyond its thread.
+class TVlaknoReseni {
+public:
+    TVlaknoReseni() = default;
+    ~TVlaknoReseni();
+    TVlaknoReseni(const TVlaknoReseni&) = delete;
+    TVlaknoReseni& operator=(const TVlaknoReseni&) = delete;
+
+    // Starts Beh on a new thread for the job with this generation number.
+    void Spust(std::uint64_t generace);
+    void Pockej();  // joins the thread if it was started
+
+    // The body on the worker thread: the search, then the completion handed
+    // to the user-interface thread.
+    void Beh(std::uint64_t generace);
+
+    // The completion on the user-interface thread.
+    static void PoSkonceniVlakna(std::uint64_t generace, const TReseni& reseni);
+
+private:
+    std::thread Vlakno;
+};

@@ -1,0 +1,163 @@
+// Boards for the solver tests: drawn from text, made at random, the
+// built-in ones, and the comparison with the plain search.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "KavirelReseni.h"
+#include "ReferencniHledani.h"
+
+namespace TestReseni {
+
+// Rows from the top, characters from the left: '.' absent, 'o' empty,
+// 'x' stone, 'O' empty target, 'X' target with a stone. Missing rows and
+// columns are absent.
+inline TZaznamDesky Deska(const std::vector<std::string>& radky, TTypHry typ = thNormalni)
+{
+    TZaznamDesky z = PrazdnyZaznam();
+    for (std::size_t y = 0; y < radky.size() && y < 9; ++y) {
+        for (std::size_t x = 0; x < radky[y].size() && x < 9; ++x) {
+            TPole& p = z.Pole[x][y];
+            switch (radky[y][x]) {
+            case 'o': p.Stav = spPrazdne; break;
+            case 'x': p.Stav = spPlne; break;
+            case 'O': p.Stav = spPrazdne; p.Cilove = 1; break;
+            case 'X': p.Stav = spPlne; p.Cilove = 1; break;
+            default: break;
+            }
+        }
+    }
+    z.TypHry = typ;
+    return z;
+}
+
+// A random board inside a small window, both game types, sometimes with
+// target fields, sometimes with a stale target flag on an absent position.
+inline TZaznamDesky NahodnaDeska(std::mt19937& gen)
+{
+    auto cislo = [&](int od, int po) { return std::uniform_int_distribution<int>(od, po)(gen); };
+    TZaznamDesky z = PrazdnyZaznam();
+    const int sirka = cislo(2, 5), vyska = cislo(2, 5);
+    const int x0 = cislo(0, 9 - sirka), y0 = cislo(0, 9 - vyska);
+    const int pAbsent = cislo(0, 30), pKamen = cislo(30, 80);
+    const bool leibniz = cislo(0, 2) == 0;
+    const int cilovych = cislo(0, 3) == 0 ? 0 : cislo(1, 5);
+    for (int x = x0; x < x0 + sirka; ++x) {
+        for (int y = y0; y < y0 + vyska; ++y) {
+            if (cislo(0, 99) < pAbsent)
+                continue;
+            z.Pole[x][y].Stav = cislo(0, 99) < pKamen ? spPlne : spPrazdne;
+        }
+    }
+    // Leibniz boards need holes to move into.
+    if (leibniz)
+        for (int x = x0; x < x0 + sirka; ++x)
+            for (int y = y0; y < y0 + vyska; ++y)
+                if (z.Pole[x][y].Stav == spPlne && cislo(0, 99) < 60)
+                    z.Pole[x][y].Stav = spPrazdne;
+    for (int i = 0; i < cilovych; ++i)
+        z.Pole[cislo(x0, x0 + sirka - 1)][cislo(y0, y0 + vyska - 1)].Cilove = 1;
+    if (cislo(0, 9) == 0)
+        z.Pole[cislo(0, 8)][cislo(0, 8)].Cilove = 1;  // may be stale on an absent position
+    z.TypHry = leibniz ? thLeibniz : thNormalni;
+    return z;
+}
+
+// A board made by playing backwards from a goal position, so that it has a
+// solution; sometimes with the goal's stones marked as target fields.
+inline TZaznamDesky DeskaZpetnouHrou(std::mt19937& gen)
+{
+    auto cislo = [&](int od, int po) { return std::uniform_int_distribution<int>(od, po)(gen); };
+    TZaznamDesky z = PrazdnyZaznam();
+    const int sirka = cislo(3, 6), vyska = cislo(3, 5);
+    const int x0 = cislo(0, 9 - sirka), y0 = cislo(0, 9 - vyska);
+    const bool leibniz = cislo(0, 1) == 0;
+    std::vector<std::pair<int, int>> pole;
+    for (int x = x0; x < x0 + sirka; ++x)
+        for (int y = y0; y < y0 + vyska; ++y)
+            if (cislo(0, 99) >= 15) {
+                z.Pole[x][y].Stav = leibniz ? spPlne : spPrazdne;
+                pole.emplace_back(x, y);
+            }
+    if (pole.empty())
+        return z;
+    // The goal: one stone (normal) or one hole (Leibniz), or a few of them.
+    const int vGoal = cislo(0, 2) == 0 ? cislo(2, 3) : 1;
+    for (int i = 0; i < vGoal; ++i) {
+        const auto& p = pole[static_cast<std::size_t>(cislo(0, static_cast<int>(pole.size()) - 1))];
+        z.Pole[p.first][p.second].Stav = leibniz ? spPrazdne : spPlne;
+    }
+    const bool cilove = vGoal > 1 || cislo(0, 3) == 0;
+    if (cilove)
+        for (const auto& p : pole)
+            z.Pole[p.first][p.second].Cilove = z.Pole[p.first][p.second].Stav == (leibniz ? spPrazdne : spPlne);
+    const int kroku = cislo(2, 14);
+    static const int smery[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+    auto stav = [&](int x, int y) -> int {
+        return x < 0 || y < 0 || x > 8 || y > 8 ? 0 : z.Pole[x][y].Stav;
+    };
+    for (int k = 0; k < kroku; ++k) {
+        for (int pokus = 0; pokus < 30; ++pokus) {
+            const auto& p = pole[static_cast<std::size_t>(cislo(0, static_cast<int>(pole.size()) - 1))];
+            const int* d = smery[cislo(0, 3)];
+            const int ax = p.first, ay = p.second;  // where the stone came from
+            const int bx = ax + d[0], by = ay + d[1], cx = ax + 2 * d[0], cy = ay + 2 * d[1];
+            // Undo a jump a -> c over b.
+            if (!leibniz && stav(ax, ay) == spPrazdne && stav(bx, by) == spPrazdne && stav(cx, cy) == spPlne) {
+                z.Pole[ax][ay].Stav = spPlne;
+                z.Pole[bx][by].Stav = spPlne;
+                z.Pole[cx][cy].Stav = spPrazdne;
+                break;
+            }
+            if (leibniz && stav(ax, ay) == spPrazdne && stav(bx, by) == spPlne && stav(cx, cy) == spPlne) {
+                z.Pole[ax][ay].Stav = spPlne;
+                z.Pole[bx][by].Stav = spPrazdne;
+                z.Pole[cx][cy].Stav = spPrazdne;
+                break;
+            }
+        }
+    }
+    z.TypHry = leibniz ? thLeibniz : thNormalni;
+    return z;
+}
+
+inline bool JePole(const TPole& p) { return p.Stav == spPrazdne || p.Stav == spPlne; }
+
+inline void NastavDesku(TSolveDeska& deska, const TZaznamDesky& z, std::uint8_t zpusob)
+{
+    deska.Nastav(z);
+    deska.ZpusobHledani = zpusob;
+}
+
+inline Referencni::TStav Stav(TVysledekHledani s)
+{
+    switch (s) {
+    case TVysledekHledani::Nalezeno: return Referencni::TStav::Nalezeno;
+    case TVysledekHledani::Neexistuje: return Referencni::TStav::Neexistuje;
+    default: return Referencni::TStav::Preruseno;
+    }
+}
+
+inline std::string Text(const std::vector<Referencni::TPar>& skoky)
+{
+    std::string t;
+    for (const auto& s : skoky)
+        t += std::to_string(s.Odkud) + "-" + std::to_string(s.Kam) + " ";
+    return t;
+}
+
+inline std::vector<Referencni::TPar> Pary(const std::vector<TSkokCesty>& skoky)
+{
+    std::vector<Referencni::TPar> p;
+    for (const auto& s : skoky)
+        p.push_back(Referencni::TPar{s.CisloOdkud, s.CisloKam});
+    return p;
+}
+
+}  // namespace TestReseni

@@ -1,0 +1,107 @@
+// The fast searches give exactly what the plain search gives: the same
+// result text and the same jumps, in both modes and both game types.
+#include "KavirelFile.h"
+#include "PomocneDesky.h"
+
+using namespace TestReseni;
+
+namespace {
+
+struct TPocty {
+    int Porovnano = 0, Nalezeno = 0, Leibniz = 0, SCilovymi = 0, Nejkratsi = 0;
+};
+
+// Compares both searches on one board in one mode. The plain search gets a
+// budget of calls; a board it cannot finish within it is skipped.
+void Porovnej(const TZaznamDesky& z, std::uint8_t zpusob, std::uint64_t limitUzlu, const std::string& popis,
+              TPocty& pocty, std::size_t limitPameti = 0)
+{
+    TSolveDeska deska;
+    NastavDesku(deska, z, zpusob);
+    const Referencni::TVysledek ref = Referencni::Vyres(deska, zpusob == zhNejkratsi, nullptr, limitUzlu);
+    if (ref.Stav == Referencni::TStav::Preruseno)
+        return;
+    TRizeniHledani rizeni;
+    rizeni.LimitPameti = limitPameti;
+    const TReseni r = VyresDesku(deska, zpusob, rizeni);
+    EXPECT_EQ(static_cast<int>(Stav(r.Stav)), static_cast<int>(ref.Stav)) << popis;
+    EXPECT_EQ(Text(Pary(r.Skoky)), Text(ref.Skoky)) << popis;
+    ++pocty.Porovnano;
+    pocty.Nalezeno += ref.Stav == Referencni::TStav::Nalezeno;
+    pocty.Leibniz += z.TypHry != thNormalni;
+    pocty.SCilovymi += deska.PocetCilovych != 0;
+    pocty.Nejkratsi += zpusob == zhNejkratsi;
+}
+
+std::string Popis(const TZaznamDesky& z, std::uint8_t zpusob)
+{
+    std::string t = zpusob == zhNejkratsi ? "nejkratsi " : "nejrychlejsi ";
+    t += z.TypHry == thNormalni ? "normalni\n" : "leibniz\n";
+    for (int y = 0; y < 9; ++y) {
+        for (int x = 0; x < 9; ++x) {
+            const TPole& p = z.Pole[x][y];
+            const char* znaky = p.Cilove ? "*OX" : ".ox";
+            t += znaky[p.Stav <= 2 ? p.Stav : 0];
+        }
+        t += '\n';
+    }
+    return t;
+}
+
+TEST(PresnostReseni, TisicNahodnychMalychDesek)
+{
+    std::mt19937 gen(20240611);
+    TPocty pocty;
+    for (int i = 0; i < 1600 && !HasFailure(); ++i) {
+        // Half drawn freely (mostly without a solution), half played
+        // backwards from a goal (with one).
+        const TZaznamDesky z = i % 2 ? NahodnaDeska(gen) : DeskaZpetnouHrou(gen);
+        // A tiny memory bound on some boards makes the table a full cache.
+        const std::size_t pamet = i % 4 == 0 ? 8192 : 0;
+        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi})
+            Porovnej(z, zpusob, 400'000, Popis(z, zpusob), pocty, pamet);
+    }
+    // The draw must cover every kind of board, or the comparison proves little.
+    EXPECT_GE(pocty.Porovnano, 2000);
+    EXPECT_GE(pocty.Nalezeno, 600);
+    EXPECT_GE(pocty.Leibniz, 500);
+    EXPECT_GE(pocty.SCilovymi, 500);
+    EXPECT_GE(pocty.Nejkratsi, 1000);
+}
+
+// Stale numbers on positions of a state outside 0..2 move the rectangle; the
+// search must follow the rectangle as it is computed, not the fields.
+TEST(PresnostReseni, PosunutyObdelnikZeStarychCisel)
+{
+    std::mt19937 gen(77);
+    TPocty pocty;
+    for (int i = 0; i < 300 && !HasFailure(); ++i) {
+        TZaznamDesky z = DeskaZpetnouHrou(gen);
+        TSolveDeska d;
+        d.Nastav(z);
+        // A foreign state keeps whatever number it carried.
+        const int x = std::uniform_int_distribution<int>(0, 8)(gen);
+        const int y = std::uniform_int_distribution<int>(0, 8)(gen);
+        if (JePole(z.Pole[x][y]))
+            continue;
+        z.Pole[x][y].Stav = static_cast<TStavPole>(3);
+        const int pole = d.PocetKamenu + d.PocetPrazdnych;
+        z.Pole[x][y].Cislo = static_cast<std::uint8_t>(i % 2 ? 1 : pole);
+        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi})
+            Porovnej(z, zpusob, 400'000, Popis(z, zpusob), pocty);
+    }
+    EXPECT_GE(pocty.Porovnano, 200);
+}
+
+TEST(PresnostReseni, VestaveneDesky)
+{
+    TPocty pocty;
+    for (const TZaznamDesky& z : StandardniZaznamy())
+        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi})
+            Porovnej(z, zpusob, 8'000'000, DejNazev(z) + (zpusob ? " nejkratsi" : " nejrychlejsi"), pocty);
+    // Třikrát osm, Kříž, Pyramida, Plus, Křížek, cvičení č.1 and the empty
+    // board in both modes, and more in the fastest one.
+    EXPECT_GE(pocty.Porovnano, 16);
+}
+
+}  // namespace

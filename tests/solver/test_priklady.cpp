@@ -1,0 +1,156 @@
+// The solver's own examples and edge cases, on the fast searches.
+#include "PomocneDesky.h"
+
+using namespace TestReseni;
+
+namespace {
+
+TReseni Vyres(const TZaznamDesky& z, std::uint8_t zpusob)
+{
+    TSolveDeska deska;
+    NastavDesku(deska, z, zpusob);
+    TRizeniHledani rizeni;
+    return VyresDesku(deska, zpusob, rizeni);
+}
+
+// Fields [1][0], [2][0], [3][0], [0][1], [0][2], [0][3] numbered 1..6.
+TZaznamDesky SestPoli()
+{
+    return Deska({".xxO", "x", "x", "O"});
+}
+
+// All 20 fields of columns 0..4, rows 0..3; stones on 3, 6, 11, 13, 17, 18.
+TZaznamDesky DvacetPoli()
+{
+    return Deska({"ooxoo", "xoooo", "xoxoo", "oxxoo"});
+}
+
+TEST(PrikladyReseni, SestPoliHledaPoSloupcich)
+{
+    for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi}) {
+        const TReseni r = Vyres(SestPoli(), zpusob);
+        ASSERT_EQ(r.Stav, TVysledekHledani::Nalezeno);
+        EXPECT_EQ(Text(Pary(r.Skoky)), "4-6 1-3 ");
+    }
+}
+
+TEST(PrikladyReseni, DvacetPoliNejkratsiZaznamenaTriReseniAPredaPosledni)
+{
+    TSolveDeska deska;
+    NastavDesku(deska, DvacetPoli(), zhNejkratsi);
+    const Referencni::TVysledek ref = Referencni::Vyres(deska, true);
+    ASSERT_EQ(ref.Zaznamenane.size(), 3u);
+    EXPECT_EQ(Text(ref.Zaznamenane[0]), "6-16 18-8 16-18 3-13 18-8 ");
+    EXPECT_EQ(Text(ref.Zaznamenane[1]), "6-16 18-8 3-13 16-18 18-8 ");
+    EXPECT_EQ(Text(ref.Zaznamenane[2]), "18-8 6-16 16-18 3-13 18-8 ");
+
+    TRizeniHledani rizeni;
+    const TReseni r = VyresDesku(deska, zhNejkratsi, rizeni);
+    ASSERT_EQ(r.Stav, TVysledekHledani::Nalezeno);
+    EXPECT_EQ(Text(Pary(r.Skoky)), "18-8 6-16 16-18 3-13 18-8 ");
+    PredejReseni(deska, r);
+    EXPECT_EQ(deska.Reseni.DejPocetTahu(), 4);
+    EXPECT_EQ(deska.StavReseni, "Řešení nalezeno");
+
+    const TReseni rychle = Vyres(DvacetPoli(), zhNejrychlejsi);
+    EXPECT_EQ(Text(Pary(rychle.Skoky)), "6-16 18-8 16-18 3-13 18-8 ");
+}
+
+struct TPripad {
+    const char* Nazev;
+    std::vector<std::string> Radky;
+    TTypHry Typ;
+    TVysledekHledani Ocekavano;
+    std::size_t Skoku;
+};
+
+TEST(PrikladyReseni, OkrajovePripady)
+{
+    const std::vector<TPripad> pripady = {
+        {"jeden kamen bez cilovych", {"...", ".x.", "..o"}, thNormalni, TVysledekHledani::Nalezeno, 0},
+        {"kameny presne na cilovych", {"Xo", "oX"}, thNormalni, TVysledekHledani::Nalezeno, 0},
+        {"stejny pocet, jeden mimo cil", {"XxO"}, thNormalni, TVysledekHledani::Neexistuje, 0},
+        {"Leibniz, prazdna pole presne cilova", {"Ox", "xO"}, thLeibniz, TVysledekHledani::Nalezeno, 0},
+        {"Leibniz, jedno prazdne pole", {"xxo", "xxx"}, thLeibniz, TVysledekHledani::Nalezeno, 0},
+        {"deska bez poli", {}, thNormalni, TVysledekHledani::Neexistuje, 0},
+        {"Leibniz bez poli", {}, thLeibniz, TVysledekHledani::Neexistuje, 0},
+        {"vice cilovych nez kamenu", {"XoO", "OoO"}, thNormalni, TVysledekHledani::Neexistuje, 0},
+        {"jeden skok", {"xxo"}, thNormalni, TVysledekHledani::Nalezeno, 1},
+        {"Leibniz jeden skok", {"xoo", "ooo"}, thLeibniz, TVysledekHledani::Neexistuje, 0},
+        {"Leibniz jeden skok do cile", {"Xoo"}, thLeibniz, TVysledekHledani::Nalezeno, 1},
+        {"kamen ve sloupci 1 neskace ven", {"ox", "ox"}, thNormalni, TVysledekHledani::Neexistuje, 0},
+    };
+    for (const TPripad& p : pripady) {
+        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi}) {
+            const TReseni r = Vyres(Deska(p.Radky, p.Typ), zpusob);
+            EXPECT_EQ(r.Stav, p.Ocekavano) << p.Nazev << " " << int(zpusob);
+            EXPECT_EQ(r.Skoky.size(), p.Skoku) << p.Nazev << " " << int(zpusob);
+            // The plain search agrees.
+            TSolveDeska d;
+            NastavDesku(d, Deska(p.Radky, p.Typ), zpusob);
+            EXPECT_EQ(static_cast<int>(Stav(r.Stav)), static_cast<int>(Referencni::Vyres(d, zpusob).Stav))
+                << p.Nazev;
+        }
+    }
+}
+
+// A stale target flag on an absent position counts among the target fields,
+// so exactly the present target fields occupied is not yet a goal.
+TEST(PrikladyReseni, ZastaralyCilovyPriznakNaNeexistujicimPoli)
+{
+    TZaznamDesky z = Deska({"Xoo"});
+    z.Pole[5][5].Cilove = 1;
+    for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi})
+        EXPECT_EQ(Vyres(z, zpusob).Stav, TVysledekHledani::Neexistuje);
+    TSolveDeska d;
+    NastavDesku(d, z, zhNejrychlejsi);
+    EXPECT_EQ(d.PocetCilovych, 2);
+    EXPECT_EQ(static_cast<int>(Referencni::Vyres(d, false).Stav), static_cast<int>(Referencni::TStav::Neexistuje));
+}
+
+TEST(PrikladyReseni, PredaniDoResenDesky)
+{
+    TSolveDeska deska;
+    NastavDesku(deska, SestPoli(), zhNejrychlejsi);
+    TReseni r;
+    r.Stav = TVysledekHledani::Preruseno;
+    r.Skoky = {TSkokCesty{4, 6}};
+    PredejReseni(deska, r);
+    EXPECT_EQ(deska.StavReseni, "Řešení přerušeno uživatelem");
+    EXPECT_FALSE(deska.Reseni.JeReseni());
+    r.Stav = TVysledekHledani::Neexistuje;
+    PredejReseni(deska, r);
+    EXPECT_EQ(deska.StavReseni, "Řešení neexistuje");
+    EXPECT_FALSE(deska.Reseni.JeReseni());
+    r.Stav = TVysledekHledani::Nalezeno;
+    r.Skoky = {TSkokCesty{4, 6}, TSkokCesty{1, 3}};
+    PredejReseni(deska, r);
+    ASSERT_EQ(deska.Reseni.DejPocet(), 2);
+    EXPECT_EQ(deska.Reseni.Skok(1).Odkud, (TPozice{0, 1}));
+    EXPECT_EQ(deska.Reseni.Skok(2).Kam, (TPozice{3, 0}));
+    EXPECT_EQ(deska.Reseni.DejPocetTahu(), 2);
+}
+
+// The job prepared from the board: counters, rectangle and the bound vector.
+TEST(PrikladyReseni, PripravaUlohy)
+{
+    TSolveDeska deska;
+    NastavDesku(deska, Deska({"", "..o", ".xXo", "...x"}), zhNejkratsi);
+    TUlohaReseni u;
+    u.Vysledek[0] = TSkokCesty{9, 9};
+    PripravUlohu(u, deska);
+    EXPECT_EQ(u.PocetPoli, 5);
+    EXPECT_EQ(u.ZbyvaKamenu, 3);
+    EXPECT_EQ(u.ZbyvaPrazdnych, 2);
+    EXPECT_EQ(u.CilovychPoli, 1);
+    EXPECT_EQ(u.MinX, 1);
+    EXPECT_EQ(u.MaxX, 3);
+    EXPECT_EQ(u.MinY, 1);
+    EXPECT_EQ(u.MaxY, 3);
+    EXPECT_EQ(u.Zpusob, zhNejkratsi);
+    EXPECT_EQ(u.TahyNejlepsi[0], 1);
+    EXPECT_EQ(u.TahyNejlepsi[80], 81);
+    EXPECT_EQ(u.Vysledek[0], (TSkokCesty{9, 9}));  // not cleared
+}
+
+}  // namespace

@@ -1,0 +1,208 @@
+// Solves every built-in board in both modes with a time limit and, in the
+// same run, the plain search where it finishes within its own limit; prints
+// a table of times, positions searched and the speed-up.
+//
+//   kavirel-benchmark [--limit SECONDS] [--prosta SECONDS] [--deska N]...
+//
+// --limit   bound of each fast search (default 10 s)
+// --prosta  bound of each plain search (default 5 s; 0 skips it)
+// --deska   only the given built-in boards (1..17); repeatable
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "KavirelFile.h"
+#include "KavirelReseni.h"
+#include "ReferencniHledani.h"
+
+namespace {
+
+// Sets the flag when the time is up, unless destroyed first.
+class TCasovac {
+public:
+    TCasovac(std::atomic<bool>& zastavit, double sekund)
+    {
+        Vlakno = std::thread([this, &zastavit, sekund] {
+            std::unique_lock<std::mutex> zamek(Zamek);
+            if (!Podminka.wait_for(zamek, std::chrono::duration<double>(sekund), [this] { return Konec; }))
+                zastavit.store(true, std::memory_order_relaxed);
+        });
+    }
+    ~TCasovac()
+    {
+        {
+            std::lock_guard<std::mutex> zamek(Zamek);
+            Konec = true;
+        }
+        Podminka.notify_all();
+        Vlakno.join();
+    }
+
+private:
+    std::mutex Zamek;
+    std::condition_variable Podminka;
+    bool Konec = false;
+    std::thread Vlakno;
+};
+
+const char16_t Cp1250[128] = {
+    0x20AC, 0xFFFD, 0x201A, 0xFFFD, 0x201E, 0x2026, 0x2020, 0x2021,
+    0xFFFD, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
+    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0xFFFD, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C,
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+};
+
+std::string NaUtf8(const std::string& cp1250)
+{
+    std::string t;
+    for (unsigned char c : cp1250) {
+        const unsigned kod = c < 0x80 ? c : Cp1250[c - 0x80];
+        if (kod < 0x80) {
+            t += static_cast<char>(kod);
+        } else if (kod < 0x800) {
+            t += static_cast<char>(0xC0 | (kod >> 6));
+            t += static_cast<char>(0x80 | (kod & 0x3F));
+        } else {
+            t += static_cast<char>(0xE0 | (kod >> 12));
+            t += static_cast<char>(0x80 | ((kod >> 6) & 0x3F));
+            t += static_cast<char>(0x80 | (kod & 0x3F));
+        }
+    }
+    return t;
+}
+
+double Ms(std::chrono::steady_clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+const char* Kratce(TVysledekHledani s)
+{
+    switch (s) {
+    case TVysledekHledani::Nalezeno: return "nalezeno";
+    case TVysledekHledani::Neexistuje: return "neexistuje";
+    default: return "přerušeno";
+    }
+}
+
+[[noreturn]] void Pouziti()
+{
+    std::fprintf(stderr, "Použití: kavirel-benchmark [--limit SEKUND] [--prosta SEKUND] [--deska N]...\n");
+    std::exit(2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    double limit = 10, limitProste = 5;
+    std::vector<int> vybrane;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (i + 1 >= argc)
+            Pouziti();
+        char* konec = nullptr;
+        const double h = std::strtod(argv[++i], &konec);
+        if (*konec != '\0' || h < 0)
+            Pouziti();
+        if (a == "--limit")
+            limit = h;
+        else if (a == "--prosta")
+            limitProste = h;
+        else if (a == "--deska" && h >= 1 && h <= 17)
+            vybrane.push_back(static_cast<int>(h));
+        else
+            Pouziti();
+    }
+
+    const std::vector<TZaznamDesky> desky = StandardniZaznamy();
+    std::printf("Limit rychlého hledání %.0f s, prostého %.0f s; %u jader.\n\n", limit, limitProste,
+                std::thread::hardware_concurrency());
+    std::printf("| # | Deska | Režim | Výsledek | Tahů | Čas [ms] | Pozic | Prosté: čas [ms] | Prosté: pozic | Zrychlení |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|\n");
+    int neshod = 0;
+    for (std::size_t c = 0; c < desky.size(); ++c) {
+        if (!vybrane.empty() && std::find(vybrane.begin(), vybrane.end(), static_cast<int>(c + 1)) == vybrane.end())
+            continue;
+        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi}) {
+            TSolveDeska deska;
+            deska.Nastav(desky[c]);
+            deska.ZpusobHledani = zpusob;
+
+            TRizeniHledani rizeni;
+            const auto t0 = std::chrono::steady_clock::now();
+            TReseni r;
+            {
+                TCasovac casovac(rizeni.Zastavit, limit);
+                r = VyresDesku(deska, zpusob, rizeni);
+            }
+            const double ms = Ms(std::chrono::steady_clock::now() - t0);
+            std::string tahu = "–";
+            if (r.Stav == TVysledekHledani::Nalezeno) {
+                PredejReseni(deska, r);
+                tahu = std::to_string(deska.Reseni.DejPocetTahu());
+            }
+
+            std::string prosteCas = "–", prostePozic = "–", zrychleni = "–";
+            if (limitProste > 0) {
+                std::atomic<bool> stop{false};
+                const auto p0 = std::chrono::steady_clock::now();
+                Referencni::TVysledek ref;
+                {
+                    TCasovac casovac(stop, limitProste);
+                    ref = Referencni::Vyres(deska, zpusob == zhNejkratsi, &stop);
+                }
+                const double pms = Ms(std::chrono::steady_clock::now() - p0);
+                if (ref.Stav != Referencni::TStav::Preruseno) {
+                    prosteCas = std::to_string(static_cast<long long>(pms + 0.5));
+                    prostePozic = std::to_string(ref.Uzly);
+                    char b[32];
+                    std::snprintf(b, sizeof b, "%.0f×", pms / std::max(ms, 0.001));
+                    zrychleni = b;
+                    bool shoda = r.Stav != TVysledekHledani::Preruseno;
+                    if (shoda) {
+                        shoda = static_cast<int>(ref.Stav) == static_cast<int>(r.Stav) && ref.Skoky.size() == r.Skoky.size();
+                        for (std::size_t k = 0; shoda && k < r.Skoky.size(); ++k)
+                            shoda = ref.Skoky[k].Odkud == r.Skoky[k].CisloOdkud && ref.Skoky[k].Kam == r.Skoky[k].CisloKam;
+                    }
+                    if (!shoda && r.Stav != TVysledekHledani::Preruseno) {
+                        ++neshod;
+                        zrychleni += " NESHODA";
+                    }
+                } else {
+                    prosteCas = "> " + std::to_string(static_cast<long long>(limitProste * 1000));
+                }
+            }
+            std::printf("| %zu | %s | %s | %s | %s | %.1f | %llu | %s | %s | %s |\n", c + 1,
+                        NaUtf8(DejNazev(desky[c])).c_str(), zpusob == zhNejkratsi ? "nejkratší" : "nejrychlejší",
+                        Kratce(r.Stav), tahu.c_str(), ms,
+                        static_cast<unsigned long long>(rizeni.PocetPozic.load()), prosteCas.c_str(),
+                        prostePozic.c_str(), zrychleni.c_str());
+            std::fflush(stdout);
+        }
+    }
+    if (neshod != 0) {
+        std::printf("\n%d výsledků se liší od prostého hledání!\n", neshod);
+        return 1;
+    }
+    return 0;
+}
