@@ -1,0 +1,124 @@
+// The load tab: browsing the catalogue, going to a number, deleting, opening
+// an external board file and playing the shown board.
+#include "KavirelForm.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "KavirelFile.h"
+#include "KavirelOvladace.h"
+#include "KavirelZpravy.h"
+
+void TMainForm::VykresleniDeskyPriNahravani(std::int32_t Cislo, const QString& Soubor)
+{
+    PisNazevDesky(lblNahratNazevDesky, ZaznamNahrany);
+    PisTypHry(lblNahratTypHry, ZaznamNahrany);
+    if (!Soubor.isEmpty()) {
+        PisPuvodDesky(lblNahratPuvodDesky, QStringLiteral("Nahráno ze souboru"), Soubor);
+        btnNahratSmazat->setEnabled(false);
+        lblNahratCisloDeskyPevna->hide();
+        lblNahratCisloDesky->hide();
+    } else {
+        PisPuvodDesky(lblNahratPuvodDesky, QStringLiteral("Nahráno ze standardního souboru"), QString());
+        btnNahratSmazat->setEnabled(SeznamDesek && SeznamDesek->LzeSmazatAktualni());
+        PisCisloDesky(lblNahratCisloDesky, Cislo);
+    }
+    PohledDesky->KresliDesku(ZaznamNahrany);
+}
+
+void TMainForm::PohybVSeznamuDesek(QObject* Sender)
+{
+    if (Sender == btnNahratDalsi)
+        SeznamDesek->PosunZa();
+    else
+        SeznamDesek->PosunPred();
+    edtNahratCislo->clear();
+    std::int32_t cislo = 0;
+    SeznamDesek->VratAktualniDesku(ZaznamNahrany, cislo);
+    VykresleniDeskyPriNahravani(cislo, QString());
+}
+
+void TMainForm::UkonceniZadavaniCisla()
+{
+    if (edtNahratCislo->text().isEmpty())
+        return;
+    bool jeCislo = false;
+    const std::int32_t cislo = edtNahratCislo->text().toInt(&jeCislo, 10);
+    if (!jeCislo) {
+        edtNahratCislo->setFocus();
+        ZobrazZpravu(this, TDruhZpravy::Informace, QStringLiteral("Zadaná hodnota není číslo"));
+        edtNahratCislo->clear();
+        return;
+    }
+    const std::int32_t pocet = SeznamDesek->PocetDesek;
+    if (pocet == 0)
+        ZobrazZpravu(this, TDruhZpravy::Informace, QStringLiteral("Standardní soubor je prázdný."));
+    if (SeznamDesek->NaDeskuCislo(cislo)) {
+        edtNahratCislo->clear();
+        std::int32_t aktualni = 0;
+        SeznamDesek->VratAktualniDesku(ZaznamNahrany, aktualni);
+        VykresleniDeskyPriNahravani(aktualni, QString());
+    } else {
+        ZobrazZpravu(this, TDruhZpravy::Informace,
+                     QStringLiteral("Standardní soubor obsahuje %1 uložených desek.\n\rZadejte číslo z rozmezí 1..%1")
+                         .arg(pocet));
+        edtNahratCislo->clear();
+        edtNahratCislo->setFocus();
+    }
+}
+
+void TMainForm::ZadavaniTextu(QObject* Sender, int Klavesa)
+{
+    if (Klavesa != 13)
+        return;
+    if (Sender == edtNahratCislo)
+        UkonceniZadavaniCisla();
+    else if (Sender == edtUlozitNazevDesky)
+        btnUlozitStandardni->setFocus();
+}
+
+void TMainForm::btnNahratSmazatClick()
+{
+    SeznamDesek->OdstranAktualni();
+    std::int32_t cislo = 0;
+    SeznamDesek->VratAktualniDesku(ZaznamNahrany, cislo);
+    VykresleniDeskyPriNahravani(cislo, QString());
+}
+
+QString TMainForm::VyberSoubor(QFileDialog* Dialog)
+{
+    // Dialogs start in the process's current directory until the user has
+    // chosen a file with them; they never change that directory, where the
+    // catalogue is written at the end.
+    if (!Dialog->property("Pouzit").toBool())
+        Dialog->setDirectory(QDir::currentPath());
+    const QString soubor = SpustDialog(Dialog);
+    if (!soubor.isEmpty())
+        Dialog->setProperty("Pouzit", true);
+    return soubor;
+}
+
+void TMainForm::OtevritExterniSoubor()
+{
+    const QString soubor = VyberSoubor(OpenFileDialog);
+    if (soubor.isEmpty())
+        return;
+    // A failed read has shown its message and kept the former board; the tab
+    // then stays as it was instead of presenting that board as the file's.
+    const int hlaseni = PocetHlaseniSouboru();
+    NactiExterniSoubor(ZaznamNahrany, QFile::encodeName(soubor).toStdString());
+    if (PocetHlaseniSouboru() != hlaseni)
+        return;
+    VykresleniDeskyPriNahravani(0, QLatin1Char('"') + QFileInfo(soubor).fileName() + QLatin1Char('"'));
+}
+
+void TMainForm::btnNahratHratClick()
+{
+    ZaznamHry = ZaznamNahrany;
+    NovaHra();
+}

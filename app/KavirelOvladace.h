@@ -1,0 +1,70 @@
+// Small controls the main window needs beyond the plain Qt widgets: a tab
+// control with fixed tab width and page highlight, a radio group addressed by
+// item index, and labels that size themselves to their caption.
+#pragma once
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <vector>
+
+// Sets a label's caption and fits the label to it, so no caption is clipped.
+void Napis(QLabel* popisek, const QString& text);
+
+class TListZalozek : public QTabBar {
+    Q_OBJECT
+public:
+    explicit TListZalozek(QWidget* rodic = nullptr);
+    void NastavSirkuZalozky(int sirka) { SirkaZalozky = sirka; }
+
+protected:
+    QSize tabSizeHint(int index) const override;
+
+private:
+    int PotrebnaSirka(int index) const;
+    static constexpr int VodorovnyOkraj = 4;
+    int SirkaZalozky = 46;
+};
+
+class TZalozky : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit TZalozky(QWidget* rodic = nullptr);
+
+    void NastavSirkuZalozky(int sirka);
+
+    // The highlight of a page whose content changed while it was not in front.
+    void Zvyrazni(int index, bool zvyraznit);
+    bool JeZvyraznena(int index) const;
+
+private:
+    std::vector<bool> Zvyraznene;
+};
+
+// A group box of radio buttons, one per item, with an item index.
+class TRadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    TRadioGroup(const QString& titulek, const QStringList& polozky, QWidget* rodic = nullptr);
+
+    int ItemIndex() const;          // -1 when nothing is selected
+    void SetItemIndex(int index);
+    QAbstractButton* Polozka(int index) const;
+    QLabel* TextPolozky(int index) const;
+    int PocetPolozek() const;
+
+    // Captions wider than this wrap, for a group partly covered by another
+    // control.
+    void NastavSirkuTextu(int sirka);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
+private:
+    QButtonGroup* Skupina;
+    std::vector<QLabel*> Texty;
+};

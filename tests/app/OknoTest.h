@@ -1,0 +1,180 @@
+// The real main window in a temporary working directory, with message boxes
+// recorded instead of shown and helpers that press fields and buttons.
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "KavirelFile.h"
+#include "KavirelForm.h"
+#include "KavirelOvladace.h"
+#include "KavirelZpravy.h"
+
+// A record from nine lines of nine symbols: '.' no field, 'o' empty, 'x'
+// stone, 'O' empty target, 'X' stone on a target. The name is Windows-1250.
+inline TZaznamDesky Deska(const std::vector<std::string>& radky, TTypHry typ, const std::string& nazev)
+{
+    TZaznamDesky z = PrazdnyZaznam();
+    for (int y = 0; y < RozmerDesky; ++y)
+        for (int x = 0; x < RozmerDesky; ++x) {
+            const char c = radky.at(static_cast<std::size_t>(y)).at(static_cast<std::size_t>(x));
+            TPole& p = z.Pole[x][y];
+            p.Stav = c == '.' ? spNeexistujici : (c == 'o' || c == 'O') ? spPrazdne : spPlne;
+            p.Cilove = (c == 'O' || c == 'X') ? 1 : 0;
+        }
+    z.TypHry = typ;
+    NastavNazev(z, nazev);
+    return z;
+}
+
+inline QByteArray Bajty(const TZaznamDesky& z)
+{
+    return QByteArray(reinterpret_cast<const char*>(&z), static_cast<qsizetype>(sizeof z));
+}
+
+inline QByteArray PrectiSoubor(const QString& jmeno)
+{
+    QFile f(jmeno);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void ZapisSoubor(const QString& jmeno, const QByteArray& obsah)
+{
+    QFile f(jmeno);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(obsah), obsah.size());
+}
+
+// Three boards of the tests behind the seventeen built-in ones (numbers 18..20).
+// Their Cislo bytes and the bytes past their names carry noise, which a
+// catalogue read and written back must keep.
+inline std::vector<TZaznamDesky> TestovaciKatalog()
+{
+    std::vector<TZaznamDesky> k = StandardniZaznamy();
+    TZaznamDesky viceskok = Deska({".........", ".xxoxoxo.", ".........", ".xxo.....", ".........", ".........",
+                                   ".........", ".........", "........."},
+                                  thNormalni, "Viceskok");
+    TZaznamDesky leibnizA = Deska({".........", ".Xoo.....", ".........", ".........", ".........", ".........",
+                                   ".........", ".........", "........."},
+                                  thLeibniz, "Leibniz A");
+    TZaznamDesky leibnizB = Deska({".........", ".xOo.....", ".........", ".........", ".........", ".........",
+                                   ".........", ".........", "........."},
+                                  thLeibniz, "Leibniz B");
+    int sum = 1;
+    for (TZaznamDesky* z : {&viceskok, &leibnizA, &leibnizB}) {
+        z->Pole[0][0].Cislo = static_cast<std::uint8_t>(40 + sum);
+        for (int i = z->Nazev.Delka; i < MaxDelkaNazvu; ++i)
+            z->Nazev.Znaky[i] = static_cast<char>(0xA0 + sum + i);
+        ++sum;
+        k.push_back(*z);
+    }
+    return k;
+}
+
+class OknoTest : public ::testing::Test {
+protected:
+    struct TZprava {
+        TDruhZpravy Druh;
+        QString Text;
+    };
+
+    QTemporaryDir Adresar;
+    QString PuvodniAdresar;
+    TZobrazeniZpravy PuvodniZobrazeni;
+    std::vector<TZprava> Zpravy;
+    std::unique_ptr<TMainForm> Okno;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Adresar.isValid());
+        PuvodniAdresar = QDir::currentPath();
+        QDir::setCurrent(Adresar.path());
+        PuvodniZobrazeni = NastavZobrazeniZpravy(
+            [this](QWidget*, TDruhZpravy druh, const QString& text) { Zpravy.push_back({druh, text}); });
+    }
+
+    void TearDown() override
+    {
+        Okno.reset();
+        NastavZobrazeniZpravy(PuvodniZobrazeni);
+        QDir::setCurrent(PuvodniAdresar);
+    }
+
+    void ZapisKatalog(const std::vector<TZaznamDesky>& desky)
+    {
+        QByteArray obsah;
+        for (const TZaznamDesky& z : desky)
+            obsah += Bajty(z);
+        ZapisSoubor(QStringLiteral("Kavirel.dat"), obsah);
+    }
+
+    void Otevri()
+    {
+        Okno = std::make_unique<TMainForm>();
+        Okno->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Okno.get()));
+        Okno->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Okno.get()));
+    }
+
+    // Ends the window as the program does: FormDestroy writes the catalogue.
+    void Zavri() { Okno.reset(); }
+
+    THraciPole* Pole(int x, int y) const { return Okno->PohledDesky->DejPrvek(TPozice{x, y}); }
+
+    void Klik(int x, int y, Qt::MouseButton tlacitko = Qt::LeftButton)
+    {
+        QTest::mousePress(Pole(x, y), tlacitko, {}, QPoint(30, 30));
+    }
+
+    // A jump as the user makes it: select the stone unless it is selected,
+    // then press the landing field.
+    void Skoc(int x1, int y1, int x2, int y2)
+    {
+        TPozice vybrany;
+        if (!Okno->HerniDeska->Tahy.DejOdkud(vybrany) || vybrany != TPozice{x1, y1})
+            Klik(x1, y1);
+        Klik(x2, y2);
+    }
+
+    static void Stiskni(QPushButton* b)
+    {
+        ASSERT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    void ZalozkaUzivatelem(int index) { Okno->Zalozky->setCurrentIndex(index); }
+
+    // Goes to a catalogue number the way the user does: type, Enter.
+    void JdiNaCislo(const QString& text)
+    {
+        Okno->edtNahratCislo->setText(text);
+        QTest::keyClick(Okno->edtNahratCislo, Qt::Key_Return);
+    }
+
+    // Types a text key by key; QTest::keyClicks knows only ASCII.
+    static void Pis(QWidget* w, const QString& text)
+    {
+        for (const QChar znak : text)
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(znak), Qt::NoModifier);
+    }
+
+    static std::string T(const QLabel* l) { return l->text().toStdString(); }
+    static bool Ukazan(const QWidget* w) { return !w->isHidden(); }
+
+    // The colour of a field control's border ring.
+    QRgb Ohraniceni(int x, int y) const { return Pole(x, y)->Obraz().pixel(0, 0); }
+    QRgb BarvaVyberu() const { return BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaVyber).rgb(); }
+    QRgb BarvaMrizky() const { return BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaMrizka).rgb(); }
+};

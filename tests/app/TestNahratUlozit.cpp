@@ -1,0 +1,246 @@
+// The load and save tabs, external board files and the catalogue written at
+// the end.
+#include <QAction>
+#include <QFileDialog>
+
+#include "OknoTest.h"
+
+namespace {
+const char* const MimoRozsah20 = "Standardní soubor obsahuje 20 uložených desek.\n\rZadejte číslo z rozmezí 1..20";
+}
+
+TEST_F(OknoTest, ListovaniDokolaAJdiNaCislo)
+{
+    ZapisKatalog(TestovaciKatalog());
+    Otevri();
+    ZalozkaUzivatelem(zlNahrat);
+    Stiskni(Okno->btnNahratPredchozi);
+    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "20");
+    EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Leibniz B");
+    EXPECT_TRUE(Okno->btnNahratSmazat->isEnabled());
+    Stiskni(Okno->btnNahratDalsi);
+    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "1");
+    EXPECT_FALSE(Okno->btnNahratSmazat->isEnabled());
+
+    struct TPripad {
+        const char* Text;
+        const char* Zprava;  // nullptr: none
+        const char* Cislo;   // number shown afterwards
+    };
+    const TPripad pripady[] = {
+        {"", nullptr, "1"},
+        {"0", MimoRozsah20, "1"},
+        {"-1", MimoRozsah20, "1"},
+        {"abc", "Zadaná hodnota není číslo", "1"},
+        {"99999999999", "Zadaná hodnota není číslo", "1"},
+        {"20", nullptr, "20"},
+        {"21", MimoRozsah20, "20"},
+        {"9", nullptr, "9"},
+    };
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.Text);
+        Zpravy.clear();
+        JdiNaCislo(QString::fromUtf8(p.Text));
+        if (p.Zprava) {
+            ASSERT_EQ(Zpravy.size(), 1u);
+            EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::Informace);
+            EXPECT_EQ(Zpravy[0].Text.toStdString(), p.Zprava);
+        } else {
+            EXPECT_TRUE(Zpravy.empty());
+        }
+        EXPECT_TRUE(Okno->edtNahratCislo->text().isEmpty());
+        EXPECT_EQ(T(Okno->lblNahratCisloDesky), p.Cislo);
+    }
+    EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Plus");
+
+    // Leaving the box ends the input as well.
+    Okno->edtNahratCislo->setFocus();
+    Okno->edtNahratCislo->setText(QStringLiteral("18"));
+    Okno->btnNahratDalsi->setFocus();
+    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "18");
+    EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Viceskok");
+}
+
+TEST_F(OknoTest, MazaniDesky18Z20AZapisKataloguPriKonciBajtPoBajtu)
+{
+    const std::vector<TZaznamDesky> katalog = TestovaciKatalog();
+    ZapisKatalog(katalog);
+    Otevri();
+    ZalozkaUzivatelem(zlNahrat);
+    JdiNaCislo(QStringLiteral("17"));
+    EXPECT_FALSE(Okno->btnNahratSmazat->isEnabled());
+    JdiNaCislo(QStringLiteral("18"));
+    Stiskni(Okno->btnNahratSmazat);
+    EXPECT_EQ(SeznamDesek->PocetDesek, 19);
+    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "18");
+    EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Leibniz A");
+    JdiNaCislo(QStringLiteral("19"));
+    // The board offered for saving is the loaded one, noise bytes included.
+    ZalozkaUzivatelem(zlUlozit);
+    EXPECT_EQ(Okno->edtUlozitNazevDesky->text(), "Leibniz B");
+    EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), "Uložit nahranou desku pod názvem...");
+    Stiskni(Okno->btnUlozitStandardni);
+    EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "Uloženo do standardního souboru");
+    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "pod číslem 20");
+    ZalozkaUzivatelem(zlNahrat);
+    JdiNaCislo(QStringLiteral("20"));
+    Stiskni(Okno->btnNahratSmazat);  // the last one: the new last one is shown
+    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "19");
+
+    Okno->mnKonec->trigger();
+    EXPECT_FALSE(Okno->isVisible());
+    QByteArray puvodni;
+    for (const TZaznamDesky& z : katalog)
+        puvodni += Bajty(z);
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), puvodni) << "written only at the end";
+    Zavri();
+    QByteArray ocekavany;
+    for (std::size_t i = 0; i < 17; ++i)
+        ocekavany += Bajty(katalog[i]);
+    ocekavany += Bajty(katalog[18]);
+    ocekavany += Bajty(katalog[19]);
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), ocekavany);
+}
+
+TEST_F(OknoTest, OtevreniExternihoSouboru)
+{
+    TZaznamDesky cizi = TestovaciKatalog()[18];
+    NastavNazev(cizi, "Vn\xECj\x9A\xED");  // "Vnější" in Windows-1250
+    TZaznamDesky poskozena = cizi;
+    poskozena.Pole[2][2].Stav = static_cast<TStavPole>(7);
+    ZapisSoubor(QStringLiteral("deska.kav"), Bajty(cizi));
+    ZapisSoubor(QStringLiteral("dve.kav"), Bajty(cizi) + Bajty(TestovaciKatalog()[19]));
+    ZapisSoubor(QStringLiteral("kratka.kav"), Bajty(cizi).left(100));
+    ZapisSoubor(QStringLiteral("poskozena.kav"), Bajty(poskozena));
+    Otevri();
+    QString vybrany;
+    QString adresarDialogu;
+    Okno->SpustDialog = [&](QFileDialog* d) {
+        adresarDialogu = d->directory().absolutePath();
+        EXPECT_EQ(d, Okno->OpenFileDialog);
+        return vybrany.isEmpty() ? QString() : QDir::current().absoluteFilePath(vybrany);
+    };
+    ZalozkaUzivatelem(zlNahrat);
+
+    struct TPripad {
+        const char* Soubor;  // empty: the dialog is cancelled
+        const char* Chyba;
+        const char* Nazev;
+        const char* Puvod;
+    };
+    const char* const zeStandardniho = "Nahráno ze standardního souboru ";
+    const TPripad pripady[] = {
+        {"", nullptr, "Anglická hrací deska", zeStandardniho},
+        {"kratka.kav", "Chyba pri čtení ze souboru. Deska nenahrána!", "Anglická hrací deska", zeStandardniho},
+        {"poskozena.kav", "Chyba pri čtení ze souboru. Deska nenahrána!", "Anglická hrací deska", zeStandardniho},
+        {"deska.kav", nullptr, "Vnější", "Nahráno ze souboru \"deska.kav\""},
+        {"dve.kav", nullptr, "Vnější", "Nahráno ze souboru \"dve.kav\""},
+        {"chybi.kav", "Soubor se nepodařilo otevřít!", "Vnější", "Nahráno ze souboru \"dve.kav\""},
+    };
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.Soubor);
+        Zpravy.clear();
+        vybrany = QString::fromUtf8(p.Soubor);
+        Stiskni(Okno->btnNahratOtevrit);
+        EXPECT_EQ(QDir(adresarDialogu), QDir(Adresar.path()));
+        if (p.Chyba) {
+            ASSERT_EQ(Zpravy.size(), 1u);
+            EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::ChybaSouboru);
+            EXPECT_EQ(Zpravy[0].Text.toStdString(), p.Chyba);
+        } else {
+            EXPECT_TRUE(Zpravy.empty());
+        }
+        EXPECT_EQ(T(Okno->lblNahratNazevDesky), p.Nazev);
+        EXPECT_EQ(T(Okno->lblNahratPuvodDesky), p.Puvod);
+        const bool zeSouboru = std::string(p.Puvod) != zeStandardniho;
+        EXPECT_EQ(Ukazan(Okno->lblNahratCisloDesky), !zeSouboru);
+        EXPECT_EQ(Ukazan(Okno->lblNahratCisloDeskyPevna), !zeSouboru);
+        if (zeSouboru) {
+            EXPECT_FALSE(Okno->btnNahratSmazat->isEnabled());
+        }
+    }
+    EXPECT_EQ(Bajty(Okno->ZaznamNahrany), Bajty(cizi));
+    // Browsing returns to the catalogue.
+    Stiskni(Okno->btnNahratDalsi);
+    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "2");
+    EXPECT_EQ(T(Okno->lblNahratPuvodDesky), zeStandardniho);
+}
+
+TEST_F(OknoTest, UlozeniZeHryZNahraniAZEditoru)
+{
+    Otevri();
+    QString cil;
+    Okno->SpustDialog = [&](QFileDialog* d) {
+        EXPECT_EQ(d, Okno->SaveFileDialog);
+        return cil.isEmpty() ? QString() : QDir::current().absoluteFilePath(cil);
+    };
+
+    // play tab, in the middle of a game: the position, under the board's name
+    Skoc(3, 3, 3, 1);
+    const TZaznamDesky rozehrana = Okno->HerniDeska->Zaznam;
+    ZalozkaUzivatelem(zlUlozit);
+    EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), "Uložit rozehranou desku pod názvem...");
+    EXPECT_EQ(Okno->edtUlozitNazevDesky->text(), "Anglická hrací deska");
+    EXPECT_EQ(Okno->edtUlozitNazevDesky->selectedText(), "Anglická hrací deska");
+    QTest::keyClick(Okno->edtUlozitNazevDesky, Qt::Key_Return);  // only moves the focus
+    EXPECT_TRUE(Okno->btnUlozitStandardni->hasFocus());
+    EXPECT_EQ(SeznamDesek->PocetDesek, 17);
+    Stiskni(Okno->btnUlozitStandardni);
+    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "pod číslem 18");
+    Okno->edtUlozitNazevDesky->setFocus();  // back to the name: the result disappears
+    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "");
+    ZalozkaUzivatelem(zlNahrat);
+    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "1");  // saving does not move the catalogue
+    JdiNaCislo(QStringLiteral("18"));
+    EXPECT_EQ(Bajty(Okno->ZaznamNahrany), Bajty(rozehrana));
+
+    // load tab, renamed, into a file
+    JdiNaCislo(QStringLiteral("9"));
+    ZalozkaUzivatelem(zlUlozit);
+    Okno->edtUlozitNazevDesky->selectAll();
+    Pis(Okno->edtUlozitNazevDesky, QStringLiteral("Můj plus → ß"));  // the arrow is refused
+    EXPECT_EQ(Okno->edtUlozitNazevDesky->text(), "Můj plus  ß");
+    cil = QStringLiteral("plus.kav");
+    Stiskni(Okno->btnUlozitExterni);
+    EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "Uloženo do externího souboru");
+    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "s názvem \"plus.kav\"");
+    TZaznamDesky ocekavana = Okno->ZaznamNahrany;
+    NastavNazev(ocekavana, "M\xF9j plus  \xDF");
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("plus.kav")), Bajty(ocekavana));
+    // A failed write is not reported as saved.
+    Zpravy.clear();
+    cil = QStringLiteral("neni/plus.kav");
+    Stiskni(Okno->btnUlozitExterni);
+    ASSERT_EQ(Zpravy.size(), 1u);
+    EXPECT_EQ(Zpravy[0].Text, "Chyba při ukládání souboru!");
+    EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "");
+    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "");
+    cil.clear();  // cancelled: nothing
+    Stiskni(Okno->btnUlozitExterni);
+
+    // edit tab: a 35-character name is cut to 30
+    ZalozkaUzivatelem(zlNahrat);
+    Stiskni(Okno->btnNahratEditovat);
+    ASSERT_EQ(Okno->Zalozky->currentIndex(), zlEdit);
+    EXPECT_EQ(Okno->edtEditNazevDesky->text(), "Editovaná deska");
+    Okno->edtEditNazevDesky->selectAll();
+    Pis(Okno->edtEditNazevDesky, QString(35, QLatin1Char('k')));
+    ZalozkaUzivatelem(zlUlozit);
+    EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), "Uložit editovanou desku pod názvem...");
+    EXPECT_EQ(Okno->edtUlozitNazevDesky->text(), QString(30, QLatin1Char('k')));
+    Stiskni(Okno->btnUlozitStandardni);
+    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "pod číslem 19");
+
+    // solve tab: nothing can be saved
+    ZalozkaUzivatelem(zlReseni);
+    ZalozkaUzivatelem(zlUlozit);
+    EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), "Nelze ukládat desku z řešení...");
+    EXPECT_TRUE(Okno->edtUlozitNazevDesky->text().isEmpty());
+    EXPECT_FALSE(Okno->edtUlozitNazevDesky->isEnabled());
+    EXPECT_FALSE(Okno->btnUlozitStandardni->isEnabled());
+    EXPECT_FALSE(Okno->btnUlozitExterni->isEnabled());
+    ZalozkaUzivatelem(zlHra);
+    EXPECT_TRUE(Okno->edtUlozitNazevDesky->isEnabled());
+    EXPECT_TRUE(Okno->btnUlozitStandardni->isEnabled());
+    EXPECT_TRUE(Okno->btnUlozitExterni->isEnabled());
+}

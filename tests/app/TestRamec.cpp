@@ -1,0 +1,116 @@
+// Name texts, help, and the orderly end on signals.
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+#include <csignal>
+
+#include "KavirelNapoveda.h"
+#include "KavirelSignaly.h"
+#include "KavirelText.h"
+#include "OknoTest.h"
+
+TEST(NazvyDesek, CeskeZnakyProjdouTamIZpetAJinePismoSeOdmitne)
+{
+    const QString ceske = QStringLiteral("ěščřžýáíéúůďťňóĚŠČŘŽÝÁÍÉÚŮĎŤŇÓ");
+    TZaznamDesky z = PrazdnyZaznam();
+    NastavNazevDesky(z, ceske);
+    EXPECT_EQ(z.Nazev.Delka, 30);
+    EXPECT_EQ(NazevDesky(z), ceske);
+    EXPECT_EQ(static_cast<unsigned char>(z.Nazev.Znaky[0]), 0xECu);  // ě in Windows-1250
+
+    NastavNazevDesky(z, QString(40, QLatin1Char('a')));
+    EXPECT_EQ(NazevDesky(z), QString(30, QLatin1Char('a')));
+
+    TValidatorNazvu validator;
+    int pozice = 0;
+    struct TPripad {
+        QString Text;
+        QValidator::State Stav;
+    };
+    const TPripad pripady[] = {
+        {ceske, QValidator::Acceptable},       {QStringLiteral("Kříž €‚„"), QValidator::Acceptable},
+        {QStringLiteral("šipka →"), QValidator::Invalid}, {QStringLiteral("日本"), QValidator::Invalid},
+        {QStringLiteral("ł ő ű"), QValidator::Acceptable}, {QStringLiteral("ñ"), QValidator::Invalid},
+    };
+    for (TPripad p : pripady)
+        EXPECT_EQ(validator.validate(p.Text, pozice), p.Stav) << p.Text.toStdString();
+
+    // Every byte of the code page reads back to itself.
+    for (int b = 1; b < 256; ++b) {
+        const std::string bajt(1, static_cast<char>(b));
+        std::string zpet;
+        ASSERT_TRUE(BajtyZTextu1250(TextZBajtu1250(bajt), zpet)) << b;
+        EXPECT_EQ(zpet, bajt);
+    }
+}
+
+TEST_F(OknoTest, NapovedaF1AKontext321)
+{
+    Otevri();
+    QTest::keyClick(Okno.get(), Qt::Key_F1);
+    ASSERT_NE(Okno->OknoNapovedy, nullptr);
+    EXPECT_TRUE(Okno->OknoNapovedy->isVisible());
+    QTextBrowser* prohlizec = Okno->OknoNapovedy->Prohlizec();
+    EXPECT_EQ(prohlizec->source().fragment(), "uvod");
+    const QString text = prohlizec->toPlainText();
+    for (const char* kapitola : {"Pravidla hry", "Leibnizův kavirel", "Cílová pole", "Záložka Hra", "Záložka Nahrát",
+                                 "Záložka Uložit", "Záložka Editovat", "Nejrychlejší řešení", "Nejkratší řešení",
+                                 "Kavirel.dat", "*.kav"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(kapitola))) << kapitola;
+
+    Okno->ZobrazNapovedu(KontextNapovedyHra);
+    EXPECT_EQ(prohlizec->source().fragment(), "hra");
+    EXPECT_TRUE(prohlizec->toHtml().contains(QStringLiteral("name=\"hra\"")));
+    Okno->mnInfo->trigger();
+    EXPECT_EQ(prohlizec->source().fragment(), "uvod");
+    // Shift+F1 gives the page's own context: 321 on the play tab only.
+    Okno->KontextovaNapoveda->trigger();
+    EXPECT_EQ(prohlizec->source().fragment(), "hra");
+    ZalozkaUzivatelem(zlNahrat);
+    Okno->KontextovaNapoveda->trigger();
+    EXPECT_EQ(prohlizec->source().fragment(), "uvod");
+}
+
+TEST(UkonceniSignalem, KazdyZeTriSignaluSpustiAkciVeSmyckeUdalosti)
+{
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        TUkonceniSignalem signaly;
+        int akci = 0;
+        signaly.NastavAkci([&akci] { ++akci; });
+        ASSERT_EQ(::raise(signal), 0);
+        EXPECT_EQ(akci, 0);  // not inside the signal handler
+        EXPECT_TRUE(QTest::qWaitFor([&akci] { return akci == 1; }, 2000));
+        EXPECT_EQ(signaly.PocetSignalu(), 1);
+    }
+}
+
+// The real program in a fresh directory, ended by SIGTERM: the catalogue of
+// the built-in boards is written on the way out.
+TEST(UkonceniSignalem, ProgramUkoncenySIGTERMZapiseKatalog)
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../kavirel");
+    if (!QFileInfo::exists(program))
+        GTEST_SKIP() << "kavirel not built";
+    QTemporaryDir adresar;
+    QProcess proces;
+    proces.setWorkingDirectory(adresar.path());
+    QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
+    prostredi.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    proces.setProcessEnvironment(prostredi);
+    proces.start(program, {});
+    ASSERT_TRUE(proces.waitForStarted(5000));
+    QTest::qWait(1500);
+    ASSERT_FALSE(QFileInfo::exists(adresar.filePath(QStringLiteral("Kavirel.dat"))));
+    ::kill(static_cast<pid_t>(proces.processId()), SIGTERM);
+    ASSERT_TRUE(proces.waitForFinished(10000));
+    EXPECT_EQ(proces.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(proces.exitCode(), 0);
+    QByteArray ocekavany;
+    for (const TZaznamDesky& z : StandardniZaznamy())
+        ocekavany += Bajty(z);
+    EXPECT_EQ(PrectiSoubor(adresar.filePath(QStringLiteral("Kavirel.dat"))), ocekavany);
+}

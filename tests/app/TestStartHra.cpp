@@ -1,0 +1,313 @@
+// Start-up, the layout contract, tab changes and the play tab.
+#include <QAction>
+#include <QFileDialog>
+#include <QMenu>
+#include <QTabBar>
+
+#include "KavirelOvladace.h"
+#include "OknoTest.h"
+
+TEST_F(OknoTest, StartBezKataloguUkazujePrvniDeskuNaHreNahraniAReseni)
+{
+    Otevri();
+    EXPECT_EQ(Okno->windowTitle(), "Kavirel");
+    EXPECT_EQ(Okno->centralWidget()->size(), QSize(792, 554));
+    EXPECT_EQ(Okno->minimumSize(), Okno->maximumSize());  // not resizable
+    EXPECT_FALSE(Okno->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(Okno->Zalozky->currentIndex(), zlHra);
+
+    // play tab
+    EXPECT_EQ(T(Okno->lblHraNazevDesky), "Anglická hrací deska");
+    EXPECT_EQ(T(Okno->lblHraTypHry), "NORMÁLNÍ");
+    EXPECT_EQ(T(Okno->lblHraTahu), "0");
+    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 32");
+    EXPECT_EQ(T(Okno->lblHraPrubeh), "Nová hra");
+    EXPECT_TRUE(Ukazan(Okno->lblHraPrubeh));
+    EXPECT_FALSE(Ukazan(Okno->lblHraKonec));
+    EXPECT_FALSE(Ukazan(Okno->lblHraCilova));
+    EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
+    // load tab
+    EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Anglická hrací deska");
+    EXPECT_EQ(T(Okno->lblNahratPuvodDesky), "Nahráno ze standardního souboru ");
+    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "1");
+    EXPECT_TRUE(Ukazan(Okno->lblNahratCisloDeskyPevna));
+    EXPECT_FALSE(Okno->btnNahratSmazat->isEnabled());
+    // solve tab
+    EXPECT_EQ(T(Okno->lblReseniNazevDesky), "Anglická hrací deska");
+    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyberte způsob hledání řešení...");
+    EXPECT_FALSE(Ukazan(Okno->btnReseniZastavit));
+    // edit tab: an empty normal board named "Editovaná deska"
+    EXPECT_EQ(DejNazev(Okno->EditovanaDeska->Zaznam), std::string(NazevEditovaneDesky));
+    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.TypHry, thNormalni);
+    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[4][4].Stav, spNeexistujici);
+    // menus
+    EXPECT_TRUE(Okno->mnNormalni->isChecked());
+    EXPECT_FALSE(Okno->mnLeibniz->isChecked());
+    EXPECT_FALSE(Okno->mnCislaPoli->isChecked());
+    EXPECT_TRUE(Okno->mnCislaPoli->isEnabled());
+    EXPECT_TRUE(Okno->mnTypHry->menuAction()->isEnabled());
+    EXPECT_TRUE(Zpravy.empty());
+}
+
+TEST_F(OknoTest, OvladaceNesouJmenaPolohyATitulkyRozvrzeni)
+{
+    Otevri();
+    struct TOcekavany {
+        const char* Jmeno;
+        int Vlevo, Nahore;
+        const char* Text;
+    };
+    // Labels size themselves, so only the position is fixed for them.
+    const TOcekavany tabulka[] = {
+        {"ProstorGraphDesky", 1, 0, nullptr},          {"Zalozky", 552, 4, nullptr},
+        {"btnHraKrokZpet", 48, 27, "Krok zpět..."},      {"btnHraZnovuRozestavet", 48, 59, "Znovu rozestavět"},
+        {"btnHraTypHry", 48, 91, "Změna typu hry"},      {"btnHraEditovat", 48, 27, "Editovat"},
+        {"btnHraResit", 48, 59, "Řešit"},                {"lblHraKonec", 8, 16, "KONEC HRY - žádné volné tahy"},
+        {"btnNahratPredchozi", 24, 27, "Předchozí"},     {"btnNahratDalsi", 104, 27, "Další"},
+        {"btnNahratSmazat", 48, 96, "Smazat"},           {"btnNahratOtevrit", 48, 27, "Otevřít..."},
+        {"btnNahratHrat", 48, 27, "Hrát"},               {"btnNahratEditovat", 48, 59, "Editovat"},
+        {"Button1", 48, 91, "Řešit"},                    {"lblNahratCislo", 24, 70, "Jdi na číslo:"},
+        {"btnUlozitStandardni", 16, 27, "Do standardního souboru"},
+        {"btnUlozitExterni", 16, 59, "Do externího souboru"},
+        {"edtUlozitNazevDesky", 8, 38, nullptr},         {"edtEditNazevDesky", 8, 14, nullptr},
+        {"grpEditVyber", 8, 88, nullptr},                {"ProstorEditDesky", 128, 104, nullptr},
+        {"btnEditHrat", 8, 16, "Hrát"},                  {"btnEditPuvodni", 88, 24, "Návrat k původní"},
+        {"btnEditResit", 8, 39, "Řešit"},                {"btnReseniZastavit", 48, 46, "Zastavit"},
+        {"btnReseniKrokZpet", 48, 27, "Krok zpět..."},   {"btnReseniZnovuRozestavet", 48, 59, "Znovu přehrát"},
+        {"btnReseniNejrychlejsi", 48, 27, "Nejrychlejší řešení"},
+        {"btnReseniNejkratsi", 48, 59, "Nejkratší řešení"},
+    };
+    for (const TOcekavany& o : tabulka) {
+        auto* w = Okno->findChild<QWidget*>(QString::fromLatin1(o.Jmeno));
+        ASSERT_NE(w, nullptr) << o.Jmeno;
+        EXPECT_EQ(w->pos(), QPoint(o.Vlevo, o.Nahore)) << o.Jmeno;
+        if (o.Text) {
+            const auto* b = qobject_cast<QAbstractButton*>(w);
+            const auto* l = qobject_cast<QLabel*>(w);
+            EXPECT_EQ((b ? b->text() : l->text()).toStdString(), o.Text) << o.Jmeno;
+        }
+    }
+    const char* stranky[] = {"tabHra", "tabNahrat", "tabUlozit", "tabEdit", "tabReseni"};
+    const QString titulky[] = {QStringLiteral("Hra"), QStringLiteral("Nahrát"), QStringLiteral("Uložit"),
+                               QStringLiteral("Editovat"), QStringLiteral("Řešení")};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(Okno->Zalozky->widget(i)->objectName().toStdString(), stranky[i]);
+        EXPECT_EQ(Okno->Zalozky->tabText(i), titulky[i]);
+        // One row: every caption whole, no tab past the control's edge.
+        const QRect obdelnik = Okno->Zalozky->tabBar()->tabRect(i);
+        EXPECT_GE(obdelnik.width(), Okno->Zalozky->tabBar()->fontMetrics().horizontalAdvance(titulky[i]) + 8);
+        EXPECT_LE(Okno->Zalozky->tabBar()->mapTo(Okno->Zalozky, obdelnik.topRight()).x(), Okno->Zalozky->width());
+    }
+    EXPECT_EQ(Okno->edtUlozitNazevDesky->maxLength(), 30);
+    EXPECT_EQ(Okno->edtNahratCislo->focusPolicy(), Qt::ClickFocus);  // skipped by Tab
+    EXPECT_EQ(Okno->mnInfo->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(Okno->grpEditVyber->ItemIndex(), 0);
+    for (QFileDialog* d : {Okno->OpenFileDialog, Okno->SaveFileDialog}) {
+        EXPECT_EQ(d->nameFilters(), QStringList{QStringLiteral("Kavirelová deska (*.kav)")});
+        EXPECT_EQ(d->defaultSuffix(), "kav");
+        EXPECT_FALSE(d->testOption(QFileDialog::DontConfirmOverwrite));
+    }
+    EXPECT_EQ(Okno->OpenFileDialog->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(Okno->SaveFileDialog->acceptMode(), QFileDialog::AcceptSave);
+}
+
+// A whole game to its end, with the target verdict of each game type.
+TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
+{
+    struct TPripad {
+        int Cislo;
+        std::vector<std::array<int, 4>> Skoky;
+        const char* Tahu;
+        const char* Zbyva;
+        const char* Verdikt;
+    };
+    const TPripad pripady[] = {
+        {9, {{4, 3, 4, 1}, {4, 5, 4, 3}, {2, 4, 4, 4}, {4, 4, 4, 2}, {4, 1, 4, 3}, {6, 4, 4, 4}, {4, 3, 4, 5}, {4, 6, 4, 4}},
+         "7", "Zbývá kamenů: 1", "Všechna cílová pole obsazena"},
+        {10, {{4, 3, 4, 1}, {4, 4, 4, 6}}, "2", "Zbývá kamenů: 4", "Prázdná cílová pole"},
+        {19, {{1, 1, 3, 1}}, "1", "Zbývá polí: 1", "Všechna cílová pole prázdná"},
+        {20, {{1, 1, 3, 1}}, "1", "Zbývá polí: 1", "Plná cílová pole"},
+    };
+    ZapisKatalog(TestovaciKatalog());
+    Otevri();
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.Cislo);
+        ZalozkaUzivatelem(zlNahrat);
+        JdiNaCislo(QString::number(p.Cislo));
+        Stiskni(Okno->btnNahratHrat);
+        ASSERT_EQ(Okno->Zalozky->currentIndex(), zlHra);
+        for (std::size_t i = 0; i < p.Skoky.size(); ++i) {
+            const auto& s = p.Skoky[i];
+            EXPECT_FALSE(Ukazan(Okno->lblHraKonec)) << "before jump " << i;
+            Skoc(s[0], s[1], s[2], s[3]);
+        }
+        EXPECT_EQ(T(Okno->lblHraTahu), p.Tahu);
+        EXPECT_EQ(T(Okno->lblHraZbyva), p.Zbyva);
+        EXPECT_FALSE(Ukazan(Okno->lblHraPrubeh));
+        EXPECT_TRUE(Ukazan(Okno->lblHraKonec));
+        EXPECT_EQ(T(Okno->lblHraKonec), "KONEC HRY - žádné volné tahy");
+        EXPECT_TRUE(Ukazan(Okno->lblHraCilova));
+        EXPECT_EQ(T(Okno->lblHraCilova), p.Verdikt);
+    }
+    EXPECT_TRUE(Zpravy.empty());
+}
+
+TEST_F(OknoTest, ViceskokJeJedenTahKrokZpetTlacitkemIPravymTlacitkem)
+{
+    ZapisKatalog(TestovaciKatalog());
+    Otevri();
+    ZalozkaUzivatelem(zlNahrat);
+    JdiNaCislo(QStringLiteral("18"));
+    Stiskni(Okno->btnNahratHrat);
+
+    Klik(3, 1);  // an empty field with nothing selected: nothing happens
+    EXPECT_EQ(T(Okno->lblHraPrubeh), "Nová hra");
+    Klik(1, 1);
+    EXPECT_EQ(T(Okno->lblHraPrubeh), "Hra probíhá...");
+    EXPECT_EQ(Ohraniceni(1, 1), BarvaVyberu());
+    Klik(3, 1);
+    Klik(5, 1);
+    Klik(7, 1);
+    EXPECT_EQ(T(Okno->lblHraTahu), "1");
+    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 3");
+    EXPECT_TRUE(Okno->btnHraKrokZpet->isEnabled());
+
+    // Back jump by jump; the stone that jumped stays selected at its source.
+    Stiskni(Okno->btnHraKrokZpet);
+    EXPECT_EQ(T(Okno->lblHraTahu), "1");
+    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 4");
+    EXPECT_EQ(Ohraniceni(5, 1), BarvaVyberu());
+    EXPECT_EQ(Ohraniceni(7, 1), BarvaMrizky());
+    Klik(2, 3, Qt::RightButton);
+    Klik(6, 1, Qt::RightButton);
+    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 6");
+    EXPECT_EQ(Ohraniceni(1, 1), BarvaVyberu());
+    EXPECT_EQ(Ohraniceni(3, 1), BarvaMrizky());
+    EXPECT_EQ(T(Okno->lblHraTahu), "0");
+    EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
+    Klik(2, 3, Qt::RightButton);  // nothing left to take back
+    Klik(2, 3, Qt::MiddleButton);
+    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 6");
+
+    // Two jumps of the first stone, then another stone: two moves.
+    Klik(3, 1);
+    Klik(5, 1);
+    Klik(2, 3);  // a second stone moves the selection without rewriting the labels
+    EXPECT_EQ(Ohraniceni(5, 1), BarvaMrizky());
+    EXPECT_EQ(Ohraniceni(2, 3), BarvaVyberu());
+    Klik(1, 3);
+    Klik(3, 3);  // (1,3) over (2,3)
+    EXPECT_EQ(T(Okno->lblHraTahu), "2");
+    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 3");
+}
+
+TEST_F(OknoTest, ZmenaTypuUprostredHryPonechaPostaveniAVyber)
+{
+    Otevri();
+    Skoc(3, 3, 3, 1);  // (3,3) over (3,2) into the empty (3,1)
+    Klik(5, 1);        // another stone: selected, labels unchanged
+    EXPECT_EQ(T(Okno->lblHraTahu), "1");
+    const TZaznamDesky predtim = Okno->HerniDeska->Zaznam;
+
+    Stiskni(Okno->btnHraTypHry);
+    EXPECT_EQ(T(Okno->lblHraTypHry), "LEIBNIZŮV KAVIREL");
+    EXPECT_TRUE(Okno->mnLeibniz->isChecked());
+    EXPECT_FALSE(Okno->mnNormalni->isChecked());
+    EXPECT_EQ(T(Okno->lblHraTahu), "0");
+    EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
+    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá polí: 2");
+    EXPECT_EQ(T(Okno->lblHraPrubeh), "Hra probíhá...");
+    for (int x = 0; x < 9; ++x)
+        for (int y = 0; y < 9; ++y)
+            EXPECT_EQ(Okno->HerniDeska->Zaznam.Pole[x][y].Stav, predtim.Pole[x][y].Stav);
+    TPozice vybrany;
+    ASSERT_TRUE(Okno->HerniDeska->Tahy.DejOdkud(vybrany));
+    EXPECT_EQ(vybrany, (TPozice{5, 1}));
+
+    // The checked menu item does nothing; the other one switches back.
+    Okno->mnLeibniz->trigger();
+    EXPECT_EQ(Okno->HerniDeska->Zaznam.TypHry, thLeibniz);
+    EXPECT_TRUE(Okno->mnLeibniz->isChecked());
+    Okno->mnNormalni->trigger();
+    EXPECT_EQ(Okno->HerniDeska->Zaznam.TypHry, thNormalni);
+    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 31");
+    EXPECT_TRUE(Okno->mnNormalni->isChecked());
+    EXPECT_FALSE(Okno->mnLeibniz->isChecked());
+}
+
+TEST_F(OknoTest, MenuTypuSledujePosledniUkazanouDeskuANaHreJenPresuneZaskrtnuti)
+{
+    Otevri();
+    ZalozkaUzivatelem(zlNahrat);
+    EXPECT_FALSE(Okno->mnTypHry->menuAction()->isEnabled());
+    JdiNaCislo(QStringLiteral("4"));  // the Leibniz board
+    EXPECT_EQ(T(Okno->lblNahratTypHry), "LEIBNIZŮV KAVIREL");
+    EXPECT_TRUE(Okno->mnLeibniz->isChecked());
+    ZalozkaUzivatelem(zlHra);
+    EXPECT_TRUE(Okno->mnTypHry->menuAction()->isEnabled());
+    EXPECT_TRUE(Okno->mnLeibniz->isChecked());  // until the play tab's type is shown again
+    Stiskni(Okno->btnHraTypHry);                // the resulting type equals the board's
+    EXPECT_TRUE(Okno->mnNormalni->isChecked());
+    EXPECT_EQ(Okno->HerniDeska->Zaznam.TypHry, thNormalni);
+    EXPECT_EQ(T(Okno->lblHraTahu), "0");
+}
+
+TEST_F(OknoTest, CislaPoliPatriZalozceHraAPreziji)
+{
+    Otevri();
+    const TPozice stred{4, 4};
+    const QRgb pole = BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaPole).rgb();
+    const QRgb cislo = BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaCislo).rgb();
+    auto maCislo = [&] {
+        const QImage& obraz = Pole(stred.X, stred.Y)->Obraz();
+        for (int x = 40; x < 55; ++x)
+            for (int y = 40; y < 57; ++y)
+                if (obraz.pixel(x, y) == cislo && cislo != pole)
+                    return true;
+        return false;
+    };
+    for (bool zapnout : {true, false}) {
+        SCOPED_TRACE(zapnout);
+        if (Okno->mnCislaPoli->isChecked() != zapnout)
+            Okno->mnCislaPoli->trigger();
+        EXPECT_EQ(Okno->mnCislaPoli->isChecked(), zapnout);
+        EXPECT_EQ(maCislo(), zapnout);
+        ZalozkaUzivatelem(zlReseni);  // numbers always on there
+        EXPECT_TRUE(Okno->mnCislaPoli->isChecked());
+        EXPECT_FALSE(Okno->mnCislaPoli->isEnabled());
+        EXPECT_TRUE(maCislo());
+        ZalozkaUzivatelem(zlNahrat);
+        EXPECT_FALSE(Okno->mnCislaPoli->isEnabled());
+        ZalozkaUzivatelem(zlHra);
+        EXPECT_TRUE(Okno->mnCislaPoli->isEnabled());
+        EXPECT_EQ(Okno->mnCislaPoli->isChecked(), zapnout);
+        EXPECT_EQ(maCislo(), zapnout);
+    }
+}
+
+TEST_F(OknoTest, ZalozkaReseniZhasneZvyrazneniPriVstupu)
+{
+    Otevri();
+    Okno->ZvyrazniZalozku(zlReseni, true);
+    ZalozkaUzivatelem(zlNahrat);
+    EXPECT_TRUE(Okno->JeZalozkaZvyraznena(zlReseni));
+    ZalozkaUzivatelem(zlReseni);
+    EXPECT_FALSE(Okno->JeZalozkaZvyraznena(zlReseni));
+    EXPECT_EQ(Okno->PredchoziZalozka, zlNahrat);
+}
+
+// A programming error in a handler ends that handler only: its text is shown
+// and the next event is served.
+TEST_F(OknoTest, ChybaProgramuVObsluzeSeUkazeAProgramPokracuje)
+{
+    Otevri();
+    THraciPole* pole = Pole(3, 3);
+    pole->PozicePole = TPozice{3, 9};
+    Klik(3, 3);
+    pole->PozicePole = TPozice{3, 3};
+    ASSERT_EQ(Zpravy.size(), 1u);
+    EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::ChybaProgramu);
+    EXPECT_EQ(Zpravy[0].Text, "Range check error");
+    Skoc(3, 3, 3, 1);
+    EXPECT_EQ(T(Okno->lblHraTahu), "1");
+}
