@@ -22,21 +22,17 @@
 
 #include "KavirelFile.h"
 #include "KavirelNapoveda.h"
+#include "KavirelOkna.h"
 #include "KavirelOvladace.h"
+#include "KavirelReseni.h"
 #include "KavirelText.h"
 #include "KavirelZpravy.h"
 
 static void InicializujZdroje()
 {
-    // The resources live in a static library; without this reference the
-    // linker would leave them out of the program.
+    // The help text lives in a static library's resources; without this
+    // reference the linker would leave them out of the program.
     Q_INIT_RESOURCE(kavirel);
-}
-
-QIcon IkonaKavirelu()
-{
-    InicializujZdroje();
-    return QIcon(QStringLiteral(":/ICON"));
 }
 
 namespace {
@@ -77,7 +73,7 @@ TMainForm::TMainForm(QWidget* rodic)
     VytvorOvladace();
     PripojObsluhy();
 
-    setWindowIcon(IkonaKavirelu());
+    setWindowIcon(NactiIkonu("ICON"));
     edtUlozitNazevDesky->setMaxLength(MaxDelkaNazvu);
     CislaPoliHry = mnCislaPoli->isChecked();
 
@@ -124,6 +120,9 @@ TMainForm::~TMainForm()
         e->removeEventFilter(this);
 
     Chranene(this, [this] { ZastaveniReseni(); });
+    // The worker writes its result into the solve board: wait for it (the
+    // stop request ends it within one search step) before the board goes.
+    UkonciReseni();
     PohledDesky.reset();
     PohledPalety.reset();
     HerniDeska.reset();
@@ -217,6 +216,12 @@ void TMainForm::PripojObsluhy()
 
     for (QLineEdit* e : {edtNahratCislo, edtUlozitNazevDesky, edtEditNazevDesky})
         e->installEventFilter(this);
+
+    for (int i = 0; i < grpEditVyber->PocetPolozek(); ++i)
+        connect(grpEditVyber->Polozka(i), &QAbstractButton::toggled, this, [this](bool zapnuto) {
+            if (zapnuto)
+                Chranene_([this] { OznacVybranyPrvek(); });
+        });
 }
 
 bool TMainForm::eventFilter(QObject* objekt, QEvent* udalost)
@@ -337,6 +342,7 @@ void TMainForm::PoZmeneZalozky(QObject*)
         mnCislaPoli->setEnabled(false);
         VykresleniDeskyPriEditaci();
         PohledPalety->KresliPaletu();
+        OznacVybranyPrvek();
         break;
     case zlReseni:
         if (JeZalozkaZvyraznena(zlReseni))

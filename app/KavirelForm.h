@@ -14,6 +14,7 @@
 // (KavirelZpravy.h), so a programming error ends that handler only.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 
@@ -34,6 +35,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QTimer;
 class TNapovedaOkno;
 class TRadioGroup;
 class TZalozky;
@@ -258,6 +260,8 @@ public:
     void btnEditHratClick();
     void btnEditPuvodniClick();
     void VyberPrvku(int CisloPrvku) override;
+    // Marks the element chosen in grpEditVyber on the palette.
+    void OznacVybranyPrvek();
 
     // --- solve tab ------------------------------------------------------------
     void ResitDesku();
@@ -270,6 +274,8 @@ public:
     void VykresleniDeskyPriReseni();
     // Whether a search is running (the solver's flag).
     bool ProbihaReseni() const;
+    // The running clock and the positions searched so far, in lblReseniCas.
+    void PisPrubehHledani();
 
 protected:
     void closeEvent(QCloseEvent* udalost) override;
@@ -315,11 +321,14 @@ private:
     int ZalozkaVpredu = 0;        // the page in front as the rules last saw it
     bool PrepinamZKodu = false;   // a switch from code is in progress
     bool Zavirani = false;        // FormDestroy has begun
+    QTimer* CasovacPrubehu = nullptr;  // refreshes the progress of a search
+    QElapsedTimer MericHledani;        // time since the search started
 };
 
 // The duration of a search (days) in the pattern "nn:ss.zzz": minutes,
 // seconds and milliseconds; whole hours are not shown.
 QString FormatDobyHledani(double Dny);
 
-// The icon of the program and its windows (resource "ICON").
-QIcon IkonaKavirelu();
+// The progress of a running search: "Hledám mm:ss · N pozic" (with the hours
+// in front once there are any), N grouped by thousands.
+QString TextPrubehuHledani(qint64 Milisekund, std::uint64_t Pozic);

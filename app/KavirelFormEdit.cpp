@@ -1,7 +1,9 @@
-// The edit tab. Starting an edit from the play or load tab and drawing the
-// tab are here already; the editing handlers themselves are still to come.
+// The edit tab: starting an edit from the play or load tab, the element
+// choice (radio group and palette), setting fields, the name, the return to
+// the original board and handing the board over to be played.
 #include "KavirelForm.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -25,27 +27,75 @@ void TMainForm::VykresleniDeskyPriEditaci()
     PisEditNazevDesky(edtEditNazevDesky, NazevDesky(EditovanaDeska->Zaznam));
     PisTypHry(lblEditTypHry, EditovanaDeska->Zaznam);
     PohledDesky->KresliDesku(EditovanaDeska->Zaznam);
+    // Every control in front, absent fields too: they are what the user
+    // turns into new fields.
     PohledDesky->KresliVsechnaOhraniceni(PohledDesky->Barvy.BarvaMrizka);
 }
 
-// --- NOT YET IMPLEMENTED: the edit tab's own handlers (empty for now) -------
-
-void TMainForm::KlikNaPoleEdit(THraciPole*)
+void TMainForm::KlikNaPoleEdit(THraciPole* Prvek)
 {
-    // TODO(edit tab): set the pressed field to the element chosen in grpEditVyber.
+    const int prvek = grpEditVyber->ItemIndex();
+    if (prvek < epNeexistujici || prvek > epPlneCilove)
+        return;
+    const TBarvy& barvy = PohledDesky->Barvy;
+    PouzijPrvek(*EditovanaDeska, static_cast<TEditPrvek>(prvek), Prvek->PozicePole);
+    // The square covers stone and target frame of the former element; the
+    // border ring around it stays as it is.
+    switch (prvek) {
+    case epNeexistujici:
+        PohledDesky->KresliPole(Prvek, barvy.BarvaDeska);
+        break;
+    case epPrazdne:
+        PohledDesky->KresliPole(Prvek, barvy.BarvaPole);
+        break;
+    case epPlne:
+        PohledDesky->KresliPole(Prvek, barvy.BarvaPole);
+        PohledDesky->KresliKamen(Prvek, barvy.BarvaKamen);
+        break;
+    case epPrazdneCilove:
+        PohledDesky->KresliPole(Prvek, barvy.BarvaPole);
+        PohledDesky->KresliCilovost(Prvek, true);
+        break;
+    case epPlneCilove:
+        PohledDesky->KresliPole(Prvek, barvy.BarvaPole);
+        PohledDesky->KresliKamen(Prvek, barvy.BarvaKamen);
+        PohledDesky->KresliCilovost(Prvek, true);
+        break;
+    default:
+        break;
+    }
 }
 
-void TMainForm::VyberPrvku(int)
+void TMainForm::VyberPrvku(int CisloPrvku)
 {
-    // TODO(edit tab): choose the palette element in grpEditVyber.
+    Chranene_([this, CisloPrvku] {
+        grpEditVyber->SetItemIndex(CisloPrvku);
+        if (QAbstractButton* polozka = grpEditVyber->Polozka(grpEditVyber->ItemIndex()))
+            polozka->setFocus(Qt::OtherFocusReason);
+        OznacVybranyPrvek();
+    });
+}
+
+void TMainForm::OznacVybranyPrvek()
+{
+    if (!PohledPalety)
+        return;
+    const int vybrany = grpEditVyber->ItemIndex();
+    for (int i = 0; i < PocetPrvkuPalety; ++i)
+        PohledPalety->KresliOhraniceni(PohledPalety->DejPrvek(i),
+                                       i == vybrany ? PohledPalety->Barvy.BarvaVyber : PohledPalety->Barvy.BarvaMrizka,
+                                       true);
 }
 
 void TMainForm::btnEditHratClick()
 {
-    // TODO(edit tab): commit the name, ZaznamHry := edited board, NovaHra.
+    NastavNazevDesky(EditovanaDeska->Zaznam, edtEditNazevDesky->text());
+    EditovanaDeska->DejZaznam(ZaznamHry);
+    NovaHra();
 }
 
 void TMainForm::btnEditPuvodniClick()
 {
-    // TODO(edit tab): return to ZaznamEditace.
+    EditovanaDeska->Nastav(ZaznamEditace);
+    VykresleniDeskyPriEditaci();
 }

@@ -19,10 +19,11 @@ void TMainForm::VykresleniDeskyPriNahravani(std::int32_t Cislo, const QString& S
     PisNazevDesky(lblNahratNazevDesky, ZaznamNahrany);
     PisTypHry(lblNahratTypHry, ZaznamNahrany);
     if (!Soubor.isEmpty()) {
-        PisPuvodDesky(lblNahratPuvodDesky, QStringLiteral("Nahráno ze souboru"), Soubor);
-        btnNahratSmazat->setEnabled(false);
+        // The number's row is free first, for a long file name to use.
         lblNahratCisloDeskyPevna->hide();
         lblNahratCisloDesky->hide();
+        PisPuvodDesky(lblNahratPuvodDesky, QStringLiteral("Nahráno ze souboru"), Soubor);
+        btnNahratSmazat->setEnabled(false);
     } else {
         PisPuvodDesky(lblNahratPuvodDesky, QStringLiteral("Nahráno ze standardního souboru"), QString());
         btnNahratSmazat->setEnabled(SeznamDesek && SeznamDesek->LzeSmazatAktualni());

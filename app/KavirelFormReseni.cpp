@@ -1,25 +1,125 @@
-// The solve tab. Handing a board to the tab and drawing it are here already;
-// the search and the playback are still to come.
+// The solve tab: handing a board to the tab, starting and stopping a search,
+// its live progress, taking over its result, and the playback of a found
+// solution.
+//
+// The search runs on the solver's worker thread. The window reads the
+// running flag and the published position count, and nothing else of the
+// job, until the solver's completion has written the result into the solve
+// board on this thread.
 #include "KavirelForm.h"
 
+#include <QApplication>
+#include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <exception>
 
 #include "KavirelOvladace.h"
+#include "KavirelReseni.h"
 #include "KavirelText.h"
 #include "KavirelZpravy.h"
 
+namespace {
+
+const char* const TextVyberte = "Vyberte způsob hledání řešení...";
+const char* const TextHledamNejrychlejsi = "Vyhledávám nejrychlejší řešení...";
+const char* const TextHledamNejkratsi = "Vyhledávám nejkratší řešení...";
+const char* const TextPrehravani = "Přehrávání nalezeného řešení...";
+
+// Often enough for a running clock, seldom enough to cost the search nothing
+// it could measure: one relaxed load and one label per tick.
+constexpr int IntervalPrubehu = 250;
+
+constexpr double MilisekundDne = 86400000.0;
+
+// The carrier of the solver's completion. It only posts: the worker must
+// never wait for this thread, which joins it when the window goes.
+void ZajistiVolaniNaHlavnimVlakne()
+{
+    static bool nastaveno = false;
+    if (nastaveno)
+        return;
+    NastavVolaniNaHlavnimVlakne([](std::function<void()> volani) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [volani = std::move(volani)] {
+                // Nothing may leave a queued call into Qt's event loop.
+                try {
+                    volani();
+                } catch (const std::exception& e) {
+                    ZobrazZpravu(nullptr, TDruhZpravy::ChybaProgramu, QString::fromUtf8(e.what()));
+                } catch (...) {
+                    ZobrazZpravu(nullptr, TDruhZpravy::ChybaProgramu, QStringLiteral("Neznámá chyba"));
+                }
+            },
+            Qt::QueuedConnection);
+    });
+    nastaveno = true;
+}
+
+// Now as a date-time value: days since 30 December 1899 with the time of day
+// as the fraction.
+double TedDny()
+{
+    return static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / MilisekundDne + 25569.0;
+}
+
+QString Dvojmistne(long long n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+// 1234567 as "1 234 567".
+QString SeskupeneCislo(std::uint64_t n)
+{
+    QString cislice = QString::number(n);
+    for (int i = static_cast<int>(cislice.size()) - 3; i > 0; i -= 3)
+        cislice.insert(i, QLatin1Char(' '));
+    return cislice;
+}
+
+// lblReseniCas lies where "Zastavit" appears during a search. While it
+// carries the progress it moves into the gap between the status text and
+// the button, and back home afterwards.
+void PolozCasReseni(QLabel* Cas, const QLabel* Stav, const QWidget* Zastavit, bool Prubeh)
+{
+    static const char* const Domov = "PolohaMimoHledani";
+    if (!Cas->property(Domov).isValid())
+        Cas->setProperty(Domov, Cas->pos());
+    if (!Prubeh) {
+        Cas->move(Cas->property(Domov).toPoint());
+        return;
+    }
+    const int podStavem = Stav->geometry().bottom() + 1;
+    Cas->move(Cas->x(), std::max(podStavem, (podStavem + Zastavit->y() - Cas->height()) / 2));
+}
+
+} // namespace
+
 QString FormatDobyHledani(double Dny)
 {
-    const double ms = std::round(Dny * 86400000.0);
+    const double ms = std::round(Dny * MilisekundDne);
     const long long celkem = ms > 0 ? static_cast<long long>(ms) : 0;
     return QStringLiteral("%1:%2.%3")
-        .arg((celkem / 60000) % 60, 2, 10, QLatin1Char('0'))
-        .arg((celkem / 1000) % 60, 2, 10, QLatin1Char('0'))
+        .arg(Dvojmistne((celkem / 60000) % 60), Dvojmistne((celkem / 1000) % 60))
         .arg(celkem % 1000, 3, 10, QLatin1Char('0'));
 }
+
+QString TextPrubehuHledani(qint64 Milisekund, std::uint64_t Pozic)
+{
+    const long long sekund = Milisekund > 0 ? Milisekund / 1000 : 0;
+    // A long search shows its hours; the final duration keeps its own
+    // pattern without them.
+    QString cas = Dvojmistne((sekund / 60) % 60) + QLatin1Char(':') + Dvojmistne(sekund % 60);
+    if (sekund >= 3600)
+        cas = QString::number(sekund / 3600) + QLatin1Char(':') + cas;
+    // 1 pozice, 2 až 4 pozice, jinak pozic
+    const QString slovo = Pozic >= 1 && Pozic <= 4 ? QStringLiteral("pozice") : QStringLiteral("pozic");
+    return QStringLiteral("Hledám %1 · %2 %3").arg(cas, SeskupeneCislo(Pozic), slovo);
+}
+
+bool TMainForm::ProbihaReseni() const { return ::ProbihaReseni(); }
 
 void TMainForm::PisStavReseni(bool ZobrazitDobu)
 {
@@ -32,11 +132,24 @@ void TMainForm::PisStavReseni(bool ZobrazitDobu)
         lblReseniCelkemTahu->hide();
     }
     if (ZobrazitDobu) {
+        PolozCasReseni(lblReseniCas, lblReseniPrubeh, btnReseniZastavit, false);
         Napis(lblReseniCas, QStringLiteral("Doba trvání hledání: ") + FormatDobyHledani(ResenaDeska->DobaHledani));
         lblReseniCas->show();
+    } else if (ProbihaReseni()) {
+        // The same label carries the running clock while the search lasts.
+        PisPrubehHledani();
     } else {
         lblReseniCas->hide();
     }
+}
+
+void TMainForm::PisPrubehHledani()
+{
+    if (!ProbihaReseni())
+        return;
+    Napis(lblReseniCas, TextPrubehuHledani(MericHledani.elapsed(), DejPocetPozic()));
+    PolozCasReseni(lblReseniCas, lblReseniPrubeh, btnReseniZastavit, true);
+    lblReseniCas->show();
 }
 
 void TMainForm::ResitDesku()
@@ -55,7 +168,7 @@ void TMainForm::ResitDesku()
         ZaznamReseni = ZaznamNahrany;
     else if (stranka == tabEdit)
         EditovanaDeska->DejZaznam(ZaznamReseni);
-    ResenaDeska->StavReseni = "Vyberte způsob hledání řešení...";
+    ResenaDeska->StavReseni = TextVyberte;
     ResenaDeska->Reseni.Vymaz();
     ResenaDeska->Dokonceno = false;
     NovePrehrati(true);
@@ -96,45 +209,150 @@ void TMainForm::VykresleniDeskyPriReseni()
     }
 }
 
-// --- NOT YET IMPLEMENTED: the search and the playback (empty for now) -------
+// ---------------------------------------------------------------------------
+// The search
 
-bool TMainForm::ProbihaReseni() const
+void TMainForm::NajitReseni(QObject* Sender)
 {
-    // TODO(solve tab): the solver's running flag.
-    return false;
-}
-
-void TMainForm::NajitReseni(QObject*)
-{
-    // TODO(solve tab): "Nejrychlejší řešení" / "Nejkratší řešení".
+    if (ProbihaReseni())
+        return;
+    if (Sender == btnReseniNejrychlejsi) {
+        ResenaDeska->StavReseni = TextHledamNejrychlejsi;
+        ResenaDeska->ZpusobHledani = zhNejrychlejsi;
+    } else if (Sender == btnReseniNejkratsi) {
+        ResenaDeska->StavReseni = TextHledamNejkratsi;
+        ResenaDeska->ZpusobHledani = zhNejkratsi;
+    }
+    PredZapocetimReseni();
+    ZajistiVolaniNaHlavnimVlakne();
+    if (!SpustReseni(*ResenaDeska, [this] { Chranene_([this] { PoUkonceniReseni(); }); }))
+        return;
+    if (!CasovacPrubehu) {
+        CasovacPrubehu = new QTimer(this);
+        CasovacPrubehu->setInterval(IntervalPrubehu);
+        connect(CasovacPrubehu, &QTimer::timeout, this, Obsluha([this] { PisPrubehHledani(); }));
+    }
+    CasovacPrubehu->start();
+    PisPrubehHledani();
 }
 
 void TMainForm::PredZapocetimReseni()
 {
-    // TODO(solve tab): prepare the tab for a search.
+    ResenaDeska->Reseni.Vymaz();
+    ResenaDeska->Dokonceno = false;
+    NovePrehrati(true);
+    btnReseniZastavit->show();
+    btnReseniNejkratsi->setEnabled(false);
+    btnReseniNejrychlejsi->setEnabled(false);
+    repaint();
+    ResenaDeska->DobaHledani = TedDny();
+    // The duration is measured on a monotonic clock, so that a change of the
+    // system time during a search cannot make it negative or absurd.
+    MericHledani.start();
 }
 
 void TMainForm::PoUkonceniReseni()
 {
-    // TODO(solve tab): take over the result of a search.
+    if (CasovacPrubehu)
+        CasovacPrubehu->stop();
+    ResenaDeska->Dokonceno = true;
+    ResenaDeska->DobaHledani = static_cast<double>(MericHledani.elapsed()) / MilisekundDne;
+    btnReseniNejkratsi->setEnabled(true);
+    btnReseniNejrychlejsi->setEnabled(true);
+    btnReseniZastavit->hide();
+    NovePrehrati(false);
+    // The solver has cleared its running flag before this handler runs.
 }
 
 void TMainForm::ZastaveniReseni()
 {
-    // TODO(solve tab): ask a running search to stop ("Zastavit", shutdown).
+    if (ProbihaReseni())
+        PrerusReseni();
 }
 
 void TMainForm::ZnovuPrehratReseni()
 {
-    // TODO(solve tab): "Znovu přehrát".
+    ResenaDeska->Reseni.NaZacatek();
+    ResenaDeska->Dokonceno = false;
+    NovePrehrati(true);
 }
 
-void TMainForm::KlikNaPoleReseni(THraciPole*)
+// ---------------------------------------------------------------------------
+// Playback
+
+void TMainForm::KlikNaPoleReseni(THraciPole* Prvek)
 {
-    // TODO(solve tab): playback of the next solution jump.
+    const TPozice kam = Prvek->PozicePole;
+    const TBarvy& barvy = PohledDesky->Barvy;
+    TPozice odkud;
+    if (!ResenaDeska->Tahy.DejOdkud(odkud)) {
+        if (!ResenaDeska->Reseni.JeReseni() || !ResenaDeska->JeStav(spPlne, kam))
+            return;
+        ResenaDeska->Dokonceno = false;
+        ResenaDeska->Tahy.PridejOdkud(kam);
+        PohledDesky->KresliOhraniceni(Prvek, barvy.BarvaVyber, true);
+        ResenaDeska->StavReseni = TextPrehravani;
+        PisStavReseni(false);
+        return;
+    }
+
+    const TPozice pres = StredSkoku(odkud, kam);
+    if (ResenaDeska->JeSkokPlatny(odkud, kam)) {
+        // The jump being played goes back to the plain number colour before
+        // the next one is marked: in a run of jumps the two share a field.
+        TTahReseni skok;
+        if (ResenaDeska->Reseni.DejAktualni(skok)) {
+            PohledDesky->KresliCisloNa(skok.Odkud, barvy.BarvaCislo, skok.CisloOdkud);
+            PohledDesky->KresliCisloNa(skok.Kam, barvy.BarvaCislo, skok.CisloKam);
+        }
+        ResenaDeska->Reseni.Dalsi();
+        if (ResenaDeska->Reseni.DejAktualni(skok)) {
+            PohledDesky->KresliCisloNa(skok.Odkud, barvy.BarvaCisloPrubeh, skok.CisloOdkud);
+            PohledDesky->KresliCisloNa(skok.Kam, barvy.BarvaCisloPrubeh, skok.CisloKam);
+        }
+        PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaMrizka, true);
+        PohledDesky->KresliOhraniceni(Prvek, barvy.BarvaVyber, true);
+        ResenaDeska->Tahy.PridejCilovyTah(kam);
+        ResenaDeska->Tahy.PridejOdkud(kam);
+        ResenaDeska->ProvedSkok(odkud, kam, pres);
+        PohledDesky->KresliSkok(ResenaDeska->Zaznam, odkud, kam, pres);
+        PisTahy(lblReseniTahu, btnReseniKrokZpet, *ResenaDeska);
+        PisZbyvajici(lblReseniZbyva, *ResenaDeska);
+        PisStavReseni(ResenaDeska->Dokonceno);
+    } else if (ResenaDeska->JeStav(spPlne, kam)) {
+        PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaMrizka, true);
+        PohledDesky->KresliOhraniceni(Prvek, barvy.BarvaVyber, true);
+        ResenaDeska->Tahy.PridejOdkud(kam);
+    }
 }
 
 void TMainForm::KrokZpetReseni()
 {
-    // TODO(solve tab): step back in the playback.
+    TPozice kam;
+    if (!ResenaDeska->Tahy.DejPosledniKam(kam))
+        return;
+    const TBarvy& barvy = PohledDesky->Barvy;
+    TTahReseni skok;
+    if (ResenaDeska->Reseni.DejAktualni(skok)) {
+        PohledDesky->KresliCisloNa(skok.Odkud, barvy.BarvaCislo, skok.CisloOdkud);
+        PohledDesky->KresliCisloNa(skok.Kam, barvy.BarvaCislo, skok.CisloKam);
+    }
+    ResenaDeska->Reseni.Predchozi();
+    if (ResenaDeska->Reseni.DejAktualni(skok)) {
+        PohledDesky->KresliCisloNa(skok.Odkud, barvy.BarvaCisloPrubeh, skok.CisloOdkud);
+        PohledDesky->KresliCisloNa(skok.Kam, barvy.BarvaCisloPrubeh, skok.CisloKam);
+    }
+    TPozice vybrany;
+    if (ResenaDeska->Tahy.DejOdkud(vybrany))
+        PohledDesky->KresliOhraniceniNa(vybrany, barvy.BarvaMrizka, true);
+    ResenaDeska->Tahy.OdeberPosledni();
+    TPozice odkud;
+    ResenaDeska->Tahy.DejOdkud(odkud);
+    const TPozice pres = StredSkoku(odkud, kam);
+    ResenaDeska->VratSkok(kam, odkud, pres);
+    PohledDesky->KresliNavratSkoku(ResenaDeska->Zaznam, kam, odkud, pres);
+    PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaVyber, true);
+    PisTahy(lblReseniTahu, btnReseniKrokZpet, *ResenaDeska);
+    PisZbyvajici(lblReseniZbyva, *ResenaDeska);
+    PisStavReseni(false);
 }

@@ -4,11 +4,129 @@
 #include <QStyle>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QTextLayout>
 #include <QVBoxLayout>
+
+#include <optional>
+
+namespace {
+// Space kept free between a label and the right and bottom edges of its
+// container (the container's frame and the inset its left side has).
+constexpr int OkrajVpravo = 6;
+constexpr int OkrajDole = 4;
+
+const char* const ZakladniPismo = "KavirelZakladniPismo";
+const char* const UpravenePismo = "KavirelUpravenePismo";
+
+// The font in which the text fits into the width on one line: the label's own
+// font, else the same narrower, else also smaller (down to three quarters of
+// its size). Empty when none fits.
+std::optional<QFont> PismoNaSirku(const QFont& zaklad, const QString& text, int sirka)
+{
+    const auto vejdeSe = [&](const QFont& f) { return QFontMetrics(f).horizontalAdvance(text) <= sirka; };
+    if (vejdeSe(zaklad))
+        return zaklad;
+    QFont f = zaklad;
+    for (int stretch : {94, 88, 82}) {
+        f.setStretch(stretch);
+        if (vejdeSe(f))
+            return f;
+    }
+    const qreal nejmensi = zaklad.pointSizeF() * 0.75;
+    for (qreal velikost = zaklad.pointSizeF() - 0.5; velikost >= nejmensi; velikost -= 0.5) {
+        f.setPointSizeF(velikost);
+        if (vejdeSe(f))
+            return f;
+    }
+    return std::nullopt;
+}
+
+// The text broken into lines of at most the width, between words where it
+// can be and anywhere in a word longer than a line.
+QStringList Radky(const QString& text, const QFont& pismo, int sirka)
+{
+    QTextLayout sazba(text, pismo);
+    QTextOption volby;
+    volby.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    sazba.setTextOption(volby);
+    QStringList radky;
+    sazba.beginLayout();
+    for (QTextLine radek = sazba.createLine(); radek.isValid(); radek = sazba.createLine()) {
+        radek.setLineWidth(sirka);
+        QString kus = text.mid(radek.textStart(), radek.textLength());
+        while (!kus.isEmpty() && kus.back().isSpace())
+            kus.chop(1);
+        radky << kus;
+    }
+    sazba.endLayout();
+    return radky;
+}
+
+// The height free below the label's top: down to its container's bottom or
+// to the first shown control beneath it, whichever comes first.
+int VolnoDole(const QLabel* popisek, const QWidget* rodic, int sirka)
+{
+    int dole = rodic->height() - OkrajDole;
+    for (const QObject* o : rodic->children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (w == nullptr || w == popisek || w->isWindow() || w->isHidden())
+            continue;
+        if (w->y() > popisek->y() && w->x() < popisek->x() + sirka && w->x() + w->width() > popisek->x())
+            dole = std::min(dole, w->y());
+    }
+    return dole - popisek->y();
+}
+} // namespace
 
 void Napis(QLabel* popisek, const QString& text)
 {
+    // The font the label had before an earlier text was fitted, unless the
+    // caller has given it another font since.
+    QFont pismo = popisek->font();
+    if (popisek->property(UpravenePismo).isValid()) {
+        if (popisek->property(UpravenePismo).value<QFont>() == pismo)
+            pismo = popisek->property(ZakladniPismo).value<QFont>();
+        popisek->setProperty(ZakladniPismo, QVariant());
+        popisek->setProperty(UpravenePismo, QVariant());
+    }
+    popisek->setFont(pismo);
     popisek->setText(text);
+    popisek->adjustSize();
+
+    // A text wider than the room up to the container's right edge would be
+    // cut off there. It is set in a narrower or smaller face of the font;
+    // failing that it takes a second line if nothing is shown beneath it,
+    // and only as the last resort is it shortened in the middle.
+    const QWidget* rodic = popisek->parentWidget();
+    if (rodic == nullptr || popisek->wordWrap())
+        return;
+    const int misto = rodic->width() - OkrajVpravo - popisek->x();
+    if (popisek->width() <= misto)
+        return;
+    const int okraje = popisek->width() - popisek->fontMetrics().horizontalAdvance(text);
+    const int sirka = misto - okraje;
+    if (sirka <= 0)
+        return;
+
+    QFont vysledne = pismo;
+    QString zobrazeny = text;
+    if (const std::optional<QFont> uzsi = PismoNaSirku(pismo, text, sirka)) {
+        vysledne = *uzsi;
+    } else {
+        const QStringList radky = Radky(text, pismo, sirka);
+        const QFontMetrics m(pismo);
+        if (radky.size() == 2 && 2 * m.lineSpacing() + okraje <= VolnoDole(popisek, rodic, misto)) {
+            zobrazeny = radky.join(QLatin1Char('\n'));
+        } else {
+            vysledne.setPointSizeF(pismo.pointSizeF() * 0.75);
+            vysledne.setStretch(82);
+            zobrazeny = QFontMetrics(vysledne).elidedText(text, Qt::ElideMiddle, sirka);
+        }
+    }
+    popisek->setProperty(ZakladniPismo, pismo);
+    popisek->setProperty(UpravenePismo, vysledne);
+    popisek->setFont(vysledne);
+    popisek->setText(zobrazeny);
     popisek->adjustSize();
 }
 

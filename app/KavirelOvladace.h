@@ -12,7 +12,11 @@
 
 #include <vector>
 
-// Sets a label's caption and fits the label to it, so no caption is clipped.
+// Sets a label's caption and fits the label to it, so no caption is clipped:
+// a caption wider than the room up to its container's right edge is set in a
+// narrower or smaller face of the label's font, else on two lines when
+// nothing is shown beneath the label, and shortened in the middle only when
+// neither fits.
 void Napis(QLabel* popisek, const QString& text);
 
 class TListZalozek : public QTabBar {

@@ -2,26 +2,38 @@
 // "Kavirel.dat" lies in the current working directory.
 #include <QApplication>
 #include <QCursor>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <memory>
 
 #include "KavirelForm.h"
+#include "KavirelOkna.h"
+#include "KavirelPomocnaOkna.h"
 #include "KavirelSignaly.h"
 
 int main(int argc, char** argv)
 {
     QApplication aplikace(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavirel"));
-    QApplication::setWindowIcon(IkonaKavirelu());
+    QApplication::setDesktopFileName(QStringLiteral("cz.kavirel.Kavirel"));
+    QApplication::setWindowIcon(NactiIkonu("ICON"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    // The game speaks Czech whatever the session's language; Qt's own
+    // dialogs (files, colours) follow when Qt's Czech texts are installed.
+    QTranslator prekladQt;
+    if (prekladQt.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&prekladQt);
 
     // Caught before the window exists, so that a signal during start-up is
     // not lost; acted upon once the message loop runs.
     TUkonceniSignalem signaly;
 
+    // The main window first (its FormCreate loads the catalogue), then the
+    // about, legend and colour windows, hidden, owned by it.
     auto okno = std::make_unique<TMainForm>();
-    // The about, legend and colour windows are created here, in this order,
-    // hidden, and handed to the window with okno->NastavPomocnaOkna(...).
+    VytvorPomocnaOkna(okno.get());
     okno->show();
     QApplication::restoreOverrideCursor();
 

@@ -5,32 +5,61 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <cstdio>
 #include <memory>
 #include <vector>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace KavirelHledani {
 namespace {
 
-// A position as a set of stones over the present fields, numbered in the
-// order of the scan (column by column, top to bottom): at most 81 bits.
-__extension__ typedef unsigned __int128 TBity;
+// ---------------------------------------------------------------------------
+// Positions: a set of stones over the present fields, numbered in the order
+// of the scan (column by column, top to bottom). Boards of at most 64 fields
+// use one machine word, larger ones two.
 
-inline TBity Bit(int i) { return TBity(1) << i; }
-inline std::uint64_t Dolni(TBity x) { return static_cast<std::uint64_t>(x); }
-inline std::uint64_t Horni(TBity x) { return static_cast<std::uint64_t>(x >> 64); }
-inline int PocetBitu(TBity x) { return __builtin_popcountll(Dolni(x)) + __builtin_popcountll(Horni(x)); }
-inline int NejnizsiBit(TBity x)
+__extension__ typedef unsigned __int128 TBity128;
+
+inline std::uint64_t Dolni(std::uint64_t x) { return x; }
+inline std::uint64_t Horni(std::uint64_t) { return 0; }
+inline std::uint64_t Dolni(TBity128 x) { return static_cast<std::uint64_t>(x); }
+inline std::uint64_t Horni(TBity128 x) { return static_cast<std::uint64_t>(x >> 64); }
+inline int PocetBitu(std::uint64_t x) { return __builtin_popcountll(x); }
+inline int PocetBitu(TBity128 x) { return PocetBitu(Dolni(x)) + PocetBitu(Horni(x)); }
+inline int NejnizsiBit(std::uint64_t x) { return __builtin_ctzll(x); }
+inline int NejnizsiBit(TBity128 x)
 {
     const std::uint64_t d = Dolni(x);
     return d != 0 ? __builtin_ctzll(d) : 64 + __builtin_ctzll(Horni(x));
 }
+template <class K>
+inline K Bit(int i)
+{
+    return K(1) << i;
+}
+
+inline std::uint64_t Promichej(std::uint64_t x)
+{
+    x ^= x >> 33;
+    x *= 0xFF51AFD7ED558CCDULL;
+    x ^= x >> 33;
+    x *= 0xC4CEB9FE1A85EC53ULL;
+    x ^= x >> 33;
+    return x;
+}
+inline std::uint64_t Otisk(std::uint64_t x) { return Promichej(x); }
+inline std::uint64_t Otisk(TBity128 x) { return Promichej(Dolni(x) ^ Promichej(Horni(x) + 0x9E3779B97F4A7C15ULL)); }
 
 constexpr int MaxPoli = RozmerDesky * RozmerDesky;
+constexpr int MaxObrazu = 7;  // turns and mirrorings besides the identity
 
-struct TSkokBity {
-    TBity Maska = 0;  // the three fields of the jump
-    TBity Nutne = 0;  // of those, the ones that must hold a stone before it
+template <class K>
+struct TSkok {
+    K Maska = 0;  // the three fields of the jump
+    K Nutne = 0;  // of those, the ones that hold a stone before it
+    K Potom = 0;  // of those, the ones that hold a stone after it
     std::uint8_t CisloOdkud = 0;
     std::uint8_t CisloKam = 0;
     std::uint8_t IndexKam = 0;  // bit of the landing field
@@ -40,68 +69,167 @@ struct TSkokBity {
 // Direction orders: up, down, left, right; or left, right, up, down.
 enum { poSvisleNapred = 0, poVodorovneNapred = 1 };
 
+bool JePole(const TPole& p) { return p.Stav == spPrazdne || p.Stav == spPlne; }
+
 // Everything about the board that stays fixed during a job.
+template <class K>
 struct TModel {
-    int N = 0;                       // present fields (state 1 or 2)
-    TPozice Pozice[MaxPoli];         // position of each field
+    int N = 0;                // present fields (state 1 or 2)
+    TPozice Pozice[MaxPoli];  // position of each field
     std::uint8_t Cislo[MaxPoli] = {};
-    TBity Pole = 0;                  // all fields
-    TBity Obdelnik = 0;              // fields inside the scanned rectangle
-    TBity Vzor = 0;                  // stones inside the rectangle at a goal (target fields)
-    bool SCilovymi = false;          // CilovychPoli != 0
-    int Cilovych = 0;                // CilovychPoli
-    int CilPocet = 1;                // the counter at every goal position
-    int Start = 0;                   // the counter at the start
-    TBity S0 = 0;                    // stones at the start
+    K Pole = 0;               // all fields
+    K Obdelnik = 0;           // fields inside the scanned rectangle
+    K Vzor = 0;               // stones inside the rectangle at a goal
+    bool SCilovymi = false;   // CilovychPoli != 0
+    int Cilovych = 0;         // CilovychPoli
+    int CilPocet = 1;         // the counter at every goal position
+    int Start = 0;            // the counter at the start
+    K S0 = 0;                 // stones at the start
+    std::vector<TSkok<K>> Skoky;
+    // Per scanned field, its jumps in both direction orders.
     std::uint8_t PocetSkoku[MaxPoli][2] = {};
-    TSkokBity Skoky[MaxPoli][2][4];  // per scanned field, in both direction orders
-    std::vector<TSkokBity> VsechnySkoky;
-    // The same jumps by their landing field, for stepping back from a position.
+    std::uint16_t SkokyPole[MaxPoli][2][4] = {};
+    // The same jumps by their landing field, for stepping back.
     std::uint8_t PocetDoKam[MaxPoli] = {};
-    TSkokBity DoKam[MaxPoli][4];
+    std::uint16_t DoKam[MaxPoli][4] = {};
     // The move bound: fields no jump passes over whose state must change
     // before a goal can be met.
-    TBity Rohy = 0;
-    int RohyRezerva = 0;             // corners that may keep their state at the goal
+    K Rohy = 0;
+    int RohyRezerva = 0;  // corners that may keep their state at the goal
 };
+
+template <class K>
+void SestavModel(const TUlohaReseni& u, bool leibniz, TModel<K>& m)
+{
+    int index[RozmerDesky][RozmerDesky];
+    for (int x = 0; x < RozmerDesky; ++x) {
+        for (int y = 0; y < RozmerDesky; ++y) {
+            index[x][y] = -1;
+            const TPole& p = u.PoleHledani[x][y];
+            if (!JePole(p))
+                continue;
+            const int i = m.N++;
+            index[x][y] = i;
+            m.Pozice[i] = TPozice{x, y};
+            m.Cislo[i] = p.Cislo;
+            m.Pole |= Bit<K>(i);
+            if (p.Stav == spPlne)
+                m.S0 |= Bit<K>(i);
+            if (x >= u.MinX && x <= u.MaxX && y >= u.MinY && y <= u.MaxY) {
+                m.Obdelnik |= Bit<K>(i);
+                // Normal game: stones on target fields; Leibniz game: stones
+                // on the other fields.
+                if ((p.Cilove != 0) != leibniz)
+                    m.Vzor |= Bit<K>(i);
+            }
+        }
+    }
+    m.Cilovych = u.CilovychPoli;
+    m.SCilovymi = u.CilovychPoli != 0;
+    m.CilPocet = m.SCilovymi ? u.CilovychPoli : 1;
+    m.Start = leibniz ? u.ZbyvaPrazdnych : u.ZbyvaKamenu;
+
+    K preskakovana = 0;
+    for (int i = 0; i < m.N; ++i) {
+        if ((m.Obdelnik & Bit<K>(i)) == 0)
+            continue;  // never scanned
+        const int x = m.Pozice[i].X;
+        const int y = m.Pozice[i].Y;
+        // up, down, left, right
+        const int dx[4] = {0, 0, -1, 1}, dy[4] = {-1, 1, 0, 0};
+        const bool platny[4] = {y >= 2, y <= 6, x >= 2, x <= 6};
+        int cislo[4] = {-1, -1, -1, -1};
+        for (int d = 0; d < 4; ++d) {
+            if (!platny[d])
+                continue;
+            const int pres = index[x + dx[d]][y + dy[d]];
+            const int kam = index[x + 2 * dx[d]][y + 2 * dy[d]];
+            if (pres < 0 || kam < 0)
+                continue;  // absent fields never take part in a jump
+            TSkok<K> skok;
+            skok.Maska = Bit<K>(i) | Bit<K>(pres) | Bit<K>(kam);
+            skok.Nutne = leibniz ? Bit<K>(i) : (Bit<K>(i) | Bit<K>(pres));
+            skok.Potom = skok.Maska & ~skok.Nutne;
+            skok.CisloOdkud = m.Cislo[i];
+            skok.CisloKam = m.Cislo[kam];
+            skok.IndexKam = static_cast<std::uint8_t>(kam);
+            skok.Svisly = dx[d] == 0;
+            cislo[d] = static_cast<int>(m.Skoky.size());
+            m.Skoky.push_back(skok);
+            m.DoKam[kam][m.PocetDoKam[kam]++] = static_cast<std::uint16_t>(cislo[d]);
+            preskakovana |= Bit<K>(pres);
+        }
+        const int poradi[2][4] = {{0, 1, 2, 3}, {2, 3, 0, 1}};
+        for (int p = 0; p < 2; ++p)
+            for (int d : poradi[p])
+                if (cislo[d] >= 0)
+                    m.SkokyPole[i][p][m.PocetSkoku[i][p]++] = static_cast<std::uint16_t>(cislo[d]);
+    }
+
+    // A stone on a corner leaves it only by jumping away (normal game); an
+    // empty corner gets a stone for good only as the end of a move (Leibniz
+    // game).
+    const K rohy = m.Pole & ~preskakovana;
+    const K meniSe = m.SCilovymi ? (leibniz ? m.Vzor : (m.Obdelnik & ~m.Vzor)) : m.Pole;
+    m.Rohy = rohy & meniSe;
+    m.RohyRezerva = m.SCilovymi ? 0 : 1;
+}
 
 // The symmetries of a board: the turns and mirrorings of the grid that map
-// the fields, the scanned rectangle and the goal positions onto themselves.
-// Every jump maps to a jump, so a position can reach a goal exactly when its
-// image can; tables of such facts may keep one image per class.
+// the fields, the scanned rectangle and the goal pattern inside it onto
+// themselves. Every jump maps to a jump and every goal position to a goal
+// position, so a position can reach a goal exactly when its image can; tables
+// of such facts keep the smallest image (the canonical one) of each class.
+template <class K>
 struct TSymetrie {
-    int Pocet = 1;
+    int Pocet = 0;  // images besides the identity
     int Bajtu = 0;
-    // Image of each byte of a position under each symmetry but the identity.
-    std::vector<TBity> Obrazy;  // [(g - 1) * Bajtu * 256 + bajt * 256 + hodnota]
+    std::vector<K> Tabulky;      // [g][byte][value]: image of one byte of a position
+    std::vector<K> ObrazySkoku;  // [jump][g]: image of the jump's three fields
 
-    TBity Obraz(int g, TBity s) const
+    void Obrazy(K s, K* vysledek) const
     {
-        const TBity* t = Obrazy.data() + static_cast<std::size_t>(g - 1) * Bajtu * 256;
-        TBity v = 0;
-        for (int b = 0; b < Bajtu; ++b, t += 256)
-            v |= t[static_cast<unsigned>(s >> (8 * b)) & 0xFF];
-        return v;
+        const K* t = Tabulky.data();
+        for (int g = 0; g < Pocet; ++g) {
+            K v = 0;
+            for (int b = 0; b < Bajtu; ++b, t += 256)
+                v |= t[static_cast<unsigned>(s >> (8 * b)) & 0xFF];
+            vysledek[g] = v;
+        }
     }
 
-    // The smallest image.
-    TBity Kanon(TBity s) const
+    K Kanon(K s) const
     {
-        TBity nej = s;
-        for (int g = 1; g < Pocet; ++g) {
-            const TBity o = Obraz(g, s);
-            if (o < nej)
-                nej = o;
-        }
+        K obrazy[MaxObrazu];
+        Obrazy(s, obrazy);
+        K nej = s;
+        for (int g = 0; g < Pocet; ++g)
+            nej = std::min(nej, obrazy[g]);
         return nej;
+    }
+
+    // The canonical form of s ^ Maska of jump k, given the images of s.
+    K KanonPoSkoku(K s, const K* obrazy, int k) const
+    {
+        K nej = s;
+        const K* o = ObrazySkoku.data() + static_cast<std::size_t>(k) * static_cast<std::size_t>(Pocet);
+        for (int g = 0; g < Pocet; ++g)
+            nej = std::min(nej, obrazy[g] ^ o[g]);
+        return nej;
+    }
+
+    void ObrazyPoSkoku(const K* obrazy, int k, K* vysledek) const
+    {
+        const K* o = ObrazySkoku.data() + static_cast<std::size_t>(k) * static_cast<std::size_t>(Pocet);
+        for (int g = 0; g < Pocet; ++g)
+            vysledek[g] = obrazy[g] ^ o[g];
     }
 };
 
-// Finds the symmetries that keep the fields, the rectangle's fields, the goal
-// pattern inside it and the given goal positions.
-void NajdiSymetrie(const TModel& m, const std::vector<TBity>& cile, TSymetrie& sym)
+template <class K>
+void NajdiSymetrie(const TModel<K>& m, TSymetrie<K>& sym)
 {
-    sym = TSymetrie{};
+    sym = TSymetrie<K>{};
     if (m.N == 0)
         return;
     int x0 = 8, x1 = 0, y0 = 8, y1 = 0;
@@ -112,8 +240,8 @@ void NajdiSymetrie(const TModel& m, const std::vector<TBity>& cile, TSymetrie& s
         y1 = std::max(y1, m.Pozice[i].Y);
     }
     int index[RozmerDesky][RozmerDesky];
-    for (auto& sl : index)
-        for (int& i : sl)
+    for (auto& sloupec : index)
+        for (int& i : sloupec)
             i = -1;
     for (int i = 0; i < m.N; ++i)
         index[m.Pozice[i].X][m.Pozice[i].Y] = i;
@@ -130,133 +258,49 @@ void NajdiSymetrie(const TModel& m, const std::vector<TBity>& cile, TSymetrie& s
             if (t & 2)
                 v2 = -v2;
             const int x2 = u2 + cx, y2 = v2 + cy;
-            if ((x2 & 1) || (y2 & 1) || x2 < 0 || y2 < 0 || x2 > 16 || y2 > 16 || index[x2 / 2][y2 / 2] < 0) {
+            if ((x2 & 1) || (y2 & 1) || x2 < 0 || y2 < 0 || x2 > 16 || y2 > 16 || index[x2 / 2][y2 / 2] < 0)
                 platna = false;
-                break;
-            }
-            perm[static_cast<std::size_t>(i)] = index[x2 / 2][y2 / 2];
+            else
+                perm[static_cast<std::size_t>(i)] = index[x2 / 2][y2 / 2];
         }
         if (!platna)
             continue;
-        auto obraz = [&](TBity s) {
-            TBity v = 0;
-            for (TBity x = s; x != 0; x &= x - 1)
-                v |= Bit(perm[static_cast<std::size_t>(NejnizsiBit(x))]);
+        auto obraz = [&](K s) {
+            K v = 0;
+            for (K x = s; x != 0; x &= x - 1)
+                v |= Bit<K>(perm[static_cast<std::size_t>(NejnizsiBit(x))]);
             return v;
         };
-        if (obraz(m.Obdelnik) != m.Obdelnik || obraz(m.Vzor) != m.Vzor)
-            continue;
-        // The continuation of a move compares field numbers; they must name
-        // the fields one to one.
-        std::vector<TBity> vsechny(cile.begin(), cile.end());
-        std::sort(vsechny.begin(), vsechny.end());
-        for (TBity c : cile)
-            if (!std::binary_search(vsechny.begin(), vsechny.end(), obraz(c)))
-                platna = false;
-        if (platna)
+        // The scan starts jumps only inside the rectangle, and the goal looks
+        // only inside it.
+        if (obraz(m.Obdelnik) == m.Obdelnik && obraz(m.Vzor) == m.Vzor)
             permutace.push_back(perm);
     }
-    if (permutace.empty())
+    sym.Pocet = static_cast<int>(permutace.size());
+    if (sym.Pocet == 0)
         return;
-    sym.Pocet = static_cast<int>(permutace.size()) + 1;
     sym.Bajtu = (m.N + 7) / 8;
-    sym.Obrazy.assign(permutace.size() * static_cast<std::size_t>(sym.Bajtu) * 256, 0);
-    for (std::size_t g = 0; g < permutace.size(); ++g)
+    sym.Tabulky.assign(permutace.size() * static_cast<std::size_t>(sym.Bajtu) * 256, 0);
+    K* t = sym.Tabulky.data();
+    for (const std::vector<int>& perm : permutace)
         for (int b = 0; b < sym.Bajtu; ++b)
-            for (int h = 0; h < 256; ++h) {
-                TBity v = 0;
+            for (int h = 0; h < 256; ++h, ++t)
                 for (int k = 0; k < 8; ++k)
                     if ((h >> k) & 1 && 8 * b + k < m.N)
-                        v |= Bit(permutace[g][static_cast<std::size_t>(8 * b + k)]);
-                sym.Obrazy[(g * static_cast<std::size_t>(sym.Bajtu) + static_cast<std::size_t>(b)) * 256 + static_cast<std::size_t>(h)] = v;
-            }
-}
-
-bool JePole(const TPole& p) { return p.Stav == spPrazdne || p.Stav == spPlne; }
-
-void SestavModel(const TUlohaReseni& u, bool leibniz, TModel& m)
-{
-    int index[RozmerDesky][RozmerDesky];
-    for (int x = 0; x < RozmerDesky; ++x) {
-        for (int y = 0; y < RozmerDesky; ++y) {
-            index[x][y] = -1;
-            const TPole& p = u.PoleHledani[x][y];
-            if (!JePole(p))
-                continue;
-            const int i = m.N++;
-            index[x][y] = i;
-            m.Pozice[i] = TPozice{x, y};
-            m.Cislo[i] = p.Cislo;
-            m.Pole |= Bit(i);
-            if (p.Stav == spPlne)
-                m.S0 |= Bit(i);
-            const bool vObdelniku = x >= u.MinX && x <= u.MaxX && y >= u.MinY && y <= u.MaxY;
-            if (vObdelniku) {
-                m.Obdelnik |= Bit(i);
-                // Normal game: stones on target fields; Leibniz game: stones
-                // on the other fields.
-                if ((p.Cilove != 0) != leibniz)
-                    m.Vzor |= Bit(i);
-            }
-        }
-    }
-    m.Cilovych = u.CilovychPoli;
-    m.SCilovymi = u.CilovychPoli != 0;
-    m.CilPocet = m.SCilovymi ? u.CilovychPoli : 1;
-    m.Start = leibniz ? u.ZbyvaPrazdnych : u.ZbyvaKamenu;
-
-    TBity preskakovana = 0;
-    for (int i = 0; i < m.N; ++i) {
-        if ((m.Obdelnik & Bit(i)) == 0)
-            continue;  // never scanned
-        const int x = m.Pozice[i].X;
-        const int y = m.Pozice[i].Y;
-        struct TSmer { int dx, dy; bool platny; };
-        const TSmer nahoru{0, -1, y >= 2}, dolu{0, 1, y <= 6}, vlevo{-1, 0, x >= 2}, vpravo{1, 0, x <= 6};
-        const TSmer svisleNapred[4] = {nahoru, dolu, vlevo, vpravo};
-        const TSmer vodorovneNapred[4] = {vlevo, vpravo, nahoru, dolu};
-        for (int poradi = 0; poradi < 2; ++poradi) {
-            const TSmer* smery = poradi == poSvisleNapred ? svisleNapred : vodorovneNapred;
-            for (int k = 0; k < 4; ++k) {
-                const TSmer& s = smery[k];
-                if (!s.platny)
-                    continue;
-                const int pres = index[x + s.dx][y + s.dy];
-                const int kam = index[x + 2 * s.dx][y + 2 * s.dy];
-                if (pres < 0 || kam < 0)
-                    continue;  // absent fields never take part in a jump
-                TSkokBity skok;
-                skok.Maska = Bit(i) | Bit(pres) | Bit(kam);
-                skok.Nutne = leibniz ? Bit(i) : (Bit(i) | Bit(pres));
-                skok.CisloOdkud = m.Cislo[i];
-                skok.CisloKam = m.Cislo[kam];
-                skok.IndexKam = static_cast<std::uint8_t>(kam);
-                skok.Svisly = s.dx == 0;
-                m.Skoky[i][poradi][m.PocetSkoku[i][poradi]++] = skok;
-                if (poradi == poSvisleNapred) {
-                    m.VsechnySkoky.push_back(skok);
-                    m.DoKam[kam][m.PocetDoKam[kam]++] = skok;
-                    preskakovana |= Bit(pres);
-                }
-            }
-        }
-    }
-
-    // A stone on a corner leaves it only by jumping away (normal game); an
-    // empty corner gets a stone only as the end of a move (Leibniz game).
-    const TBity rohy = m.Pole & ~preskakovana;
-    const TBity meniSe = m.SCilovymi ? (leibniz ? m.Vzor : (m.Obdelnik & ~m.Vzor)) : m.Pole;
-    m.Rohy = rohy & meniSe;
-    m.RohyRezerva = m.SCilovymi ? 0 : 1;
+                        *t |= Bit<K>(perm[static_cast<std::size_t>(8 * b + k)]);
+    sym.ObrazySkoku.resize(m.Skoky.size() * permutace.size());
+    for (std::size_t k = 0; k < m.Skoky.size(); ++k)
+        sym.Obrazy(m.Skoky[k].Maska, sym.ObrazySkoku.data() + k * permutace.size());
 }
 
 // The parity of the stones in the three diagonal classes of both directions:
 // every jump, of either game, changes each class count by one.
-int Parita(const TModel& m, TBity s)
+template <class K>
+int Parita(const TModel<K>& m, K s)
 {
     int vysledek = 0;
     int pocty[2][3] = {};
-    for (TBity x = s; x != 0; x &= x - 1) {
+    for (K x = s; x != 0; x &= x - 1) {
         const TPozice& p = m.Pozice[NejnizsiBit(x)];
         ++pocty[0][(p.X + p.Y) % 3];
         ++pocty[1][(p.X - p.Y + 9) % 3];
@@ -269,12 +313,28 @@ int Parita(const TModel& m, TBity s)
 }
 
 // ---------------------------------------------------------------------------
-// Memory of one job. Both tables come from the C allocator zero-filled, so
+// Memory of one job. Both blocks come from the C allocator zero-filled, so
 // the pages are mapped lazily and a small search touches only a few of them.
 
 struct TUvolneni {
     void operator()(void* p) const { std::free(p); }
 };
+
+void* ZiskejPamet(std::size_t bajty)
+{
+    void* p = std::calloc(bajty, 1);
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    // Fewer page faults and TLB misses for the random accesses of the tables.
+    if (p != nullptr && bajty >= (std::size_t(8) << 20)) {
+        const std::size_t stranka = std::size_t(2) << 20;
+        const std::uintptr_t od = (reinterpret_cast<std::uintptr_t>(p) + stranka - 1) & ~(stranka - 1);
+        const std::uintptr_t po = (reinterpret_cast<std::uintptr_t>(p) + bajty) & ~(stranka - 1);
+        if (po > od)
+            madvise(reinterpret_cast<void*>(od), po - od, MADV_HUGEPAGE);
+    }
+#endif
+    return p;
+}
 
 // Positions proven dead, and for the shortest mode the smallest move count
 // of a failed visit per (position, landing field). Four entries share a cache
@@ -291,7 +351,7 @@ public:
             kosu *= 2;
         if (kosu * sizeof(TKos) > bajty)
             return false;
-        Kose.reset(static_cast<TKos*>(std::calloc(kosu, sizeof(TKos))));
+        Kose.reset(static_cast<TKos*>(ZiskejPamet(kosu * sizeof(TKos))));
         if (!Kose)
             return false;
         MaxKosu = kosu;
@@ -299,20 +359,36 @@ public:
         return true;
     }
 
-    bool JeMrtva(TBity s) const { return Najdi(s, KlicMrtve(s)) != nullptr; }
+    template <class K>
+    void PredtahniMrtvou(K s) const
+    {
+        __builtin_prefetch(&Kos(Dolni(s), KlicMrtve(Horni(s))));
+    }
 
-    void UlozMrtvou(TBity s, int uroven) { Uloz(s, KlicMrtve(s), uroven, 0); }
+    template <class K>
+    bool JeMrtva(K s) const
+    {
+        return Najdi(Dolni(s), KlicMrtve(Horni(s))) != nullptr;
+    }
+
+    template <class K>
+    void UlozMrtvou(K s, int uroven)
+    {
+        Uloz(Dolni(s), KlicMrtve(Horni(s)), uroven, 0);
+    }
 
     // The smallest failed move count, or -1.
-    int NeuspesnyTah(TBity s, std::uint8_t kam) const
+    template <class K>
+    int NeuspesnyTah(K s, std::uint8_t kam) const
     {
-        const std::uint64_t* b = Najdi(s, KlicNeuspechu(s, kam));
+        const std::uint64_t* b = Najdi(Dolni(s), KlicNeuspechu(Horni(s), kam));
         return b == nullptr ? -1 : static_cast<int>((*b >> 33) & 0xFF);
     }
 
-    void UlozNeuspech(TBity s, std::uint8_t kam, int tahy, int uroven)
+    template <class K>
+    void UlozNeuspech(K s, std::uint8_t kam, int tahy, int uroven)
     {
-        Uloz(s, KlicNeuspechu(s, kam), uroven, tahy);
+        Uloz(Dolni(s), KlicNeuspechu(Horni(s), kam), uroven, tahy);
     }
 
     bool MaRust() const { return Obsazeno * 2 >= (Maska + 1) * 4 && (Maska + 1) * 2 <= MaxKosu; }
@@ -354,26 +430,21 @@ private:
     // 63 set in every used entry. Bits 0..25 and 63 form the key.
     static constexpr std::uint64_t MaskaKlice = ((std::uint64_t(1) << 26) - 1) | (std::uint64_t(1) << 63);
 
-    static std::uint64_t KlicMrtve(TBity s) { return Horni(s) | (std::uint64_t(1) << 63); }
-    static std::uint64_t KlicNeuspechu(TBity s, std::uint8_t kam)
+    static std::uint64_t KlicMrtve(std::uint64_t horni) { return horni | (std::uint64_t(1) << 63); }
+    static std::uint64_t KlicNeuspechu(std::uint64_t horni, std::uint8_t kam)
     {
-        return Horni(s) | (std::uint64_t(kam) << 17) | (std::uint64_t(1) << 25) | (std::uint64_t(1) << 63);
+        return horni | (std::uint64_t(kam) << 17) | (std::uint64_t(1) << 25) | (std::uint64_t(1) << 63);
     }
 
     static std::size_t Hash(std::uint64_t a, std::uint64_t klic)
     {
-        std::uint64_t h = a * 0x9E3779B97F4A7C15ULL ^ (klic + 0x632BE59BD9B4E019ULL) * 0xC2B2AE3D27D4EB4FULL;
-        h ^= h >> 31;
-        h *= 0xD6E8FEB86659FD93ULL;
-        h ^= h >> 29;
-        return static_cast<std::size_t>(h);
+        return static_cast<std::size_t>(Promichej(a * 0x9E3779B97F4A7C15ULL ^ (klic + 0x632BE59BD9B4E019ULL)));
     }
 
     TKos& Kos(std::uint64_t a, std::uint64_t klic) const { return Kose.get()[Hash(a, klic) & Maska]; }
 
-    const std::uint64_t* Najdi(TBity s, std::uint64_t klic) const
+    const std::uint64_t* Najdi(std::uint64_t a, std::uint64_t klic) const
     {
-        const std::uint64_t a = Dolni(s);
         const TKos& k = Kos(a, klic);
         for (int i = 0; i < 4; ++i)
             if (k.A[i] == a && (k.B[i] & MaskaKlice) == klic)
@@ -381,9 +452,8 @@ private:
         return nullptr;
     }
 
-    void Uloz(TBity s, std::uint64_t klic, int uroven, int tahy)
+    void Uloz(std::uint64_t a, std::uint64_t klic, int uroven, int tahy)
     {
-        const std::uint64_t a = Dolni(s);
         TKos& k = Kos(a, klic);
         const std::uint64_t hodnota = klic | (std::uint64_t(std::min(uroven, 127)) << 26)
                                       | (std::uint64_t(tahy & 0xFF) << 33);
@@ -418,62 +488,87 @@ private:
     std::size_t Obsazeno = 0;
 };
 
-// One level of the positions that can still reach a goal position.
-class TMnozina {
-public:
-    std::uint64_t* Data = nullptr;  // two words per slot; 0 in the upper word marks a free slot
-    std::size_t Kapacita = 0;       // power of two
+// The positions of one level being built, or of the last level built, from
+// which the next one is built: an open addressing set, 0 marking a free slot
+// (the position without stones has a flag of its own).
+template <class K>
+struct TMnozina {
+    K* Data = nullptr;
+    std::size_t Maska = 0;  // slots - 1, slots a power of two
     std::size_t Pocet = 0;
+    bool Nula = false;
 
-    static std::uint64_t Horni1(TBity s) { return Horni(s) | (std::uint64_t(1) << 63); }
+    std::size_t Bajtu() const { return (Maska + 1) * sizeof(K); }
 
-    std::size_t Start(TBity s) const
+    void VlozOd(K k, std::size_t i)
     {
-        std::uint64_t h = Dolni(s) * 0x9E3779B97F4A7C15ULL ^ Horni(s) * 0xC2B2AE3D27D4EB4FULL;
-        h ^= h >> 32;
-        h *= 0xD6E8FEB86659FD93ULL;
-        h ^= h >> 32;
-        return static_cast<std::size_t>(h) & (Kapacita - 1);
-    }
-
-    bool Obsahuje(TBity s) const
-    {
-        const std::uint64_t d = Dolni(s), h = Horni1(s);
-        for (std::size_t i = Start(s);; i = (i + 1) & (Kapacita - 1)) {
-            if (Data[2 * i + 1] == 0)
-                return false;
-            if (Data[2 * i] == d && Data[2 * i + 1] == h)
-                return true;
-        }
-    }
-
-    void Vloz(TBity s)
-    {
-        const std::uint64_t d = Dolni(s), h = Horni1(s);
-        for (std::size_t i = Start(s);; i = (i + 1) & (Kapacita - 1)) {
-            if (Data[2 * i + 1] == 0) {
-                Data[2 * i] = d;
-                Data[2 * i + 1] = h;
+        for (;; i = (i + 1) & Maska) {
+            if (Data[i] == 0) {
+                Data[i] = k;
                 ++Pocet;
                 return;
             }
-            if (Data[2 * i] == d && Data[2 * i + 1] == h)
+            if (Data[i] == k)
                 return;
         }
     }
 
-    bool Preplneno() const { return Pocet * 10 > Kapacita * 7; }
+    bool Plna() const { return Pocet + 16 > (Maska + 1) / 4 * 3; }
+};
+
+// What the search asks of a level: a blocked filter over the positions'
+// fingerprints, a cache line per position. It may answer "perhaps" for a
+// position that is not there, which only costs a visit, but never misses
+// one that is; at about 12 bits per position the filter is small enough to
+// stay in the processor's caches, where an exact set would not.
+struct TFiltr {
+    std::uint64_t* Slova = nullptr;  // 8 per block
+    std::size_t Bloku = 0;
+    std::size_t Pocet = 0;  // positions of the level
+
+    static constexpr int Sond = 7;
+
+    static std::size_t BlokuPro(std::size_t pozic) { return std::max<std::size_t>((pozic * 12 + 511) / 512, 1); }
+
+    const std::uint64_t* Blok(std::uint64_t otisk) const
+    {
+        return Slova + 8 * static_cast<std::size_t>(((otisk >> 32) * Bloku) >> 32);
+    }
+    static std::uint64_t Sondy(std::uint64_t otisk) { return (otisk ^ (otisk >> 29)) * 0xBF58476D1CE4E5B9ULL; }
+
+    void Predtahni(std::uint64_t otisk) const { __builtin_prefetch(Blok(otisk)); }
+
+    bool MoznaObsahuje(std::uint64_t otisk) const
+    {
+        const std::uint64_t* b = Blok(otisk);
+        const std::uint64_t g = Sondy(otisk);
+        for (int i = 0; i < Sond; ++i) {
+            const unsigned bit = static_cast<unsigned>(g >> (9 * i)) & 511;
+            if (((b[bit >> 6] >> (bit & 63)) & 1) == 0)
+                return false;
+        }
+        return true;
+    }
+
+    void Vloz(std::uint64_t otisk)
+    {
+        std::uint64_t* b = Slova + (Blok(otisk) - Slova);
+        const std::uint64_t g = Sondy(otisk);
+        for (int i = 0; i < Sond; ++i) {
+            const unsigned bit = static_cast<unsigned>(g >> (9 * i)) & 511;
+            b[bit >> 6] |= std::uint64_t(1) << (bit & 63);
+        }
+    }
 };
 
 constexpr std::size_t MaxCilu = 4096;
 
 // ---------------------------------------------------------------------------
 
-template <bool Leibniz, bool Nejkratsi>
+template <bool Leibniz, bool Nejkratsi, class K>
 class TPruzkum {
 public:
-    TPruzkum(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool orezavat)
-        : U(uloha), R(rizeni), Orezavat(orezavat)
+    TPruzkum(TUlohaReseni& uloha, TRizeniHledani& rizeni) : U(uloha), R(rizeni)
     {
         SestavModel(U, Leibniz, M);
         Hloubka = M.Start - M.CilPocet;
@@ -481,28 +576,24 @@ public:
             Tahy[i] = 0;
             Nejlepsi[i] = static_cast<std::uint8_t>(i);  // i jumps make at most i moves
         }
+        MaxDeti = std::max<std::size_t>(M.Skoky.size(), 1);
+        Deti.reset(new TDite[MaxDeti * (DelkaCesty + 1)]);
     }
 
     void Spust()
     {
-        if (Orezavat)
-            Priprav();
-        if (!R.Zastavit.load(std::memory_order_relaxed)) {
+        Priprav();
+        if (!Stop()) {
+            Sym.Obrazy(M.S0, Obrazy[0]);
+            const K kanon = Sym.Kanon(M.S0);
             if (Nejkratsi)
-                Kratce(M.S0, M.Start, 0, 0, 0, false);
+                Kratce(M.S0, kanon, M.Start, 0, 0, 0, false);
             else
-                Rychle(M.S0, M.Start, 0);
+                Rychle(M.S0, kanon, M.Start, 0);
         } else {
             Preruseno = true;
         }
         R.PocetPozic.store(Uzly, std::memory_order_relaxed);
-        if (std::getenv("KAVIREL_LADENI")) {
-            std::fprintf(stderr, "N=%d start=%d cil=%d cile=%zu urovne:", M.N, M.Start, M.CilPocet, Cile.size());
-            for (auto& u : Urovne) std::fprintf(stderr, " %zu", u.Pocet);
-            std::fprintf(stderr, " arena=%zu/%zu uzly=%llu\n", ArenaPouzito, ArenaSlotu, (unsigned long long)Uzly);
-            for (int i = 0; i < 82; ++i) if (PoUrovnich[i]) std::fprintf(stderr, "h%d:%llu ", i, (unsigned long long)PoUrovnich[i]);
-            std::fprintf(stderr, "\n");
-        }
         U.Preruseno = Preruseno;
         U.Nalezeno = Nalezeno;
         if (Nalezeno) {
@@ -512,10 +603,15 @@ public:
     }
 
 private:
+    struct TDite {
+        K Kanon;
+        std::uint64_t Otisk;
+        std::uint16_t Skok;
+    };
+
     TUlohaReseni& U;
     TRizeniHledani& R;
-    const bool Orezavat;
-    TModel M;
+    TModel<K> M;
     int Hloubka = 0;  // jumps of every solution
 
     std::uint64_t Uzly = 0;
@@ -528,35 +624,46 @@ private:
     std::uint8_t Tahy[DelkaCesty + 1];
     std::uint8_t Nejlepsi[DelkaCesty + 1];
 
+    // Per depth: the images of the position under the symmetries, and the
+    // legal jumps with the canonical positions they lead to.
+    K Obrazy[DelkaCesty + 1][MaxObrazu];
+    std::size_t MaxDeti = 1;
+    std::unique_ptr<TDite[]> Deti;
+
     TTabulka Tabulka;
     bool MaTabulku = false;
 
-    // Levels 0..Urovni-1 of the positions that can still reach a goal,
-    // level j holding those whose counter is CilPocet + j.
-    std::unique_ptr<std::uint64_t, TUvolneni> Arena;
-    std::size_t ArenaSlotu = 0;
-    std::size_t ArenaPouzito = 0;
-    std::vector<TBity> Cile;
-    TSymetrie Sym;
-    std::vector<TMnozina> Urovne;
+    // Level j tells which canonical positions with counter CilPocet + j can
+    // still reach a goal position. The arena holds their filters from the
+    // bottom up and, at its top, the exact set of the last level, from which
+    // the next one is built (below it).
+    std::unique_ptr<unsigned char, TUvolneni> Arena;
+    std::size_t ArenaBajtu = 0;
+    std::size_t Dole = 0;    // bytes of the filters
+    std::size_t Nahore = 0;  // bytes of the last level's exact set
+    TMnozina<K> Posledni;
+    std::vector<K> Cile;
+    TSymetrie<K> Sym;
+    std::vector<TFiltr> Urovne;
     bool ZpetneMozne = false;
     bool ZadnyCil = false;  // no goal position of the start's parity exists
     using THodiny = std::chrono::steady_clock;
     THodiny::time_point Zacatek = THodiny::now();
-    THodiny::duration CasStaveb{};   // spent on the backward sets so far
-    THodiny::duration OdhadStavby{}; // expected cost of the next level
+    THodiny::duration CasStaveb{};    // spent on the levels so far
+    THodiny::duration OdhadStavby{};  // expected cost of the next level
+
+    bool Stop() const { return R.Zastavit.load(std::memory_order_relaxed); }
 
     void Zverejni()
     {
         if ((++Uzly & 4095) == 0) {
             R.PocetPozic.store(Uzly, std::memory_order_relaxed);
-            if (Orezavat)
-                Udrzba();
+            Udrzba();
         }
     }
 
-    // Every few thousand positions: let the table grow, and extend the
-    // backward sets while they have cost less time than the search itself.
+    // Every few thousand positions: let the table grow, and add a level
+    // while the levels have cost less time than the search itself.
     void Udrzba()
     {
         if (MaTabulku && Tabulka.MaRust())
@@ -568,25 +675,20 @@ private:
             Postav();
     }
 
-    bool Stop() const { return R.Zastavit.load(std::memory_order_relaxed); }
-
     void Priprav()
     {
-        Cile.clear();
         const bool uplnyVycet = VyctiCile();
         if (uplnyVycet) {
             // Goal positions of another parity class than the start can
             // never be reached.
             const int parita = Parita(M, M.S0);
-            Cile.erase(std::remove_if(Cile.begin(), Cile.end(),
-                                      [&](TBity c) { return Parita(M, c) != parita; }),
+            Cile.erase(std::remove_if(Cile.begin(), Cile.end(), [&](K c) { return Parita(M, c) != parita; }),
                        Cile.end());
             if (Cile.empty()) {
                 ZadnyCil = true;
                 return;
             }
-            if (!ZdvojenaCisla())
-                NajdiSymetrie(M, Cile, Sym);
+            NajdiSymetrie(M, Sym);
         }
 
         std::size_t limit = R.LimitPameti != 0 ? R.LimitPameti : VychoziLimitPameti();
@@ -602,28 +704,19 @@ private:
         if (!uplnyVycet)
             return;
 
-        ArenaSlotu = (limit - proTabulku) / 16;
-        Arena.reset(static_cast<std::uint64_t*>(std::calloc(ArenaSlotu, 16)));
+        // A multiple of the huge page size, so that the whole block may use them.
+        ArenaBajtu = (limit - proTabulku) & ~((std::size_t(1) << 21) - 1);
+        if (ArenaBajtu == 0)
+            ArenaBajtu = (limit - proTabulku) & ~std::size_t(63);
+        Arena.reset(static_cast<unsigned char*>(ZiskejPamet(ArenaBajtu)));
         if (!Arena) {
-            ArenaSlotu = 0;
+            ArenaBajtu = 0;
             return;
         }
         ZpetneMozne = true;
         // The first levels are cheap and cut the most.
         while (ZpetneMozne && !Stop() && (Urovne.empty() || Urovne.back().Pocet < 512))
             Postav();
-    }
-
-    // Two fields with one number: moves could not be told apart by field.
-    bool ZdvojenaCisla() const
-    {
-        bool videno[256] = {};
-        for (int i = 0; i < M.N; ++i) {
-            if (videno[M.Cislo[i]])
-                return true;
-            videno[M.Cislo[i]] = true;
-        }
-        return false;
     }
 
     // Lists every goal position (as stones over the fields) unless there are
@@ -633,12 +726,12 @@ private:
         if (!M.SCilovymi) {
             // One stone (normal game) or one empty field (Leibniz game) left.
             for (int i = 0; i < M.N; ++i)
-                Cile.push_back(Leibniz ? (M.Pole & ~Bit(i)) : Bit(i));
+                Cile.push_back(Leibniz ? (M.Pole & ~Bit<K>(i)) : Bit<K>(i));
             return true;
         }
         // Inside the rectangle the goal is fixed; outside it any fields may
         // hold what the counter needs.
-        const TBity venku = M.Pole & ~M.Obdelnik;
+        const K venku = M.Pole & ~M.Obdelnik;
         const int nVenku = PocetBitu(venku);
         const int vUvnitr = PocetBitu(M.Vzor);
         const int citacUvnitr = Leibniz ? PocetBitu(M.Obdelnik) - vUvnitr : vUvnitr;
@@ -652,15 +745,15 @@ private:
         if (kombinaci > MaxCilu)
             return false;
         std::vector<int> pole;
-        for (TBity x = venku; x != 0; x &= x - 1)
+        for (K x = venku; x != 0; x &= x - 1)
             pole.push_back(NejnizsiBit(x));
         std::vector<int> vyber(static_cast<std::size_t>(kamenuVenku));
         for (int i = 0; i < kamenuVenku; ++i)
             vyber[static_cast<std::size_t>(i)] = i;
         for (;;) {
-            TBity c = M.Vzor;
+            K c = M.Vzor;
             for (int v : vyber)
-                c |= Bit(pole[static_cast<std::size_t>(v)]);
+                c |= Bit<K>(pole[static_cast<std::size_t>(v)]);
             Cile.push_back(c);
             int k = kamenuVenku - 1;
             while (k >= 0 && vyber[static_cast<std::size_t>(k)] == nVenku - kamenuVenku + k)
@@ -674,109 +767,256 @@ private:
         return true;
     }
 
-    // Builds the next level of the backward sets. Gives up for good when the
-    // arena is full; leaves the level unbuilt when stopped.
+    // A zeroed block of the arena just below the last level's exact set and
+    // `pod` further bytes, or nullptr when it does not fit.
+    K* VyhradPod(std::size_t pod, std::size_t bajtu)
+    {
+        const std::size_t nahore = Nahore + pod;
+        if (nahore > ArenaBajtu || bajtu > ArenaBajtu - nahore - Dole)
+            return nullptr;
+        unsigned char* p = Arena.get() + (ArenaBajtu - nahore - bajtu);
+        std::memset(p, 0, bajtu);
+        return reinterpret_cast<K*>(p);
+    }
+
+    // Inserts into a level being built a few positions behind their
+    // prefetch, so that the cache misses of the random slots overlap.
+    struct TVkladani {
+        static constexpr int Delka = 16;
+        K Klic[Delka];
+        std::size_t Misto[Delka];
+        int Pocet = 0;
+        int Hlava = 0;
+    };
+
+    static void Vyprazdni(TMnozina<K>& u, TVkladani& v)
+    {
+        for (int i = 0; i < v.Pocet; ++i) {
+            const int k = (v.Hlava + i) % TVkladani::Delka;
+            u.VlozOd(v.Klic[k], v.Misto[k]);
+        }
+        v.Pocet = 0;
+        v.Hlava = 0;
+    }
+
+    // Doubles the set being built, which lies just below the last level's:
+    // rehashes it into a block below itself and moves that block up.
+    bool Zvetsi(TMnozina<K>& u)
+    {
+        const std::size_t stare = u.Maska + 1;
+        K* nova = VyhradPod(stare * sizeof(K), 2 * stare * sizeof(K));
+        if (nova == nullptr)
+            return false;
+        TMnozina<K> v;
+        v.Data = nova;
+        v.Maska = 2 * stare - 1;
+        for (std::size_t i = 0; i < stare; ++i)
+            if (u.Data[i] != 0)
+                v.VlozOd(u.Data[i], static_cast<std::size_t>(Otisk(u.Data[i])) & v.Maska);
+        K* cil = reinterpret_cast<K*>(Arena.get() + (ArenaBajtu - Nahore - 2 * stare * sizeof(K)));
+        std::memmove(static_cast<void*>(cil), nova, 2 * stare * sizeof(K));
+        u.Data = cil;
+        u.Maska = v.Maska;
+        u.Pocet = v.Pocet + (u.Nula ? 1 : 0);
+        return true;
+    }
+
+    bool Pridej(TMnozina<K>& u, TVkladani& v, K k)
+    {
+        if (k == 0) {
+            if (!u.Nula) {
+                u.Nula = true;
+                ++u.Pocet;
+            }
+        } else {
+            const std::size_t misto = static_cast<std::size_t>(Otisk(k)) & u.Maska;
+            __builtin_prefetch(&u.Data[misto], 1);
+            if (v.Pocet == TVkladani::Delka) {
+                u.VlozOd(v.Klic[v.Hlava], v.Misto[v.Hlava]);
+                v.Klic[v.Hlava] = k;
+                v.Misto[v.Hlava] = misto;
+                v.Hlava = (v.Hlava + 1) % TVkladani::Delka;
+            } else {
+                const int i = (v.Hlava + v.Pocet++) % TVkladani::Delka;
+                v.Klic[i] = k;
+                v.Misto[i] = misto;
+            }
+        }
+        if (u.Plna()) {
+            Vyprazdni(u, v);
+            return Zvetsi(u);
+        }
+        return true;
+    }
+
+    // Builds the next level. Gives up for good when the arena is full;
+    // leaves the level unbuilt when stopped.
     void Postav()
     {
         const THodiny::time_point t0 = THodiny::now();
-        const int j = static_cast<int>(Urovne.size());
-        if (j > Hloubka) {
+        const std::size_t j = Urovne.size();
+        if (static_cast<int>(j) > Hloubka) {
             ZpetneMozne = false;
             return;
         }
-        std::size_t odhad;
-        if (j == 0)
-            odhad = Cile.size();
-        else if (j == 1)
-            odhad = Urovne[0].Pocet * M.VsechnySkoky.size();
-        else
-            odhad = Urovne[static_cast<std::size_t>(j - 1)].Pocet * 3 + 16;
-        std::size_t kapacita = 16;
-        while (kapacita < odhad * 2)
+        double odhad;
+        if (j == 0) {
+            odhad = static_cast<double>(Cile.size());
+        } else if (j == 1) {
+            odhad = static_cast<double>(Urovne[0].Pocet) * 4.0;
+        } else {
+            const double rust = static_cast<double>(Urovne[j - 1].Pocet)
+                                / static_cast<double>(std::max<std::size_t>(Urovne[j - 2].Pocet, 1));
+            odhad = static_cast<double>(Urovne[j - 1].Pocet) * std::max(rust, 1.0) * 1.1;
+        }
+        std::size_t kapacita = 64;
+        while (static_cast<double>(kapacita) * 0.7 < odhad)
             kapacita *= 2;
-        for (;;) {
-            if (ArenaPouzito + kapacita > ArenaSlotu) {
-                ZpetneMozne = false;
-                return;
+        TMnozina<K> nova;
+        nova.Data = VyhradPod(0, kapacita * sizeof(K));
+        if (nova.Data == nullptr) {
+            ZpetneMozne = false;
+            return;
+        }
+        nova.Maska = kapacita - 1;
+        TVkladani vkladani;
+        if (j == 0) {
+            for (K c : Cile) {
+                if (!Pridej(nova, vkladani, Sym.Kanon(c))) {
+                    ZpetneMozne = false;
+                    return;
+                }
             }
-            TMnozina mn;
-            mn.Data = Arena.get() + 2 * ArenaPouzito;
-            mn.Kapacita = kapacita;
-            bool preplneno = false;
-            if (j == 0) {
-                for (TBity c : Cile) {
-                    mn.Vloz(Sym.Kanon(c));
-                    if (mn.Preplneno()) {
-                        preplneno = true;
-                        break;
+        } else {
+            // Stepping back over a jump: its landing field held a stone and
+            // the three fields were as after the jump.
+            K obrazy[MaxObrazu];
+            std::uint16_t skoky[4 * MaxPoli];
+            std::size_t kroku = 0;
+            for (std::size_t i = 0; i <= Posledni.Maska; ++i) {
+                const K p = Posledni.Data[i];
+                if (p == 0)
+                    continue;
+                if ((++kroku & 255) == 0 && Stop())
+                    return;
+                int n = 0;
+                for (K x = p; x != 0; x &= x - 1) {
+                    const int kam = NejnizsiBit(x);
+                    for (int d = 0; d < M.PocetDoKam[kam]; ++d) {
+                        const int k = M.DoKam[kam][d];
+                        const TSkok<K>& s = M.Skoky[static_cast<std::size_t>(k)];
+                        skoky[n] = static_cast<std::uint16_t>(k);
+                        n += (p & s.Maska) == s.Potom;
                     }
                 }
-            } else {
-                const TMnozina& pred = Urovne[static_cast<std::size_t>(j - 1)];
-                std::size_t kroku = 0;
-                for (std::size_t i = 0; i < pred.Kapacita && !preplneno; ++i) {
-                    if (pred.Data[2 * i + 1] == 0)
-                        continue;
-                    if ((++kroku & 255) == 0 && Stop()) {
-                        std::memset(mn.Data, 0, mn.Kapacita * 16);
+                if (n == 0)
+                    continue;
+                Sym.Obrazy(p, obrazy);
+                for (int d = 0; d < n; ++d) {
+                    const TSkok<K>& s = M.Skoky[skoky[d]];
+                    if (!Pridej(nova, vkladani, Sym.KanonPoSkoku(p ^ s.Maska, obrazy, skoky[d]))) {
+                        ZpetneMozne = false;
                         return;
                     }
-                    const TBity po = (TBity(pred.Data[2 * i + 1] & ~(std::uint64_t(1) << 63)) << 64)
-                                     | pred.Data[2 * i];
-                    // Every jump ends with a stone on its landing field.
-                    for (TBity x = po; x != 0 && !preplneno; x &= x - 1) {
-                        const int kam = NejnizsiBit(x);
-                        for (int k = 0; k < M.PocetDoKam[kam]; ++k) {
-                            const TSkokBity& s = M.DoKam[kam][k];
-                            if ((po & s.Maska) == (s.Maska & ~s.Nutne)) {
-                                mn.Vloz(Sym.Kanon(po ^ s.Maska));
-                                if (mn.Preplneno()) {
-                                    preplneno = true;
-                                    break;
-                                }
-                            }
-                        }
-                    }
                 }
             }
-            if (!preplneno) {
-                ArenaPouzito += kapacita;
-                Urovne.push_back(mn);
-                const THodiny::duration trvani = THodiny::now() - t0;
-                CasStaveb += trvani;
-                const double rust = j == 0 ? 4.0 : static_cast<double>(mn.Pocet)
-                                                       / static_cast<double>(std::max<std::size_t>(Urovne[static_cast<std::size_t>(j - 1)].Pocet, 1));
-                OdhadStavby = std::chrono::duration_cast<THodiny::duration>(trvani * std::max(rust, 1.0));
-                return;
-            }
-            std::memset(mn.Data, 0, mn.Kapacita * 16);
-            kapacita *= 4;
         }
+        Vyprazdni(nova, vkladani);
+
+        // The new set replaces the last one at the top of the arena; the
+        // filter goes to the bottom.
+        K* vrchol = reinterpret_cast<K*>(Arena.get() + (ArenaBajtu - nova.Bajtu()));
+        std::memmove(static_cast<void*>(vrchol), nova.Data, nova.Bajtu());
+        nova.Data = vrchol;
+        Nahore = nova.Bajtu();
+        Posledni = nova;
+        TFiltr filtr;
+        filtr.Pocet = nova.Pocet;
+        filtr.Bloku = TFiltr::BlokuPro(nova.Pocet);
+        const std::size_t bajtuFiltru = filtr.Bloku * 64;
+        if (bajtuFiltru > ArenaBajtu - Nahore - Dole) {
+            ZpetneMozne = false;
+            return;
+        }
+        filtr.Slova = reinterpret_cast<std::uint64_t*>(Arena.get() + Dole);
+        std::memset(filtr.Slova, 0, bajtuFiltru);
+        Dole += bajtuFiltru;
+        for (std::size_t i = 0; i <= nova.Maska; ++i)
+            if (nova.Data[i] != 0)
+                filtr.Vloz(Otisk(nova.Data[i]));
+        if (nova.Nula)
+            filtr.Vloz(Otisk(K(0)));
+        Urovne.push_back(filtr);
+
+        const THodiny::duration trvani = THodiny::now() - t0;
+        CasStaveb += trvani;
+        const double rust = j == 0 ? 4.0
+                                   : static_cast<double>(nova.Pocet)
+                                         / static_cast<double>(std::max<std::size_t>(Urovne[j - 1].Pocet, 1));
+        OdhadStavby = std::chrono::duration_cast<THodiny::duration>(trvani * std::max(rust, 1.0));
     }
 
-    // The position cannot reach any goal position.
-    bool JeMrtva(TBity s, int citac)
+    // The position (canonical, with its fingerprint) cannot reach any goal
+    // position.
+    bool JeMrtva(K kanon, std::uint64_t otisk, int citac) const
     {
-        if (citac < M.CilPocet)
+        if (citac < M.CilPocet || ZadnyCil)
             return true;  // the counter only falls
-        if (!Orezavat)
-            return false;
-        if (ZadnyCil)
-            return true;
         const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        if (j >= Urovne.size() && !MaTabulku)
-            return false;
-        const TBity k = Sym.Kanon(s);
         if (j < Urovne.size())
-            return !Urovne[j].Obsahuje(k);
-        return Tabulka.JeMrtva(k);
+            return !Urovne[j].MoznaObsahuje(otisk);
+        return MaTabulku && Tabulka.JeMrtva(kanon);
     }
 
-    void UlozMrtvou(TBity s, int citac)
+    void Predtahni(K kanon, std::uint64_t otisk, int citac) const
     {
         const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        if (Orezavat && MaTabulku && j >= Urovne.size())
-            Tabulka.UlozMrtvou(Sym.Kanon(s), citac - M.CilPocet);
+        if (j < Urovne.size())
+            Urovne[j].Predtahni(otisk);
+        else if (MaTabulku)
+            Tabulka.PredtahniMrtvou(kanon);
+    }
+
+    void UlozMrtvou(K kanon, int citac)
+    {
+        const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
+        if (MaTabulku && j >= Urovne.size())
+            Tabulka.UlozMrtvou(kanon, citac - M.CilPocet);
+    }
+
+    // The legal jumps from s in the order of the scan, with the canonical
+    // positions they lead to, whose table entries are fetched meanwhile.
+    // Returns their number.
+    int RozvinDeti(K s, int h, int poradi, int citacDite, TDite* deti)
+    {
+        int n = 0;
+        const bool predtahnout = citacDite != M.CilPocet;
+        const K* obrazy = Obrazy[h];
+        for (K x = s & M.Obdelnik; x != 0; x &= x - 1) {
+            const int f = NejnizsiBit(x);
+            const int pocet = M.PocetSkoku[f][poradi];
+            for (int d = 0; d < pocet; ++d) {
+                const int k = M.SkokyPole[f][poradi][d];
+                const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
+                if ((s & skok.Maska) != skok.Nutne)
+                    continue;
+                const K kanon = Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k);
+                const std::uint64_t otisk = Otisk(kanon);
+                if (predtahnout)
+                    Predtahni(kanon, otisk, citacDite);
+                deti[n].Kanon = kanon;
+                deti[n].Otisk = otisk;
+                deti[n].Skok = static_cast<std::uint16_t>(k);
+                ++n;
+            }
+        }
+        return n;
+    }
+
+    // A goal position is tested by the child itself.
+    bool JeDiteMrtve(const TDite& d, int citacDite) const
+    {
+        return citacDite != M.CilPocet && JeMrtva(d.Kanon, d.Otisk, citacDite);
     }
 
     void Zaznamenej()
@@ -789,13 +1029,11 @@ private:
                 Nejlepsi[i] = Tahy[i];
     }
 
-    bool JeCil(TBity s) const { return (s & M.Obdelnik) == M.Vzor; }
+    bool JeCil(K s) const { return (s & M.Obdelnik) == M.Vzor; }
 
     // Fastest mode: true once the search is to unwind (found or stopped).
-    std::uint64_t PoUrovnich[82] = {};
-    bool Rychle(TBity s, int citac, int h)
+    bool Rychle(K s, K kanon, int citac, int h)
     {
-        ++PoUrovnich[h];
         Zverejni();
         if (Stop()) {
             Preruseno = true;
@@ -812,24 +1050,24 @@ private:
             Zaznamenej();
             return true;
         }
-        if (JeMrtva(s, citac))
-            return false;
+        if (h == 0 && JeMrtva(kanon, Otisk(kanon), citac))
+            return false;  // the parent tests its children itself
         constexpr int poradi = Leibniz ? poVodorovneNapred : poSvisleNapred;
-        for (TBity x = s & M.Obdelnik; x != 0; x &= x - 1) {
-            const int f = NejnizsiBit(x);
-            const int pocet = M.PocetSkoku[f][poradi];
-            for (int k = 0; k < pocet; ++k) {
-                const TSkokBity& skok = M.Skoky[f][poradi][k];
-                if ((s & skok.Maska) != skok.Nutne)
-                    continue;
-                Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
-                const bool konec = Rychle(s ^ skok.Maska, citac - 1, h + 1);
-                Cesta[h + 1] = TSkokCesty{};
-                if (konec)
-                    return true;
-            }
+        TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
+        const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
+        for (int i = 0; i < n; ++i) {
+            if (JeDiteMrtve(deti[i], citac - 1))
+                continue;
+            const int k = deti[i].Skok;
+            const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
+            Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
+            Sym.ObrazyPoSkoku(Obrazy[h], k, Obrazy[h + 1]);
+            const bool konec = Rychle(s ^ skok.Maska, deti[i].Kanon, citac - 1, h + 1);
+            Cesta[h + 1] = TSkokCesty{};
+            if (konec)
+                return true;
         }
-        UlozMrtvou(s, citac);
+        UlozMrtvou(kanon, citac);
         return false;
     }
 
@@ -837,22 +1075,22 @@ private:
     static constexpr int vZaznam = 1;  // recorded a solution
     static constexpr int vCisty = 2;   // no goal position and no cut below: the position is dead
 
-    int DolniMezTahu(TBity s, int h, std::uint8_t kamIndex) const
+    int DolniMezTahu(K s, int h, int kamIndex) const
     {
         int potreba;
         bool pokracovani;
         if (Leibniz) {
-            potreba = PocetBitu(M.Rohy & ~s);
+            potreba = PocetBitu(K(M.Rohy & ~s));
             pokracovani = h != 0;
         } else {
-            potreba = PocetBitu(M.Rohy & s);
-            pokracovani = h != 0 && (M.Rohy & Bit(kamIndex)) != 0;
+            potreba = PocetBitu(K(M.Rohy & s));
+            pokracovani = h != 0 && (M.Rohy & Bit<K>(kamIndex)) != 0;
         }
         potreba -= M.RohyRezerva + (pokracovani ? 1 : 0);
         return potreba > 0 ? potreba : 0;
     }
 
-    int Kratce(TBity s, int citac, int h, int tahy, std::uint8_t kamIndex, bool svisle)
+    int Kratce(K s, K kanon, int citac, int h, int tahy, int kamIndex, bool svisle)
     {
         Zverejni();
         if (Stop()) {
@@ -872,74 +1110,86 @@ private:
             Zaznamenej();
             return vZaznam;
         }
-        if (JeMrtva(s, citac))
+        if (h == 0 && JeMrtva(kanon, Otisk(kanon), citac))
             return vCisty;
         const std::uint8_t kamCislo = h != 0 ? Cesta[h].CisloKam : 0;
-        if (Orezavat) {
-            if (h != 0 && MaTabulku) {
-                const int neuspech = Tabulka.NeuspesnyTah(s, kamCislo);
-                if (neuspech >= 0 && neuspech <= tahy)
-                    return 0;
-            }
-            if (Hloubka >= 1 && Hloubka <= DelkaCesty && tahy + DolniMezTahu(s, h, kamIndex) > Nejlepsi[Hloubka])
+        if (h != 0 && MaTabulku) {
+            const int neuspech = Tabulka.NeuspesnyTah(s, kamCislo);
+            if (neuspech >= 0 && neuspech <= tahy)
                 return 0;
         }
+        if (Hloubka >= 1 && Hloubka <= DelkaCesty && tahy + DolniMezTahu(s, h, kamIndex) > Nejlepsi[Hloubka])
+            return 0;
         // The normal game turns to left and right first after a vertical jump.
         const int poradi = Leibniz || svisle ? poVodorovneNapred : poSvisleNapred;
+        TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
+        const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
         bool zaznam = false;
         bool cisty = true;
-        for (TBity x = s & M.Obdelnik; x != 0; x &= x - 1) {
-            const int f = NejnizsiBit(x);
-            const int pocet = M.PocetSkoku[f][poradi];
-            for (int k = 0; k < pocet; ++k) {
-                const TSkokBity& skok = M.Skoky[f][poradi][k];
-                if ((s & skok.Maska) != skok.Nutne)
-                    continue;
-                int noveTahy;
-                if (h == 0)
-                    noveTahy = 1;
-                else if (skok.CisloOdkud == kamCislo)
-                    noveTahy = tahy;
-                else
-                    noveTahy = tahy + 1;
-                Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
-                Tahy[h + 1] = static_cast<std::uint8_t>(noveTahy);
-                const int r = Kratce(s ^ skok.Maska, citac - 1, h + 1, noveTahy, skok.IndexKam, skok.Svisly);
-                Tahy[h + 1] = 0;
-                Cesta[h + 1] = TSkokCesty{};
-                zaznam = zaznam || (r & vZaznam) != 0;
-                cisty = cisty && (r & vCisty) != 0;
-            }
+        for (int i = 0; i < n; ++i) {
+            if (JeDiteMrtve(deti[i], citac - 1))
+                continue;
+            const int k = deti[i].Skok;
+            const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
+            int noveTahy;
+            if (h == 0)
+                noveTahy = 1;
+            else if (skok.CisloOdkud == kamCislo)
+                noveTahy = tahy;
+            else
+                noveTahy = tahy + 1;
+            Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
+            Tahy[h + 1] = static_cast<std::uint8_t>(noveTahy);
+            Sym.ObrazyPoSkoku(Obrazy[h], k, Obrazy[h + 1]);
+            const int r = Kratce(s ^ skok.Maska, deti[i].Kanon, citac - 1, h + 1, noveTahy, skok.IndexKam,
+                                 skok.Svisly);
+            Tahy[h + 1] = 0;
+            Cesta[h + 1] = TSkokCesty{};
+            zaznam = zaznam || (r & vZaznam) != 0;
+            cisty = cisty && (r & vCisty) != 0;
         }
         if (Preruseno)
             return zaznam ? vZaznam : 0;
         if (zaznam)
             return vZaznam;
         if (cisty) {
-            UlozMrtvou(s, citac);
+            UlozMrtvou(kanon, citac);
             return vCisty;
         }
-        if (Orezavat && MaTabulku && h != 0)
+        if (MaTabulku && h != 0)
             Tabulka.UlozNeuspech(s, kamCislo, tahy, citac - M.CilPocet);
         return 0;
     }
 };
 
-}  // namespace
-
-void Prohledej(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool leibniz, bool nejkratsi, bool orezavat)
+template <class K>
+void ProhledejS(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool leibniz, bool nejkratsi)
 {
     if (leibniz) {
         if (nejkratsi)
-            std::make_unique<TPruzkum<true, true>>(uloha, rizeni, orezavat)->Spust();
+            std::make_unique<TPruzkum<true, true, K>>(uloha, rizeni)->Spust();
         else
-            std::make_unique<TPruzkum<true, false>>(uloha, rizeni, orezavat)->Spust();
+            std::make_unique<TPruzkum<true, false, K>>(uloha, rizeni)->Spust();
     } else {
         if (nejkratsi)
-            std::make_unique<TPruzkum<false, true>>(uloha, rizeni, orezavat)->Spust();
+            std::make_unique<TPruzkum<false, true, K>>(uloha, rizeni)->Spust();
         else
-            std::make_unique<TPruzkum<false, false>>(uloha, rizeni, orezavat)->Spust();
+            std::make_unique<TPruzkum<false, false, K>>(uloha, rizeni)->Spust();
     }
+}
+
+}  // namespace
+
+void Prohledej(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool leibniz, bool nejkratsi)
+{
+    int poli = 0;
+    for (const auto& sloupec : uloha.PoleHledani)
+        for (const TPole& p : sloupec)
+            poli += JePole(p) ? 1 : 0;
+    if (poli <= 64)
+        ProhledejS<std::uint64_t>(uloha, rizeni, leibniz, nejkratsi);
+    else
+        ProhledejS<TBity128>(uloha, rizeni, leibniz, nejkratsi);
 }
 
 }  // namespace KavirelHledani

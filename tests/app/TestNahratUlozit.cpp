@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QFileDialog>
 
+#include <cstring>
+#include <functional>
+
 #include "OknoTest.h"
 
 namespace {
@@ -243,4 +246,89 @@ TEST_F(OknoTest, UlozeniZeHryZNahraniAZEditoru)
     EXPECT_TRUE(Okno->edtUlozitNazevDesky->isEnabled());
     EXPECT_TRUE(Okno->btnUlozitStandardni->isEnabled());
     EXPECT_TRUE(Okno->btnUlozitExterni->isEnabled());
+}
+
+// The board of each tab that can be saved, into the catalogue and into a file:
+// both get the same record, and the catalogue written at the end holds it
+// behind the built-in boards.
+TEST_F(OknoTest, KazdaZalozkaUkladaDoKataloguIDoSouboruStejnyZaznam)
+{
+    struct TPripad {
+        const char* Soubor;
+        std::function<void()> Priprava;   // ends on the tab whose board is saved
+        std::function<TZaznamDesky()> Zdroj;
+        const char* Puvod;
+        QString NovyNazev;                // typed into the save box; empty: kept
+        std::string NazevBajty;           // the stored name, Windows-1250
+        TTypHry Typ;
+    };
+    const TPripad pripady[] = {
+        {"hra.kav",
+         [this] {
+             Skoc(3, 3, 3, 1);
+             Stiskni(Okno->btnHraTypHry);  // the type of the position goes with it
+         },
+         [this] { return Okno->HerniDeska->Zaznam; }, "Uložit rozehranou desku pod názvem...", {},
+         "Anglick\xE1 hrac\xED deska", thLeibniz},
+        {"nahrana.kav",
+         [this] {
+             ZalozkaUzivatelem(zlNahrat);
+             JdiNaCislo(QStringLiteral("9"));
+         },
+         [] { return StandardniZaznamy()[8]; }, "Uložit nahranou desku pod názvem...", QStringLiteral("Plus – kopie"),
+         "Plus \x96 kopie", thNormalni},
+        {"editovana.kav",
+         [this] {
+             ZalozkaUzivatelem(zlNahrat);
+             JdiNaCislo(QStringLiteral("4"));
+             Stiskni(Okno->btnNahratEditovat);
+             Okno->edtEditNazevDesky->selectAll();
+             Pis(Okno->edtEditNazevDesky, QStringLiteral("Zkouška"));
+         },
+         [] { return StandardniZaznamy()[3]; }, "Uložit editovanou desku pod názvem...", {}, "Zkou\x9Aka",
+         thLeibniz},
+    };
+
+    Otevri();
+    QString cil;
+    Okno->SpustDialog = [&](QFileDialog*) { return QDir::current().absoluteFilePath(cil); };
+    std::int32_t cislo = PocetChranenychDesek;
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.Soubor);
+        p.Priprava();
+        const TZaznamDesky zdroj = p.Zdroj();
+        ZalozkaUzivatelem(zlUlozit);
+        EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), p.Puvod);
+        if (!p.NovyNazev.isEmpty()) {
+            Okno->edtUlozitNazevDesky->selectAll();
+            Pis(Okno->edtUlozitNazevDesky, p.NovyNazev);
+        }
+        Stiskni(Okno->btnUlozitStandardni);
+        EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "pod číslem " + std::to_string(++cislo));
+        cil = QString::fromLatin1(p.Soubor);
+        Stiskni(Okno->btnUlozitExterni);
+        EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "s názvem \"" + std::string(p.Soubor) + "\"");
+
+        const QByteArray bajty = PrectiSoubor(cil);
+        ASSERT_EQ(bajty.size(), 275);
+        TZaznamDesky ulozena;
+        std::memcpy(&ulozena, bajty.constData(), sizeof ulozena);
+        EXPECT_EQ(DejNazev(ulozena), p.NazevBajty);
+        EXPECT_EQ(ulozena.TypHry, p.Typ);
+        for (int x = 0; x < RozmerDesky; ++x)
+            for (int y = 0; y < RozmerDesky; ++y) {
+                EXPECT_EQ(ulozena.Pole[x][y].Stav, zdroj.Pole[x][y].Stav) << x << "," << y;
+                EXPECT_EQ(ulozena.Pole[x][y].Cilove != 0, zdroj.Pole[x][y].Cilove != 0) << x << "," << y;
+            }
+        ZalozkaUzivatelem(zlHra);
+    }
+    EXPECT_TRUE(Zpravy.empty());
+
+    Zavri();
+    QByteArray ocekavany;
+    for (const TZaznamDesky& z : StandardniZaznamy())
+        ocekavany += Bajty(z);
+    for (const TPripad& p : pripady)
+        ocekavany += PrectiSoubor(QString::fromLatin1(p.Soubor));
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), ocekavany);
 }

@@ -114,3 +114,79 @@ TEST(UkonceniSignalem, ProgramUkoncenySIGTERMZapiseKatalog)
         ocekavany += Bajty(z);
     EXPECT_EQ(PrectiSoubor(adresar.filePath(QStringLiteral("Kavirel.dat"))), ocekavany);
 }
+
+// Captions are fitted into the room up to their container's right edge
+// instead of being cut off there.
+TEST(Napis, TitulekSeVejdeDoSirkyKontejneru)
+{
+    constexpr int Sirka = 209, Vlevo = 8, Volno = Sirka - 6 - Vlevo;
+    QWidget kontejner;
+    kontejner.resize(Sirka, 113);
+    QFont zaklad = kontejner.font();
+    zaklad.setPointSize(8);
+
+    // Texts a given share of the room wide, in the base font.
+    const QFontMetrics m(zaklad);
+    auto slova = [&](double podil) {
+        QString t = QStringLiteral("Nahráno");
+        while (m.horizontalAdvance(t) < Volno * podil)
+            t += QStringLiteral(" slovo");
+        return t;
+    };
+    enum TVysledek { Beze, Uzsi, DvaRadky, Zkraceny };
+    struct TPripad {
+        double Podil;
+        bool NecoPodNim;   // a shown control right beneath the label
+        TVysledek Vysledek;
+    };
+    const TPripad pripady[] = {
+        {0.5, false, Beze},    {1.1, false, Uzsi},     {1.1, true, Uzsi},
+        {1.8, false, DvaRadky}, {1.8, true, Zkraceny}, {3.5, false, Zkraceny},
+    };
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(testing::Message() << p.Podil << (p.NecoPodNim ? " blocked" : ""));
+        QLabel popisek(&kontejner);
+        popisek.setFont(zaklad);
+        popisek.move(Vlevo, 16);
+        QLabel pod(QStringLiteral("Číslo"), &kontejner);
+        pod.move(Vlevo, 32);
+        pod.setVisible(p.NecoPodNim);
+
+        const QString text = slova(p.Podil);
+        Napis(&popisek, text);
+        EXPECT_LE(popisek.x() + popisek.width(), Sirka - 6);
+        EXPECT_GE(popisek.font().pointSizeF(), zaklad.pointSizeF() * 0.75);
+        switch (p.Vysledek) {
+        case Beze:
+            EXPECT_EQ(popisek.text(), text);
+            EXPECT_EQ(popisek.font(), zaklad);
+            break;
+        case Uzsi:
+            EXPECT_EQ(popisek.text(), text);
+            EXPECT_TRUE(popisek.font().stretch() < 100 || popisek.font().pointSizeF() < zaklad.pointSizeF());
+            break;
+        case DvaRadky:
+            EXPECT_EQ(popisek.text().count(QLatin1Char('\n')), 1);
+            EXPECT_EQ(popisek.text().replace(QLatin1Char('\n'), QLatin1Char(' ')), text);
+            EXPECT_EQ(popisek.font(), zaklad);
+            EXPECT_LE(popisek.y() + popisek.height(), 113);
+            break;
+        case Zkraceny:
+            EXPECT_TRUE(popisek.text().contains(QChar(0x2026))) << popisek.text().toStdString();
+            EXPECT_FALSE(popisek.text().contains(QLatin1Char('\n')));
+            EXPECT_LE(popisek.height(), 20);
+            break;
+        }
+
+        // The next short text is back in the label's own font, and a font
+        // the caller gives the label meanwhile is kept.
+        Napis(&popisek, QStringLiteral("Krátký"));
+        EXPECT_EQ(popisek.font(), zaklad);
+        Napis(&popisek, text);
+        QFont tucne = zaklad;
+        tucne.setBold(true);
+        popisek.setFont(tucne);
+        Napis(&popisek, QStringLiteral("Krátký"));
+        EXPECT_EQ(popisek.font(), tucne);
+    }
+}

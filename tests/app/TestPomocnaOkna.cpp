@@ -1,0 +1,205 @@
+// The about, legend and colour windows as the main window uses them: opened
+// from its menus, and the colours applied to the board of the tab in front.
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+
+#include <functional>
+
+#include "KavirelAbout.h"
+#include "KavirelBarvy.h"
+#include "KavirelLegenda.h"
+#include "KavirelPomocnaOkna.h"
+#include "OknoTest.h"
+
+namespace {
+
+// Runs Akce once the modal loop that is about to start is running.
+void VModalnimOkne(std::function<void()> Akce) { QTimer::singleShot(0, qApp, std::move(Akce)); }
+
+TBarva Bod(const TObrazek* Prvek, int X, int Y) { return BarvaZQColor(QColor(Prvek->Obraz().pixel(X, Y))); }
+
+constexpr int Stred = 30;                   // the middle of a stone
+const TPozice Sonda{3, 3};                  // differs between the three boards below
+const TBarva NovyKamen = 0x00FF0000;
+const TBarva NovePole = 0x00808080;
+const TBarva NovaDeska = 0x00400040;
+
+class PomocnaOkna : public OknoTest {
+protected:
+    void OtevriSOkny()
+    {
+        Otevri();
+        VytvorPomocnaOkna(Okno.get());
+    }
+
+    TBarvyForm* Barvy() const { return static_cast<TBarvyForm*>(Okno->BarvyForm); }
+
+    // The next colour choice of the colour window answers with Barva.
+    void Odpovez(TBarva Barva)
+    {
+        Barvy()->VolbaBarvy = [Barva](QColor& c) {
+            c = BarvaNaQColor(Barva);
+            return true;
+        };
+    }
+
+    TBarva NaDesce(TPozice Pozice) const { return Bod(Okno->PohledDesky->DejPrvek(Pozice), Stred, Stred); }
+
+    // Whether a field number stands on the field in the colour of numbers.
+    bool MaCislo(TPozice Pozice) const
+    {
+        const QImage& obraz = Okno->PohledDesky->DejPrvek(Pozice)->Obraz();
+        const QRgb cislo = BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaCislo).rgb();
+        for (int x = 40; x < 56; ++x)
+            for (int y = 40; y < 58; ++y)
+                if (obraz.pixel(x, y) == cislo)
+                    return true;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(PomocnaOkna, VytvorenaSkrytaAMenuJeOteviraModalne)
+{
+    OtevriSOkny();
+    struct TPripad {
+        QAction* TMainForm::*Polozka;
+        QDialog* TMainForm::*Okno;
+        const char* Titulek;
+    };
+    const TPripad pripady[] = {
+        {&TMainForm::mnOaplikaci, &TMainForm::AboutBox, "Kavirel - O Aplikaci"},
+        {&TMainForm::mnLegenda, &TMainForm::LegendaForm, "Kavirel - Legenda"},
+        {&TMainForm::mnBarvy, &TMainForm::BarvyForm, "Kavirel - Nastavení barev"},
+    };
+    for (const TPripad& p : pripady) {
+        QDialog* okno = Okno.get()->*p.Okno;
+        SCOPED_TRACE(p.Titulek);
+        ASSERT_NE(okno, nullptr);
+        EXPECT_EQ(okno->parent(), Okno.get());  // released with the main window
+        EXPECT_FALSE(okno->isVisible());
+        EXPECT_EQ(okno->windowTitle().toStdString(), p.Titulek);
+
+        QWidget* modalni = nullptr;
+        VModalnimOkne([&] {
+            modalni = QApplication::activeModalWidget();
+            okno->close();  // the title bar's close button
+        });
+        (Okno.get()->*p.Polozka)->trigger();
+        EXPECT_EQ(modalni, okno);
+        EXPECT_FALSE(okno->isVisible());
+    }
+    EXPECT_TRUE(Zpravy.empty());
+}
+
+// "OK" applies the colours to the board of the tab in front and to nothing
+// before; each tab redraws its own board through its entry rule.
+TEST_F(PomocnaOkna, BarvyAzPoOKAPrekresliDeskuZalozkyVpredu)
+{
+    struct TPripad {
+        int Zalozka;
+        TBarva SondaPotom;       // the probe field's middle after "OK"
+        bool CislaPotom;         // numbers on the board after "OK"
+    };
+    // On the play tab the probe field is empty (a jump left it), on the
+    // solve tab it still holds its stone, the edited board has no field.
+    const TPripad pripady[] = {
+        {zlHra, NovePole, false},
+        {zlEdit, NovaDeska, false},
+        {zlReseni, NovyKamen, true},
+    };
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.Zalozka);
+        OtevriSOkny();
+        Skoc(3, 3, 3, 1);
+        ASSERT_EQ(Okno->HerniDeska->Zaznam.PoleNa(Sonda).Stav, spPrazdne);
+        ZalozkaUzivatelem(p.Zalozka);
+        if (p.Zalozka == zlHra) {
+            // Numbers turned on after the play tab was last left: its entry
+            // rule puts back the setting it saved then.
+            ZalozkaUzivatelem(zlNahrat);
+            ZalozkaUzivatelem(zlHra);
+            Okno->mnCislaPoli->trigger();
+            ASSERT_TRUE(MaCislo(Sonda));
+        }
+        const TBarva predtim = NaDesce(Sonda);
+
+        VModalnimOkne([&] {
+            Odpovez(NovyKamen);
+            Barvy()->ButtonKamen->click();
+            Odpovez(NovePole);
+            Barvy()->ButtonPole->click();
+            Odpovez(NovaDeska);
+            Barvy()->ButtonDeska->click();
+            EXPECT_EQ(Bod(Barvy()->Ukazka->DejPrvek(2), Stred, Stred), NovyKamen);  // the sample at once
+            EXPECT_EQ(NaDesce(Sonda), predtim);                                     // the board not yet
+            EXPECT_EQ(Okno->PohledDesky->Barvy, StandardniBarvy());
+            Barvy()->ButtonOK->click();
+        });
+        Okno->mnBarvy->trigger();
+
+        EXPECT_FALSE(Barvy()->isVisible());
+        EXPECT_EQ(Okno->PohledDesky->Barvy.BarvaKamen, NovyKamen);
+        EXPECT_EQ(Okno->PohledPalety->Barvy.BarvaKamen, NovyKamen);
+        EXPECT_EQ(Okno->Zalozky->currentIndex(), p.Zalozka);
+        EXPECT_EQ(NaDesce(Sonda), p.SondaPotom);
+        EXPECT_EQ(MaCislo(Sonda), p.CislaPotom);
+        EXPECT_EQ(Okno->mnCislaPoli->isChecked(), p.CislaPotom);
+        if (p.Zalozka == zlEdit) {
+            EXPECT_EQ(Bod(Okno->PohledPalety->DejPrvek(2), Stred, Stred), NovyKamen);
+        }
+        if (p.Zalozka == zlHra) {
+            // The selection survives the redraw.
+            EXPECT_EQ(Ohraniceni(3, 1), BarvaVyberu());
+        }
+        EXPECT_TRUE(Zpravy.empty());
+        Zavri();
+    }
+}
+
+TEST_F(PomocnaOkna, StandardniAZavreniKrizkemNechaDeskuALegendaMaVzdyStandard)
+{
+    OtevriSOkny();
+    const TPozice kamen{4, 4};
+    VModalnimOkne([&] {
+        Odpovez(NovyKamen);
+        Barvy()->ButtonKamen->click();
+        Barvy()->ButtonOK->click();
+    });
+    Okno->mnBarvy->trigger();
+    ASSERT_EQ(NaDesce(kamen), NovyKamen);
+
+    TBarvy vUkazce;
+    VModalnimOkne([&] {
+        Barvy()->ButtonStandardniBarvy->click();
+        Barvy()->close();
+    });
+    Okno->mnBarvy->trigger();
+    EXPECT_EQ(Okno->PohledDesky->Barvy.BarvaKamen, NovyKamen);
+    EXPECT_EQ(NaDesce(kamen), NovyKamen);
+    // Moving through the tabs redraws with the applied colours, not the sample's.
+    ZalozkaUzivatelem(zlNahrat);
+    ZalozkaUzivatelem(zlHra);
+    EXPECT_EQ(NaDesce(kamen), NovyKamen);
+
+    // The next showing starts from the defaults the sample was left with.
+    VModalnimOkne([&] {
+        Barvy()->Ukazka->DejBarvy(vUkazce);
+        Barvy()->close();
+    });
+    Okno->mnBarvy->trigger();
+    EXPECT_EQ(vUkazce, StandardniBarvy());
+
+    auto* legenda = static_cast<TLegendaForm*>(Okno->LegendaForm);
+    TBarva kamenLegendy = 0;
+    VModalnimOkne([&] {
+        kamenLegendy = Bod(legenda->Ukazka->DejPrvek(1), Stred, Stred);
+        legenda->OKButton->click();
+    });
+    Okno->mnLegenda->trigger();
+    EXPECT_EQ(legenda->Ukazka->Barvy, StandardniBarvy());
+    EXPECT_EQ(kamenLegendy, StandardniBarvy().BarvaKamen);
+    EXPECT_TRUE(Zpravy.empty());
+}
