@@ -14,6 +14,9 @@ TEST_F(OknoTest, StartBezKataloguUkazujePrvniDeskuNaHreNahraniAReseni)
     EXPECT_EQ(Okno->centralWidget()->size(), QSize(792, 554));
     EXPECT_EQ(Okno->minimumSize(), Okno->maximumSize());  // not resizable
     EXPECT_FALSE(Okno->windowFlags() & Qt::WindowMaximizeButtonHint);
+    // The icon "ICON" in its sizes, from the small one of a title bar up.
+    const QList<QSize> velikosti = Okno->windowIcon().availableSizes();
+    EXPECT_TRUE(velikosti.contains(QSize(16, 16)) && velikosti.contains(QSize(256, 256)));
     EXPECT_EQ(Okno->Zalozky->currentIndex(), zlHra);
 
     // play tab
