@@ -36,13 +36,11 @@ constexpr int IntervalPrubehu = 250;
 
 constexpr double MilisekundDne = 86400000.0;
 
-// The carrier of the solver's completion. It only posts: the worker must
-// never wait for this thread, which joins it when the window goes.
-void ZajistiVolaniNaHlavnimVlakne()
+// The carrier of the solver's completion, installed before every start. It
+// only posts: the worker must never wait for this thread, which joins it
+// when the window goes.
+void NastavNoseniNaHlavniVlakno()
 {
-    static bool nastaveno = false;
-    if (nastaveno)
-        return;
     NastavVolaniNaHlavnimVlakne([](std::function<void()> volani) {
         QMetaObject::invokeMethod(
             qApp,
@@ -58,7 +56,6 @@ void ZajistiVolaniNaHlavnimVlakne()
             },
             Qt::QueuedConnection);
     });
-    nastaveno = true;
 }
 
 // Now as a date-time value: days since 30 December 1899 with the time of day
@@ -114,7 +111,7 @@ QString TextPrubehuHledani(qint64 Milisekund, std::uint64_t Pozic)
     QString cas = Dvojmistne((sekund / 60) % 60) + QLatin1Char(':') + Dvojmistne(sekund % 60);
     if (sekund >= 3600)
         cas = QString::number(sekund / 3600) + QLatin1Char(':') + cas;
-    // 1 pozice, 2 až 4 pozice, jinak pozic
+    // Czech plural: 1 to 4 take "pozice", every other count "pozic".
     const QString slovo = Pozic >= 1 && Pozic <= 4 ? QStringLiteral("pozice") : QStringLiteral("pozic");
     return QStringLiteral("Hledám %1 · %2 %3").arg(cas, SeskupeneCislo(Pozic), slovo);
 }
@@ -224,9 +221,23 @@ void TMainForm::NajitReseni(QObject* Sender)
         ResenaDeska->ZpusobHledani = zhNejkratsi;
     }
     PredZapocetimReseni();
-    ZajistiVolaniNaHlavnimVlakne();
-    if (!SpustReseni(*ResenaDeska, [this] { Chranene_([this] { PoUkonceniReseni(); }); }))
-        return;
+    NastavNoseniNaHlavniVlakno();
+    // A worker that could not start must not leave the tab waiting for an
+    // end that never comes.
+    auto nespusteno = [this] {
+        btnReseniNejkratsi->setEnabled(true);
+        btnReseniNejrychlejsi->setEnabled(true);
+        btnReseniZastavit->hide();
+    };
+    try {
+        if (!SpustReseni(*ResenaDeska, [this] { Chranene_([this] { PoUkonceniReseni(); }); })) {
+            nespusteno();
+            return;
+        }
+    } catch (...) {
+        nespusteno();
+        throw;
+    }
     if (!CasovacPrubehu) {
         CasovacPrubehu = new QTimer(this);
         CasovacPrubehu->setInterval(IntervalPrubehu);

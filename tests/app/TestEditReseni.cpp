@@ -12,25 +12,9 @@
 #include "OknoTest.h"
 
 namespace {
-
 using TBod = std::pair<int, int>;
-
-const QString TextOdmitnuti = QStringLiteral(
-    "Momentálně probíhá řešení jiné desky. \n\rChcete-li výpočet přerušit, klikněte na tlačítko \"Zastavit\" a "
-    "poté znovu vyberte desku pro řešení.");
-
-// A Leibniz board of twenty fields whose shortest solution has runs of
-// several jumps; number 21 of the test catalogue.
-TZaznamDesky LeibnizovaTrojice()
-{
-    return Deska({".........", "...ooo...", "...ooo...", ".oooxooo.", ".ooooooo.", ".........", ".........",
-                  ".........", "........."},
-                 thLeibniz, "Leibniz 20");
-}
-
 constexpr int CisloPlus = 9;
-constexpr int CisloLeibnizovy = 21;
-
+constexpr int CisloLeibnizovy = 21;  // appended to the test catalogue
 } // namespace
 
 class EditReseniTest : public OknoTest {
@@ -38,27 +22,30 @@ protected:
     void OtevriSKatalogem()
     {
         std::vector<TZaznamDesky> k = TestovaciKatalog();
-        k.push_back(LeibnizovaTrojice());
+        // Twenty fields; its shortest solution has runs of several jumps.
+        k.push_back(Deska({".........", "...ooo...", "...ooo...", ".oooxooo.", ".ooooooo.", ".........",
+                           ".........", ".........", "........."},
+                          thLeibniz, "Leibniz 20"));
         ZapisKatalog(k);
         Otevri();
     }
 
     // Waits for the end of the running search; false on timeout.
-    bool DockejKonce(int ms = 20000)
+    bool DockejKonce()
     {
         QElapsedTimer t;
         t.start();
-        while (Okno->ProbihaReseni() && t.elapsed() < ms)
+        while (Okno->ProbihaReseni() && t.elapsed() < 20000)
             QTest::qWait(2);
         return !Okno->ProbihaReseni();
     }
 
-    // Waits until the worker has published searched positions.
-    bool DockejPozic(int ms = 5000)
+    // Waits until the running search has published searched positions.
+    bool DockejPozic()
     {
         QElapsedTimer t;
         t.start();
-        while (DejPocetPozic() == 0 && Okno->ProbihaReseni() && t.elapsed() < ms)
+        while (DejPocetPozic() == 0 && Okno->ProbihaReseni() && t.elapsed() < 5000)
             QTest::qWait(1);
         return DejPocetPozic() > 0 && Okno->ProbihaReseni();
     }
@@ -71,45 +58,39 @@ protected:
         ASSERT_EQ(Okno->Zalozky->currentIndex(), zlReseni);
     }
 
-    // Whether the number corner of a field shows a pixel of the colour. The
-    // corner lies off the stone and inside the target frame.
-    bool CisloVBarve(const TPozice& p, TBarva barva) const
-    {
-        const QImage& obraz = Pole(p.X, p.Y)->Obraz();
-        const QRgb hledana = BarvaNaQColor(barva).rgb();
-        for (int x = 45; x < 56; ++x)
-            for (int y = 45; y < 56; ++y)
-                if (obraz.pixel(x, y) == hledana)
-                    return true;
-        return false;
-    }
-
-    // Fields whose number is painted in the replay colour; every other
-    // present field must show its number in the plain colour.
+    // Fields whose number shows in the replay colour. Every present field
+    // must show its number in exactly one of the two number colours; the
+    // corner read lies off the stone and inside the target frame.
     std::set<TBod> ZvyraznenaCisla() const
     {
-        const TBarvy& b = Okno->PohledDesky->Barvy;
+        const QRgb prubeh = BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaCisloPrubeh).rgb();
+        const QRgb cislo = BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaCislo).rgb();
         std::set<TBod> vysledek;
         for (int x = 0; x < RozmerDesky; ++x)
             for (int y = 0; y < RozmerDesky; ++y) {
                 if (Okno->ResenaDeska->Zaznam.Pole[x][y].Stav == spNeexistujici)
                     continue;
-                const bool prubeh = CisloVBarve({x, y}, b.BarvaCisloPrubeh);
-                EXPECT_NE(prubeh, CisloVBarve({x, y}, b.BarvaCislo)) << "number of field " << x << "," << y;
-                if (prubeh)
+                const QImage& obraz = Pole(x, y)->Obraz();
+                bool maPrubeh = false, maCislo = false;
+                for (int i = 45; i < 56; ++i)
+                    for (int j = 45; j < 56; ++j) {
+                        maPrubeh |= obraz.pixel(i, j) == prubeh;
+                        maCislo |= obraz.pixel(i, j) == cislo;
+                    }
+                EXPECT_NE(maPrubeh, maCislo) << "number of field " << x << "," << y;
+                if (maPrubeh)
                     vysledek.insert({x, y});
             }
         return vysledek;
     }
 
-    // The two fields of solution jump i (1-based), or none past the end.
+    // The two fields of solution jump i (1-based); none past the end.
     std::set<TBod> PoleSkoku(int i) const
     {
         const TTahyReseni& r = Okno->ResenaDeska->Reseni;
         if (i < 1 || i > r.DejPocet())
             return {};
-        const TTahReseni& s = r.Skok(i);
-        return {{s.Odkud.X, s.Odkud.Y}, {s.Kam.X, s.Kam.Y}};
+        return {{r.Skok(i).Odkud.X, r.Skok(i).Odkud.Y}, {r.Skok(i).Kam.X, r.Skok(i).Kam.Y}};
     }
 
     void KlikReseni(const TPozice& odkud, const TPozice& kam)
@@ -120,27 +101,20 @@ protected:
         Klik(kam.X, kam.Y);
     }
 
-    // The colour at the centre of a field control (stone or square).
+    // The colour at the centre of a field control (stone or square) and on
+    // its target frame.
     TBarva Stred(int x, int y) const { return BarvaZQColor(Pole(x, y)->Obraz().pixelColor(30, 30)); }
     TBarva Ram(int x, int y) const { return BarvaZQColor(Pole(x, y)->Obraz().pixelColor(3, 3)); }
 };
 
-// ---------------------------------------------------------------------------
-// Texts
-
 TEST(FormatHledani, DobaAPrubehVeVzoru)
 {
-    struct TDoba {
-        double Sekund;
-        const char* Text;
+    const std::pair<double, const char*> doby[] = {
+        {75.25, "01:15.250"}, {3600 + 120, "02:00.000"}, {59.9996, "01:00.000"},
+        {3599.999, "59:59.999"}, {-3, "00:00.000"},
     };
-    const TDoba doby[] = {
-        {75.25, "01:15.250"},       {3600 + 120, "02:00.000"}, {0, "00:00.000"},
-        {59.9996, "01:00.000"},     {3599.999, "59:59.999"},   {-3, "00:00.000"},
-        {2 * 3600 + 61.007, "01:01.007"},
-    };
-    for (const TDoba& d : doby)
-        EXPECT_EQ(FormatDobyHledani(d.Sekund / 86400.0).toStdString(), d.Text) << d.Sekund;
+    for (const auto& [sekund, text] : doby)
+        EXPECT_EQ(FormatDobyHledani(sekund / 86400.0).toStdString(), text) << sekund;
 
     struct TPrubeh {
         qint64 Ms;
@@ -152,28 +126,11 @@ TEST(FormatHledani, DobaAPrubehVeVzoru)
         {0, 0, "Hledám 00:00 · 0 pozic"},
         {61999, 1, "Hledám 01:01 · 1 pozice"},
         {5000, 4, "Hledám 00:05 · 4 pozice"},
-        {5000, 5, "Hledám 00:05 · 5 pozic"},
-        {5000, 1000, "Hledám 00:05 · 1 000 pozic"},
         {5000, 100, "Hledám 00:05 · 100 pozic"},
         {3723000, 18446744073709551615u, "Hledám 1:02:03 · 18 446 744 073 709 551 615 pozic"},
     };
     for (const TPrubeh& p : prubehy)
         EXPECT_EQ(TextPrubehuHledani(p.Ms, p.Pozic).toStdString(), p.Text) << p.Ms << " " << p.Pozic;
-}
-
-TEST_F(EditReseniTest, DobaHledaniVPopisku)
-{
-    Otevri();
-    ZalozkaUzivatelem(zlReseni);
-    for (double sekund : {75.25, 3720.0}) {
-        Okno->ResenaDeska->DobaHledani = sekund / 86400.0;
-        Okno->PisStavReseni(true);
-        EXPECT_TRUE(Ukazan(Okno->lblReseniCas));
-        EXPECT_EQ(Okno->lblReseniCas->text(),
-                  QStringLiteral("Doba trvání hledání: ") + FormatDobyHledani(sekund / 86400.0));
-    }
-    Okno->PisStavReseni(false);
-    EXPECT_FALSE(Ukazan(Okno->lblReseniCas));
 }
 
 // ---------------------------------------------------------------------------
@@ -202,10 +159,12 @@ TEST_F(EditReseniTest, DeskaOdNulyKazdymPrvkemHraARes)
     };
     for (const TKrok& k : kroky) {
         SCOPED_TRACE(testing::Message() << "element " << k.Prvek << " at " << k.X << "," << k.Y);
-        if (k.ZPalety)
+        if (k.ZPalety) {
             QTest::mouseClick(Okno->PohledPalety->DejPrvek(k.Prvek), Qt::LeftButton, {}, QPoint(30, 30));
-        else
+            EXPECT_TRUE(Okno->grpEditVyber->Polozka(k.Prvek)->hasFocus());
+        } else {
             QTest::mouseClick(Okno->grpEditVyber->Polozka(k.Prvek), Qt::LeftButton);
+        }
         EXPECT_EQ(Okno->grpEditVyber->ItemIndex(), k.Prvek);
         for (int i = 0; i < PocetPrvkuPalety; ++i)
             EXPECT_EQ(Okno->PohledPalety->DejPrvek(i)->Obraz().pixel(0, 0),
@@ -230,12 +189,10 @@ TEST_F(EditReseniTest, DeskaOdNulyKazdymPrvkemHraARes)
     Skoc(1, 1, 3, 1);
     Skoc(3, 1, 3, 3);  // the same stone on: one move
     EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    EXPECT_TRUE(Ukazan(Okno->lblHraKonec));
     EXPECT_EQ(T(Okno->lblHraCilova), "Všechna cílová pole obsazena");
 
     // The edited board waits on its tab; from there to the solve tab.
     ZalozkaUzivatelem(zlEdit);
-    EXPECT_EQ(Okno->edtEditNazevDesky->text(), "Háček");
     EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[1][1].Stav, spPlne);
     Stiskni(Okno->btnEditResit);
     ASSERT_EQ(Okno->Zalozky->currentIndex(), zlReseni);
@@ -248,16 +205,18 @@ TEST_F(EditReseniTest, DeskaOdNulyKazdymPrvkemHraARes)
     EXPECT_TRUE(Zpravy.empty());
 }
 
-TEST_F(EditReseniTest, JmenoTypANavratKPuvodni)
+TEST_F(EditReseniTest, RozehranaPoziceJmenoTypANavrat)
 {
     Otevri();
-    ZalozkaUzivatelem(zlNahrat);
-    JdiNaCislo(QStringLiteral("4"));  // the Leibniz board
-    Stiskni(Okno->btnNahratEditovat);
+    Skoc(3, 3, 3, 1);  // English board: (3,3) over (3,2) into the hole
+    Okno->mnLeibniz->trigger();
+    Stiskni(Okno->btnHraEditovat);
     ASSERT_EQ(Okno->Zalozky->currentIndex(), zlEdit);
+    const QByteArray puvodni = Bajty(Okno->EditovanaDeska->Zaznam);
+    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[3][1].Stav, spPlne);  // the position as played
+    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[3][2].Stav, spPrazdne);
     EXPECT_EQ(Okno->edtEditNazevDesky->text(), "Editovaná deska");
     EXPECT_EQ(T(Okno->lblEditTypHry), "LEIBNIZŮV KAVIREL");
-    const QByteArray puvodni = Bajty(Okno->EditovanaDeska->Zaznam);
 
     // A typed name goes nowhere until the tab is left or "Hrát" is pressed:
     // neither Enter nor "Řešit" take it.
@@ -279,7 +238,6 @@ TEST_F(EditReseniTest, JmenoTypANavratKPuvodni)
     EXPECT_EQ(T(Okno->lblEditTypHry), "LEIBNIZŮV KAVIREL");
     EXPECT_EQ(Stred(4, 4), Okno->PohledDesky->Barvy.BarvaKamen);
 
-    // 35 characters: the game gets the first 30.
     const QString dlouhy = QStringLiteral("Dlouhé jméno desky, které přetéká!!");
     ASSERT_EQ(dlouhy.size(), 35);
     Okno->edtEditNazevDesky->setText(dlouhy);
@@ -288,38 +246,12 @@ TEST_F(EditReseniTest, JmenoTypANavratKPuvodni)
     EXPECT_EQ(T(Okno->lblHraTypHry), "LEIBNIZŮV KAVIREL");
 }
 
-TEST_F(EditReseniTest, EditaceRozehraneHryAVyberZPalety)
-{
-    Otevri();
-    Skoc(3, 3, 3, 1);  // English board: (3,3) over (3,2) into the hole (3,1)
-    Stiskni(Okno->btnHraEditovat);
-    ASSERT_EQ(Okno->Zalozky->currentIndex(), zlEdit);
-    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[3][1].Stav, spPlne);
-    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[3][2].Stav, spPrazdne);
-    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[3][3].Stav, spPrazdne);
-    EXPECT_EQ(Stred(3, 2), Okno->PohledDesky->Barvy.BarvaPole);
-    EXPECT_FALSE(Okno->mnCislaPoli->isEnabled());
-
-    QTest::mouseClick(Okno->PohledPalety->DejPrvek(epPlne), Qt::LeftButton, {}, QPoint(30, 30));
-    EXPECT_EQ(Okno->grpEditVyber->ItemIndex(), epPlne);
-    EXPECT_TRUE(Okno->grpEditVyber->Polozka(epPlne)->hasFocus());
-    Klik(0, 0);
-    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[0][0].Stav, spPlne);
-
-    // The element and the board survive a visit elsewhere.
-    ZalozkaUzivatelem(zlNahrat);
-    ZalozkaUzivatelem(zlEdit);
-    EXPECT_EQ(Okno->grpEditVyber->ItemIndex(), epPlne);
-    EXPECT_EQ(Stred(0, 0), Okno->PohledDesky->Barvy.BarvaKamen);
-    EXPECT_EQ(Okno->PohledPalety->DejPrvek(epPlne)->Obraz().pixel(0, 0), BarvaVyberu());
-}
-
 // ---------------------------------------------------------------------------
 // Search and playback
 
 // Solves a board, replays the whole solution with the marked numbers checked
 // at every jump, steps back to the start (button and right mouse button in
-// turn) and replays again.
+// turn), replays part of it, starts over and replays it all.
 TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
 {
     struct TPripad {
@@ -334,17 +266,14 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
     };
     OtevriSKatalogem();
     const TBarvy& b = Okno->PohledDesky->Barvy;
-    int tahuNejrychlejsiPlus = 0;
+    int tahuPlus = 0;
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Popis);
         ResKatalogovou(p.Cislo);
-        EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyberte způsob hledání řešení...");
         Stiskni(Okno.get()->*p.Tlacitko);
-        EXPECT_FALSE(Okno->btnReseniNejrychlejsi->isEnabled());
         EXPECT_FALSE(Okno->btnReseniNejkratsi->isEnabled());
         EXPECT_TRUE(Ukazan(Okno->btnReseniZastavit));
         EXPECT_FALSE(Okno->btnReseniZnovuRozestavet->isEnabled());
-        EXPECT_FALSE(Okno->btnReseniKrokZpet->isEnabled());
         ASSERT_TRUE(DockejKonce());
 
         const TGameDeska& deska = *Okno->ResenaDeska;
@@ -352,64 +281,48 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
         const bool leibniz = deska.Zaznam.TypHry == thLeibniz;
         ASSERT_EQ(T(Okno->lblReseniPrubeh), "Řešení nalezeno");
         ASSERT_GT(reseni.DejPocet(), 0);
-        EXPECT_TRUE(Okno->btnReseniNejrychlejsi->isEnabled());
+        EXPECT_TRUE(Okno->btnReseniNejkratsi->isEnabled());
         EXPECT_FALSE(Ukazan(Okno->btnReseniZastavit));
-        EXPECT_TRUE(Ukazan(Okno->lblReseniCas));
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^Doba trvání hledání: \\d\\d:\\d\\d\\.\\d\\d\\d$"))
                         .match(Okno->lblReseniCas->text())
                         .hasMatch())
             << T(Okno->lblReseniCas);
-        // Moves counted from the jumps: a jump from where the last one landed
-        // continues the move.
+        // Moves from the jumps: a jump from where the last one landed
+        // continues the move. The shortest search needs no more than the
+        // fastest one.
         int tahu = 0;
         for (int i = 1; i <= reseni.DejPocet(); ++i)
-            if (i == 1 || reseni.Skok(i).Odkud != reseni.Skok(i - 1).Kam)
-                ++tahu;
+            tahu += i == 1 || reseni.Skok(i).Odkud != reseni.Skok(i - 1).Kam;
         EXPECT_EQ(T(Okno->lblReseniCelkemTahu), "Potřebných tahů: " + std::to_string(tahu));
-        if (p.Cislo == CisloPlus && p.Tlacitko == &TMainForm::btnReseniNejrychlejsi) {
-            tahuNejrychlejsiPlus = tahu;
-        } else if (p.Cislo == CisloPlus) {
-            EXPECT_LE(tahu, tahuNejrychlejsiPlus);
+        if (p.Cislo == CisloPlus && tahuPlus != 0) {
+            EXPECT_LE(tahu, tahuPlus);
         }
+        if (p.Cislo == CisloPlus)
+            tahuPlus = tahu;
 
-        const TZaznamDesky start = deska.Zaznam;
+        const QByteArray start = Bajty(deska.Zaznam);
         const int pocet = reseni.DejPocet();
-        int zbyva = leibniz ? deska.PocetPrazdnych : deska.PocetKamenu;
+        const int zbyvaNaZacatku = leibniz ? deska.PocetPrazdnych : deska.PocetKamenu;
+        int zbyva = zbyvaNaZacatku;
         const std::string slovo = leibniz ? "Zbývá polí: " : "Zbývá kamenů: ";
-
-        auto prehraj = [&](int od, int po) {
-            for (int i = od; i <= po; ++i) {
+        auto prehraj = [&](int po) {
+            for (int i = reseni.DejPozici(); i <= po; ++i) {
                 SCOPED_TRACE(i);
                 EXPECT_EQ(ZvyraznenaCisla(), PoleSkoku(i));
                 const TTahReseni s = reseni.Skok(i);
                 const TPozice pres = StredSkoku(s.Odkud, s.Kam);
                 KlikReseni(s.Odkud, s.Kam);
                 ASSERT_EQ(reseni.DejPozici(), i + 1);
-                EXPECT_EQ(deska.Zaznam.Pole[s.Kam.X][s.Kam.Y].Stav, spPlne);
                 EXPECT_EQ(deska.Zaznam.Pole[pres.X][pres.Y].Stav, leibniz ? spPlne : spPrazdne);
                 EXPECT_EQ(Stred(pres.X, pres.Y), leibniz ? b.BarvaKamen : b.BarvaPole);
                 EXPECT_EQ(T(Okno->lblReseniZbyva), slovo + std::to_string(--zbyva));
                 EXPECT_EQ(T(Okno->lblReseniPrubeh), "Přehrávání nalezeného řešení...");
                 EXPECT_FALSE(Ukazan(Okno->lblReseniCas));
-                EXPECT_TRUE(Okno->btnReseniKrokZpet->isEnabled());
             }
         };
-        prehraj(1, pocet);
+        prehraj(pocet);
         EXPECT_EQ(T(Okno->lblReseniTahu), std::to_string(tahu));
         EXPECT_TRUE(ZvyraznenaCisla().empty());
-        // The goal: one stone (one hole in the Leibniz game) or exactly the
-        // target fields.
-        int cilovych = 0, spravnych = 0, zbylych = 0;
-        for (int x = 0; x < RozmerDesky; ++x)
-            for (int y = 0; y < RozmerDesky; ++y) {
-                const TPole& pole = deska.Zaznam.Pole[x][y];
-                const bool zbyle = pole.Stav == (leibniz ? spPrazdne : spPlne);
-                cilovych += pole.Cilove;
-                zbylych += zbyle;
-                spravnych += zbyle && pole.Cilove;
-            }
-        EXPECT_EQ(zbylych, cilovych ? cilovych : 1);
-        EXPECT_EQ(spravnych, cilovych);
         // Past the end no press changes the board.
         const QByteArray konec = Bajty(deska.Zaznam);
         for (int x = 0; x < RozmerDesky; ++x)
@@ -426,27 +339,24 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
                 Klik(4, 4, Qt::RightButton);
             ASSERT_EQ(reseni.DejPozici(), i);
             EXPECT_EQ(ZvyraznenaCisla(), PoleSkoku(i));
-            const TTahReseni s = reseni.Skok(i);
-            const TPozice pres = StredSkoku(s.Odkud, s.Kam);
+            const TPozice pres = StredSkoku(reseni.Skok(i).Odkud, reseni.Skok(i).Kam);
             EXPECT_EQ(Stred(pres.X, pres.Y), leibniz ? b.BarvaPole : b.BarvaKamen);
-            EXPECT_EQ(Ohraniceni(s.Odkud.X, s.Odkud.Y), BarvaVyberu());
+            EXPECT_EQ(Ohraniceni(reseni.Skok(i).Odkud.X, reseni.Skok(i).Odkud.Y), BarvaVyberu());
             EXPECT_EQ(T(Okno->lblReseniZbyva), slovo + std::to_string(++zbyva));
         }
-        EXPECT_EQ(Bajty(deska.Zaznam), Bajty(start));
-        EXPECT_EQ(T(Okno->lblReseniTahu), "0");
+        EXPECT_EQ(Bajty(deska.Zaznam), start);
         EXPECT_FALSE(Okno->btnReseniKrokZpet->isEnabled());
 
-        // Part of the way again, then "Znovu přehrát": back at the start with
-        // the first jump marked; the status text stays.
-        prehraj(1, std::min(3, pocet));
+        // "Znovu přehrát" in the middle: the start again with the first jump
+        // marked; the status text and the move count stay.
+        prehraj(std::min(3, pocet));
         Stiskni(Okno->btnReseniZnovuRozestavet);
-        zbyva = leibniz ? deska.PocetPrazdnych : deska.PocetKamenu;
-        EXPECT_EQ(Bajty(deska.Zaznam), Bajty(start));
-        EXPECT_EQ(ZvyraznenaCisla(), PoleSkoku(1));
+        zbyva = zbyvaNaZacatku;
+        EXPECT_EQ(Bajty(deska.Zaznam), start);
+        EXPECT_EQ(T(Okno->lblReseniTahu), "0");
         EXPECT_EQ(T(Okno->lblReseniPrubeh), "Přehrávání nalezeného řešení...");
-        EXPECT_FALSE(Ukazan(Okno->lblReseniCas));
         EXPECT_TRUE(Ukazan(Okno->lblReseniCelkemTahu));
-        prehraj(1, pocet);
+        prehraj(pocet);
     }
     EXPECT_TRUE(Zpravy.empty());
 }
@@ -459,13 +369,13 @@ TEST_F(EditReseniTest, ZastaveniDlouhehoHledaniDoSekundy)
     EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyhledávám nejkratší řešení...");
     ASSERT_TRUE(DockejPozic());
 
-    // The progress: running clock and count, clear of the stop button.
-    const QRegularExpression vzor(QStringLiteral("^Hledám \\d\\d:\\d\\d · [\\d ]+ pozic(e)?$"));
+    // The progress: a running clock and count, clear of the stop button.
     QTest::qWait(300);
-    ASSERT_TRUE(Okno->ProbihaReseni()) << "the search should outlast this test's checks";
+    ASSERT_TRUE(Okno->ProbihaReseni()) << "the search should outlast the checks";
     EXPECT_TRUE(Ukazan(Okno->lblReseniCas));
-    EXPECT_TRUE(vzor.match(Okno->lblReseniCas->text()).hasMatch()) << T(Okno->lblReseniCas);
-    EXPECT_NE(Okno->lblReseniCas->text().section(QStringLiteral(" · "), 1), "0 pozic");
+    const QString prubeh = Okno->lblReseniCas->text();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Hledám 00:0\\d · [1-9][\\d ]* pozic(e)?$")).match(prubeh).hasMatch())
+        << prubeh.toStdString();
     EXPECT_FALSE(Okno->lblReseniCas->geometry().intersects(Okno->btnReseniZastavit->geometry()));
 
     // What one refresh costs the user-interface thread.
@@ -482,29 +392,23 @@ TEST_F(EditReseniTest, ZastaveniDlouhehoHledaniDoSekundy)
     const qint64 zpozdeni = mereni.elapsed();
     std::printf("[ measured ] stop latency %lld ms, one progress refresh %.1f us\n",
                 static_cast<long long>(zpozdeni), usNaObnoveni);
-    RecordProperty("zastaveni_ms", static_cast<int>(zpozdeni));
     EXPECT_LT(zpozdeni, 1000);
     EXPECT_LT(usNaObnoveni, 1000.0);
 
     EXPECT_EQ(T(Okno->lblReseniPrubeh), "Řešení přerušeno uživatelem");
     EXPECT_FALSE(Ukazan(Okno->lblReseniCelkemTahu));
-    EXPECT_TRUE(Ukazan(Okno->lblReseniCas));
     EXPECT_TRUE(Okno->lblReseniCas->text().startsWith(QStringLiteral("Doba trvání hledání: ")));
     EXPECT_FALSE(Ukazan(Okno->btnReseniZastavit));
     EXPECT_TRUE(Okno->btnReseniNejrychlejsi->isEnabled());
-    EXPECT_TRUE(Okno->btnReseniNejkratsi->isEnabled());
     EXPECT_FALSE(Okno->btnReseniZnovuRozestavet->isEnabled());
     EXPECT_FALSE(Okno->btnReseniKrokZpet->isEnabled());
-    // No solution: presses select nothing.
+    // No solution: presses select nothing; a late stop request does nothing.
     Klik(3, 3);
     Klik(3, 1);
     TPozice vybrany;
     EXPECT_FALSE(Okno->ResenaDeska->Tahy.DejOdkud(vybrany));
-    EXPECT_EQ(Okno->ResenaDeska->Zaznam.Pole[3][1].Stav, spPrazdne);
-    // A stop request after the end does nothing.
     Okno->ZastaveniReseni();
     QTest::qWait(20);
-    EXPECT_FALSE(Okno->ProbihaReseni());
     EXPECT_EQ(T(Okno->lblReseniPrubeh), "Řešení přerušeno uživatelem");
 }
 
@@ -521,40 +425,30 @@ TEST_F(EditReseniTest, ResitBehemHledaniOdmitnutoHledaniPokracuje)
     ZalozkaUzivatelem(zlHra);
     Skoc(3, 3, 3, 1);
     EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    struct TPripad {
-        int Zalozka;
-        QPushButton* TMainForm::*Tlacitko;
-    };
-    const TPripad pripady[] = {
-        {zlHra, &TMainForm::btnHraResit},
-        {zlNahrat, &TMainForm::Button1},
-        {zlEdit, &TMainForm::btnEditResit},
-    };
-    for (const TPripad& p : pripady) {
-        SCOPED_TRACE(p.Zalozka);
-        ZalozkaUzivatelem(p.Zalozka);
-        const std::size_t zprav = Zpravy.size();
-        Stiskni(Okno.get()->*p.Tlacitko);
+    const std::pair<int, QPushButton* TMainForm::*> pripady[] = {
+        {zlHra, &TMainForm::btnHraResit}, {zlNahrat, &TMainForm::Button1}, {zlEdit, &TMainForm::btnEditResit}};
+    for (const auto& [zalozka, tlacitko] : pripady) {
+        SCOPED_TRACE(zalozka);
+        ZalozkaUzivatelem(zalozka);
+        Zpravy.clear();
+        Stiskni(Okno.get()->*tlacitko);
         EXPECT_EQ(Okno->Zalozky->currentIndex(), zlReseni);
-        ASSERT_EQ(Zpravy.size(), zprav + 1);
-        EXPECT_EQ(Zpravy.back().Druh, TDruhZpravy::Informace);
-        EXPECT_EQ(Zpravy.back().Text, TextOdmitnuti);
+        ASSERT_EQ(Zpravy.size(), 1u);
+        EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::Informace);
+        EXPECT_EQ(Zpravy[0].Text, "Momentálně probíhá řešení jiné desky. \n\rChcete-li výpočet přerušit, klikněte na "
+                                  "tlačítko \"Zastavit\" a poté znovu vyberte desku pro řešení.");
         EXPECT_EQ(Bajty(Okno->ZaznamReseni), hledana);
         EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyhledávám nejkratší řešení...");
-        EXPECT_TRUE(Ukazan(Okno->lblReseniCas));
     }
     // A search request that got through anyway does nothing.
     Okno->NajitReseni(Okno->btnReseniNejrychlejsi);
     EXPECT_EQ(Okno->ResenaDeska->ZpusobHledani, zhNejkratsi);
-    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyhledávám nejkratší řešení...");
     ASSERT_TRUE(Okno->ProbihaReseni());
 
     Stiskni(Okno->btnReseniZastavit);
     ASSERT_TRUE(DockejKonce());
-    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Řešení přerušeno uživatelem");
-    // Now the played position is taken.
     ZalozkaUzivatelem(zlHra);
-    Stiskni(Okno->btnHraResit);
+    Stiskni(Okno->btnHraResit);  // now the played position is taken
     EXPECT_EQ(Okno->ZaznamReseni.Pole[3][1].Stav, spPlne);
     EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyberte způsob hledání řešení...");
 }
@@ -564,14 +458,14 @@ TEST_F(EditReseniTest, KonecHledaniZaJinouZalozkouZvyrazniReseni)
     OtevriSKatalogem();
     ResKatalogovou(CisloPlus);
     Stiskni(Okno->btnReseniNejrychlejsi);
-    // The completion reaches the window only through its event loop, so
-    // the search cannot end before the load tab is in front.
+    // The end reaches the window only through its event loop: the load tab
+    // is in front before it can arrive.
     ZalozkaUzivatelem(zlNahrat);
     JdiNaCislo(QStringLiteral("1"));
     ASSERT_TRUE(DockejKonce());
     EXPECT_EQ(Okno->Zalozky->currentIndex(), zlNahrat);
     EXPECT_TRUE(Okno->JeZalozkaZvyraznena(zlReseni));
-    EXPECT_EQ(Stred(4, 1), Okno->PohledDesky->Barvy.BarvaKamen);  // the load tab's English board stays drawn
+    EXPECT_EQ(Stred(4, 1), Okno->PohledDesky->Barvy.BarvaKamen);  // the load tab's board stays drawn
 
     ZalozkaUzivatelem(zlReseni);
     EXPECT_FALSE(Okno->JeZalozkaZvyraznena(zlReseni));
