@@ -1,7 +1,6 @@
 #include "KavirelHledani.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -320,20 +319,25 @@ struct TUvolneni {
     void operator()(void* p) const { std::free(p); }
 };
 
-void* ZiskejPamet(std::size_t bajty)
+void* ZiskejPamet(std::size_t bajty) { return std::calloc(bajty, 1); }
+
+// Once a table has grown large, huge pages mean fewer page faults and TLB
+// misses for its random accesses; a small search is better off without them,
+// since each one is zeroed whole when first touched.
+constexpr std::size_t MezVelkychStranek = std::size_t(8) << 20;
+
+void PouzijVelkeStranky(void* p, std::size_t bajty)
 {
-    void* p = std::calloc(bajty, 1);
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-    // Fewer page faults and TLB misses for the random accesses of the tables.
-    if (p != nullptr && bajty >= (std::size_t(8) << 20)) {
-        const std::size_t stranka = std::size_t(2) << 20;
-        const std::uintptr_t od = (reinterpret_cast<std::uintptr_t>(p) + stranka - 1) & ~(stranka - 1);
-        const std::uintptr_t po = (reinterpret_cast<std::uintptr_t>(p) + bajty) & ~(stranka - 1);
-        if (po > od)
-            madvise(reinterpret_cast<void*>(od), po - od, MADV_HUGEPAGE);
-    }
+    const std::size_t stranka = std::size_t(2) << 20;
+    const std::uintptr_t od = (reinterpret_cast<std::uintptr_t>(p) + stranka - 1) & ~(stranka - 1);
+    const std::uintptr_t po = (reinterpret_cast<std::uintptr_t>(p) + bajty) & ~(stranka - 1);
+    if (po > od)
+        madvise(reinterpret_cast<void*>(od), po - od, MADV_HUGEPAGE);
+#else
+    (void)p;
+    (void)bajty;
 #endif
-    return p;
 }
 
 // Positions proven dead, and for the shortest mode the smallest move count
@@ -355,7 +359,7 @@ public:
         if (!Kose)
             return false;
         MaxKosu = kosu;
-        Maska = std::min<std::size_t>(kosu, 4096) - 1;
+        Maska = std::min<std::size_t>(kosu, 256) - 1;
         return true;
     }
 
@@ -418,6 +422,10 @@ public:
             }
         }
         Maska = novaMaska;
+        if (!VelkeStranky && (Maska + 1) * sizeof(TKos) >= MezVelkychStranek) {
+            PouzijVelkeStranky(Kose.get(), MaxKosu * sizeof(TKos));
+            VelkeStranky = true;
+        }
     }
 
 private:
@@ -486,6 +494,7 @@ private:
     std::size_t Maska = 0;
     std::size_t MaxKosu = 0;
     std::size_t Obsazeno = 0;
+    bool VelkeStranky = false;
 };
 
 // The positions of one level being built, or of the last level built, from
@@ -563,12 +572,26 @@ struct TFiltr {
 
 constexpr std::size_t MaxCilu = 4096;
 
+// A position searched costs about as much as this many steps back while a
+// level is built (measured on the built-in boards). The next level is built
+// once the search's work, times the share below, has reached the work of the
+// levels so far and of the next one. The fastest search gains more from a
+// further level: below the levels it only proves positions dead, which the
+// levels do faster.
+constexpr double CenaPozice = 10;
+constexpr double PodilStavebNejrychlejsi = 0.3;
+constexpr double PodilStavebNejkratsi = 1.0;
+
 // ---------------------------------------------------------------------------
 
 template <bool Leibniz, bool Nejkratsi, class K>
 class TPruzkum {
 public:
-    TPruzkum(TUlohaReseni& uloha, TRizeniHledani& rizeni) : U(uloha), R(rizeni)
+    // `limitUzlu` not 0: a search without any tables or precomputation that
+    // gives up after so many positions. `uzlyPredtim`: positions searched
+    // before, for the published count.
+    TPruzkum(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t limitUzlu, std::uint64_t uzlyPredtim)
+        : U(uloha), R(rizeni), LimitUzlu(limitUzlu), UzlyPredtim(uzlyPredtim)
     {
         SestavModel(U, Leibniz, M);
         Hloubka = M.Start - M.CilPocet;
@@ -580,9 +603,12 @@ public:
         Deti.reset(new TDite[MaxDeti * (DelkaCesty + 1)]);
     }
 
-    void Spust()
+    // Searches and writes the outcome into the job; false, and nothing
+    // written, when a search without tables ran out of its positions.
+    bool Spust()
     {
-        Priprav();
+        if (LimitUzlu == 0)
+            Priprav();
         if (!Stop()) {
             Sym.Obrazy(M.S0, Obrazy[0]);
             const K kanon = Sym.Kanon(M.S0);
@@ -593,14 +619,19 @@ public:
         } else {
             Preruseno = true;
         }
-        R.PocetPozic.store(Uzly, std::memory_order_relaxed);
+        R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
+        if (Vycerpano)
+            return false;
         U.Preruseno = Preruseno;
         U.Nalezeno = Nalezeno;
         if (Nalezeno) {
             for (int i = 0; i < DelkaCesty; ++i)
                 U.Vysledek[i] = Vysledek[i + 1];
         }
+        return true;
     }
+
+    std::uint64_t DejUzly() const { return UzlyPredtim + Uzly; }
 
 private:
     struct TDite {
@@ -614,7 +645,10 @@ private:
     TModel<K> M;
     int Hloubka = 0;  // jumps of every solution
 
+    const std::uint64_t LimitUzlu;
+    const std::uint64_t UzlyPredtim;
     std::uint64_t Uzly = 0;
+    bool Vycerpano = false;
     bool Preruseno = false;
     bool Nalezeno = false;
 
@@ -641,37 +675,49 @@ private:
     std::size_t ArenaBajtu = 0;
     std::size_t Dole = 0;    // bytes of the filters
     std::size_t Nahore = 0;  // bytes of the last level's exact set
+    bool ArenaVelkeStranky = false;
     TMnozina<K> Posledni;
     std::vector<K> Cile;
     TSymetrie<K> Sym;
     std::vector<TFiltr> Urovne;
     bool ZpetneMozne = false;
     bool ZadnyCil = false;  // no goal position of the start's parity exists
-    using THodiny = std::chrono::steady_clock;
-    THodiny::time_point Zacatek = THodiny::now();
-    THodiny::duration CasStaveb{};    // spent on the levels so far
-    THodiny::duration OdhadStavby{};  // expected cost of the next level
+    // The work of the levels and of the search, in steps back over a jump
+    // (one level's entry and its predecessors) and in positions searched.
+    // Counted rather than timed, so that a search takes the same course on
+    // every run and every machine.
+    double PraceStaveb = 0;   // spent on the levels so far
+    double OdhadStavby = 0;   // expected for the next level
+    std::size_t KrokuZpet = 0;
 
-    bool Stop() const { return R.Zastavit.load(std::memory_order_relaxed); }
+    // A search without tables unwinds as if stopped once it has run out.
+    bool Stop() const { return Vycerpano || R.Zastavit.load(std::memory_order_relaxed); }
 
     void Zverejni()
     {
-        if ((++Uzly & 4095) == 0) {
-            R.PocetPozic.store(Uzly, std::memory_order_relaxed);
+        if (++Uzly > LimitUzlu && LimitUzlu != 0)
+            Vycerpano = true;
+        if ((Uzly & 4095) == 0) {
+            R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
             Udrzba();
         }
     }
 
-    // Every few thousand positions: let the table grow, and add a level
-    // while the levels have cost less time than the search itself.
+    // The table grows as soon as it fills up.
+    void PoUlozeni()
+    {
+        if (Tabulka.MaRust())
+            Tabulka.Rust([this] { return Stop(); });
+    }
+
+    // Every few thousand positions: add a level while the levels have cost
+    // less than the search itself.
     void Udrzba()
     {
-        if (MaTabulku && Tabulka.MaRust())
-            Tabulka.Rust([this] { return Stop(); });
         if (!ZpetneMozne)
             return;
-        const THodiny::duration hledani = THodiny::now() - Zacatek - CasStaveb;
-        if (hledani >= CasStaveb + OdhadStavby)
+        constexpr double podil = Nejkratsi ? PodilStavebNejkratsi : PodilStavebNejrychlejsi;
+        if (static_cast<double>(Uzly) * CenaPozice >= podil * (PraceStaveb + OdhadStavby))
             Postav();
     }
 
@@ -704,8 +750,13 @@ private:
         if (!uplnyVycet)
             return;
 
-        // A multiple of the huge page size, so that the whole block may use them.
+        // A multiple of the huge page size, so that the whole block may use
+        // them; for a small board no more than its positions can fill (the
+        // sets being built and their filters).
         ArenaBajtu = (limit - proTabulku) & ~((std::size_t(1) << 21) - 1);
+        const double potrebaAreny = std::max(std::ldexp(1.0, M.N) * 80.0, 1048576.0);
+        if (potrebaAreny < static_cast<double>(ArenaBajtu))
+            ArenaBajtu = static_cast<std::size_t>(potrebaAreny) & ~std::size_t(63);
         if (ArenaBajtu == 0)
             ArenaBajtu = (limit - proTabulku) & ~std::size_t(63);
         Arena.reset(static_cast<unsigned char*>(ZiskejPamet(ArenaBajtu)));
@@ -767,16 +818,50 @@ private:
         return true;
     }
 
+    // Long clears and copies of the arena go by pieces, so that a stop
+    // request is seen within a few milliseconds even while fresh pages are
+    // being mapped.
+    static constexpr std::size_t Kus = std::size_t(1) << 20;
+
+    bool Vynuluj(void* p, std::size_t bajtu) const
+    {
+        unsigned char* b = static_cast<unsigned char*>(p);
+        for (std::size_t od = 0; od < bajtu; od += Kus) {
+            if (Stop())
+                return false;
+            std::memset(b + od, 0, std::min(Kus, bajtu - od));
+        }
+        return true;
+    }
+
+    // Moves a block to a higher address, from its top down.
+    bool PresunNahoru(void* kam, const void* odkud, std::size_t bajtu) const
+    {
+        for (std::size_t zbyva = bajtu; zbyva > 0;) {
+            if (Stop())
+                return false;
+            const std::size_t kus = std::min(Kus, zbyva);
+            zbyva -= kus;
+            std::memmove(static_cast<unsigned char*>(kam) + zbyva, static_cast<const unsigned char*>(odkud) + zbyva,
+                         kus);
+        }
+        return true;
+    }
+
     // A zeroed block of the arena just below the last level's exact set and
-    // `pod` further bytes, or nullptr when it does not fit.
+    // `pod` further bytes, or nullptr when it does not fit or a stop request
+    // came.
     K* VyhradPod(std::size_t pod, std::size_t bajtu)
     {
         const std::size_t nahore = Nahore + pod;
         if (nahore > ArenaBajtu || bajtu > ArenaBajtu - nahore - Dole)
             return nullptr;
         unsigned char* p = Arena.get() + (ArenaBajtu - nahore - bajtu);
-        std::memset(p, 0, bajtu);
-        return reinterpret_cast<K*>(p);
+        if (!ArenaVelkeStranky && bajtu >= MezVelkychStranek / 2) {
+            PouzijVelkeStranky(Arena.get(), ArenaBajtu);
+            ArenaVelkeStranky = true;
+        }
+        return Vynuluj(p, bajtu) ? reinterpret_cast<K*>(p) : nullptr;
     }
 
     // Inserts into a level being built a few positions behind their
@@ -810,11 +895,15 @@ private:
         TMnozina<K> v;
         v.Data = nova;
         v.Maska = 2 * stare - 1;
-        for (std::size_t i = 0; i < stare; ++i)
+        for (std::size_t i = 0; i < stare; ++i) {
+            if ((i & 0xFFFF) == 0 && Stop())
+                return false;
             if (u.Data[i] != 0)
                 v.VlozOd(u.Data[i], static_cast<std::size_t>(Otisk(u.Data[i])) & v.Maska);
+        }
         K* cil = reinterpret_cast<K*>(Arena.get() + (ArenaBajtu - Nahore - 2 * stare * sizeof(K)));
-        std::memmove(static_cast<void*>(cil), nova, 2 * stare * sizeof(K));
+        if (!PresunNahoru(cil, nova, 2 * stare * sizeof(K)))
+            return false;
         u.Data = cil;
         u.Maska = v.Maska;
         u.Pocet = v.Pocet + (u.Nula ? 1 : 0);
@@ -853,8 +942,8 @@ private:
     // leaves the level unbuilt when stopped.
     void Postav()
     {
-        const THodiny::time_point t0 = THodiny::now();
         const std::size_t j = Urovne.size();
+        KrokuZpet = 0;
         if (static_cast<int>(j) > Hloubka) {
             ZpetneMozne = false;
             return;
@@ -875,7 +964,7 @@ private:
         TMnozina<K> nova;
         nova.Data = VyhradPod(0, kapacita * sizeof(K));
         if (nova.Data == nullptr) {
-            ZpetneMozne = false;
+            ZpetneMozne = Stop();
             return;
         }
         nova.Maska = kapacita - 1;
@@ -899,16 +988,30 @@ private:
                     continue;
                 if ((++kroku & 255) == 0 && Stop())
                     return;
+                // Such a jump lands on a stone and starts from an empty
+                // field: look from the fewer of the two.
                 int n = 0;
-                for (K x = p; x != 0; x &= x - 1) {
-                    const int kam = NejnizsiBit(x);
-                    for (int d = 0; d < M.PocetDoKam[kam]; ++d) {
-                        const int k = M.DoKam[kam][d];
-                        const TSkok<K>& s = M.Skoky[static_cast<std::size_t>(k)];
-                        skoky[n] = static_cast<std::uint16_t>(k);
-                        n += (p & s.Maska) == s.Potom;
+                const K prazdna = M.Pole & ~p;
+                if (PocetBitu(p) <= PocetBitu(prazdna)) {
+                    for (K x = p; x != 0; x &= x - 1) {
+                        const int kam = NejnizsiBit(x);
+                        for (int d = 0; d < M.PocetDoKam[kam]; ++d) {
+                            const int k = M.DoKam[kam][d];
+                            skoky[n] = static_cast<std::uint16_t>(k);
+                            n += (p & M.Skoky[static_cast<std::size_t>(k)].Maska) == M.Skoky[static_cast<std::size_t>(k)].Potom;
+                        }
+                    }
+                } else {
+                    for (K x = prazdna & M.Obdelnik; x != 0; x &= x - 1) {
+                        const int odkud = NejnizsiBit(x);
+                        for (int d = 0; d < M.PocetSkoku[odkud][poSvisleNapred]; ++d) {
+                            const int k = M.SkokyPole[odkud][poSvisleNapred][d];
+                            skoky[n] = static_cast<std::uint16_t>(k);
+                            n += (p & M.Skoky[static_cast<std::size_t>(k)].Maska) == M.Skoky[static_cast<std::size_t>(k)].Potom;
+                        }
                     }
                 }
+                KrokuZpet += static_cast<std::size_t>(n);
                 if (n == 0)
                     continue;
                 Sym.Obrazy(p, obrazy);
@@ -924,9 +1027,13 @@ private:
         Vyprazdni(nova, vkladani);
 
         // The new set replaces the last one at the top of the arena; the
-        // filter goes to the bottom.
+        // filter goes to the bottom. A stop from here on loses the level,
+        // which no longer matters then.
         K* vrchol = reinterpret_cast<K*>(Arena.get() + (ArenaBajtu - nova.Bajtu()));
-        std::memmove(static_cast<void*>(vrchol), nova.Data, nova.Bajtu());
+        if (!PresunNahoru(vrchol, nova.Data, nova.Bajtu())) {
+            ZpetneMozne = false;
+            return;
+        }
         nova.Data = vrchol;
         Nahore = nova.Bajtu();
         Posledni = nova;
@@ -939,21 +1046,29 @@ private:
             return;
         }
         filtr.Slova = reinterpret_cast<std::uint64_t*>(Arena.get() + Dole);
-        std::memset(filtr.Slova, 0, bajtuFiltru);
+        if (!Vynuluj(filtr.Slova, bajtuFiltru)) {
+            ZpetneMozne = false;
+            return;
+        }
         Dole += bajtuFiltru;
-        for (std::size_t i = 0; i <= nova.Maska; ++i)
+        for (std::size_t i = 0; i <= nova.Maska; ++i) {
+            if ((i & 0xFFFF) == 0 && Stop()) {
+                ZpetneMozne = false;
+                return;
+            }
             if (nova.Data[i] != 0)
                 filtr.Vloz(Otisk(nova.Data[i]));
+        }
         if (nova.Nula)
             filtr.Vloz(Otisk(K(0)));
         Urovne.push_back(filtr);
 
-        const THodiny::duration trvani = THodiny::now() - t0;
-        CasStaveb += trvani;
+        const double prace = static_cast<double>(KrokuZpet + nova.Pocet);
+        PraceStaveb += prace;
         const double rust = j == 0 ? 4.0
                                    : static_cast<double>(nova.Pocet)
                                          / static_cast<double>(std::max<std::size_t>(Urovne[j - 1].Pocet, 1));
-        OdhadStavby = std::chrono::duration_cast<THodiny::duration>(trvani * std::max(rust, 1.0));
+        OdhadStavby = prace * std::max(rust, 1.0);
     }
 
     // The position (canonical, with its fingerprint) cannot reach any goal
@@ -980,8 +1095,10 @@ private:
     void UlozMrtvou(K kanon, int citac)
     {
         const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        if (MaTabulku && j >= Urovne.size())
+        if (MaTabulku && j >= Urovne.size()) {
             Tabulka.UlozMrtvou(kanon, citac - M.CilPocet);
+            PoUlozeni();
+        }
     }
 
     // The legal jumps from s in the order of the scan, with the canonical
@@ -1156,25 +1273,45 @@ private:
             UlozMrtvou(kanon, citac);
             return vCisty;
         }
-        if (MaTabulku && h != 0)
+        if (MaTabulku && h != 0) {
             Tabulka.UlozNeuspech(s, kamCislo, tahy, citac - M.CilPocet);
+            PoUlozeni();
+        }
         return 0;
     }
 };
+
+// Small searches are over before tables would pay for themselves: first a
+// search without them, and only when that runs out of its positions the
+// full one, from the start again.
+constexpr std::uint64_t PozicBezTabulek = 100000;
+
+template <bool Leibniz, bool Nejkratsi, class K>
+void ProhledejS(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    std::uint64_t uzly;
+    {
+        const auto lehce = std::make_unique<TPruzkum<Leibniz, Nejkratsi, K>>(uloha, rizeni, PozicBezTabulek, 0);
+        if (lehce->Spust())
+            return;
+        uzly = lehce->DejUzly();
+    }
+    std::make_unique<TPruzkum<Leibniz, Nejkratsi, K>>(uloha, rizeni, 0, uzly)->Spust();
+}
 
 template <class K>
 void ProhledejS(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool leibniz, bool nejkratsi)
 {
     if (leibniz) {
         if (nejkratsi)
-            std::make_unique<TPruzkum<true, true, K>>(uloha, rizeni)->Spust();
+            ProhledejS<true, true, K>(uloha, rizeni);
         else
-            std::make_unique<TPruzkum<true, false, K>>(uloha, rizeni)->Spust();
+            ProhledejS<true, false, K>(uloha, rizeni);
     } else {
         if (nejkratsi)
-            std::make_unique<TPruzkum<false, true, K>>(uloha, rizeni)->Spust();
+            ProhledejS<false, true, K>(uloha, rizeni);
         else
-            std::make_unique<TPruzkum<false, false, K>>(uloha, rizeni)->Spust();
+            ProhledejS<false, false, K>(uloha, rizeni);
     }
 }
 

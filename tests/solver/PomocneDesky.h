@@ -15,6 +15,14 @@
 
 namespace TestReseni {
 
+// Instrumented builds run many times slower; their tests compare fewer
+// boards and give the plain search a smaller budget.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool Instrumentovano = true;
+#else
+constexpr bool Instrumentovano = false;
+#endif
+
 // Rows from the top, characters from the left: '.' absent, 'o' empty,
 // 'x' stone, 'O' empty target, 'X' target with a stone. Missing rows and
 // columns are absent.
@@ -123,6 +131,33 @@ inline TZaznamDesky DeskaZpetnouHrou(std::mt19937& gen)
             }
         }
     }
+    z.TypHry = leibniz ? thLeibniz : thNormalni;
+    return z;
+}
+
+// A board of more than 64 fields with a few stones (normal game) or a few
+// holes (Leibniz game) near each other, so that the plain search ends soon.
+inline TZaznamDesky VelkaRidkaDeska(std::mt19937& gen)
+{
+    auto cislo = [&](int od, int po) { return std::uniform_int_distribution<int>(od, po)(gen); };
+    TZaznamDesky z = PrazdnyZaznam();
+    const bool leibniz = cislo(0, 1) == 0;
+    const int vyska = cislo(8, 9);
+    const TStavPole zaklad = leibniz ? spPlne : spPrazdne;
+    const TStavPole vyjimka = leibniz ? spPrazdne : spPlne;
+    for (int x = 0; x < 9; ++x)
+        for (int y = 0; y < vyska; ++y)
+            z.Pole[x][y].Stav = cislo(0, 99) < 4 ? spNeexistujici : zaklad;
+    const int x0 = cislo(0, 5), y0 = cislo(0, vyska - 4);
+    const int pocet = cislo(2, leibniz ? 5 : 7);
+    for (int i = 0; i < pocet; ++i) {
+        TPole& p = z.Pole[x0 + cislo(0, 3)][y0 + cislo(0, 3)];
+        if (p.Stav != spNeexistujici)
+            p.Stav = vyjimka;
+    }
+    if (cislo(0, 2) == 0)
+        for (int i = cislo(1, 3); i > 0; --i)
+            z.Pole[x0 + cislo(0, 3)][y0 + cislo(0, 3)].Cilove = 1;
     z.TypHry = leibniz ? thLeibniz : thNormalni;
     return z;
 }

@@ -128,20 +128,24 @@ struct TDlouhe {
     std::uint8_t Zpusob;
 };
 
-// Searches that run far longer than the test waits: the stop request must
-// end each within the limit, wherever it finds it (also while the tables are
-// being prepared), and "přerušeno" wins over a recorded solution.
+// Searches stopped at different moments: in the search without tables, while
+// the levels are being built, in the search proper. Each must end within the
+// limit, and "přerušeno" wins over a solution already recorded. On a fast
+// machine a search may end by itself before the stop; that is no failure,
+// but most must be caught.
 TEST_F(VlaknoReseni, ZastaveniKazdehoHledaniVcas)
 {
     const TDlouhe dlouhe[] = {
-        {12, zhNejrychlejsi},  // Tiskací E
-        {5, zhNejkratsi},      // Anglická obměna
-        {4, zhNejkratsi},      // Leibnizův kavirel
-        {15, zhNejrychlejsi},  // cvičení č.2
-        {2, zhNejkratsi},      // Francouzská, records solutions early
+        {12, zhNejrychlejsi},  // Tiskací E, about half a second
+        {15, zhNejrychlejsi},  // cvičení č.2, about half a second
+        {4, zhNejkratsi},      // Leibnizův kavirel, over a second
+        {5, zhNejkratsi},      // Anglická obměna, seconds
+        {2, zhNejkratsi},      // Francouzská: records solutions early, never ends
+        {16, zhNejkratsi},     // cvičení č.3, never ends
     };
+    int zastaveno = 0, celkem = 0;
     for (const TDlouhe& p : dlouhe) {
-        for (auto po : {0ms, 2ms, 30ms, 150ms}) {
+        for (auto po : {0ms, 2ms, 30ms, 150ms, 400ms}) {
             TSolveDeska deska;
             Priprav(deska, p.Deska, p.Zpusob);
             bool hotovo = false;
@@ -152,14 +156,20 @@ TEST_F(VlaknoReseni, ZastaveniKazdehoHledaniVcas)
             std::function<void()> f = Fronta.Cekej(10s);
             const auto doba = THodiny::now() - t0;
             ASSERT_TRUE(f);
-            EXPECT_LE(doba, LimitZastaveni) << "deska " << p.Deska << " po " << po.count() << " ms";
             f();
             EXPECT_TRUE(hotovo);
-            EXPECT_EQ(deska.StavReseni, "Řešení přerušeno uživatelem") << p.Deska;
-            EXPECT_FALSE(deska.Reseni.JeReseni());
             EXPECT_FALSE(ProbihaReseni());
+            ++celkem;
+            if (deska.StavReseni != "Řešení přerušeno uživatelem") {
+                EXPECT_EQ(deska.StavReseni, "Řešení nalezeno") << p.Deska;  // it ended by itself
+                continue;
+            }
+            ++zastaveno;
+            EXPECT_LE(doba, LimitZastaveni) << "deska " << p.Deska << " po " << po.count() << " ms";
+            EXPECT_FALSE(deska.Reseni.JeReseni());
         }
     }
+    EXPECT_GE(zastaveno, celkem * 3 / 4);
 
     // And the facility is ready for the next job.
     TSolveDeska deska;
@@ -177,12 +187,23 @@ TEST_F(VlaknoReseni, PrubeznyPocetPozic)
     TSolveDeska deska;
     Priprav(deska, 5, zhNejkratsi);
     ASSERT_TRUE(SpustReseni(deska, [] {}));
-    std::this_thread::sleep_for(100ms);
-    const std::uint64_t prvni = DejPocetPozic();
-    std::this_thread::sleep_for(100ms);
-    const std::uint64_t druhy = DejPocetPozic();
+    // The count moves while the search runs, not only at its end (how soon
+    // depends on the build, so wait for it rather than for a fixed time).
+    auto cekejNad = [](std::uint64_t mez) {
+        const auto konec = THodiny::now() + 20s;
+        std::uint64_t n = DejPocetPozic();
+        while (n <= mez && THodiny::now() < konec) {
+            std::this_thread::sleep_for(5ms);
+            n = DejPocetPozic();
+        }
+        return n;
+    };
+    const std::uint64_t prvni = cekejNad(0);
+    const std::uint64_t druhy = cekejNad(prvni);
     EXPECT_GT(prvni, 0u);
     EXPECT_GT(druhy, prvni);
+    EXPECT_TRUE(ProbihaReseni());
+    EXPECT_FALSE(Fronta.Cekej(0ms));  // still searching, nothing posted yet
     PrerusReseni();
     std::function<void()> f = Fronta.Cekej(10s);
     ASSERT_TRUE(f);

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <mutex>
@@ -75,6 +76,9 @@ private:
 
 bool NactiZaznam(const std::string& jmeno, long deska, TZaznamDesky& zaznam)
 {
+    std::error_code chyba;
+    if (std::filesystem::is_directory(jmeno, chyba))
+        Chyba("\"" + jmeno + "\" je adresář, ne soubor s deskou");
     std::ifstream soubor(jmeno, std::ios::binary);
     if (!soubor)
         Chyba("soubor \"" + jmeno + "\" se nepodařilo otevřít");

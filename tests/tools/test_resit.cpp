@@ -1,0 +1,194 @@
+// The command-line solver, run as a program: its output, exit status and
+// refusals, against the solver library it is built on.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "KavirelFile.h"
+#include "PomocneDesky.h"
+
+using namespace TestReseni;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TBeh {
+    int Kod = -1;
+    std::string Vystup, Chyby;
+};
+
+std::string Precti(const fs::path& cesta)
+{
+    std::ifstream f(cesta, std::ios::binary);
+    std::ostringstream o;
+    o << f.rdbuf();
+    return o.str();
+}
+
+class Resit : public ::testing::Test {
+protected:
+    fs::path Adresar;
+
+    void SetUp() override
+    {
+        Adresar = fs::temp_directory_path()
+                  / ("kavirel-resit-test-" + std::to_string(::getpid()) + "-"
+                     + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(Adresar);
+    }
+    void TearDown() override { fs::remove_all(Adresar); }
+
+    fs::path Zapis(const std::string& jmeno, const std::vector<TZaznamDesky>& desky)
+    {
+        const fs::path cesta = Adresar / jmeno;
+        std::ofstream f(cesta, std::ios::binary);
+        for (const TZaznamDesky& z : desky)
+            f.write(reinterpret_cast<const char*>(&z), static_cast<std::streamsize>(VelikostZaznamu));
+        return cesta;
+    }
+
+    TBeh Spust(const std::vector<std::string>& argumenty)
+    {
+        std::string prikaz = std::string("'") + KAVIREL_RESIT + "'";
+        for (const std::string& a : argumenty)
+            prikaz += " '" + a + "'";
+        const fs::path out = Adresar / "stdout", err = Adresar / "stderr";
+        prikaz += " >'" + out.string() + "' 2>'" + err.string() + "'";
+        const int stav = std::system(prikaz.c_str());
+        TBeh b;
+        b.Kod = WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
+        b.Vystup = Precti(out);
+        b.Chyby = Precti(err);
+        return b;
+    }
+};
+
+// What the tool must print for a board: the library's own result, handed
+// over to a solve board as the solve tab does it.
+std::string OcekavanyVystup(const TZaznamDesky& z, std::uint8_t zpusob)
+{
+    TSolveDeska deska;
+    NastavDesku(deska, z, zpusob);
+    TRizeniHledani rizeni;
+    const TReseni r = VyresDesku(deska, zpusob, rizeni);
+    PredejReseni(deska, r);
+    std::string t = deska.StavReseni + "\n";
+    if (r.Stav == TVysledekHledani::Nalezeno) {
+        t += "Potřebných tahů: " + std::to_string(deska.Reseni.DejPocetTahu()) + "\n";
+        std::string skoky;
+        for (const TSkokCesty& s : r.Skoky)
+            skoky += (skoky.empty() ? "" : " ") + std::to_string(s.CisloOdkud) + "-" + std::to_string(s.CisloKam);
+        t += skoky + "\n";
+    }
+    return t;
+}
+
+TZaznamDesky Vestavena(int cislo) { return StandardniZaznamy()[static_cast<std::size_t>(cislo - 1)]; }
+
+TEST_F(Resit, VysledkyJakoKnihovna)
+{
+    struct TPripad {
+        const char* Nazev;
+        TZaznamDesky Deska;
+        bool Katalog;  // the board is number CisloVKatalogu of the catalogue file
+        int CisloVKatalogu;
+        std::uint8_t Zpusob;
+        int Kod;
+    };
+    const std::vector<TPripad> pripady = {
+        {"Kříž", Vestavena(7), false, 0, zhNejrychlejsi, 0},
+        {"Kříž nejkratší", Vestavena(7), false, 0, zhNejkratsi, 0},
+        {"Křížek z katalogu", Vestavena(10), true, 10, zhNejkratsi, 0},
+        {"Pohár z katalogu", Vestavena(13), true, 13, zhNejrychlejsi, 1},
+        {"Leibniz, jeden skok", Deska({"Xoo"}, thLeibniz), false, 0, zhNejrychlejsi, 0},
+        {"už vyřešená", Deska({"...", ".x.", "..o"}), false, 0, zhNejkratsi, 0},
+        {"bez polí", Deska({}), false, 0, zhNejrychlejsi, 1},
+    };
+    const fs::path katalog = Zapis("Kavirel.dat", StandardniZaznamy());
+    for (const TPripad& p : pripady) {
+        std::vector<std::string> argumenty;
+        if (p.Zpusob == zhNejkratsi)
+            argumenty.push_back("--nejkratsi");
+        if (p.Katalog) {
+            argumenty.push_back("--deska");
+            argumenty.push_back(std::to_string(p.CisloVKatalogu));
+            argumenty.push_back(katalog.string());
+        } else {
+            argumenty.push_back(Zapis("deska.kav", {p.Deska}).string());
+        }
+        const TBeh b = Spust(argumenty);
+        EXPECT_EQ(b.Kod, p.Kod) << p.Nazev << "\n" << b.Chyby;
+        EXPECT_EQ(b.Vystup, OcekavanyVystup(p.Deska, p.Zpusob)) << p.Nazev;
+        EXPECT_EQ(b.Chyby, "") << p.Nazev;
+    }
+}
+
+TEST_F(Resit, UzVyresenaDeskaMaPrazdnyRadekSkoku)
+{
+    const TBeh b = Spust({Zapis("jeden.kav", {Deska({"o", "x"})}).string()});
+    EXPECT_EQ(b.Kod, 0);
+    EXPECT_EQ(b.Vystup, "Řešení nalezeno\nPotřebných tahů: 0\n\n");
+}
+
+TEST_F(Resit, LimitZastaviHledani)
+{
+    const fs::path e = Zapis("e.kav", {Vestavena(12)});  // Tiskací E, long in the shortest mode
+    const TBeh b = Spust({"--nejkratsi", "--limit", "0.2", e.string()});
+    EXPECT_EQ(b.Kod, 3);
+    EXPECT_EQ(b.Vystup, "Řešení přerušeno uživatelem\n");
+}
+
+TEST_F(Resit, StatistikaNaChybovyVystup)
+{
+    const TBeh b = Spust({"--statistika", Zapis("kriz.kav", {Vestavena(7)}).string()});
+    EXPECT_EQ(b.Kod, 0);
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(b.Chyby, m, std::regex("Prohledaných pozic: ([0-9]+)\nDoba hledání: ([0-9]+) ms\n")))
+        << b.Chyby;
+    EXPECT_GT(std::stoull(m[1].str()), 0u);
+    EXPECT_EQ(b.Vystup, OcekavanyVystup(Vestavena(7), zhNejrychlejsi));
+}
+
+TEST_F(Resit, NepouzitelneArgumentyASoubory)
+{
+    const std::string dobry = Zapis("dobry.kav", {Vestavena(10)}).string();
+    const std::string katalog = Zapis("Kavirel.dat", StandardniZaznamy()).string();
+    std::ofstream(Adresar / "kratky.kav") << std::string(100, '\x01');
+    TZaznamDesky cizi = Vestavena(10);
+    cizi.Pole[4][4].Stav = static_cast<TStavPole>(7);
+    const std::string neplatny = Zapis("neplatny.kav", {cizi}).string();
+
+    const std::vector<std::vector<std::string>> pripady = {
+        {},
+        {"--rychle", dobry},
+        {dobry, dobry},
+        {(Adresar / "neni.kav").string()},
+        {Adresar.string()},
+        {(Adresar / "kratky.kav").string()},
+        {neplatny},
+        {"--deska", "0", katalog},
+        {"--deska", "18", katalog},
+        {"--deska", "x", katalog},
+        {"--deska"},
+        {"--limit", "abc", dobry},
+        {"--limit", "-1", dobry},
+        {dobry, "--limit"},
+    };
+    for (const auto& argumenty : pripady) {
+        std::string popis;
+        for (const std::string& a : argumenty)
+            popis += a + " ";
+        const TBeh b = Spust(argumenty);
+        EXPECT_EQ(b.Kod, 2) << popis;
+        EXPECT_EQ(b.Vystup, "") << popis;
+        EXPECT_NE(b.Chyby, "") << popis;
+    }
+}
+
+}  // namespace
