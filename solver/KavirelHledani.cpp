@@ -315,11 +315,27 @@ int Parita(const TModel<K>& m, K s)
 // Memory of one job. Both blocks come from the C allocator zero-filled, so
 // the pages are mapped lazily and a small search touches only a few of them.
 
-struct TUvolneni {
-    void operator()(void* p) const { std::free(p); }
-};
+// A zero-filled block aligned to a cache line.
+class TBlok {
+public:
+    bool Ziskej(std::size_t bajty)
+    {
+        Surovy.reset(std::calloc(bajty + 64, 1));
+        return Surovy != nullptr;
+    }
+    unsigned char* get() const
+    {
+        const std::uintptr_t a = reinterpret_cast<std::uintptr_t>(Surovy.get());
+        return reinterpret_cast<unsigned char*>((a + 63) & ~std::uintptr_t(63));
+    }
+    explicit operator bool() const { return Surovy != nullptr; }
 
-void* ZiskejPamet(std::size_t bajty) { return std::calloc(bajty, 1); }
+private:
+    struct TUvolneni {
+        void operator()(void* p) const { std::free(p); }
+    };
+    std::unique_ptr<void, TUvolneni> Surovy;
+};
 
 // Once a table has grown large, huge pages mean fewer page faults and TLB
 // misses for its random accesses; a small search is better off without them,
@@ -355,9 +371,9 @@ public:
             kosu *= 2;
         if (kosu * sizeof(TKos) > bajty)
             return false;
-        Kose.reset(static_cast<TKos*>(ZiskejPamet(kosu * sizeof(TKos))));
-        if (!Kose)
+        if (!Pamet.Ziskej(kosu * sizeof(TKos)))
             return false;
+        Kose = reinterpret_cast<TKos*>(Pamet.get());
         MaxKosu = kosu;
         Maska = std::min<std::size_t>(kosu, 256) - 1;
         return true;
@@ -405,7 +421,7 @@ public:
     {
         const std::size_t kosu = Maska + 1;
         const std::size_t novaMaska = 2 * kosu - 1;
-        TKos* k = Kose.get();
+        TKos* k = Kose;
         for (std::size_t b = 0; b < kosu; ++b) {
             if ((b & 1023) == 0 && stop())
                 break;
@@ -423,7 +439,7 @@ public:
         }
         Maska = novaMaska;
         if (!VelkeStranky && (Maska + 1) * sizeof(TKos) >= MezVelkychStranek) {
-            PouzijVelkeStranky(Kose.get(), MaxKosu * sizeof(TKos));
+            PouzijVelkeStranky(Kose, MaxKosu * sizeof(TKos));
             VelkeStranky = true;
         }
     }
@@ -449,7 +465,7 @@ private:
         return static_cast<std::size_t>(Promichej(a * 0x9E3779B97F4A7C15ULL ^ (klic + 0x632BE59BD9B4E019ULL)));
     }
 
-    TKos& Kos(std::uint64_t a, std::uint64_t klic) const { return Kose.get()[Hash(a, klic) & Maska]; }
+    TKos& Kos(std::uint64_t a, std::uint64_t klic) const { return Kose[Hash(a, klic) & Maska]; }
 
     const std::uint64_t* Najdi(std::uint64_t a, std::uint64_t klic) const
     {
@@ -490,7 +506,8 @@ private:
         k.B[obet] = hodnota;
     }
 
-    std::unique_ptr<TKos, TUvolneni> Kose;
+    TBlok Pamet;
+    TKos* Kose = nullptr;
     std::size_t Maska = 0;
     std::size_t MaxKosu = 0;
     std::size_t Obsazeno = 0;
@@ -671,7 +688,7 @@ private:
     // still reach a goal position. The arena holds their filters from the
     // bottom up and, at its top, the exact set of the last level, from which
     // the next one is built (below it).
-    std::unique_ptr<unsigned char, TUvolneni> Arena;
+    TBlok Arena;
     std::size_t ArenaBajtu = 0;
     std::size_t Dole = 0;    // bytes of the filters
     std::size_t Nahore = 0;  // bytes of the last level's exact set
@@ -759,11 +776,11 @@ private:
             ArenaBajtu = static_cast<std::size_t>(potrebaAreny) & ~std::size_t(63);
         if (ArenaBajtu == 0)
             ArenaBajtu = (limit - proTabulku) & ~std::size_t(63);
-        Arena.reset(static_cast<unsigned char*>(ZiskejPamet(ArenaBajtu)));
-        if (!Arena) {
+        if (!Arena.Ziskej(ArenaBajtu)) {
             ArenaBajtu = 0;
             return;
         }
+        Urovne.reserve(static_cast<std::size_t>(std::max(Hloubka, 0)) + 1);
         ZpetneMozne = true;
         // The first levels are cheap and cut the most.
         while (ZpetneMozne && !Stop() && (Urovne.empty() || Urovne.back().Pocet < 512))

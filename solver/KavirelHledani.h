@@ -7,14 +7,15 @@
 // that provably change nothing:
 //
 // * dead positions: a position from which no goal position can be reached
-//   records nothing in either mode. Near the goal they are known exactly from
-//   levels of positions computed backwards from the goal positions (each
-//   level one jump further away, grown while they cost less time than the
-//   search itself); further up they are learnt from finished subtrees, in a
-//   table that behaves as a cache when full. The three-colour parity classes
-//   that every jump preserves rule out goal positions at the start. Turns and
-//   mirrorings of the board that keep its rectangle and goal let one image of
-//   each position stand for all of them.
+//   records nothing in either mode. Near the goal they are known from levels
+//   of positions computed backwards from the goal positions (each level one
+//   jump further away, added while they cost less work than the search
+//   itself; kept as compact filters that may let a dead position through but
+//   never cut a live one); further up they are learnt from finished
+//   subtrees, in a table that behaves as a cache when full. The three-colour
+//   parity classes that every jump preserves rule out goal positions at the
+//   start. Turns and mirrorings of the board that keep its rectangle and goal
+//   let one image of each position stand for all of them.
 // * shortest mode only, failed visits: the bound vector only ever decreases
 //   pointwise, and whether a subtree records anything depends only on the
 //   position, the field number where the last jump landed, the move count so
@@ -29,7 +30,9 @@
 //
 // Nothing learnt in a subtree that a stop request cut short is stored. All
 // tables are allocated when the job starts and bounded together by
-// TRizeniHledani::LimitPameti.
+// TRizeniHledani::LimitPameti. A small search would be over before they pay
+// for themselves, so every job first searches without them for a bounded
+// number of positions and starts again with them only when that runs out.
 #pragma once
 
 #include "KavirelReseni.h"
