@@ -303,6 +303,9 @@ private:
     void KlikNaPoleEdit(THraciPole* Prvek);
     void KlikNaPoleReseni(THraciPole* Prvek);
     void KrokZpetReseni();
+    // Takes back the jump that landed on kam and redraws it; shared by the
+    // play and solve tabs, whose labels the callers update.
+    void VratSkokNaDesce(TGameDeska& Deska, const TPozice& kam);
     // Part of PoZmeneZalozky for the save tab.
     void VstupNaZalozkuUlozit();
     // The name of the board of the save tab, from its box, cut to 30.

@@ -68,17 +68,7 @@ void TMainForm::KrokZpetHra()
     TPozice kam;
     if (!HerniDeska->Tahy.DejPosledniKam(kam))
         return;
-    const TBarvy& barvy = PohledDesky->Barvy;
-    TPozice vybrany;
-    if (HerniDeska->Tahy.DejOdkud(vybrany))
-        PohledDesky->KresliOhraniceniNa(vybrany, barvy.BarvaMrizka, true);
-    HerniDeska->Tahy.OdeberPosledni();
-    TPozice odkud;
-    HerniDeska->Tahy.DejOdkud(odkud);
-    const TPozice pres = StredSkoku(odkud, kam);
-    HerniDeska->VratSkok(kam, odkud, pres);
-    PohledDesky->KresliNavratSkoku(HerniDeska->Zaznam, kam, odkud, pres);
-    PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaVyber, true);
+    VratSkokNaDesce(*HerniDeska, kam);
     PisTahy(lblHraTahu, btnHraKrokZpet, *HerniDeska);
     PisZbyvajici(lblHraZbyva, *HerniDeska);
     PisPrubeh(lblHraPrubeh, lblHraKonec, lblHraCilova, TextHraProbiha, *HerniDeska);
@@ -121,4 +111,19 @@ void TMainForm::ZmenaTypuHry(QObject*)
         EditovanaDeska->Zaznam.TypHry = novyTyp;
         PisTypHry(lblEditTypHry, EditovanaDeska->Zaznam);
     }
+}
+
+void TMainForm::VratSkokNaDesce(TGameDeska& Deska, const TPozice& kam)
+{
+    const TBarvy& barvy = PohledDesky->Barvy;
+    TPozice vybrany;
+    if (Deska.Tahy.DejOdkud(vybrany))
+        PohledDesky->KresliOhraniceniNa(vybrany, barvy.BarvaMrizka, true);
+    Deska.Tahy.OdeberPosledni();
+    TPozice odkud;
+    Deska.Tahy.DejOdkud(odkud);
+    const TPozice pres = StredSkoku(odkud, kam);
+    Deska.VratSkok(kam, odkud, pres);
+    PohledDesky->KresliNavratSkoku(Deska.Zaznam, kam, odkud, pres);
+    PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaVyber, true);
 }

@@ -353,16 +353,7 @@ void TMainForm::KrokZpetReseni()
         PohledDesky->KresliCisloNa(skok.Odkud, barvy.BarvaCisloPrubeh, skok.CisloOdkud);
         PohledDesky->KresliCisloNa(skok.Kam, barvy.BarvaCisloPrubeh, skok.CisloKam);
     }
-    TPozice vybrany;
-    if (ResenaDeska->Tahy.DejOdkud(vybrany))
-        PohledDesky->KresliOhraniceniNa(vybrany, barvy.BarvaMrizka, true);
-    ResenaDeska->Tahy.OdeberPosledni();
-    TPozice odkud;
-    ResenaDeska->Tahy.DejOdkud(odkud);
-    const TPozice pres = StredSkoku(odkud, kam);
-    ResenaDeska->VratSkok(kam, odkud, pres);
-    PohledDesky->KresliNavratSkoku(ResenaDeska->Zaznam, kam, odkud, pres);
-    PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaVyber, true);
+    VratSkokNaDesce(*ResenaDeska, kam);
     PisTahy(lblReseniTahu, btnReseniKrokZpet, *ResenaDeska);
     PisZbyvajici(lblReseniZbyva, *ResenaDeska);
     PisStavReseni(false);
