@@ -5,29 +5,9 @@
 #include <vector>
 
 #include "KavirelType.h"
+#include "KreslenaDeska.h"
 
 namespace {
-
-// A board drawn as up to 9 rows of up to 9 characters:
-// '.' absent, 'o' empty, 'x' stone, 'O' empty target, 'X' stone on a target.
-TZaznamDesky Nakresli(const std::vector<std::string>& radky, TTypHry typ = thNormalni)
-{
-    TZaznamDesky z = PrazdnyZaznam();
-    for (int y = 0; y < static_cast<int>(radky.size()); ++y) {
-        for (int x = 0; x < static_cast<int>(radky[y].size()); ++x) {
-            TPole& p = z.Pole[x][y];
-            switch (radky[y][x]) {
-            case 'o': p.Stav = spPrazdne; break;
-            case 'x': p.Stav = spPlne; break;
-            case 'O': p.Stav = spPrazdne; p.Cilove = 1; break;
-            case 'X': p.Stav = spPlne; p.Cilove = 1; break;
-            default: break;
-            }
-        }
-    }
-    z.TypHry = typ;
-    return z;
-}
 
 const std::vector<std::string> Kriz = {
     "..xxx..",

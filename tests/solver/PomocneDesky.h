@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "KavirelReseni.h"
+#include "KreslenaDeska.h"
 #include "ReferencniHledani.h"
 
 namespace TestReseni {
@@ -23,26 +24,9 @@ constexpr bool Instrumentovano = true;
 constexpr bool Instrumentovano = false;
 #endif
 
-// Rows from the top, characters from the left: '.' absent, 'o' empty,
-// 'x' stone, 'O' empty target, 'X' target with a stone. Missing rows and
-// columns are absent.
 inline TZaznamDesky Deska(const std::vector<std::string>& radky, TTypHry typ = thNormalni)
 {
-    TZaznamDesky z = PrazdnyZaznam();
-    for (std::size_t y = 0; y < radky.size() && y < 9; ++y) {
-        for (std::size_t x = 0; x < radky[y].size() && x < 9; ++x) {
-            TPole& p = z.Pole[x][y];
-            switch (radky[y][x]) {
-            case 'o': p.Stav = spPrazdne; break;
-            case 'x': p.Stav = spPlne; break;
-            case 'O': p.Stav = spPrazdne; p.Cilove = 1; break;
-            case 'X': p.Stav = spPlne; p.Cilove = 1; break;
-            default: break;
-            }
-        }
-    }
-    z.TypHry = typ;
-    return z;
+    return Nakresli(radky, typ);
 }
 
 // A random board inside a small window, both game types, sometimes with
