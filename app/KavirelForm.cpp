@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's frame: creation and destruction, the bindings of its
 // handlers, the tab-change rules, the menus, the status routines and the
 // dispatch of presses on the board by the tab in front.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the board area on the left, five tabs on the right (play,
 // load, save, edit, solve), the menus, the boards and views it owns and the
 // records that carry boards between its tabs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit tab: starting an edit from the play or load tab, the element
 // choice (radio group and palette), setting fields, the name, the return to
 // the original board and handing the board over to be played.

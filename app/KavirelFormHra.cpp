@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play tab: new game, the play branch of the press routines, step back,
 // and the change of game type.
 #include "KavirelForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load tab: browsing the catalogue, going to a number, deleting, opening
 // an external board file and playing the shown board.
 #include "KavirelForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solve tab: handing a board to the tab, starting and stopping a search,
 // its live progress, taking over its result, and the playback of a found
 // solution.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window: every control with its name, position,
 // size, caption, hint, font and initial visibility, the menus and the file
 // dialogs. Positions are in pixels relative to the containing control.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save tab: the board of the tab left last, under a name the user may
 // change, appended to the catalogue or written to an external board file.
 #include "KavirelForm.h"

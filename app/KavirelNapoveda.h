@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the game's help text from the resources in a text browser,
 // opened at a help context (100 the start page, 321 the play tab).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small controls the main window needs beyond the plain Qt widgets: a tab
 // control with fixed tab width and page highlight, a radio group addressed by
 // item index, and labels that size themselves to their caption.

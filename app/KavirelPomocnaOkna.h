@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The auxiliary windows of the main window: the about window, the legend and
 // the colour settings, created after the main window in this order, hidden,
 // owned by it (Qt parent) and shown modally from its menus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An orderly end on SIGTERM, SIGINT and SIGHUP: the signal handler only
 // writes one byte into a pipe; the user-interface thread reads it and runs
 // the action (closing the main window), so the catalogue is written by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts between the core and Qt. Board names live in records as Windows-1250
 // bytes; every other core text is UTF-8. Names are converted here and nowhere
 // else, so a character the code page cannot hold never reaches a record.

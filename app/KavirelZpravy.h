@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes of the main window and the edge guard of its event handlers.
 //
 // Every box goes through one replaceable function, so that the tests can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: no command-line arguments of its own; the catalogue
 // "Kavirel.dat" lies in the current working directory.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: the program's name, version and author line beside the
 // picture "BMPICON".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour settings window: the eight board colours chosen on a sample of
 // five fields, the defaults restored, the result applied to the main window.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The legend window: five sample fields with what each marking means. Its
 // sample always shows the default colours; the colour window never reaches it.
 #pragma once

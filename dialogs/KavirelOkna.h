@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the three auxiliary windows share: the named resources "ICON" and
 // "BMPICON", the fixed window frame, centring on the screen, and placing
 // texts so that the platform font never clips them.

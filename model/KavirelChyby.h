@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Programming errors of the whole program. They stop the operation that ran
 // into them; the user interface catches them at the edge of each event
 // handler, shows the text and carries on with the next event.

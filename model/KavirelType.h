@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boards, fields, move lists and the rules of both game types.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs at install time (from install.cmake): writes the menu entry with the
 # launcher's full path and installs it. Expects KAVIREL_DESKTOP_IN,
 # KAVIREL_DESKTOP_OUT, KAVIREL_BINDIR and KAVIREL_DATADIR; CMAKE_INSTALL_PREFIX

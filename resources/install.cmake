@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop integration: the launcher, the menu entry, the icons in the hicolor
 # theme and the AppStream metadata. The programs themselves (kavirel,
 # kavirel-resit) install from their own targets.

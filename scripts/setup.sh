@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by scripts/run and scripts/test: installs the Debian packages the
 # build needs (only those missing), then configures and builds.
 # Usage (sourced): kavirel_setup BUILD_DIR [extra cmake arguments...]

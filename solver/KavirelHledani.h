@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search engine behind the four search routines of KavirelReseni.
 //
 // It reproduces the plain recursive search exactly: the same scan of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver: one background search job for the solve board.
 //
 // Two search modes, each for both game types: the fastest mode returns the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boards that outlive a run: the catalogue of boards, the standard catalogue
 // file, single-board files and the seventeen built-in boards.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boards drawn as text for the tests of the model and the solver.
 #pragma once
 

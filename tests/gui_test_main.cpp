@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the Qt test programs: widgets need a QApplication, and the tests
 // must run without a display.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board display and input: the colour set, the geometry and drawing of one
 // field, the clickable field controls and the board views of all windows.
 //

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG icons from the two SVG sources (needs rsvg-convert from
 # librsvg2-bin). The small sizes come from a simplified drawing that stays
 # readable at 16 to 32 pixels.

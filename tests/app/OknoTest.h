@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window in a temporary working directory, with message boxes
 // recorded instead of shown and helpers that press fields and buttons.
 #pragma once

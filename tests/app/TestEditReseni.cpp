@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit tab and the solve tab: designing a board, searches in the
 // background with their progress, stop and shutdown, and the playback.
 #include <QAbstractButton>

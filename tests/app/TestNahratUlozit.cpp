@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load and save tabs, external board files and the catalogue written at
 // the end.
 #include <QAction>

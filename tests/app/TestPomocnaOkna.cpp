@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about, legend and colour windows as the main window uses them: opened
 // from its menus, and the colours applied to the board of the tab in front.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Name texts, help, and the orderly end on signals.
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the layout contract, tab changes and the play tab.
 #include <QAction>
 #include <QFileDialog>

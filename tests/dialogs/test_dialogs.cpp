@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour, legend and about windows, driven without the main window: the
 // colour window's hand-over is wired to real board views standing in for the
 // main window's PohledDesky and PohledPalety.

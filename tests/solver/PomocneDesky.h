@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boards for the solver tests: drawn from text, made at random, the
 // built-in ones, and the comparison with the plain search.
 #pragma once

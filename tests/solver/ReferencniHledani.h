@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain recursive search, written as directly as possible from the rules
 // of the solver and independent of the solver's own code: the yardstick the
 // fast searches are compared with, in the tests and in the benchmark.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's own examples and edge cases, on the fast searches.
 #include "PomocneDesky.h"
 

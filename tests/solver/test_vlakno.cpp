@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The job facility: the worker thread, the completion on the user-interface
 // thread (here the test's own thread, which drains the posted calls), stop,
 // restart and shutdown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line solver, run as a program: its output, exit status and
 // refusals, against the solver library it is built on.
 #include <sys/wait.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the view tests: boards, colour sets and pixel reading.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the board views, checked on the pixels the controls show.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse presses on the field controls, routed by Qt through the shown window,
 // so that stacking decides which control gets them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solves every built-in board in both modes with a time limit and, in the
 // same run, the plain search where it finishes within its own limit; prints
 // a table of times, positions searched and the speed-up, and how long a stop

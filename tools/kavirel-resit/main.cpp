@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line solver.
 //
 //   kavirel-resit [--nejkratsi] [--limit SECONDS] [--deska N] [--statistika] FILE
