@@ -2,10 +2,8 @@
 // The edit tab and the solve tab: designing a board, searches in the
 // background with their progress, stop and shutdown, and the playback.
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QRegularExpression>
 
-#include <cstdio>
 #include <set>
 #include <utility>
 
@@ -16,6 +14,10 @@ namespace {
 using TBod = std::pair<int, int>;
 constexpr int CisloPlus = 9;
 constexpr int CisloLeibnizovy = 21;  // appended to the test catalogue
+// A built-in board whose shortest search runs for hours.
+constexpr int CisloNekonecne = 16;
+// Only a hung search reaches it: waits end on the event they wait for.
+constexpr int BezpecnostniLimit = 120000;
 } // namespace
 
 class EditReseniTest : public OknoTest {
@@ -31,24 +33,28 @@ protected:
         Otevri();
     }
 
-    // Waits for the end of the running search; false on timeout.
+    // Waits until the end of the running search has reached the window
+    // (its handler hides "Zastavit"); false if it never comes.
     bool DockejKonce()
     {
-        QElapsedTimer t;
-        t.start();
-        while (Okno->ProbihaReseni() && t.elapsed() < 20000)
-            QTest::qWait(2);
-        return !Okno->ProbihaReseni();
+        return QTest::qWaitFor([this] { return !Okno->ProbihaReseni() && Okno->btnReseniZastavit->isHidden(); },
+                               BezpecnostniLimit);
     }
 
     // Waits until the running search has published searched positions.
     bool DockejPozic()
     {
-        QElapsedTimer t;
-        t.start();
-        while (DejPocetPozic() == 0 && Okno->ProbihaReseni() && t.elapsed() < 5000)
-            QTest::qWait(1);
+        static_cast<void>(
+            QTest::qWaitFor([this] { return DejPocetPozic() > 0 || !Okno->ProbihaReseni(); }, BezpecnostniLimit));
         return DejPocetPozic() > 0 && Okno->ProbihaReseni();
+    }
+
+    // A shortest search that cannot end while a test lasts.
+    void SpustNekonecneHledani()
+    {
+        ResKatalogovou(CisloNekonecne);
+        Stiskni(Okno->btnReseniNejkratsi);
+        ASSERT_TRUE(DockejPozic());
     }
 
     void ResKatalogovou(int cislo)
@@ -362,54 +368,37 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
     EXPECT_TRUE(Zpravy.empty());
 }
 
-TEST_F(EditReseniTest, ZastaveniDlouhehoHledaniDoSekundy)
+TEST_F(EditReseniTest, ZastaveniNekoncicihoHledani)
 {
-    Otevri();  // the English board on the solve tab
-    ZalozkaUzivatelem(zlReseni);
-    Stiskni(Okno->btnReseniNejkratsi);
+    Otevri();
+    SpustNekonecneHledani();
     EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyhledávám nejkratší řešení...");
-    ASSERT_TRUE(DockejPozic());
 
-    // The progress: a running clock and count, clear of the stop button.
-    QTest::qWait(300);
-    ASSERT_TRUE(Okno->ProbihaReseni()) << "the search should outlast the checks";
+    // The progress: a running clock and a count, whole and clear of the
+    // stop button.
+    const QRegularExpression vzor(QStringLiteral("^Hledám \\d\\d:\\d\\d · [1-9][\\d ]* pozic(e)?$"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return vzor.match(Okno->lblReseniCas->text()).hasMatch(); }, BezpecnostniLimit))
+        << T(Okno->lblReseniCas);
+    ASSERT_TRUE(Okno->ProbihaReseni());
     EXPECT_TRUE(Ukazan(Okno->lblReseniCas));
-    const QString prubeh = Okno->lblReseniCas->text();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Hledám 00:0\\d · [1-9][\\d ]* pozic(e)?$")).match(prubeh).hasMatch())
-        << prubeh.toStdString();
-    EXPECT_FALSE(Okno->lblReseniCas->geometry().intersects(Okno->btnReseniZastavit->geometry()));
+    EXPECT_TRUE(Ukazan(Okno->btnReseniZastavit));
+    OcekavejVseCeleAViditelne(Okno->tabReseni);
 
-    // What one refresh costs the user-interface thread.
-    QElapsedTimer mereni;
-    mereni.start();
-    constexpr int obnoveni = 200;
-    for (int i = 0; i < obnoveni; ++i)
-        Okno->PisPrubehHledani();
-    const double usNaObnoveni = static_cast<double>(mereni.nsecsElapsed()) / 1000.0 / obnoveni;
-
-    mereni.restart();
     Stiskni(Okno->btnReseniZastavit);
     ASSERT_TRUE(DockejKonce());
-    const qint64 zpozdeni = mereni.elapsed();
-    std::printf("[ measured ] stop latency %lld ms, one progress refresh %.1f us\n",
-                static_cast<long long>(zpozdeni), usNaObnoveni);
-    EXPECT_LT(zpozdeni, 1000);
-    EXPECT_LT(usNaObnoveni, 1000.0);
-
     EXPECT_EQ(T(Okno->lblReseniPrubeh), "Řešení přerušeno uživatelem");
     EXPECT_FALSE(Ukazan(Okno->lblReseniCelkemTahu));
     EXPECT_TRUE(Okno->lblReseniCas->text().startsWith(QStringLiteral("Doba trvání hledání: ")));
-    EXPECT_FALSE(Ukazan(Okno->btnReseniZastavit));
     EXPECT_TRUE(Okno->btnReseniNejrychlejsi->isEnabled());
     EXPECT_FALSE(Okno->btnReseniZnovuRozestavet->isEnabled());
     EXPECT_FALSE(Okno->btnReseniKrokZpet->isEnabled());
+    OcekavejVseCeleAViditelne(Okno->tabReseni);
     // No solution: presses select nothing; a late stop request does nothing.
-    Klik(3, 3);
-    Klik(3, 1);
+    Klik(4, 4);
     TPozice vybrany;
     EXPECT_FALSE(Okno->ResenaDeska->Tahy.DejOdkud(vybrany));
     Okno->ZastaveniReseni();
-    QTest::qWait(20);
+    QCoreApplication::processEvents();
     EXPECT_EQ(T(Okno->lblReseniPrubeh), "Řešení přerušeno uživatelem");
 }
 
@@ -418,9 +407,7 @@ TEST_F(EditReseniTest, ZastaveniDlouhehoHledaniDoSekundy)
 TEST_F(EditReseniTest, ResitBehemHledaniOdmitnutoHledaniPokracuje)
 {
     Otevri();
-    ZalozkaUzivatelem(zlReseni);
-    Stiskni(Okno->btnReseniNejkratsi);
-    ASSERT_TRUE(DockejPozic());
+    SpustNekonecneHledani();
     const QByteArray hledana = Bajty(Okno->ZaznamReseni);
 
     ZalozkaUzivatelem(zlHra);
@@ -480,19 +467,14 @@ TEST_F(EditReseniTest, UkonceniBehemHledaniZastaviAZapiseKatalog)
 {
     Otevri();
     ASSERT_FALSE(QFile::exists(QStringLiteral("Kavirel.dat")));
-    ZalozkaUzivatelem(zlReseni);
-    Stiskni(Okno->btnReseniNejkratsi);
-    ASSERT_TRUE(DockejPozic());
+    SpustNekonecneHledani();
 
-    QElapsedTimer mereni;
-    mereni.start();
     Zavri();
-    const qint64 trvani = mereni.elapsed();
-    std::printf("[ measured ] window destroyed during a search in %lld ms\n", static_cast<long long>(trvani));
-    EXPECT_LT(trvani, 1000);
     EXPECT_FALSE(ProbihaReseni());
     EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")).size(), 17 * 275);
-    // A completion still on its way finds nothing to call.
-    QTest::qWait(50);
+    // A completion still on its way finds nothing to call: the worker has
+    // been joined, so whatever it posted is already queued.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(Zpravy.empty());
 }

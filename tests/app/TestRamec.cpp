@@ -103,11 +103,23 @@ TEST(UkonceniSignalem, ProgramUkoncenySIGTERMZapiseKatalog)
     prostredi.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     proces.setProcessEnvironment(prostredi);
     proces.start(program, {});
-    ASSERT_TRUE(proces.waitForStarted(5000));
-    QTest::qWait(1500);
+    ASSERT_TRUE(proces.waitForStarted(60000));
+    // The program catches the signal from its first moments and acts on it
+    // once its event loop runs; before that the signal would kill it.
+    const QString stav = QStringLiteral("/proc/%1/status").arg(proces.processId());
+    const auto chytaSigterm = [&stav] {
+        QFile f(stav);
+        if (!f.open(QIODevice::ReadOnly))
+            return false;
+        for (const QByteArray& radek : f.readAll().split('\n'))
+            if (radek.startsWith("SigCgt:"))
+                return ((radek.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1) != 0;
+        return false;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(chytaSigterm, 60000));
     ASSERT_FALSE(QFileInfo::exists(adresar.filePath(QStringLiteral("Kavirel.dat"))));
     ::kill(static_cast<pid_t>(proces.processId()), SIGTERM);
-    ASSERT_TRUE(proces.waitForFinished(10000));
+    ASSERT_TRUE(proces.waitForFinished(60000));
     EXPECT_EQ(proces.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(proces.exitCode(), 0);
     QByteArray ocekavany;
@@ -175,7 +187,7 @@ TEST(Napis, TitulekSeVejdeDoSirkyKontejneru)
         case Zkraceny:
             EXPECT_TRUE(popisek.text().contains(QChar(0x2026))) << popisek.text().toStdString();
             EXPECT_FALSE(popisek.text().contains(QLatin1Char('\n')));
-            EXPECT_LE(popisek.height(), 20);
+            EXPECT_LT(popisek.height(), 2 * QFontMetrics(popisek.font()).lineSpacing());
             break;
         }
 
