@@ -3,10 +3,8 @@
 // recorded instead of shown and helpers that press fields and buttons.
 #pragma once
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +21,7 @@
 #include "KavirelForm.h"
 #include "KavirelOvladace.h"
 #include "KavirelZpravy.h"
+#include "ViditelneOvladace.h"
 
 // A record from nine lines of nine symbols: '.' no field, 'o' empty, 'x'
 // stone, 'O' empty target, 'X' stone on a target. The name is Windows-1250.
@@ -83,59 +82,6 @@ inline std::vector<TZaznamDesky> TestovaciKatalog()
         k.push_back(*z);
     }
     return k;
-}
-
-// The rectangle a label's text takes up, in its parent's coordinates,
-// measured in the label's own font: the lines as laid out, or with `inkoust`
-// only the ink of a one-line text (what could cover a neighbour).
-inline QRect PlochaTextu(const QLabel* l, bool inkoust)
-{
-    if (l->text().isEmpty())
-        return {};
-    const QFontMetrics m(l->font());
-    const int zarovnani = static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect radky = m.boundingRect(l->contentsRect(), zarovnani, l->text());
-    if (!inkoust || l->wordWrap() || l->text().contains(QLatin1Char('\n')))
-        return radky.translated(l->pos());
-    return m.tightBoundingRect(l->text()).translated(radky.left(), radky.top() + m.ascent()).translated(l->pos());
-}
-
-// What a user sees of a shown widget, in its parent's coordinates: of a
-// label the ink of its text (a label paints no background), of any other
-// widget its whole rectangle.
-inline QRect ViditelnaPlocha(const QWidget* w)
-{
-    if (const auto* l = qobject_cast<const QLabel*>(w))
-        return PlochaTextu(l, true);
-    return w->geometry();
-}
-
-// Nothing shown under `koren` is cut off or covered, whatever the fonts:
-// every shown widget lies inside its parent, every label's text inside its
-// own rectangle, and no shown sibling paints over a button or an edit box.
-inline void OcekavejVseCeleAViditelne(const QWidget* koren)
-{
-    for (const QWidget* w : koren->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(koren) || w->window() != koren->window())
-            continue;
-        const std::string jmeno = w->objectName().toStdString();
-        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << jmeno << " sticks out of its parent";
-        if (const auto* l = qobject_cast<const QLabel*>(w)) {
-            const QRect text = PlochaTextu(l, false);
-            EXPECT_TRUE(text.isEmpty() || w->geometry().contains(text)) << jmeno << " cuts its text";
-        }
-        if (!qobject_cast<const QAbstractButton*>(w) && !qobject_cast<const QLineEdit*>(w))
-            continue;
-        for (const QObject* o : w->parentWidget()->children()) {
-            const auto* soused = qobject_cast<const QWidget*>(o);
-            if (soused && soused != w && soused->isVisibleTo(koren)) {
-                const QRect plocha = ViditelnaPlocha(soused);
-                EXPECT_FALSE(plocha.intersects(w->geometry()))
-                    << soused->objectName().toStdString() << " covers " << jmeno << ": rows " << plocha.top() << ".."
-                    << plocha.bottom() << " against " << w->geometry().top() << ".." << w->geometry().bottom();
-            }
-        }
-    }
 }
 
 class OknoTest : public ::testing::Test {

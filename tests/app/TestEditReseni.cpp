@@ -288,6 +288,7 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
         const bool leibniz = deska.Zaznam.TypHry == thLeibniz;
         ASSERT_EQ(T(Okno->lblReseniPrubeh), "Řešení nalezeno");
         ASSERT_GT(reseni.DejPocet(), 0);
+        OcekavejVseCeleAViditelne(Okno->tabReseni);
         EXPECT_TRUE(Okno->btnReseniNejkratsi->isEnabled());
         EXPECT_FALSE(Ukazan(Okno->btnReseniZastavit));
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^Doba trvání hledání: \\d\\d:\\d\\d\\.\\d\\d\\d$"))
