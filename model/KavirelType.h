@@ -58,6 +58,14 @@ static_assert(offsetof(TZaznamDesky, TypHry) == 274, "game type at offset 274");
 
 constexpr std::size_t OffsetPole(int x, int y) { return static_cast<std::size_t>(27 * x + 3 * y); }
 
+// The fields lie column by column, each as state, number, target flag; the
+// name as its length byte, then the characters.
+static_assert(offsetof(TZaznamDesky, Pole[8][0]) == OffsetPole(8, 0), "columns one after another");
+static_assert(offsetof(TZaznamDesky, Pole[0][8]) == OffsetPole(0, 8), "rows within a column");
+static_assert(offsetof(TZaznamDesky, Pole[4][4]) == OffsetPole(4, 4), "fields in column-major order");
+static_assert(offsetof(TPole, Cislo) == 1 && offsetof(TPole, Cilove) == 2, "state, number, target flag");
+static_assert(offsetof(TNazevDesky, Znaky) == 1, "the length byte first");
+
 // The one place where a name enters or leaves a record. The bytes are
 // Windows-1250; the user interface converts them to and from its own text.
 // A longer name is cut to its first 30 bytes; bytes past the new length keep

@@ -170,7 +170,9 @@ TEST_F(OknoTest, OtevreniExternihoSouboru)
     EXPECT_EQ(T(Okno->lblNahratPuvodDesky), zeStandardniho);
 }
 
-TEST_F(OknoTest, UlozeniZeHryZNahraniAZEditoru)
+// What the save tab does around the saving itself: Enter, the result line,
+// a failed or cancelled write, and the solve tab, whose board is not saved.
+TEST_F(OknoTest, UlozeniEnterChybaZruseniAReseni)
 {
     Otevri();
     QString cil;
@@ -178,13 +180,7 @@ TEST_F(OknoTest, UlozeniZeHryZNahraniAZEditoru)
         EXPECT_EQ(d, Okno->SaveFileDialog);
         return cil.isEmpty() ? QString() : QDir::current().absoluteFilePath(cil);
     };
-
-    // play tab, in the middle of a game: the position, under the board's name
-    Skoc(3, 3, 3, 1);
-    const TZaznamDesky rozehrana = Okno->HerniDeska->Zaznam;
     ZalozkaUzivatelem(zlUlozit);
-    EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), "Uložit rozehranou desku pod názvem...");
-    EXPECT_EQ(Okno->edtUlozitNazevDesky->text(), "Anglická hrací deska");
     EXPECT_EQ(Okno->edtUlozitNazevDesky->selectedText(), "Anglická hrací deska");
     QTest::keyClick(Okno->edtUlozitNazevDesky, Qt::Key_Return);  // only moves the focus
     EXPECT_TRUE(Okno->btnUlozitStandardni->hasFocus());
@@ -195,47 +191,20 @@ TEST_F(OknoTest, UlozeniZeHryZNahraniAZEditoru)
     EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "");
     ZalozkaUzivatelem(zlNahrat);
     EXPECT_EQ(T(Okno->lblNahratCisloDesky), "1");  // saving does not move the catalogue
-    JdiNaCislo(QStringLiteral("18"));
-    EXPECT_EQ(Bajty(Okno->ZaznamNahrany), Bajty(rozehrana));
 
-    // load tab, renamed, into a file
-    JdiNaCislo(QStringLiteral("9"));
+    // A failed write is not reported as saved; a cancelled one does nothing.
     ZalozkaUzivatelem(zlUlozit);
-    Okno->edtUlozitNazevDesky->selectAll();
-    Pis(Okno->edtUlozitNazevDesky, QStringLiteral("Můj plus → ß"));  // the arrow is refused
-    EXPECT_EQ(Okno->edtUlozitNazevDesky->text(), "Můj plus  ß");
-    cil = QStringLiteral("plus.kav");
-    Stiskni(Okno->btnUlozitExterni);
-    EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "Uloženo do externího souboru");
-    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "s názvem \"plus.kav\"");
-    TZaznamDesky ocekavana = Okno->ZaznamNahrany;
-    NastavNazev(ocekavana, "M\xF9j plus  \xDF");
-    EXPECT_EQ(PrectiSoubor(QStringLiteral("plus.kav")), Bajty(ocekavana));
-    // A failed write is not reported as saved.
-    Zpravy.clear();
     cil = QStringLiteral("neni/plus.kav");
     Stiskni(Okno->btnUlozitExterni);
     ASSERT_EQ(Zpravy.size(), 1u);
     EXPECT_EQ(Zpravy[0].Text, "Chyba při ukládání souboru!");
     EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "");
     EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "");
-    cil.clear();  // cancelled: nothing
+    cil.clear();
     Stiskni(Okno->btnUlozitExterni);
+    EXPECT_EQ(Zpravy.size(), 1u);
+    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "");
 
-    // edit tab: a 35-character name is cut to 30
-    ZalozkaUzivatelem(zlNahrat);
-    Stiskni(Okno->btnNahratEditovat);
-    ASSERT_EQ(Okno->Zalozky->currentIndex(), zlEdit);
-    EXPECT_EQ(Okno->edtEditNazevDesky->text(), "Editovaná deska");
-    Okno->edtEditNazevDesky->selectAll();
-    Pis(Okno->edtEditNazevDesky, QString(35, QLatin1Char('k')));
-    ZalozkaUzivatelem(zlUlozit);
-    EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), "Uložit editovanou desku pod názvem...");
-    EXPECT_EQ(Okno->edtUlozitNazevDesky->text(), QString(30, QLatin1Char('k')));
-    Stiskni(Okno->btnUlozitStandardni);
-    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "pod číslem 19");
-
-    // solve tab: nothing can be saved
     ZalozkaUzivatelem(zlReseni);
     ZalozkaUzivatelem(zlUlozit);
     EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), "Nelze ukládat desku z řešení...");
@@ -244,8 +213,6 @@ TEST_F(OknoTest, UlozeniZeHryZNahraniAZEditoru)
     EXPECT_FALSE(Okno->btnUlozitStandardni->isEnabled());
     EXPECT_FALSE(Okno->btnUlozitExterni->isEnabled());
     ZalozkaUzivatelem(zlHra);
-    EXPECT_TRUE(Okno->edtUlozitNazevDesky->isEnabled());
-    EXPECT_TRUE(Okno->btnUlozitStandardni->isEnabled());
     EXPECT_TRUE(Okno->btnUlozitExterni->isEnabled());
 }
 
@@ -276,18 +243,20 @@ TEST_F(OknoTest, KazdaZalozkaUkladaDoKataloguIDoSouboruStejnyZaznam)
              ZalozkaUzivatelem(zlNahrat);
              JdiNaCislo(QStringLiteral("9"));
          },
-         [] { return StandardniZaznamy()[8]; }, "Uložit nahranou desku pod názvem...", QStringLiteral("Plus – kopie"),
-         "Plus \x96 kopie", thNormalni},
+         // The arrow has no Windows-1250 byte: the box refuses it.
+         [] { return StandardniZaznamy()[8]; }, "Uložit nahranou desku pod názvem...", QStringLiteral("Plus → – kopie"),
+         "Plus  \x96 kopie", thNormalni},
         {"editovana.kav",
          [this] {
              ZalozkaUzivatelem(zlNahrat);
              JdiNaCislo(QStringLiteral("4"));
              Stiskni(Okno->btnNahratEditovat);
              Okno->edtEditNazevDesky->selectAll();
-             Pis(Okno->edtEditNazevDesky, QStringLiteral("Zkouška"));
+             Pis(Okno->edtEditNazevDesky, QStringLiteral("Zkouška") + QString(28, QLatin1Char('k')));
          },
-         [] { return StandardniZaznamy()[3]; }, "Uložit editovanou desku pod názvem...", {}, "Zkou\x9Aka",
-         thLeibniz},
+         // cut to 30 bytes
+         [] { return StandardniZaznamy()[3]; }, "Uložit editovanou desku pod názvem...", {},
+         "Zkou\x9Aka" + std::string(23, 'k'), thLeibniz},
     };
 
     Otevri();

@@ -181,9 +181,7 @@ TEST_F(OknoTest, ZmenaTypuUprostredHryPonechaPostaveniAVyber)
     EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
     EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá polí: 2");
     EXPECT_EQ(T(Okno->lblHraPrubeh), "Hra probíhá...");
-    for (int x = 0; x < 9; ++x)
-        for (int y = 0; y < 9; ++y)
-            EXPECT_EQ(Okno->HerniDeska->Zaznam.Pole[x][y].Stav, predtim.Pole[x][y].Stav);
+    EXPECT_EQ(Bajty(Okno->HerniDeska->Zaznam).left(243), Bajty(predtim).left(243));  // the fields stay
     TPozice vybrany;
     ASSERT_TRUE(Okno->HerniDeska->Tahy.DejOdkud(vybrany));
     EXPECT_EQ(vybrany, (TPozice{5, 1}));

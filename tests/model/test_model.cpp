@@ -31,29 +31,6 @@ void OcekavejPocty(const TGameDeska& d)
 
 } // namespace
 
-TEST(Zaznam, FieldsLieAtTheirOffsets)
-{
-    struct { int x, y; std::size_t offset; } pripady[] = {
-        {0, 0, 0}, {8, 0, 216}, {0, 8, 24}, {4, 4, 120}, {8, 8, 240},
-    };
-    for (const auto& c : pripady) {
-        TZaznamDesky z = PrazdnyZaznam();
-        z.PoleNa({c.x, c.y}) = TPole{spPlne, 77, 1};
-        const auto* bajty = reinterpret_cast<const unsigned char*>(&z);
-        EXPECT_EQ(bajty[c.offset], 2) << c.x << "," << c.y;
-        EXPECT_EQ(bajty[c.offset + 1], 77);
-        EXPECT_EQ(bajty[c.offset + 2], 1);
-    }
-    TZaznamDesky z = PrazdnyZaznam();
-    NastavNazev(z, "Ab");
-    z.TypHry = thLeibniz;
-    const auto* bajty = reinterpret_cast<const unsigned char*>(&z);
-    EXPECT_EQ(bajty[243], 2);
-    EXPECT_EQ(bajty[244], 'A');
-    EXPECT_EQ(bajty[245], 'b');
-    EXPECT_EQ(bajty[274], 1);
-}
-
 TEST(Zaznam, NamesAreCutToThirtyBytesAndNeverReadPastTheRecord)
 {
     TZaznamDesky z = PrazdnyZaznam();
