@@ -317,8 +317,11 @@ TEST_F(Soubory, ChybejiciAdresarNeniChybouCteni)
 
 TEST_F(Soubory, OmezenaPrava)
 {
-    // As root, BezZalohyNeniZapisPriKonci and NezdarenyZapis... cover the
-    // same paths with faults that bind every user.
+    // Root passes any permission. The paths taken here are also taken, for
+    // every user, by faults root cannot pass: ZalohyNepreplacujiStarsi (a
+    // catalogue kept aside), BezZalohyNeniZapisPriKonci (nothing to open),
+    // NezdarenyZapisNechaPuvodniSouborIJehoPrava and
+    // ChybejiciAdresarNeniChybouCteni (the exit write fails).
     Zapis(Std, Zaznamy(18));
     fs::permissions(Std, fs::perms::none);
     if (access(Std.c_str(), R_OK) == 0)
