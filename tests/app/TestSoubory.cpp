@@ -162,7 +162,8 @@ public:
             },
             Trpelivost);
     }
-    bool Skoncila() { return Proces.waitForFinished(Trpelivost); }
+    // Waiting on a signal's delivery may already have seen the end.
+    bool Skoncila() { return Proces.state() == QProcess::NotRunning || Proces.waitForFinished(Trpelivost); }
 
     // Whether the signal's bit is set in one mask line of /proc/<pid>/status.
     bool Maska(const char* radek, int signal)
