@@ -12,6 +12,7 @@
 
 #include "KavirelFile.h"
 #include "KavirelOvladace.h"
+#include "KavirelStandardni.h"
 #include "KavirelText.h"
 #include "KavirelZpravy.h"
 
@@ -54,8 +55,20 @@ void TMainForm::btnUlozitStandardniClick()
 {
     PrevezmiNazevUkladane();
     SeznamDesek->PridejDesku(ZaznamUkladany);
-    Napis(lblUlozitJakUlozeno, QStringLiteral("Uloženo do standardního souboru"));
+    // Start-up has told why the catalogue will not be written; the board
+    // must not look saved for good.
+    const TZapisPriKonci zapis = ZapisKataloguPriKonci();
+    Napis(lblUlozitJakUlozeno, zapis == TZapisPriKonci::Povolen ? QStringLiteral("Uloženo do standardního souboru")
+                                                                 : QStringLiteral("Přidáno jen do katalogu této hry"));
     Napis(lblUlozitKamUlozeno, QStringLiteral("pod číslem %1").arg(SeznamDesek->PocetDesek));
+    if (zapis == TZapisPriKonci::JinaHra)
+        ZobrazZpravu(this, TDruhZpravy::Informace,
+                     QStringLiteral("Standardní soubor používá jiná spuštěná hra,\n\r"
+                                    "deska se do něj při ukončení této hry neuloží."));
+    else if (zapis == TZapisPriKonci::BezZalohy)
+        ZobrazZpravu(this, TDruhZpravy::Informace,
+                     QStringLiteral("Standardní soubor se nepodařilo zálohovat,\n\r"
+                                    "deska se do něj při ukončení neuloží."));
 }
 
 void TMainForm::btnUlozitExterniClick()

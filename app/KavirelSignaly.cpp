@@ -2,6 +2,7 @@
 #include "KavirelSignaly.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <array>
 #include <cerrno>
@@ -15,18 +16,33 @@ namespace {
 int Roura[2] = {-1, -1};
 constexpr std::array<int, 3> Signaly = {SIGTERM, SIGINT, SIGHUP};
 struct sigaction PuvodniAkce[Signaly.size()];
+TUkonceniSignalem* Instance = nullptr;
 
-extern "C" void ObsluhaSignalu(int)
+extern "C" void ObsluhaSignalu(int signal)
 {
     const int ulozenaChyba = errno;
-    const char bajt = 1;
+    const char bajt = static_cast<char>(signal);
     // A full pipe means an end is already pending; nothing more to say.
     [[maybe_unused]] const ssize_t zapsano = ::write(Roura[0], &bajt, 1);
     errno = ulozenaChyba;
 }
+
+void ZemriSignalem(int signal)
+{
+    struct sigaction vychozi {};
+    vychozi.sa_handler = SIG_DFL;
+    sigemptyset(&vychozi.sa_mask);
+    ::sigaction(signal, &vychozi, nullptr);
+    sigset_t odblokovat;
+    sigemptyset(&odblokovat);
+    sigaddset(&odblokovat, signal);
+    ::pthread_sigmask(SIG_UNBLOCK, &odblokovat, nullptr);
+    ::raise(signal);
+    ::_exit(128 + signal);
+}
 } // namespace
 
-TUkonceniSignalem::TUkonceniSignalem(QObject* rodic) : QObject(rodic)
+TUkonceniSignalem::TUkonceniSignalem(QObject* rodic) : QObject(rodic), Okamzite(ZemriSignalem)
 {
     if (Roura[0] != -1)
         throw std::logic_error("TUkonceniSignalem: only one instance at a time");
@@ -44,10 +60,12 @@ TUkonceniSignalem::TUkonceniSignalem(QObject* rodic) : QObject(rodic)
     akce.sa_flags = SA_RESTART;
     for (std::size_t i = 0; i < Signaly.size(); ++i)
         ::sigaction(Signaly[i], &akce, &PuvodniAkce[i]);
+    Instance = this;
 }
 
 TUkonceniSignalem::~TUkonceniSignalem()
 {
+    Instance = nullptr;
     for (std::size_t i = 0; i < Signaly.size(); ++i)
         ::sigaction(Signaly[i], &PuvodniAkce[i], nullptr);
     delete Oznamovac;
@@ -56,15 +74,78 @@ TUkonceniSignalem::~TUkonceniSignalem()
     Roura[0] = Roura[1] = -1;
 }
 
+void TUkonceniSignalem::NastavAkci(std::function<void()> akce)
+{
+    Akce = std::move(akce);
+    NaplanujAkci();
+}
+
+void TUkonceniSignalem::ZacniKonec()
+{
+    Konci = true;
+    Akce = nullptr;
+}
+
 void TUkonceniSignalem::PrectiSignal()
 {
-    char bajty[16];
-    bool prislo = false;
-    while (::read(Roura[1], bajty, sizeof bajty) > 0)
-        prislo = true;
-    if (!prislo)
+    unsigned char bajty[16];
+    ssize_t precteno;
+    while ((precteno = ::read(Roura[1], bajty, sizeof bajty)) > 0) {
+        for (ssize_t i = 0; i < precteno; ++i) {
+            ++Pocet;
+            PosledniSignal = bajty[i];
+            // A box waits for the user: the first signal during start-up or
+            // the run waits with it, any other ends now.
+            if (OtevrenychZprav > 0 && (Pocet >= 2 || Konci)) {
+                UkonciHned();
+                return;
+            }
+        }
+    }
+    NaplanujAkci();
+}
+
+void TUkonceniSignalem::NaplanujAkci()
+{
+    if (Pocet == 0 || !Akce || AkceNaplanovana || OtevrenychZprav > 0)
         return;
-    ++Pocet;
-    if (Akce)
-        Akce();
+    // Queued, so that the window is never closed from inside the code that
+    // showed a box or from inside start-up.
+    AkceNaplanovana = true;
+    QTimer::singleShot(0, this, [this] {
+        if (Akce)
+            Akce();
+    });
+}
+
+void TUkonceniSignalem::ZpravaOtevrena()
+{
+    ++OtevrenychZprav;
+    // Asked twice already: nobody is to wait for this box.
+    if (Pocet >= 2)
+        UkonciHned();
+}
+
+void TUkonceniSignalem::ZpravaZavrena()
+{
+    --OtevrenychZprav;
+    NaplanujAkci();
+}
+
+void TUkonceniSignalem::UkonciHned()
+{
+    if (Okamzite)
+        Okamzite(PosledniSignal);
+}
+
+TOtevrenaZprava::TOtevrenaZprava()
+{
+    if (Instance)
+        Instance->ZpravaOtevrena();
+}
+
+TOtevrenaZprava::~TOtevrenaZprava()
+{
+    if (Instance)
+        Instance->ZpravaZavrena();
 }

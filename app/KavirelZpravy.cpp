@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "KavirelFile.h"
+#include "KavirelSignaly.h"
 
 namespace {
 int HlaseniSouboru = 0;
@@ -40,6 +41,7 @@ void SkutecnyBox(QWidget* rodic, TDruhZpravy druh, const QString& text)
         box.setWindowTitle(QStringLiteral("Kavirel"));
         break;
     }
+    const TOtevrenaZprava otevrena;
     box.exec();
 }
 } // namespace

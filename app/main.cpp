@@ -38,13 +38,14 @@ int main(int argc, char** argv)
     okno->show();
     QApplication::restoreOverrideCursor();
 
-    // SIGTERM, SIGINT, SIGHUP: the same orderly end as "Konec".
+    // SIGTERM, SIGINT, SIGHUP: the same orderly end as "Konec", also for a
+    // signal that came during start-up.
     signaly.NastavAkci([&okno] { okno->UkonceniAplikace(); });
     const int vysledek = QApplication::exec();
-    signaly.NastavAkci({});
+    signaly.ZacniKonec();
 
-    // FormDestroy writes the catalogue back; a further signal meanwhile is
-    // only noted.
+    // FormDestroy writes the catalogue back; a signal while its error box
+    // is open ends the program at once.
     okno.reset();
     return vysledek;
 }

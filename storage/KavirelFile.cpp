@@ -22,8 +22,6 @@ namespace {
 const char* const Jednotka = "KavirelFile";
 
 const char* const ZpravaPamet = "Nedostatek paměti pro vytvoření seznamu desek.";
-const char* const ZpravaCteniStandardni = "Chyba při čtení ze standardního souboru, bude založen nový.";
-const char* const ZpravaZapisStandardni = "Chyba při zapisování do standardního souboru!";
 const char* const ZpravaOtevreni = "Soubor se nepodařilo otevřít!";
 const char* const ZpravaCteniExterni = "Chyba pri čtení ze souboru. Deska nenahrána!";
 const char* const ZpravaUkladani = "Chyba při ukládání souboru!";
@@ -75,16 +73,6 @@ TPrvekSeznamu* TSeznamDesek::NovyPrvek()
     return new (std::nothrow) TPrvekSeznamu;
 }
 
-bool TSeznamDesek::PridelPrvek(TPrvekSeznamu*& prvek)
-{
-    prvek = NovyPrvek();
-    if (prvek == nullptr) {
-        ChybovaZprava(ZpravaPamet);
-        return false;
-    }
-    return true;
-}
-
 void TSeznamDesek::UvolniVse()
 {
     TPrvekSeznamu* prvek = Zacatek.DalsiPrvek;
@@ -101,13 +89,19 @@ void TSeznamDesek::UvolniVse()
 
 void TSeznamDesek::PridejDesku(const TZaznamDesky& zaznam)
 {
+    if (!ZkusPridatDesku(zaznam))
+        ChybovaZprava(ZpravaPamet);
+}
+
+bool TSeznamDesek::ZkusPridatDesku(const TZaznamDesky& zaznam)
+{
     // Check the counter before allocating so that an overflow leaves nothing behind.
     std::int32_t novyPocet = PocetDesek;
     Inc(novyPocet);
 
-    TPrvekSeznamu* prvek = nullptr;
-    if (!PridelPrvek(prvek))
-        return;
+    TPrvekSeznamu* prvek = NovyPrvek();
+    if (prvek == nullptr)
+        return false;
     std::memcpy(&prvek->Deska, &zaznam, sizeof zaznam);
     PocetDesek = novyPocet;
     prvek->CisloDesky = PocetDesek;
@@ -120,6 +114,7 @@ void TSeznamDesek::PridejDesku(const TZaznamDesky& zaznam)
 
     if (AktualniDeska == nullptr)
         AktualniDeska = Zacatek.DalsiPrvek;
+    return true;
 }
 
 void TSeznamDesek::OdstranAktualni()
@@ -354,29 +349,6 @@ bool JeAdresar(const std::string& jmeno)
     return fs::is_directory(jmeno, ec);
 }
 
-// A standard file that cannot serve is kept aside rather than overwritten at
-// exit, so that nothing the user had is lost.
-void Zalohuj(const std::string& jmeno)
-{
-    std::error_code ec;
-    fs::rename(jmeno, jmeno + ".bak", ec);
-}
-
-// Reads whole records until the end; a trailing incomplete record is ignored.
-// False when a read fails or a record holds values the program never writes.
-bool NactiZaznamy(std::FILE* soubor, TSeznamDesek& seznam)
-{
-    for (;;) {
-        TZaznamDesky z;
-        const std::size_t precteno = std::fread(&z, 1, sizeof z, soubor);
-        if (precteno < sizeof z)
-            return std::ferror(soubor) == 0;
-        if (!JeZaznamPlatny(z))
-            return false;
-        seznam.PridejDesku(z);
-    }
-}
-
 // Flushes the data to the device as well, so that a rename that follows
 // cannot leave an empty file behind after a crash.
 bool ZavriSoubor(std::FILE* soubor, bool synchronizovat)
@@ -392,75 +364,6 @@ bool ZavriSoubor(std::FILE* soubor, bool synchronizovat)
 }
 
 } // namespace
-
-void NactiStandardniSoubor(const std::string& jmenoSouboru)
-{
-    SeznamDesek = std::make_unique<TSeznamDesek>();
-
-    // A directory in the file's place is left alone; writing at exit will
-    // report that it cannot replace it.
-    std::FILE* soubor = JeAdresar(jmenoSouboru) ? nullptr : std::fopen(jmenoSouboru.c_str(), "rb");
-    if (soubor == nullptr) {
-        std::error_code ec;
-        if (fs::is_regular_file(jmenoSouboru, ec))
-            Zalohuj(jmenoSouboru);   // exists, but we may not read it
-        VytvorStandardniDesky(*SeznamDesek);
-        return;
-    }
-
-    const bool ok = NactiZaznamy(soubor, *SeznamDesek);
-    std::fclose(soubor);
-    if (!ok) {
-        Zalohuj(jmenoSouboru);
-        ChybovaZprava(ZpravaCteniStandardni);
-        SeznamDesek = std::make_unique<TSeznamDesek>();
-        VytvorStandardniDesky(*SeznamDesek);
-    } else if (SeznamDesek->PocetDesek == 0) {
-        // Not one whole record: start-up needs a current board.
-        VytvorStandardniDesky(*SeznamDesek);
-    }
-}
-
-void UlozStandardniSoubor(const std::string& jmenoSouboru)
-{
-    if (!SeznamDesek)
-        return;
-    // Released on every path out of here.
-    const std::unique_ptr<TSeznamDesek> seznam = std::move(SeznamDesek);
-
-    const std::string docasny = jmenoSouboru + ".tmp";
-    std::FILE* soubor = std::fopen(docasny.c_str(), "wb");
-    if (soubor == nullptr) {
-        ChybovaZprava(ZpravaZapisStandardni);
-        return;
-    }
-
-    bool ok = true;
-    if (seznam->NaPrvniDesku()) {
-        const std::int32_t pocet = seznam->PocetDesek;
-        std::int32_t cislo = 0;
-        do {
-            TZaznamDesky z;
-            seznam->VratAktualniDesku(z, cislo);
-            if (std::fwrite(&z, 1, sizeof z, soubor) != sizeof z) {
-                ok = false;
-                break;
-            }
-            seznam->PosunZa();
-        } while (cislo != pocet);
-    }
-    ok = ZavriSoubor(soubor, true) && ok;
-
-    std::error_code ec;
-    if (ok) {
-        fs::rename(docasny, jmenoSouboru, ec);
-        ok = !ec;
-    }
-    if (!ok) {
-        fs::remove(docasny, ec);
-        ChybovaZprava(ZpravaZapisStandardni);
-    }
-}
 
 void NactiExterniSoubor(TZaznamDesky& zaznam, const std::string& jmenoSouboru)
 {

@@ -64,6 +64,8 @@ public:
     // "Nedostatek paměti pro vytvoření seznamu desek." is shown and nothing
     // changes.
     void PridejDesku(const TZaznamDesky& zaznam);
+    // The same without the message: false, nothing changed, on lack of memory.
+    bool ZkusPridatDesku(const TZaznamDesky& zaznam);
 
     // Deletes the current board if it may be deleted; the following board
     // (or the new last one) becomes current and later boards are renumbered.
@@ -96,7 +98,6 @@ private:
     TPrvekSeznamu Konec;
     TPrvekSeznamu* AktualniDeska = nullptr;
 
-    bool PridelPrvek(TPrvekSeznamu*& prvek);
     void UvolniVse();
 };
 
@@ -117,18 +118,21 @@ void VytvorStandardniDesky(TSeznamDesek& seznam);
 // ---------------------------------------------------------------------------
 // Files. The default names follow the program; tests pass explicit paths.
 
-// Replaces SeznamDesek with a new catalogue filled from the standard file.
-// A missing file, or one without a whole record, gives the built-in boards
-// silently. An unreadable file is renamed to "<name>.bak", the message
+// Replaces SeznamDesek with a new catalogue filled from the standard file
+// (KavirelStandardni.h tells how the file is guarded). A missing file, or
+// one without a whole record, gives the built-in boards silently. An
+// unreadable file is kept aside under a backup name, the message
 // "Chyba při čtení ze standardního souboru, bude založen nový." is shown and
 // the built-in boards are used.
 void NactiStandardniSoubor(const std::string& jmenoSouboru = StandardniSoubor);
 
 // Writes every board of SeznamDesek to the standard file, then releases the
-// catalogue. The file is replaced only once a complete new copy has been
-// written beside it ("<name>.tmp"); on any failure the message
-// "Chyba při zapisování do standardního souboru!" is shown and the former file
-// stays as it was. Does nothing when there is no catalogue.
+// catalogue and the file's lock. The file is replaced only once a complete
+// new copy has been written beside it; on any failure the message
+// "Chyba při zapisování do standardního souboru!" is shown and the former
+// file stays as it was. Does nothing when there is no catalogue, and writes
+// nothing when start-up found the catalogue held by another game or could
+// not keep an unreadable one aside.
 void UlozStandardniSoubor(const std::string& jmenoSouboru = StandardniSoubor);
 
 // Reads the first record of the file into zaznam. On failure a message is

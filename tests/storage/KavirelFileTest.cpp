@@ -4,59 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sys/resource.h>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
-using Texty = std::vector<std::string>;
+#include "Soubory.h"
 
 namespace {
-
-std::string Bajty(const TZaznamDesky& z) { return std::string(reinterpret_cast<const char*>(&z), sizeof z); }
-
-// A valid record whose insignificant bytes (Cislo, name tail) are not zero.
-TZaznamDesky Zaznam(int seminko)
-{
-    TZaznamDesky z;
-    auto* b = reinterpret_cast<unsigned char*>(&z);
-    for (std::size_t i = 0; i < sizeof z; ++i)
-        b[i] = static_cast<unsigned char>(i * 7 + seminko);
-    for (auto& sloupec : z.Pole)
-        for (TPole& p : sloupec)
-            p.Stav = static_cast<TStavPole>((p.Cislo + seminko) % 3);
-    z.Nazev.Delka = static_cast<std::uint8_t>(seminko % 31);
-    z.TypHry = static_cast<TTypHry>(seminko % 2);
-    return z;
-}
-
-std::string Zaznamy(int pocet)
-{
-    std::string s;
-    for (int i = 1; i <= pocet; ++i)
-        s += Bajty(Zaznam(i));
-    return s;
-}
-
-std::string VestaveneBajty()
-{
-    std::string s;
-    for (const TZaznamDesky& z : StandardniZaznamy())
-        s += Bajty(z);
-    return s;
-}
-
-// The current board's number and bytes.
-std::pair<std::int32_t, std::string> Aktualni(const TSeznamDesek& s)
-{
-    TZaznamDesky z;
-    std::int32_t c = 0;
-    s.VratAktualniDesku(z, c);
-    return {c, Bajty(z)};
-}
 
 TEST(VestaveneDesky, ObsahOdpovidaUvedenymPoctum)
 {
@@ -173,54 +123,6 @@ TEST(SeznamDesek, JedinaDeskaANedostatekPameti)
     EXPECT_TRUE(s.NaDeskuCislo(1));
 }
 
-// ---------------------------------------------------------------------------
-
-const std::string ChybaCteniStd = "Chyba při čtení ze standardního souboru, bude založen nový.";
-const std::string ChybaZapisStd = "Chyba při zapisování do standardního souboru!";
-// Offsets and values of the three checks made on records from outside.
-const std::pair<std::size_t, char> VadneBajty[] = {{OffsetPole(4, 4), 3}, {243, 31}, {274, 2}};
-
-class Soubory : public ::testing::Test {
-protected:
-    fs::path Adresar;
-    Texty Zpravy;
-    std::string Std;
-
-    void SetUp() override
-    {
-        char vzor[] = "/tmp/kavirel_storage_XXXXXX";
-        ASSERT_NE(mkdtemp(vzor), nullptr);
-        Adresar = vzor;
-        Std = Cesta(StandardniSoubor);
-        NastavHlaseniChyby([this](const std::string& t) { Zpravy.push_back(t); });
-    }
-    void TearDown() override
-    {
-        NastavHlaseniChyby(nullptr);
-        SeznamDesek.reset();
-        fs::permissions(Adresar, fs::perms::owner_all);
-        fs::remove_all(Adresar);
-    }
-    std::string Cesta(const std::string& jmeno) const { return (Adresar / jmeno).string(); }
-    static std::string Cti(const std::string& p)
-    {
-        std::ifstream f(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    }
-    static void Zapis(const std::string& p, const std::string& obsah) { std::ofstream(p, std::ios::binary) << obsah; }
-    // Reads the standard file, runs `mezitim`, writes it back; returns the number of boards read.
-    int CtiAZapis(const std::function<void()>& mezitim = [] {})
-    {
-        NactiStandardniSoubor(Std);
-        const int pocet = SeznamDesek->PocetDesek;
-        mezitim();
-        UlozStandardniSoubor(Std);
-        EXPECT_FALSE(SeznamDesek);
-        EXPECT_FALSE(fs::exists(Std + ".tmp"));
-        return pocet;
-    }
-};
-
 TEST_F(Soubory, CteniAZapisJsouBajtoveShodne)
 {
     const std::string cele = Zaznamy(20);
@@ -235,6 +137,7 @@ TEST_F(Soubory, CteniAZapisJsouBajtoveShodne)
         EXPECT_EQ(Aktualni(*SeznamDesek).second, poZapisu.substr(0, 275));
         EXPECT_EQ(CtiAZapis(), static_cast<int>(poZapisu.size() / 275));
         EXPECT_EQ(Cti(Std), poZapisu);
+        EXPECT_EQ(Polozky(), std::set<std::string>{"Kavirel.dat"});
     }
     EXPECT_EQ(VestaveneBajty().size(), 4675u);
     EXPECT_EQ(Zpravy, Texty{});
@@ -243,77 +146,6 @@ TEST_F(Soubory, CteniAZapisJsouBajtoveShodne)
     for (int i = 1; i <= 20; ++i)
         smazatelnych += SeznamDesek->NaDeskuCislo(i) && SeznamDesek->LzeSmazatAktualni();
     EXPECT_EQ(smazatelnych, 3);
-}
-
-TEST_F(Soubory, VadnyStandardniSouborSeZalohuje)
-{
-    for (auto [offset, hodnota] : VadneBajty) {
-        std::string obsah = Zaznamy(19);
-        obsah[275 * 18 + offset] = hodnota;   // in the last record
-        Zapis(Std, obsah);
-        Zpravy.clear();
-        EXPECT_EQ(CtiAZapis(), 17);
-        EXPECT_EQ(Zpravy, Texty{ChybaCteniStd});
-        EXPECT_EQ(Cti(Std + ".bak"), obsah);
-        EXPECT_EQ(Cti(Std), VestaveneBajty());
-    }
-}
-
-TEST_F(Soubory, NezdarenyZapisNechaPuvodniSoubor)
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit r;
-    getrlimit(RLIMIT_FSIZE, &r);
-    const rlim_t bezLimitu = r.rlim_cur;
-    const auto tmpAdresar = [&](bool pred) {   // argument: before (true) or after the write
-        pred ? (void)fs::create_directory(Std + ".tmp") : (void)fs::remove(Std + ".tmp");
-    };
-    const auto limit = [&](bool pred) { r.rlim_cur = pred ? 1000 : bezLimitu; setrlimit(RLIMIT_FSIZE, &r); };
-    // Four boards fit in the stream's buffer, so the limit strikes when the file is closed;
-    // nineteen fail while writing.
-    const std::pair<int, std::function<void(bool)>> pripady[] = {{3, tmpAdresar}, {3, limit}, {18, limit}};
-    for (const auto& [pocet, priprav] : pripady) {
-        Zapis(Std, Zaznamy(pocet));
-        Zpravy.clear();
-        NactiStandardniSoubor(Std);
-        SeznamDesek->PridejDesku(Zaznam(40));
-        priprav(true);
-        UlozStandardniSoubor(Std);
-        priprav(false);
-        EXPECT_EQ(Zpravy, Texty{ChybaZapisStd});
-        EXPECT_FALSE(SeznamDesek);
-        EXPECT_EQ(Cti(Std), Zaznamy(pocet));
-        EXPECT_FALSE(fs::exists(Std + ".tmp"));
-    }
-}
-
-TEST_F(Soubory, AdresarMistoSouboru)
-{
-    fs::create_directory(Std);
-    Zapis(Std + "/uvnitr", "x");
-    EXPECT_EQ(CtiAZapis(), 17);
-    EXPECT_EQ(Cti(Std + "/uvnitr"), "x");
-    Std = Cesta("chybi/Kavirel.dat");
-    EXPECT_EQ(CtiAZapis(), 17);
-    EXPECT_EQ(Zpravy, Texty(2, ChybaZapisStd));
-}
-
-TEST_F(Soubory, OmezenaPrava)
-{
-    Zapis(Std, Zaznamy(18));
-    fs::permissions(Std, fs::perms::none);
-    if (access(Std.c_str(), R_OK) == 0)
-        GTEST_SKIP() << "permissions do not bind this user";
-    // An unreadable file is kept aside silently.
-    EXPECT_EQ(CtiAZapis(), 17);
-    fs::permissions(Std + ".bak", fs::perms::owner_read);
-    EXPECT_EQ(Cti(Std + ".bak"), Zaznamy(18));
-    EXPECT_EQ(Zpravy, Texty{});
-    // An unwritable directory keeps the former file.
-    fs::permissions(Adresar, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(CtiAZapis(), 17);
-    EXPECT_EQ(Zpravy, Texty{ChybaZapisStd});
-    EXPECT_EQ(Cti(Std), VestaveneBajty());
 }
 
 TEST_F(Soubory, ExterniSoubory)
