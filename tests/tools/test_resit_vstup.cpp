@@ -192,6 +192,9 @@ TEST_F(ResitVstup, VestaveneDeskyJsonAKresba)
 
         const std::string txt = ZapisText("deska" + std::to_string(i + 1) + ".txt", kresba.Vystup).string();
         EXPECT_EQ(Spust({"--kresba", txt}).Vystup, kresba.Vystup);
+        // Instrumented builds solve many times slower; a few boards show it.
+        if (Instrumentovano && i % 4 != 0)
+            continue;
         const TBeh zKresby = Spust({"-"}, txt);
         EXPECT_EQ(zKresby.Kod, text.Kod);
         EXPECT_EQ(zKresby.Vystup, text.Vystup) << kresba.Vystup;

@@ -2,7 +2,7 @@
 // The command-line options of the game and of the solver tool: help and
 // version without a display and without touching any file, unknown options
 // refused with status 2.
-#include <regex>
+#include <cctype>
 
 #include "SpousteniNastroju.h"
 
@@ -14,10 +14,24 @@ using Volby = Nastroje;
 
 std::string Verze(const std::string& vystup, const std::string& program)
 {
-    std::smatch m;
-    if (!std::regex_match(vystup, m, std::regex(program + " ([0-9]+\\.[0-9]+\\.[0-9]+)\n")))
+    // "program X.Y.Z" and a line feed, nothing else.
+    const std::string zacatek = program + " ";
+    if (vystup.compare(0, zacatek.size(), zacatek) != 0 || vystup.empty() || vystup.back() != '\n')
         return "<" + vystup + ">";
-    return m[1].str();
+    const std::string verze = vystup.substr(zacatek.size(), vystup.size() - zacatek.size() - 1);
+    int tecek = 0;
+    bool cislice = false;
+    for (const char c : verze) {
+        if (c == '.' && cislice) {
+            ++tecek;
+            cislice = false;
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            cislice = true;
+        } else {
+            return "<" + vystup + ">";
+        }
+    }
+    return tecek == 2 && cislice ? verze : "<" + vystup + ">";
 }
 
 TEST_F(Volby, ResitNapovedaAVerze)
