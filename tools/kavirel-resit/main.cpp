@@ -169,8 +169,8 @@ int main(int argc, char** argv)
         konec = std::chrono::steady_clock::now();
     });
     const auto termin = volby.Limit < 0 ? std::chrono::steady_clock::time_point::max()
-                                  : zacatek + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                        std::chrono::duration<double>(volby.Limit));
+                                        : zacatek + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                                        std::chrono::duration<double>(volby.Limit));
     bool zastaveno = false;
     while (!hotovo) {
         const auto doKdy = zastaveno ? std::chrono::steady_clock::now() + std::chrono::hours(1) : termin;
