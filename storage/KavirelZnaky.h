@@ -9,6 +9,6 @@
 // unassigned become '?', so the text can always be read back.
 std::string Cp1250NaUtf8(const std::string& bajty);
 
-// False, bajty unspecified, when utf8 is not well-formed UTF-8 or holds a
+// False, with bajty left partly filled, when utf8 is not well-formed UTF-8 or holds a
 // character the code page lacks.
 bool Utf8NaCp1250(const std::string& utf8, std::string& bajty);
