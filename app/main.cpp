@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's entry: no command-line arguments of its own; the catalogue
+// The program's entry: --help and --version its only options; the catalogue
 // "Kavirel.dat" lies in the current working directory.
 #include <QApplication>
 #include <QCursor>
@@ -11,11 +11,16 @@
 #include "KavirelForm.h"
 #include "KavirelOkna.h"
 #include "KavirelPomocnaOkna.h"
+#include "KavirelPrikazovaRadka.h"
 #include "KavirelSignaly.h"
 
 int main(int argc, char** argv)
 {
+    if (const int kod = PrikazovaRadkaPredSpustenim(argc, argv); kod >= 0)
+        return kod;
     QApplication aplikace(argc, argv);
+    if (const int kod = PrikazovaRadkaPoSpusteni(QApplication::arguments()); kod >= 0)
+        return kod;
     QApplication::setApplicationName(QStringLiteral("Kavirel"));
     QApplication::setDesktopFileName(QStringLiteral("cz.kavirel.Kavirel"));
     QApplication::setWindowIcon(NactiIkonu("ICON"));

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line solver.
 //
-//   kavirel-resit [--nejkratsi] [--limit SECONDS] [--deska N] [--statistika] FILE
+//   kavirel-resit [--nejkratsi] [--limit SECONDS] [--deska N] [--statistika]
+//                 [--json | --kresba] FILE
 //
-// Solves the first board of an external board file, or board N of a
-// catalogue file, with the solver's own job facility: the search runs on its
-// worker thread and hands its completion to this program's main thread.
+// Solves the first board of an external board file or a text drawing, or
+// board N of a catalogue file, with the solver's own job facility: the
+// search runs on its worker thread and hands its completion to this
+// program's main thread. FILE "-" is standard input; any input is read front
+// to back, so pipes and FIFOs work.
 //
 // stdout (UTF-8): the result text; for a solution then "Potřebných tahů: M"
-// and the jumps as "a-b" pairs separated by spaces.
+// and the jumps as "a-b" pairs separated by spaces. --json prints one JSON
+// object instead, --kresba the board as a drawing without solving it.
 // Exit status: 0 found, 1 no solution, 3 stopped by --limit, 2 unusable
 // arguments or file.
 #include <chrono>
@@ -17,13 +21,20 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <mutex>
 #include <string>
 
-#include "KavirelFile.h"
+#include "KavirelKresba.h"
 #include "KavirelReseni.h"
+#include "KavirelVstup.h"
+#include "KavirelZnaky.h"
+#include "Volby.h"
+#include "Vystup.h"
+
+#ifndef KAVIREL_VERSION
+#define KAVIREL_VERSION "?"
+#endif
 
 namespace {
 
@@ -31,9 +42,6 @@ constexpr int kodNalezeno = 0;
 constexpr int kodNeexistuje = 1;
 constexpr int kodChyba = 2;
 constexpr int kodPreruseno = 3;
-
-const char* const Pouziti =
-    "Použití: kavirel-resit [--nejkratsi] [--limit SEKUND] [--deska N] [--statistika] SOUBOR\n";
 
 [[noreturn]] void Chyba(const std::string& zprava)
 {
@@ -75,88 +83,94 @@ private:
     std::deque<std::function<void()>> Fronta;
 };
 
-bool NactiZaznam(const std::string& jmeno, long deska, TZaznamDesky& zaznam)
+std::string Popis(const std::string& jmeno)
 {
-    std::error_code chyba;
-    if (std::filesystem::is_directory(jmeno, chyba))
-        Chyba("\"" + jmeno + "\" je adresář, ne soubor s deskou");
-    std::ifstream soubor(jmeno, std::ios::binary);
-    if (!soubor)
-        Chyba("soubor \"" + jmeno + "\" se nepodařilo otevřít");
-    soubor.seekg(0, std::ios::end);
-    const std::streamoff velikost = soubor.tellg();
-    const long desek = velikost > 0 ? static_cast<long>(velikost / static_cast<std::streamoff>(VelikostZaznamu)) : 0;
-    if (desek == 0)
-        Chyba("soubor \"" + jmeno + "\" neobsahuje celou desku");
-    if (deska > desek)
-        Chyba("soubor \"" + jmeno + "\" má jen " + std::to_string(desek) + " desek");
-    soubor.seekg(static_cast<std::streamoff>(deska - 1) * static_cast<std::streamoff>(VelikostZaznamu));
-    soubor.read(reinterpret_cast<char*>(&zaznam), static_cast<std::streamsize>(VelikostZaznamu));
-    if (!soubor)
-        Chyba("chyba při čtení ze souboru \"" + jmeno + "\"");
-    return JeZaznamPlatny(zaznam);
+    return jmeno == "-" ? std::string("standardní vstup") : "soubor \"" + jmeno + "\"";
+}
+
+TZaznamDesky NactiDesku(const std::string& jmeno, long cisloDesky)
+{
+    std::FILE* soubor = stdin;
+    if (jmeno != "-") {
+        std::error_code chyba;
+        if (std::filesystem::is_directory(jmeno, chyba))
+            Chyba("\"" + jmeno + "\" je adresář, ne soubor s deskou");
+        // A FIFO blocks here until its writer comes, as with other tools.
+        soubor = std::fopen(jmeno.c_str(), "rb");
+        if (soubor == nullptr)
+            Chyba("soubor \"" + jmeno + "\" se nepodařilo otevřít");
+    }
+    const TNactenaDeska d = NactiDeskuZProudu(soubor, cisloDesky == 0 ? 1 : cisloDesky);
+    if (soubor != stdin)
+        std::fclose(soubor);
+
+    const std::string kdo = Popis(jmeno);
+    switch (d.Chyba) {
+    case TChybaVstupu::Zadna:
+        return d.Zaznam;
+    case TChybaVstupu::Cteni:
+        Chyba("chyba při čtení: " + kdo);
+    case TChybaVstupu::NeniCelaDeska:
+        Chyba(kdo + " neobsahuje celou desku");
+    case TChybaVstupu::MaloDesek:
+        Chyba(kdo + " má jen " + std::to_string(d.PocetDesek) + " desek");
+    case TChybaVstupu::NeplatnaDeska:
+        Chyba(kdo + " neobsahuje platnou desku");
+    case TChybaVstupu::Kresba:
+        if (d.ChybaKresby.Radek > 0)
+            Chyba(kdo + ", řádek " + std::to_string(d.ChybaKresby.Radek) + ": " + d.ChybaKresby.Zprava);
+        Chyba(kdo + ": " + d.ChybaKresby.Zprava);
+    case TChybaVstupu::JedinaKresba:
+        Chyba(kdo + " je kresba jediné desky, --deska " + std::to_string(cisloDesky) + " nelze");
+    case TChybaVstupu::DlouhaKresba:
+        Chyba(kdo + " je na kresbu desky příliš dlouhý");
+    }
+    Chyba(kdo + " nelze přečíst");
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    bool nejkratsi = false, statistika = false;
-    double limit = -1;
-    long cisloDesky = 0;
-    std::string jmeno;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--nejkratsi") {
-            nejkratsi = true;
-        } else if (a == "--statistika") {
-            statistika = true;
-        } else if (a == "--limit" || a == "--deska") {
-            if (i + 1 >= argc)
-                Chyba("u " + a + " chybí hodnota\n" + Pouziti);
-            const std::string h = argv[++i];
-            char* konec = nullptr;
-            if (a == "--limit") {
-                limit = std::strtod(h.c_str(), &konec);
-                if (h.empty() || *konec != '\0' || !(limit >= 0) || limit > 1e9)
-                    Chyba("neplatný limit \"" + h + "\"\n" + Pouziti);
-            } else {
-                cisloDesky = std::strtol(h.c_str(), &konec, 10);
-                if (h.empty() || *konec != '\0' || cisloDesky < 1 || cisloDesky > 1000000)
-                    Chyba("neplatné číslo desky \"" + h + "\"\n" + Pouziti);
-            }
-        } else if (!a.empty() && a[0] == '-' && a != "-") {
-            Chyba("neznámý přepínač \"" + a + "\"\n" + Pouziti);
-        } else if (jmeno.empty()) {
-            jmeno = a;
-        } else {
-            Chyba(std::string("zadejte jediný soubor\n") + Pouziti);
-        }
+    TVolby volby;
+    TAkce akce = TAkce::Resit;
+    std::string chybaVoleb;
+    if (!RozeberVolby(argc, argv, volby, akce, chybaVoleb))
+        Chyba(chybaVoleb + "\n" + Pouziti);
+    if (akce == TAkce::Napoveda) {
+        std::fputs(Napoveda, stdout);
+        return std::fflush(stdout) == 0 ? 0 : kodChyba;
     }
-    if (jmeno.empty())
-        Chyba(std::string("chybí soubor\n") + Pouziti);
+    if (akce == TAkce::Verze) {
+        std::printf("kavirel-resit %s\n", KAVIREL_VERSION);
+        return std::fflush(stdout) == 0 ? 0 : kodChyba;
+    }
 
-    TZaznamDesky zaznam = PrazdnyZaznam();
-    if (!NactiZaznam(jmeno, cisloDesky == 0 ? 1 : cisloDesky, zaznam))
-        Chyba("soubor \"" + jmeno + "\" neobsahuje platnou desku");
+    const TZaznamDesky zaznam = NactiDesku(volby.Soubor, volby.CisloDesky);
+    if (volby.Kresba) {
+        std::fputs(KresbaDesky(zaznam).c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : kodChyba;
+    }
 
     TSolveDeska deska;
     deska.Nastav(zaznam);
-    deska.ZpusobHledani = nejkratsi ? zhNejkratsi : zhNejrychlejsi;
+    deska.ZpusobHledani = volby.Nejkratsi ? zhNejkratsi : zhNejrychlejsi;
     deska.Reseni.Vymaz();
 
     TFrontaVolani fronta;
     NastavVolaniNaHlavnimVlakne([&fronta](std::function<void()> volani) { fronta.Vloz(std::move(volani)); });
     bool hotovo = false;
+    // The limit counts from here, once the board has been read: a pipe or a
+    // FIFO may keep the program waiting for its writer for any time before.
     const auto zacatek = std::chrono::steady_clock::now();
     auto konec = zacatek;
     SpustReseni(deska, [&] {
         hotovo = true;
         konec = std::chrono::steady_clock::now();
     });
-    const auto termin = limit < 0 ? std::chrono::steady_clock::time_point::max()
-                                  : zacatek + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                        std::chrono::duration<double>(limit));
+    const auto termin = volby.Limit < 0 ? std::chrono::steady_clock::time_point::max()
+                                        : zacatek + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                                        std::chrono::duration<double>(volby.Limit));
     bool zastaveno = false;
     while (!hotovo) {
         const auto doKdy = zastaveno ? std::chrono::steady_clock::now() + std::chrono::hours(1) : termin;
@@ -167,27 +181,24 @@ int main(int argc, char** argv)
     }
     UkonciReseni();
 
-    std::printf("%s\n", deska.StavReseni.c_str());
+    TVysledekBehu vysledek;
+    vysledek.Nazev = Cp1250NaUtf8(DejNazev(zaznam));
+    vysledek.Typ = zaznam.TypHry;
+    vysledek.Nejkratsi = volby.Nejkratsi;
+    vysledek.Deska = &deska;
+    vysledek.Pozic = DejPocetPozic();
+    vysledek.Milisekund = std::chrono::duration_cast<std::chrono::milliseconds>(konec - zacatek).count();
+    std::fputs((volby.Json ? JsonVystup(vysledek) : TextovyVystup(vysledek)).c_str(), stdout);
+
     int kod = kodNeexistuje;
-    if (deska.StavReseni == TextReseniPreruseno) {
+    if (deska.StavReseni == TextReseniPreruseno)
         kod = kodPreruseno;
-    } else if (deska.StavReseni == TextReseniNalezeno) {
+    else if (deska.StavReseni == TextReseniNalezeno)
         kod = kodNalezeno;
-        std::printf("Potřebných tahů: %d\n", deska.Reseni.DejPocetTahu());
-        std::string skoky;
-        for (std::int32_t i = 1; i <= deska.Reseni.DejPocet(); ++i) {
-            const TTahReseni& t = deska.Reseni.Skok(i);
-            if (!skoky.empty())
-                skoky += ' ';
-            skoky += std::to_string(t.CisloOdkud) + "-" + std::to_string(t.CisloKam);
-        }
-        std::printf("%s\n", skoky.c_str());
-    }
-    if (statistika) {
-        const long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(konec - zacatek).count();
+    if (volby.Statistika)
         std::fprintf(stderr, "Prohledaných pozic: %llu\nDoba hledání: %lld ms\n",
-                     static_cast<unsigned long long>(DejPocetPozic()), ms);
-    }
-    std::fflush(stdout);
+                     static_cast<unsigned long long>(vysledek.Pozic), vysledek.Milisekund);
+    if (std::fflush(stdout) != 0)
+        return kodChyba;
     return kod;
 }

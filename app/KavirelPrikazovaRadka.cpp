@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "KavirelPrikazovaRadka.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+#ifndef KAVIREL_VERSION
+#define KAVIREL_VERSION "?"
+#endif
+
+namespace {
+
+const char* const Napoveda =
+    "Použití: kavirel [PŘEPÍNAČE]\n"
+    "Hlavolam Kavirel: skákání kamenů přes kameny, dokud jich nezůstane co nejméně,\n"
+    "s editorem desek, katalogem desek a hledáním řešení.\n"
+    "\n"
+    "Katalog desek „Kavirel.dat“ leží v pracovním adresáři; z nabídky prostředí\n"
+    "hru spouští kavirel-spustit v adresáři ~/.local/share/kavirel.\n"
+    "\n"
+    "  -h, --help       vypíše tuto nápovědu\n"
+    "  -v, --version    vypíše verzi programu\n"
+    "\n"
+    "Přijímá i obvyklé přepínače knihovny Qt (např. -platform, -style, -reverse).\n"
+    "Desky z příkazové řádky řeší program kavirel-resit.\n"
+    "Podrobnosti: man kavirel\n";
+
+const int KodChybnehoPouziti = 2;
+
+struct TParser {
+    QCommandLineParser Parser;
+    QCommandLineOption Pomoc{{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")}};
+    QCommandLineOption Verze{{QStringLiteral("v"), QStringLiteral("version")}};
+
+    TParser()
+    {
+        // "-reverse" is one of the toolkit's options, not -r -e -v ...
+        Parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        Parser.addOption(Pomoc);
+        Parser.addOption(Verze);
+    }
+};
+
+void Vypis(std::FILE* kam, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), kam);
+}
+
+} // namespace
+
+int PrikazovaRadkaPredSpustenim(int argc, char** argv)
+{
+    QStringList argumenty;
+    for (int i = 0; i < argc; ++i)
+        argumenty << QString::fromLocal8Bit(argv[i]);
+    TParser p;
+    // The toolkit's own options are not known yet; they show up here as
+    // unknown and are judged after the toolkit has taken them.
+    p.Parser.parse(argumenty);
+    if (p.Parser.isSet(p.Pomoc)) {
+        Vypis(stdout, QString::fromUtf8(Napoveda));
+        return std::fflush(stdout) == 0 ? 0 : KodChybnehoPouziti;
+    }
+    if (p.Parser.isSet(p.Verze)) {
+        Vypis(stdout, QStringLiteral("kavirel %1\n").arg(QStringLiteral(KAVIREL_VERSION)));
+        return std::fflush(stdout) == 0 ? 0 : KodChybnehoPouziti;
+    }
+    return -1;
+}
+
+int PrikazovaRadkaPoSpusteni(const QStringList& argumenty)
+{
+    TParser p;
+    QString chyba;
+    if (!p.Parser.parse(argumenty)) {
+        const QStringList nezname = p.Parser.unknownOptionNames();
+        if (!nezname.isEmpty()) {
+            // Named as it was typed, with its dashes.
+            QString jmeno = nezname.first();
+            for (const QString& a : argumenty.mid(1)) {
+                QString bezPomlcek = a;
+                while (bezPomlcek.startsWith(QLatin1Char('-')))
+                    bezPomlcek.remove(0, 1);
+                if (a.startsWith(QLatin1Char('-')) && bezPomlcek.section(QLatin1Char('='), 0, 0) == jmeno) {
+                    jmeno = a;
+                    break;
+                }
+            }
+            chyba = QStringLiteral("neznámý přepínač „%1“").arg(jmeno);
+        } else {
+            chyba = p.Parser.errorText();
+        }
+    } else if (!p.Parser.positionalArguments().isEmpty()) {
+        chyba = QStringLiteral("nečekaný argument „%1“").arg(p.Parser.positionalArguments().first());
+    }
+    if (chyba.isEmpty())
+        return -1;
+    Vypis(stderr, QStringLiteral("kavirel: %1\nNápovědu vypíše kavirel --help.\n").arg(chyba));
+    return KodChybnehoPouziti;
+}

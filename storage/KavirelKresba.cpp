@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "KavirelKresba.h"
+
+#include <cstring>
+
+#include "KavirelZnaky.h"
+
+namespace {
+
+const char* const TypNormalni = "normální";
+const char* const TypLeibniz = "leibniz";
+
+std::string OrizniVpravo(const std::string& s)
+{
+    std::size_t konec = s.size();
+    while (konec > 0 && (s[konec - 1] == ' ' || s[konec - 1] == '\t' || s[konec - 1] == '\r'))
+        --konec;
+    return s.substr(0, konec);
+}
+
+std::string OrizniVlevo(const std::string& s)
+{
+    std::size_t zacatek = 0;
+    while (zacatek < s.size() && (s[zacatek] == ' ' || s[zacatek] == '\t'))
+        ++zacatek;
+    return s.substr(zacatek);
+}
+
+std::string MalaAscii(std::string s)
+{
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+// The whole character starting at byte i, for a message about it.
+std::string ZnakNa(const std::string& s, std::size_t i)
+{
+    const unsigned char b = static_cast<unsigned char>(s[i]);
+    if (b == '\t')
+        return "tabulátor";
+    if (b < 0x20 || b == 0x7F)
+        return "řídicí znak";
+    std::size_t delka = 1;
+    while (b >= 0xC0 && i + delka < s.size() && (static_cast<unsigned char>(s[i + delka]) & 0xC0) == 0x80
+           && delka < 4)
+        ++delka;
+    return "„" + s.substr(i, delka) + "“";
+}
+
+struct TCteni {
+    TZaznamDesky Zaznam = PrazdnyZaznam();
+    bool MaTyp = false, MaNazev = false, RadkyZacaly = false;
+    int Y = 0;             // the next row's index
+    int PrazdnychRadku = 0; // blank lines since the last row
+    TChybaKresby Chyba;
+
+    bool Chybne(int radek, const std::string& zprava)
+    {
+        Chyba.Radek = radek;
+        Chyba.Zprava = zprava;
+        return false;
+    }
+
+    bool Hlavicka(int radek, const std::string& radekText, std::size_t dvojtecka)
+    {
+        const std::string klic = MalaAscii(OrizniVpravo(OrizniVlevo(radekText.substr(0, dvojtecka))));
+        const std::string hodnota = OrizniVpravo(OrizniVlevo(radekText.substr(dvojtecka + 1)));
+        if (RadkyZacaly)
+            return Chybne(radek, "údaj „" + klic + "“ musí stát před řádky desky");
+        if (klic == "typ") {
+            if (MaTyp)
+                return Chybne(radek, "typ hry je uveden dvakrát");
+            const std::string typ = MalaAscii(hodnota);
+            if (typ == TypNormalni || typ == "normalni")
+                Zaznam.TypHry = thNormalni;
+            else if (typ == TypLeibniz)
+                Zaznam.TypHry = thLeibniz;
+            else
+                return Chybne(radek, "neznámý typ hry „" + hodnota + "“ (platí normální nebo leibniz)");
+            MaTyp = true;
+            return true;
+        }
+        if (klic == "název" || klic == "nazev") {
+            if (MaNazev)
+                return Chybne(radek, "název je uveden dvakrát");
+            std::string bajty;
+            if (!Utf8NaCp1250(hodnota, bajty))
+                return Chybne(radek, "název obsahuje znak, který deska nemůže nést");
+            if (bajty.size() > static_cast<std::size_t>(MaxDelkaNazvu))
+                return Chybne(radek, "název je delší než 30 znaků");
+            NastavNazev(Zaznam, bajty);
+            MaNazev = true;
+            return true;
+        }
+        return Chybne(radek, "neznámý údaj „" + klic + "“ (platí typ a název)");
+    }
+
+    bool Radek(int radek, const std::string& text)
+    {
+        RadkyZacaly = true;
+        Y += PrazdnychRadku;
+        PrazdnychRadku = 0;
+        if (Y >= RozmerDesky)
+            return Chybne(radek, "deska má víc než 9 řádků");
+        int x = 0;
+        for (std::size_t i = 0; i < text.size(); ++i, ++x) {
+            const char c = text[i];
+            if (c != 'o' && c != '.' && c != 'O' && c != '*' && c != ' ' && c != '-')
+                return Chybne(radek, "neznámý znak " + ZnakNa(text, i)
+                                         + " (platí o . O * mezera -)");
+            if (x >= RozmerDesky)
+                return Chybne(radek, "řádek má víc než 9 znaků");
+            TPole& pole = Zaznam.Pole[x][Y];
+            if (c == 'o' || c == 'O')
+                pole.Stav = spPlne;
+            else if (c == '.' || c == '*')
+                pole.Stav = spPrazdne;
+            pole.Cilove = (c == 'O' || c == '*') ? 1 : 0;
+        }
+        ++Y;
+        return true;
+    }
+};
+
+} // namespace
+
+bool CtiKresbu(const std::string& text, TZaznamDesky& zaznam, TChybaKresby& chyba)
+{
+    TCteni cteni;
+    std::size_t zacatek = 0;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        zacatek = 3;
+    int cislo = 0;
+    bool ok = true;
+    while (ok && zacatek <= text.size()) {
+        std::size_t konec = text.find('\n', zacatek);
+        if (konec == std::string::npos)
+            konec = text.size();
+        const std::string radek = OrizniVpravo(text.substr(zacatek, konec - zacatek));
+        zacatek = konec + 1;
+        ++cislo;
+
+        const std::string obsah = OrizniVlevo(radek);
+        if (!obsah.empty() && obsah[0] == '#')
+            continue;
+        if (obsah.empty()) {
+            if (cteni.RadkyZacaly)
+                ++cteni.PrazdnychRadku;
+            continue;
+        }
+        const std::size_t dvojtecka = radek.find(':');
+        ok = dvojtecka != std::string::npos ? cteni.Hlavicka(cislo, radek, dvojtecka)
+                                            : cteni.Radek(cislo, radek);
+    }
+    if (ok && !cteni.RadkyZacaly)
+        ok = cteni.Chybne(0, "kresba nemá žádný řádek desky");
+    if (!ok) {
+        chyba = cteni.Chyba;
+        return false;
+    }
+    std::memcpy(&zaznam, &cteni.Zaznam, sizeof zaznam);
+    return true;
+}
+
+std::string KresbaDesky(const TZaznamDesky& zaznam)
+{
+    std::string nazev = Cp1250NaUtf8(DejNazev(zaznam));
+    for (char& c : nazev)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    std::string text = std::string("typ: ") + (zaznam.TypHry == thNormalni ? TypNormalni : TypLeibniz) + "\n";
+    text += nazev.empty() ? "název:\n" : "název: " + nazev + "\n";
+    for (int y = 0; y < RozmerDesky; ++y) {
+        for (int x = 0; x < RozmerDesky; ++x) {
+            const TPole& pole = zaznam.Pole[x][y];
+            const bool cil = pole.Cilove != 0;
+            switch (pole.Stav) {
+            case spPlne: text += cil ? 'O' : 'o'; break;
+            case spPrazdne: text += cil ? '*' : '.'; break;
+            default: text += '-'; break;
+            }
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+bool VypadaJakoKresba(const std::string& zacatek)
+{
+    if (zacatek.empty())
+        return false;
+    for (const char c : zacatek) {
+        const unsigned char b = static_cast<unsigned char>(c);
+        if ((b < 0x20 && b != '\t' && b != '\n' && b != '\r') || b == 0x7F)
+            return false;
+    }
+    return true;
+}

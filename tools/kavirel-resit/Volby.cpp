@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Volby.h"
+
+#include <cstdlib>
+
+const char* const Pouziti =
+    "Použití: kavirel-resit [--nejkratsi] [--limit SEKUND] [--deska N] [--statistika] [--json | --kresba] SOUBOR\n";
+
+const char* const Napoveda =
+    "Použití: kavirel-resit [PŘEPÍNAČE] SOUBOR\n"
+    "Vyřeší desku hry Kavirel. SOUBOR je soubor desky (.kav), katalog desek\n"
+    "(Kavirel.dat) nebo textová kresba desky; „-“ čte standardní vstup.\n"
+    "\n"
+    "  --nejkratsi      hledá řešení s nejmenším počtem tahů (jinak nejrychlejší)\n"
+    "  --limit SEKUND   zastaví hledání po tolika sekundách od načtení desky\n"
+    "  --deska N        vezme N-tou desku souboru (výchozí je první)\n"
+    "  --statistika     vypíše počet prohledaných pozic a dobu hledání\n"
+    "                   na chybový výstup\n"
+    "  --json           vypíše výsledek jako jeden objekt JSON\n"
+    "  --kresba         nic neřeší, jen vypíše desku jako textovou kresbu\n"
+    "  -h, --help       vypíše tuto nápovědu\n"
+    "  -V, --version    vypíše verzi programu\n"
+    "\n"
+    "Kresba: nepovinné řádky „typ: normální“ nebo „typ: leibniz“ a „název: …“,\n"
+    "komentáře začínající „#“, potom nejvýše 9 řádků po nejvýše 9 znacích:\n"
+    "o kámen, . prázdné pole, O kámen na cílovém poli, * prázdné cílové pole,\n"
+    "mezera nebo - žádné pole.\n"
+    "\n"
+    "Návratový kód: 0 řešení nalezeno, 1 řešení neexistuje, 2 chybné argumenty\n"
+    "nebo vstup, 3 hledání zastaveno limitem.\n"
+    "Podrobnosti: man kavirel-resit\n";
+
+bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string& chyba)
+{
+    akce = TAkce::Resit;
+    bool konecVoleb = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (!konecVoleb && a.size() > 1 && a[0] == '-') {
+            if (a == "--") {
+                konecVoleb = true;
+                continue;
+            }
+            // --limit=5 and --limit 5 alike
+            std::string hodnota;
+            bool maHodnotu = false;
+            const std::size_t rovnitko = a.find('=');
+            if (a.compare(0, 2, "--") == 0 && rovnitko != std::string::npos) {
+                hodnota = a.substr(rovnitko + 1);
+                a = a.substr(0, rovnitko);
+                maHodnotu = true;
+            }
+            const bool sHodnotou = a == "--limit" || a == "--deska";
+            if (maHodnotu && !sHodnotou) {
+                chyba = "přepínač " + a + " nemá hodnotu";
+                return false;
+            }
+            if (a == "-h" || a == "--help") {
+                akce = TAkce::Napoveda;
+                return true;
+            }
+            if (a == "-V" || a == "--version") {
+                akce = TAkce::Verze;
+                return true;
+            }
+            if (a == "--nejkratsi") {
+                volby.Nejkratsi = true;
+            } else if (a == "--statistika") {
+                volby.Statistika = true;
+            } else if (a == "--json") {
+                volby.Json = true;
+            } else if (a == "--kresba") {
+                volby.Kresba = true;
+            } else if (sHodnotou) {
+                if (!maHodnotu) {
+                    if (i + 1 >= argc) {
+                        chyba = "u " + a + " chybí hodnota";
+                        return false;
+                    }
+                    hodnota = argv[++i];
+                }
+                char* konec = nullptr;
+                if (a == "--limit") {
+                    volby.Limit = std::strtod(hodnota.c_str(), &konec);
+                    if (hodnota.empty() || *konec != '\0' || !(volby.Limit >= 0) || volby.Limit > 1e9) {
+                        chyba = "neplatný limit \"" + hodnota + "\"";
+                        return false;
+                    }
+                } else {
+                    volby.CisloDesky = std::strtol(hodnota.c_str(), &konec, 10);
+                    if (hodnota.empty() || *konec != '\0' || volby.CisloDesky < 1 || volby.CisloDesky > 1000000) {
+                        chyba = "neplatné číslo desky \"" + hodnota + "\"";
+                        return false;
+                    }
+                }
+            } else {
+                chyba = "neznámý přepínač \"" + a + "\"";
+                return false;
+            }
+        } else if (volby.Soubor.empty()) {
+            volby.Soubor = a;
+        } else {
+            chyba = "zadejte jediný soubor";
+            return false;
+        }
+    }
+    if (volby.Json && volby.Kresba) {
+        chyba = "--json a --kresba nelze použít spolu";
+        return false;
+    }
+    if (volby.Soubor.empty()) {
+        chyba = "chybí soubor";
+        return false;
+    }
+    return true;
+}

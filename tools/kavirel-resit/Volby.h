@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line of kavirel-resit.
+#pragma once
+
+#include <string>
+
+struct TVolby {
+    bool Nejkratsi = false;
+    bool Statistika = false;
+    bool Json = false;
+    bool Kresba = false;
+    double Limit = -1;      // seconds from the moment the board has been read; < 0 none
+    long CisloDesky = 0;    // 0 when not given
+    std::string Soubor;     // "-" is standard input
+};
+
+enum class TAkce { Resit, Napoveda, Verze };
+
+extern const char* const Pouziti;     // one line, for error messages
+extern const char* const Napoveda;    // --help
+
+// False with a message (UTF-8, no program name) on unusable arguments.
+bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string& chyba);
