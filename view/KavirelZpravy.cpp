@@ -2,13 +2,8 @@
 #include "KavirelZpravy.h"
 
 #include <QMessageBox>
-#include <QPointer>
-
-#include "KavirelFile.h"
 
 namespace {
-int HlaseniSouboru = 0;
-
 TZobrazeniZpravy& Zobrazeni()
 {
     static TZobrazeniZpravy z;
@@ -58,14 +53,3 @@ void ZobrazZpravu(QWidget* rodic, TDruhZpravy druh, const QString& text)
     else
         SkutecnyBox(rodic, druh, text);
 }
-
-void PripojHlaseniSouboru(QWidget* rodic)
-{
-    QPointer<QWidget> okno(rodic);
-    NastavHlaseniChyby([okno](const std::string& text) {
-        ++HlaseniSouboru;
-        ZobrazZpravu(okno.data(), TDruhZpravy::ChybaSouboru, QString::fromStdString(text));
-    });
-}
-
-int PocetHlaseniSouboru() { return HlaseniSouboru; }
