@@ -39,10 +39,19 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The Debian changelog belongs to the package only: it is added to the
-# package's tree after the installation (see balik-changelog.cmake).
+# package's tree after the installation (see balik-changelog.cmake). The
+# version has no Debian revision, so the package is native and its changelog
+# is changelog.gz.
 configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in
-  ${PROJECT_BINARY_DIR}/debian/changelog.Debian @ONLY)
-set(KAVIREL_BALIK_CHANGELOG ${PROJECT_BINARY_DIR}/debian/changelog.Debian)
+  ${PROJECT_BINARY_DIR}/debian/changelog @ONLY)
+set(KAVIREL_BALIK_CHANGELOG ${PROJECT_BINARY_DIR}/debian/changelog)
+
+# Debian's policy puts the programs of a games package into /usr/games, and
+# lintian rejects a package of section games without them.
+if(NOT CMAKE_INSTALL_BINDIR STREQUAL "games")
+  message(STATUS "Debian package: programs go to /usr/${CMAKE_INSTALL_BINDIR}; "
+    "Debian's games go to /usr/games (-DCMAKE_INSTALL_BINDIR=games, as scripts/package does)")
+endif()
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/balik-changelog.cmake)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/debian/CPackKavirel.cmake)
 file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT
