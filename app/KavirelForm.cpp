@@ -22,6 +22,7 @@
 #include <QScreen>
 
 #include "KavirelFile.h"
+#include "KavirelHlaseniSouboru.h"
 #include "KavirelNapoveda.h"
 #include "KavirelOkna.h"
 #include "KavirelOvladace.h"

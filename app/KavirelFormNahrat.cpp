@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "KavirelFile.h"
+#include "KavirelHlaseniSouboru.h"
 #include "KavirelOvladace.h"
 #include "KavirelZpravy.h"
 

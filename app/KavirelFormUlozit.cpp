@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "KavirelFile.h"
+#include "KavirelHlaseniSouboru.h"
 #include "KavirelOvladace.h"
 #include "KavirelStandardni.h"
 #include "KavirelText.h"

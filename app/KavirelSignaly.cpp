@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelSignaly.h"
 
+#include "KavirelZpravy.h"
+
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -61,11 +63,20 @@ TUkonceniSignalem::TUkonceniSignalem(QObject* rodic) : QObject(rodic), Okamzite(
     for (std::size_t i = 0; i < Signaly.size(); ++i)
         ::sigaction(Signaly[i], &akce, &PuvodniAkce[i]);
     Instance = this;
+    TOtevrenaZprava::NastavPozorovatele([](bool otevrena) {
+        if (!Instance)
+            return;
+        if (otevrena)
+            Instance->ZpravaOtevrena();
+        else
+            Instance->ZpravaZavrena();
+    });
 }
 
 TUkonceniSignalem::~TUkonceniSignalem()
 {
     Instance = nullptr;
+    TOtevrenaZprava::NastavPozorovatele(nullptr);
     for (std::size_t i = 0; i < Signaly.size(); ++i)
         ::sigaction(Signaly[i], &PuvodniAkce[i], nullptr);
     delete Oznamovac;
@@ -136,16 +147,4 @@ void TUkonceniSignalem::UkonciHned()
 {
     if (Okamzite)
         Okamzite(PosledniSignal);
-}
-
-TOtevrenaZprava::TOtevrenaZprava()
-{
-    if (Instance)
-        Instance->ZpravaOtevrena();
-}
-
-TOtevrenaZprava::~TOtevrenaZprava()
-{
-    if (Instance)
-        Instance->ZpravaZavrena();
 }

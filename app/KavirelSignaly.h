@@ -42,8 +42,6 @@ public:
     void NastavOkamziteUkonceni(TOkamziteUkonceni ukonceni) { Okamzite = std::move(ukonceni); }
 
 private:
-    friend class TOtevrenaZprava;
-
     void PrectiSignal();
     void ZpravaOtevrena();
     void ZpravaZavrena();
@@ -60,11 +58,3 @@ private:
     bool AkceNaplanovana = false;
 };
 
-// Lives while a message box waits for the user (around its exec()).
-class TOtevrenaZprava {
-public:
-    TOtevrenaZprava();
-    ~TOtevrenaZprava();
-    TOtevrenaZprava(const TOtevrenaZprava&) = delete;
-    TOtevrenaZprava& operator=(const TOtevrenaZprava&) = delete;
-};

@@ -53,7 +53,7 @@ TAboutBox::TAboutBox(QWidget* rodic) : QDialog(rodic)
     tucne.setBold(true);
     ProductName->setFont(tucne);
     ProductName->adjustSize();
-    Version = popisek("Version", QStringLiteral("Verze 2.00.00"), 96, 48);
+    Version = popisek("Version", QStringLiteral("Verze " KAVIREL_VERZE_OKNA), 96, 48);
     Copyright = popisek("Copyright", QStringLiteral("Copyright © vývojáři programu Kavirel"), 8, 88);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);

@@ -3,7 +3,9 @@
 # build needs (only those missing), then configures and builds.
 # Usage (sourced): kavirel_setup BUILD_DIR [extra cmake arguments...]
 
-KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev"
+# The compiler and build tools, Qt Widgets (its -dev package brings the
+# OpenGL headers its CMake files look for) and GoogleTest for the tests.
+KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev"
 
 kavirel_install_missing() {
   local missing=()

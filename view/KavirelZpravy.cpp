@@ -2,13 +2,9 @@
 #include "KavirelZpravy.h"
 
 #include <QMessageBox>
-#include <QPointer>
-
-#include "KavirelFile.h"
-#include "KavirelSignaly.h"
 
 namespace {
-int HlaseniSouboru = 0;
+TOtevrenaZprava::TPozorovatel Pozorovatel = nullptr;
 
 TZobrazeniZpravy& Zobrazeni()
 {
@@ -61,13 +57,19 @@ void ZobrazZpravu(QWidget* rodic, TDruhZpravy druh, const QString& text)
         SkutecnyBox(rodic, druh, text);
 }
 
-void PripojHlaseniSouboru(QWidget* rodic)
+void TOtevrenaZprava::NastavPozorovatele(TPozorovatel pozorovatel)
 {
-    QPointer<QWidget> okno(rodic);
-    NastavHlaseniChyby([okno](const std::string& text) {
-        ++HlaseniSouboru;
-        ZobrazZpravu(okno.data(), TDruhZpravy::ChybaSouboru, QString::fromStdString(text));
-    });
+    Pozorovatel = pozorovatel;
 }
 
-int PocetHlaseniSouboru() { return HlaseniSouboru; }
+TOtevrenaZprava::TOtevrenaZprava()
+{
+    if (Pozorovatel)
+        Pozorovatel(true);
+}
+
+TOtevrenaZprava::~TOtevrenaZprava()
+{
+    if (Pozorovatel)
+        Pozorovatel(false);
+}

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Message boxes of the main window and the edge guard of its event handlers.
+// Message boxes of the windows and the edge guard of their event handlers.
+// They live below the dialogs and the main window so that both can use them.
 //
 // Every box goes through one replaceable function, so that the tests can
 // record the texts instead of waiting for a modal box to be closed.
@@ -25,13 +26,19 @@ TZobrazeniZpravy NastavZobrazeniZpravy(TZobrazeniZpravy zobrazeni);
 
 void ZobrazZpravu(QWidget* rodic, TDruhZpravy druh, const QString& text);
 
-// Routes the storage routines' error messages into ZobrazZpravu.
-void PripojHlaseniSouboru(QWidget* rodic);
+// Lives while a message box waits for the user (around its exec()). The end
+// of the program on a signal must know of such a wait, and it lives above
+// this folder, so it observes the boxes through one installed function.
+class TOtevrenaZprava {
+public:
+    using TPozorovatel = void (*)(bool otevrena);
+    static void NastavPozorovatele(TPozorovatel pozorovatel);
 
-// How many storage error messages have been reported so far. The storage
-// routines return nothing; a caller compares the count before and after a
-// call to learn whether it failed.
-int PocetHlaseniSouboru();
+    TOtevrenaZprava();
+    ~TOtevrenaZprava();
+    TOtevrenaZprava(const TOtevrenaZprava&) = delete;
+    TOtevrenaZprava& operator=(const TOtevrenaZprava&) = delete;
+};
 
 // Runs a handler body; a programming error raised in it (range, overflow,
 // assertion, or any other exception) ends that handler only: its text is
