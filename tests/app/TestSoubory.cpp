@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "KavirelSignaly.h"
+#include "KavirelZpravy.h"
 #include "KavirelStandardni.h"
 #include "OknoTest.h"
 
