@@ -44,7 +44,7 @@ public:
             Sym.Obrazy(M.S0, Obrazy[0]);
             const K kanon = Sym.Kanon(M.S0);
             if (Nejkratsi)
-                Kratce(M.S0, kanon, M.Start, 0, 0, 0, false);
+                Kratce(M.S0, kanon, -1, M.Start, 0, 0, 0, false);
             else
                 Rychle(M.S0, kanon, M.Start, 0);
         } else {
@@ -69,6 +69,7 @@ private:
         K Kanon;
         std::uint64_t Otisk;
         std::uint16_t Skok;
+        std::int8_t Obraz;  // the symmetry that gives Kanon, -1 none
     };
 
     TUlohaReseni& U;
@@ -180,13 +181,49 @@ private:
         return P.MrtveTabulka && MaTabulku && NadUrovnemi(citac) && Tabulka.JeMrtva(kanon);
     }
 
+    // The key of a visit in the table of failed visits. The direction order
+    // (the last jump's direction) stays out of it: whether a subtree records
+    // anything does not depend on the order its jumps are tried in. It
+    // records exactly when some path below meets the bound vector as it was
+    // on entry, since only a recording lowers that vector; and a path's move
+    // counts follow from the position, the landing field and the count so
+    // far. The landing field matters only through a jump that starts there:
+    // with none (PokracovaniJenSeSkokem) every first jump below begins a
+    // move, as at the start. A symmetry maps paths to paths with the same
+    // move counts, so the canonical position with the image of the landing
+    // field stands for the whole class (NeuspechySymetricky).
+    struct TKlicNavstevy {
+        K Pozice;
+        std::uint8_t Kam;  // field index + 1; 0: no move to continue
+    };
+
+    TKlicNavstevy KlicNavstevy(K s, K kanon, int kamIndex, int obraz) const
+    {
+        if (P.PokracovaniJenSeSkokem && !MuzeSkocit(s, kamIndex))
+            return TKlicNavstevy{P.NeuspechySymetricky ? kanon : s, 0};
+        if (P.NeuspechySymetricky)
+            return TKlicNavstevy{kanon, static_cast<std::uint8_t>(Sym.ObrazPole(obraz, kamIndex) + 1)};
+        return TKlicNavstevy{s, static_cast<std::uint8_t>(kamIndex + 1)};
+    }
+
+    bool MuzeSkocit(K s, int pole) const
+    {
+        const int pocet = M.PocetSkoku[pole][poSvisleNapred];
+        for (int d = 0; d < pocet; ++d) {
+            const TSkok<K>& skok = M.Skoky[M.SkokyPole[pole][poSvisleNapred][d]];
+            if ((s & skok.Maska) == skok.Nutne)
+                return true;
+        }
+        return false;
+    }
+
     // Neuspechy: the same position and landing field failed before with no
     // more moves than now.
-    bool NeuspelaDriv(K s, std::uint8_t kamCislo, int tahy) const
+    bool NeuspelaDriv(const TKlicNavstevy& klic, int tahy) const
     {
         if (!P.Neuspechy || !MaTabulku)
             return false;
-        const int neuspech = Tabulka.NeuspesnyTah(s, kamCislo);
+        const int neuspech = Tabulka.NeuspesnyTah(klic.Pozice, klic.Kam);
         return neuspech >= 0 && neuspech <= tahy;
     }
 
@@ -239,13 +276,16 @@ private:
                 const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
                 if ((s & skok.Maska) != skok.Nutne)
                     continue;
-                const K kanon = Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k);
+                int obraz = -1;
+                const K kanon = Nejkratsi ? Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k, obraz)
+                                          : Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k);
                 const std::uint64_t otisk = Otisk(kanon);
                 if (predtahnout)
                     Predtahni(kanon, otisk, citacDite);
                 deti[n].Kanon = kanon;
                 deti[n].Otisk = otisk;
                 deti[n].Skok = static_cast<std::uint16_t>(k);
+                deti[n].Obraz = static_cast<std::int8_t>(obraz);
                 ++n;
             }
         }
@@ -337,7 +377,7 @@ private:
         return potreba > 0 ? potreba : 0;
     }
 
-    int Kratce(K s, K kanon, int citac, int h, int tahy, int kamIndex, bool svisle)
+    int Kratce(K s, K kanon, int obraz, int citac, int h, int tahy, int kamIndex, bool svisle)
     {
         Zverejni();
         if (Stop()) {
@@ -359,14 +399,9 @@ private:
         }
         if (h == 0 && JeMrtva(kanon, Otisk(kanon), citac))
             return vCisty;
-        // The key of a failed visit leaves out the direction order (the
-        // last jump's direction): whether a subtree records anything does
-        // not depend on the order its jumps are tried in. It records exactly
-        // when some path below meets the bound vector as it was on entry,
-        // since only a recording lowers that vector; and a path's move counts
-        // follow from the position, the landing field and the count so far.
         const std::uint8_t kamCislo = h != 0 ? Cesta[h].CisloKam : 0;
-        if (h != 0 && NeuspelaDriv(s, kamCislo, tahy))
+        const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz);
+        if (h != 0 && NeuspelaDriv(klic, tahy))
             return 0;
         if (Hloubka >= 1 && Hloubka <= DelkaCesty && PrekrocenaMezTahu(s, h, kamIndex, tahy))
             return 0;
@@ -391,8 +426,8 @@ private:
             Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
             Tahy[h + 1] = static_cast<std::uint8_t>(noveTahy);
             Sym.ObrazyPoSkoku(Obrazy[h], k, Obrazy[h + 1]);
-            const int r = Kratce(s ^ skok.Maska, deti[i].Kanon, citac - 1, h + 1, noveTahy, skok.IndexKam,
-                                 skok.Svisly);
+            const int r = Kratce(s ^ skok.Maska, deti[i].Kanon, deti[i].Obraz, citac - 1, h + 1, noveTahy,
+                                 skok.IndexKam, skok.Svisly);
             Tahy[h + 1] = 0;
             Cesta[h + 1] = TSkokCesty{};
             zaznam = zaznam || (r & vZaznam) != 0;
@@ -407,7 +442,7 @@ private:
             return vCisty;
         }
         if (P.Neuspechy && MaTabulku && h != 0) {
-            Tabulka.UlozNeuspech(s, kamCislo, tahy, citac - M.CilPocet);
+            Tabulka.UlozNeuspech(klic.Pozice, klic.Kam, tahy, citac - M.CilPocet);
             PoUlozeni();
         }
         return 0;

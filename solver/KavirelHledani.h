@@ -25,6 +25,9 @@
 //   far and that vector. So when a visit of (position, landing field) with
 //   move count m recorded nothing, a later visit with a count of at least m
 //   records nothing either; the table keeps the smallest such m.
+//   PokracovaniJenSeSkokem: the landing field joins the key only while a
+//   jump may start there. NeuspechySymetricky: the key is the canonical
+//   position with the image of the landing field.
 // * MezTahu, shortest mode only: a stone on a field that no jump can pass
 //   over (a "corner") leaves it only by a move that starts there, and an
 //   empty corner is filled for good only by the last jump of a move (Leibniz
@@ -56,6 +59,8 @@ struct TPravidla {
     bool Urovne = true;
     bool MrtveTabulka = true;
     bool Neuspechy = true;
+    bool PokracovaniJenSeSkokem = true;
+    bool NeuspechySymetricky = true;
     bool MezTahu = true;
 };
 

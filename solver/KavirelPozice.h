@@ -183,6 +183,7 @@ struct TSymetrie {
     int Bajtu = 0;
     std::vector<K> Tabulky;      // [g][byte][value]: image of one byte of a position
     std::vector<K> ObrazySkoku;  // [jump][g]: image of the jump's three fields
+    std::vector<std::uint8_t> Pole;  // [g][field]: the field's image
 
     void Obrazy(K s, K* vysledek) const
     {
@@ -213,6 +214,28 @@ struct TSymetrie {
         for (int g = 0; g < Pocet; ++g)
             nej = std::min(nej, obrazy[g] ^ o[g]);
         return nej;
+    }
+
+    // The same, and which image it is: -1 the position itself, else g.
+    K KanonPoSkoku(K s, const K* obrazy, int k, int& obraz) const
+    {
+        K nej = s;
+        obraz = -1;
+        const K* o = ObrazySkoku.data() + static_cast<std::size_t>(k) * static_cast<std::size_t>(Pocet);
+        for (int g = 0; g < Pocet; ++g) {
+            const K v = obrazy[g] ^ o[g];
+            if (v < nej) {
+                nej = v;
+                obraz = g;
+            }
+        }
+        return nej;
+    }
+
+    // The field that field i becomes in image g (-1: itself).
+    int ObrazPole(int g, int i) const
+    {
+        return g < 0 ? i : Pole[static_cast<std::size_t>(g) * MaxPoli + static_cast<std::size_t>(i)];
     }
 
     void ObrazyPoSkoku(const K* obrazy, int k, K* vysledek) const
@@ -285,6 +308,11 @@ void NajdiSymetrie(const TModel<K>& m, TSymetrie<K>& sym)
                 for (int k = 0; k < 8; ++k)
                     if ((h >> k) & 1 && 8 * b + k < m.N)
                         *t |= Bit<K>(perm[static_cast<std::size_t>(8 * b + k)]);
+    sym.Pole.assign(permutace.size() * MaxPoli, 0);
+    for (std::size_t g = 0; g < permutace.size(); ++g)
+        for (int i = 0; i < m.N; ++i)
+            sym.Pole[g * MaxPoli + static_cast<std::size_t>(i)] =
+                static_cast<std::uint8_t>(permutace[g][static_cast<std::size_t>(i)]);
     sym.ObrazySkoku.resize(m.Skoky.size() * permutace.size());
     for (std::size_t k = 0; k < m.Skoky.size(); ++k)
         sym.Obrazy(m.Skoky[k].Maska, sym.ObrazySkoku.data() + k * permutace.size());

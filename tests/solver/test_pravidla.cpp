@@ -61,6 +61,8 @@ TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
         {"Urovne", [](TPravidla& p) { p.Urovne = false; }, false},
         {"MrtveTabulka", [](TPravidla& p) { p.MrtveTabulka = false; }, false},
         {"Neuspechy", [](TPravidla& p) { p.Neuspechy = false; }, true},
+        {"PokracovaniJenSeSkokem", [](TPravidla& p) { p.PokracovaniJenSeSkokem = false; }, true},
+        {"NeuspechySymetricky", [](TPravidla& p) { p.NeuspechySymetricky = false; }, true},
         {"MezTahu", [](TPravidla& p) { p.MezTahu = false; }, true},
     };
     const int desek = Instrumentovano ? 40 : 160;
