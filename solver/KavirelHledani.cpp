@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "KavirelPozice.h"
@@ -50,6 +51,7 @@ public:
         } else {
             Preruseno = true;
         }
+        Urovne.Ukonci();
         R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
         if (Vycerpano)
             return false;
@@ -161,6 +163,8 @@ private:
         if (arena == 0)
             arena = (limit - proTabulku) & ~std::size_t(63);
         Urovne.Zacni(arena, Hloubka);
+        if (P.DruheVlakno && std::thread::hardware_concurrency() > 1)
+            Urovne.StavejNaPozadi();
     }
 
     // ---- The rules, one predicate each. A true answer cuts the subtree.

@@ -62,6 +62,9 @@ struct TPravidla {
     bool PokracovaniJenSeSkokem = true;
     bool NeuspechySymetricky = true;
     bool MezTahu = true;
+    // Not a cut either: the levels beyond the first few are built on a
+    // second thread, as fast as it goes, instead of in turns with the search.
+    bool DruheVlakno = true;
 };
 
 // Runs one of the four searches on a prepared job.

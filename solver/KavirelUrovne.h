@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "KavirelChyby.h"
@@ -18,6 +19,7 @@
 namespace KavirelHledani {
 
 constexpr std::size_t MaxCilu = 4096;
+inline std::size_t PrvniUrovne = 512;
 
 // A position searched costs about as much as this many steps back while a
 // level is built (measured on the built-in boards). The next level is built
@@ -36,6 +38,9 @@ public:
         : M(m), Sym(sym), Zastavit(zastavit)
     {
     }
+    ~TUrovne() { Ukonci(); }
+    TUrovne(const TUrovne&) = delete;
+    TUrovne& operator=(const TUrovne&) = delete;
 
     // Lists every goal position (as stones over the fields) unless there are
     // too many.
@@ -109,25 +114,56 @@ public:
             ArenaBajtu = 0;
             return;
         }
+        // Never more levels than this, so the filters never move and the
+        // search may read them while the next one is built.
         Urovne.reserve(static_cast<std::size_t>(std::max(Hloubka, 0)) + 1);
+        Filtry = Urovne.data();
         ZpetneMozne = true;
-        while (ZpetneMozne && !Stop() && (Urovne.empty() || Urovne.back().Pocet < 512))
+        while (ZpetneMozne && !Stop() && (Urovne.empty() || Urovne.back().Pocet < PrvniUrovne))
             Postav();
     }
+
+    // Builds the further levels on a thread of their own, one after another
+    // until all are built, the arena is full or a stop comes. Each becomes
+    // visible to the search once complete. Results never depend on when a
+    // level arrives: a level only tells dead positions, which the search
+    // would otherwise find dead itself.
+    void StavejNaPozadi()
+    {
+        if (!ZpetneMozne || Stop())
+            return;
+        Vlakno = std::thread([this] {
+            while (ZpetneMozne && !Stop())
+                Postav();
+        });
+    }
+
+    // Stops and joins the thread building levels; idempotent.
+    void Ukonci()
+    {
+        Konec.store(true, std::memory_order_relaxed);
+        if (Vlakno.joinable())
+            Vlakno.join();
+    }
+
+    bool NaPozadi() const { return Vlakno.joinable(); }
 
     // Another level is worth building once the search's work, in positions,
     // times `podil` has reached the work of the levels so far and the next.
     void PostavPodlePrace(std::uint64_t pozic, double podil)
     {
-        if (ZpetneMozne && static_cast<double>(pozic) * CenaPozice >= podil * (PraceStaveb + OdhadStavby))
+        if (!NaPozadi() && ZpetneMozne
+            && static_cast<double>(pozic) * CenaPozice >= podil * (PraceStaveb + OdhadStavby))
             Postav();
     }
 
-    std::size_t Pocet() const { return Urovne.size(); }
+    // The levels complete so far.
+    std::size_t Pocet() const { return Hotovych.load(std::memory_order_acquire); }
 
-    // False: the position with this fingerprint on level j reaches no goal.
-    bool MoznaZiva(std::size_t j, std::uint64_t otisk) const { return Urovne[j].MoznaObsahuje(otisk); }
-    void Predtahni(std::size_t j, std::uint64_t otisk) const { Urovne[j].Predtahni(otisk); }
+    // False: the position with this fingerprint on level j < Pocet() reaches
+    // no goal.
+    bool MoznaZiva(std::size_t j, std::uint64_t otisk) const { return Filtry[j].MoznaObsahuje(otisk); }
+    void Predtahni(std::size_t j, std::uint64_t otisk) const { Filtry[j].Predtahni(otisk); }
 
 private:
     const TModel<K>& M;
@@ -145,8 +181,12 @@ private:
     bool ArenaVelkeStranky = false;
     TMnozina<K> Posledni;
     std::vector<K> Cile;
-    std::vector<TFiltr> Urovne;
+    std::vector<TFiltr> Urovne;  // the builder's own view
+    const TFiltr* Filtry = nullptr;  // the same levels as the search reads them
+    std::atomic<std::size_t> Hotovych{0};
     bool ZpetneMozne = false;
+    std::thread Vlakno;
+    std::atomic<bool> Konec{false};
     // The work of the levels, in steps back over a jump (one level's entry
     // and its predecessors). Counted rather than timed, so that a search
     // takes the same course on every run and every machine.
@@ -154,7 +194,10 @@ private:
     double OdhadStavby = 0;   // expected for the next level
     std::size_t KrokuZpet = 0;
 
-    bool Stop() const { return Zastavit.load(std::memory_order_relaxed); }
+    bool Stop() const
+    {
+        return Zastavit.load(std::memory_order_relaxed) || Konec.load(std::memory_order_relaxed);
+    }
 
     // Long clears and copies of the arena go by pieces, so that a stop
     // request is seen within a few milliseconds even while fresh pages are
@@ -404,6 +447,7 @@ private:
         if (nova.Nula)
             filtr.Vloz(Otisk(K(0)));
         Urovne.push_back(filtr);
+        Hotovych.store(Urovne.size(), std::memory_order_release);
 
         const double prace = static_cast<double>(KrokuZpet + nova.Pocet);
         PraceStaveb += prace;

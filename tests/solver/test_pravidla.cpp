@@ -64,6 +64,7 @@ TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
         {"PokracovaniJenSeSkokem", [](TPravidla& p) { p.PokracovaniJenSeSkokem = false; }, true},
         {"NeuspechySymetricky", [](TPravidla& p) { p.NeuspechySymetricky = false; }, true},
         {"MezTahu", [](TPravidla& p) { p.MezTahu = false; }, true},
+        {"DruheVlakno", [](TPravidla& p) { p.DruheVlakno = false; }, false},
     };
     const int desek = Instrumentovano ? 40 : 160;
     for (const TPravidlo& pravidlo : pravidla) {
