@@ -231,6 +231,17 @@ private:
         return neuspech >= 0 && neuspech <= tahy;
     }
 
+    // NeuspechyNapricPokracovanim: a move to continue only lowers the move
+    // counts of the paths below, by one at most (their first jump, when it
+    // starts on the landing field). So a failure with a move to continue is
+    // one without it too, and one without it at m moves is one with it at
+    // m + 1 moves; both are kept under the key without a landing field.
+    bool NeuspelaBezPokracovani(const TKlicNavstevy& klic, int tahy) const
+    {
+        return P.NeuspechyNapricPokracovanim && klic.Kam != 0
+               && NeuspelaDriv(TKlicNavstevy{klic.Pozice, 0}, tahy - 1);
+    }
+
     // MezTahu: the moves so far plus those the corners still need exceed
     // what the recorded solution allows at its last jump.
     bool PrekrocenaMezTahu(K s, int h, int kamIndex, int tahy) const
@@ -405,7 +416,7 @@ private:
             return vCisty;
         const std::uint8_t kamCislo = h != 0 ? Cesta[h].CisloKam : 0;
         const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz);
-        if (h != 0 && NeuspelaDriv(klic, tahy))
+        if (h != 0 && (NeuspelaDriv(klic, tahy) || NeuspelaBezPokracovani(klic, tahy)))
             return 0;
         if (Hloubka >= 1 && Hloubka <= DelkaCesty && PrekrocenaMezTahu(s, h, kamIndex, tahy))
             return 0;
@@ -447,6 +458,8 @@ private:
         }
         if (P.Neuspechy && MaTabulku && h != 0) {
             Tabulka.UlozNeuspech(klic.Pozice, klic.Kam, tahy, citac - M.CilPocet);
+            if (P.NeuspechyNapricPokracovanim && klic.Kam != 0)
+                Tabulka.UlozNeuspech(klic.Pozice, std::uint8_t(0), tahy, citac - M.CilPocet);
             PoUlozeni();
         }
         return 0;

@@ -61,6 +61,7 @@ struct TPravidla {
     bool Neuspechy = true;
     bool PokracovaniJenSeSkokem = true;
     bool NeuspechySymetricky = true;
+    bool NeuspechyNapricPokracovanim = true;
     bool MezTahu = true;
     // Not a cut either: the levels beyond the first few are built on a
     // second thread, as fast as it goes, instead of in turns with the search.

@@ -63,6 +63,7 @@ TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
         {"Neuspechy", [](TPravidla& p) { p.Neuspechy = false; }, true},
         {"PokracovaniJenSeSkokem", [](TPravidla& p) { p.PokracovaniJenSeSkokem = false; }, true},
         {"NeuspechySymetricky", [](TPravidla& p) { p.NeuspechySymetricky = false; }, true},
+        {"NeuspechyNapricPokracovanim", [](TPravidla& p) { p.NeuspechyNapricPokracovanim = false; }, true},
         {"MezTahu", [](TPravidla& p) { p.MezTahu = false; }, true},
         {"DruheVlakno", [](TPravidla& p) { p.DruheVlakno = false; }, false},
     };
