@@ -19,7 +19,9 @@
 namespace KavirelHledani {
 
 constexpr std::size_t MaxCilu = 4096;
-inline std::size_t PrvniUrovne = 512;
+// The first levels, up to one of this many positions, are cheap and cut the
+// most: they are built before the search starts.
+constexpr std::size_t PrvniUrovne = 512;
 
 // A position searched costs about as much as this many steps back while a
 // level is built (measured on the built-in boards). The next level is built
