@@ -438,6 +438,11 @@ private:
                 noveTahy = tahy;
             else
                 noveTahy = tahy + 1;
+            if (noveTahy > Nejlepsi[h + 1]) {
+                // The bound would send the child back at once: spare the call.
+                cisty = false;
+                continue;
+            }
             Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
             Tahy[h + 1] = static_cast<std::uint8_t>(noveTahy);
             Sym.ObrazyPoSkoku(Obrazy[h], k, Obrazy[h + 1]);
