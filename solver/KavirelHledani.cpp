@@ -267,6 +267,18 @@ private:
             Tabulka.PredtahniMrtvou(kanon);
     }
 
+    // The child's entries of failed visits, fetched while its siblings are
+    // generated.
+    void PredtahniNeuspechy(K s, K kanon, int kamIndex, int obraz) const
+    {
+        if (!P.Neuspechy || !MaTabulku)
+            return;
+        const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz);
+        Tabulka.PredtahniNeuspech(klic.Pozice, klic.Kam);
+        if (P.NeuspechyNapricPokracovanim && klic.Kam != 0)
+            Tabulka.PredtahniNeuspech(klic.Pozice, std::uint8_t(0));
+    }
+
     void UlozMrtvou(K kanon, int citac)
     {
         if (P.MrtveTabulka && MaTabulku && NadUrovnemi(citac)) {
@@ -295,8 +307,11 @@ private:
                 const K kanon = Nejkratsi ? Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k, obraz)
                                           : Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k);
                 const std::uint64_t otisk = Otisk(kanon);
-                if (predtahnout)
+                if (predtahnout) {
                     Predtahni(kanon, otisk, citacDite);
+                    if (Nejkratsi)
+                        PredtahniNeuspechy(s ^ skok.Maska, kanon, skok.IndexKam, obraz);
+                }
                 deti[n].Kanon = kanon;
                 deti[n].Otisk = otisk;
                 deti[n].Skok = static_cast<std::uint16_t>(k);

@@ -104,6 +104,12 @@ public:
         Uloz(Dolni(s), KlicMrtve(Horni(s)), uroven, 0);
     }
 
+    template <class K>
+    void PredtahniNeuspech(K s, std::uint8_t kam) const
+    {
+        __builtin_prefetch(&Kos(Dolni(s), KlicNeuspechu(Horni(s), kam)));
+    }
+
     // The smallest failed move count, or -1.
     template <class K>
     int NeuspesnyTah(K s, std::uint8_t kam) const
