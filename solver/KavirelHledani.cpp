@@ -52,6 +52,7 @@ public:
             Preruseno = true;
         }
         Urovne.Ukonci();
+        Urovne.PredejChybu();
         R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
         if (Vycerpano)
             return false;

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <exception>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "KavirelChyby.h"
@@ -135,8 +137,14 @@ public:
         if (!ZpetneMozne || Stop())
             return;
         Vlakno = std::thread([this] {
-            while (ZpetneMozne && !Stop())
-                Postav();
+            // A failed check must reach the search's caller, not end the
+            // program from a thread nobody catches on.
+            try {
+                while (ZpetneMozne && !Stop())
+                    Postav();
+            } catch (...) {
+                Chyba = std::current_exception();
+            }
         });
     }
 
@@ -146,6 +154,13 @@ public:
         Konec.store(true, std::memory_order_relaxed);
         if (Vlakno.joinable())
             Vlakno.join();
+    }
+
+    // After Ukonci: passes on what the thread building levels threw.
+    void PredejChybu()
+    {
+        if (Chyba)
+            std::rethrow_exception(std::exchange(Chyba, nullptr));
     }
 
     bool NaPozadi() const { return Vlakno.joinable(); }
@@ -189,6 +204,7 @@ private:
     bool ZpetneMozne = false;
     std::thread Vlakno;
     std::atomic<bool> Konec{false};
+    std::exception_ptr Chyba;  // written by the thread, read after joining it
     // The work of the levels, in steps back over a jump (one level's entry
     // and its predecessors). Counted rather than timed, so that a search
     // takes the same course on every run and every machine.
