@@ -36,8 +36,8 @@ constexpr int IntervalPrubehu = 250;
 
 constexpr double MilisekundDne = 86400000.0;
 
-// The carrier of the solver's completion, installed before every start. It
-// only posts: the worker must never wait for this thread, which joins it
+// The carrier of the solver's completion, installed once before the first
+// start: it depends on nothing but the application object. It only posts: the worker must never wait for this thread, which joins it
 // when the window goes.
 void NastavNoseniNaHlavniVlakno()
 {
@@ -221,7 +221,8 @@ void TMainForm::NajitReseni(QObject* Sender)
         ResenaDeska->ZpusobHledani = zhNejkratsi;
     }
     PredZapocetimReseni();
-    NastavNoseniNaHlavniVlakno();
+    static const bool nosicNastaven = (NastavNoseniNaHlavniVlakno(), true);
+    (void)nosicNastaven;
     // A worker that could not start must not leave the tab waiting for an
     // end that never comes.
     auto nespusteno = [this] {

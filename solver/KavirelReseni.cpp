@@ -27,14 +27,8 @@ void PripravUlohu(TUlohaReseni& u, const TSolveDeska& deska)
     u.PocetPoli = 0;
     u.CilovychPoli = 0;
     u.ZbyvaPrazdnych = 0;
-    u.Hloubka = 1;
     u.Nalezeno = false;
     u.Preruseno = false;
-    for (int i = 0; i < DelkaCesty; ++i) {
-        u.Cesta[i] = TSkokCesty{};
-        u.TahyCesty[i] = 0;
-        u.TahyNejlepsi[i] = static_cast<std::uint8_t>(i + 1);
-    }
     for (int x = 0; x < RozmerDesky; ++x)
         for (int y = 0; y < RozmerDesky; ++y)
             u.PoleHledani[x][y] = deska.Zaznam.Pole[x][y];
@@ -46,7 +40,6 @@ void PripravUlohu(TUlohaReseni& u, const TSolveDeska& deska)
     u.CilovychPoli = static_cast<std::uint8_t>(deska.PocetCilovych);
     u.Zpusob = deska.ZpusobHledani;
     u.Typ = deska.Zaznam.TypHry;
-    u.PosledniSvisle = false;
 
     // The rectangle from the field numbers: field 1 lies in the top row of
     // fields and field PocetPoli in the bottom one, since fields are numbered

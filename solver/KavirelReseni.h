@@ -53,19 +53,16 @@ extern const char* const TextReseniPreruseno;   // "Řešení přerušeno uživa
 
 constexpr int DelkaCesty = 81;
 
-// The job state. Arrays indexed 1..81 in the rules are 0-based here: entry i
-// of the rules is element i - 1.
+// The job: the position to search and the outcome. The path, its move
+// counts and the bound vector live in the search itself. Vysledek is
+// 0-based: jump i of a solution is element i - 1.
 struct TUlohaReseni {
     TPole PoleHledani[RozmerDesky][RozmerDesky];  // [X][Y]
     std::uint8_t ZbyvaKamenu = 0;
     std::uint8_t ZbyvaPrazdnych = 0;
     std::uint8_t CilovychPoli = 0;
     std::uint8_t PocetPoli = 0;
-    std::uint8_t Hloubka = 1;
-    TSkokCesty Cesta[DelkaCesty];
     TSkokCesty Vysledek[DelkaCesty];
-    std::uint8_t TahyCesty[DelkaCesty];
-    std::uint8_t TahyNejlepsi[DelkaCesty];
     bool Nalezeno = false;
     bool Preruseno = false;
     std::uint8_t Zpusob = zhNejrychlejsi;
@@ -74,7 +71,6 @@ struct TUlohaReseni {
     std::int32_t MaxX = 0;
     std::int32_t MinY = 0;
     std::int32_t MaxY = 0;
-    bool PosledniSvisle = false;
 };
 
 // Fills the job from the solve board: its fields with their numbers, its

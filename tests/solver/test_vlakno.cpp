@@ -18,11 +18,9 @@ using THodiny = std::chrono::steady_clock;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr auto LimitZastaveni = 1000ms;  // instrumented code is many times slower
-#else
-constexpr auto LimitZastaveni = 50ms;
-#endif
+// Waits are guards against a hang, not bounds on the search: generous
+// enough for an instrumented build on a busy machine.
+constexpr auto Straz = 120s;
 
 // The calls posted to the "user-interface thread".
 class TFronta {
@@ -55,6 +53,28 @@ private:
 
 TZaznamDesky Vestavena(int cislo) { return StandardniZaznamy()[static_cast<std::size_t>(cislo - 1)]; }
 
+// The whole grid full but for its centre (normal game), or empty but for it
+// (Leibniz game): no search of either mode finishes on it in a lifetime.
+TZaznamDesky Nekonecna(TTypHry typ)
+{
+    const char z = typ == thNormalni ? 'x' : 'o';
+    std::vector<std::string> radky(9, std::string(9, z));
+    radky[4][4] = typ == thNormalni ? 'o' : 'x';
+    return Deska(radky, typ);
+}
+
+// Waits until the running job has counted more than `mez` positions.
+bool CekejNaPozice(std::uint64_t mez)
+{
+    const auto konec = THodiny::now() + Straz;
+    while (DejPocetPozic() <= mez) {
+        if (THodiny::now() > konec)
+            return false;
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
 class VlaknoReseni : public ::testing::Test {
 protected:
     TFronta Fronta;
@@ -74,7 +94,11 @@ protected:
 
     static void Priprav(TSolveDeska& d, int cislo, std::uint8_t zpusob)
     {
-        d.Nastav(Vestavena(cislo));
+        Priprav(d, Vestavena(cislo), zpusob);
+    }
+    static void Priprav(TSolveDeska& d, const TZaznamDesky& z, std::uint8_t zpusob)
+    {
+        d.Nastav(z);
         d.ZpusobHledani = zpusob;
         d.StavReseni = zpusob ? "Vyhledávám nejkratší řešení..." : "Vyhledávám nejrychlejší řešení...";
         d.Reseni.Vymaz();
@@ -96,7 +120,7 @@ TEST_F(VlaknoReseni, PredaniProbehneAzNaHlavnimVlakne)
     EXPECT_TRUE(ProbihaReseni());
     EXPECT_FALSE(SpustReseni(deska, [] {}));  // a second job is refused
 
-    std::function<void()> f = Fronta.Cekej(10s);
+    std::function<void()> f = Fronta.Cekej(Straz);
     ASSERT_TRUE(f);
     // The worker has finished, but the board is untouched until the call runs.
     EXPECT_EQ(deska.StavReseni, "Vyhledávám nejrychlejší řešení...");
@@ -125,58 +149,49 @@ TEST_F(VlaknoReseni, PredaniProbehneAzNaHlavnimVlakne)
 }
 
 struct TDlouhe {
-    int Deska;
+    TZaznamDesky Deska;
     std::uint8_t Zpusob;
 };
 
-// Searches stopped at different moments: in the search without tables, while
-// the levels are being built, in the search proper. Each must end within the
-// limit, and "přerušeno" wins over a solution already recorded. On a fast
-// machine a search may end by itself before the stop; that is no failure,
-// but most must be caught.
-TEST_F(VlaknoReseni, ZastaveniKazdehoHledaniVcas)
+// Searches stopped in every phase: before the first position, in the search
+// without tables, while the levels are built and in the search proper. Each
+// ends as stopped, "přerušeno" winning over a solution already recorded
+// (cvičení č.3 records some early), and the facility takes the next job.
+TEST_F(VlaknoReseni, ZastaveniVKazdeFazi)
 {
     const TDlouhe dlouhe[] = {
-        {12, zhNejrychlejsi},  // Tiskací E, about half a second
-        {15, zhNejrychlejsi},  // cvičení č.2, about half a second
-        {4, zhNejkratsi},      // Leibnizův kavirel, over a second
-        {5, zhNejkratsi},      // Anglická obměna, seconds
-        {2, zhNejkratsi},      // Francouzská: records solutions early, never ends
-        {16, zhNejkratsi},     // cvičení č.3, never ends
+        {Nekonecna(thNormalni), zhNejrychlejsi},
+        {Nekonecna(thNormalni), zhNejkratsi},
+        {Nekonecna(thLeibniz), zhNejrychlejsi},
+        {Nekonecna(thLeibniz), zhNejkratsi},
+        {Vestavena(16), zhNejkratsi},
     };
-    int zastaveno = 0, celkem = 0;
     for (const TDlouhe& p : dlouhe) {
-        for (auto po : {0ms, 2ms, 30ms, 150ms, 400ms}) {
+        for (std::uint64_t po : {std::uint64_t(0), std::uint64_t(20'000), std::uint64_t(150'000),
+                                 std::uint64_t(400'000)}) {
+            SCOPED_TRACE(po);
             TSolveDeska deska;
             Priprav(deska, p.Deska, p.Zpusob);
             bool hotovo = false;
             ASSERT_TRUE(SpustReseni(deska, [&] { hotovo = true; }));
-            std::this_thread::sleep_for(po);
-            const auto t0 = THodiny::now();
+            if (po != 0) {
+                ASSERT_TRUE(CekejNaPozice(po));
+            }
             PrerusReseni();
-            std::function<void()> f = Fronta.Cekej(10s);
-            const auto doba = THodiny::now() - t0;
+            std::function<void()> f = Fronta.Cekej(Straz);
             ASSERT_TRUE(f);
             f();
             EXPECT_TRUE(hotovo);
             EXPECT_FALSE(ProbihaReseni());
-            ++celkem;
-            if (deska.StavReseni != "Řešení přerušeno uživatelem") {
-                EXPECT_EQ(deska.StavReseni, "Řešení nalezeno") << p.Deska;  // it ended by itself
-                continue;
-            }
-            ++zastaveno;
-            EXPECT_LE(doba, LimitZastaveni) << "deska " << p.Deska << " po " << po.count() << " ms";
+            EXPECT_EQ(deska.StavReseni, "Řešení přerušeno uživatelem");
             EXPECT_FALSE(deska.Reseni.JeReseni());
         }
     }
-    EXPECT_GE(zastaveno, celkem * 3 / 4);
 
-    // And the facility is ready for the next job.
     TSolveDeska deska;
     Priprav(deska, 9, zhNejkratsi);  // Plus
     ASSERT_TRUE(SpustReseni(deska, [] {}));
-    std::function<void()> f = Fronta.Cekej(10s);
+    std::function<void()> f = Fronta.Cekej(Straz);
     ASSERT_TRUE(f);
     f();
     EXPECT_EQ(deska.StavReseni, "Řešení nalezeno");
@@ -186,27 +201,17 @@ TEST_F(VlaknoReseni, ZastaveniKazdehoHledaniVcas)
 TEST_F(VlaknoReseni, PrubeznyPocetPozic)
 {
     TSolveDeska deska;
-    Priprav(deska, 2, zhNejkratsi);  // Francouzská, never ends
+    Priprav(deska, Nekonecna(thNormalni), zhNejkratsi);
     ASSERT_TRUE(SpustReseni(deska, [] {}));
-    // The count moves while the search runs, not only at its end (how soon
-    // depends on the build, so wait for it rather than for a fixed time).
-    auto cekejNad = [](std::uint64_t mez) {
-        const auto konec = THodiny::now() + 20s;
-        std::uint64_t n = DejPocetPozic();
-        while (n <= mez && THodiny::now() < konec) {
-            std::this_thread::sleep_for(5ms);
-            n = DejPocetPozic();
-        }
-        return n;
-    };
-    const std::uint64_t prvni = cekejNad(0);
-    const std::uint64_t druhy = cekejNad(prvni);
-    EXPECT_GT(prvni, 0u);
-    EXPECT_GT(druhy, prvni);
+    // The count moves while the search runs, not only at its end.
+    ASSERT_TRUE(CekejNaPozice(0));
+    const std::uint64_t prvni = DejPocetPozic();
+    ASSERT_TRUE(CekejNaPozice(prvni));
+    const std::uint64_t druhy = DejPocetPozic();
     EXPECT_TRUE(ProbihaReseni());
     EXPECT_FALSE(Fronta.Cekej(0ms));  // still searching, nothing posted yet
     PrerusReseni();
-    std::function<void()> f = Fronta.Cekej(10s);
+    std::function<void()> f = Fronta.Cekej(Straz);
     ASSERT_TRUE(f);
     f();
     EXPECT_GE(DejPocetPozic(), druhy);
@@ -219,12 +224,12 @@ TEST_F(VlaknoReseni, ZastaraleDokonceniNeukonciNovouUlohu)
     Priprav(prvni, 10, zhNejrychlejsi);  // Křížek, quick
     int volanoPrvni = 0, volanoDruhe = 0;
     ASSERT_TRUE(SpustReseni(prvni, [&] { ++volanoPrvni; }));
-    std::function<void()> stare = Fronta.Cekej(10s);
+    std::function<void()> stare = Fronta.Cekej(Straz);
     ASSERT_TRUE(stare);
     UkonciReseni();  // drops the completion on its way
     EXPECT_FALSE(ProbihaReseni());
 
-    Priprav(druha, 2, zhNejkratsi);  // Francouzská, never ends
+    Priprav(druha, Nekonecna(thLeibniz), zhNejkratsi);
     ASSERT_TRUE(SpustReseni(druha, [&] { ++volanoDruhe; }));
     stare();
     EXPECT_TRUE(ProbihaReseni());
@@ -233,7 +238,7 @@ TEST_F(VlaknoReseni, ZastaraleDokonceniNeukonciNovouUlohu)
     EXPECT_EQ(druha.StavReseni, "Vyhledávám nejkratší řešení...");
 
     PrerusReseni();
-    std::function<void()> f = Fronta.Cekej(10s);
+    std::function<void()> f = Fronta.Cekej(Straz);
     ASSERT_TRUE(f);
     f();
     EXPECT_EQ(volanoDruhe, 1);
@@ -248,16 +253,16 @@ TEST_F(VlaknoReseni, UkonceniBehemHledani)
 {
     for (int opakovani = 0; opakovani < 3; ++opakovani) {
         auto deska = std::make_unique<TSolveDeska>();
-        Priprav(*deska, opakovani == 1 ? 4 : 12, opakovani == 2 ? zhNejkratsi : zhNejrychlejsi);
+        Priprav(*deska, Nekonecna(opakovani == 1 ? thLeibniz : thNormalni),
+                opakovani == 2 ? zhNejkratsi : zhNejrychlejsi);
         auto volano = std::make_shared<int>(0);
         ASSERT_TRUE(SpustReseni(*deska, [volano] { ++*volano; }));
-        std::this_thread::sleep_for(std::chrono::milliseconds(5 + 20 * opakovani));
-        const auto t0 = THodiny::now();
+        ASSERT_TRUE(CekejNaPozice(std::uint64_t(60'000) * static_cast<std::uint64_t>(opakovani)));
         UkonciReseni();
-        EXPECT_LE(THodiny::now() - t0, LimitZastaveni);
         EXPECT_FALSE(ProbihaReseni());
         deska.reset();
-        if (std::function<void()> f = Fronta.Cekej(200ms))
+        // The worker posted its completion before it was joined, if at all.
+        if (std::function<void()> f = Fronta.Cekej(0ms))
             f();
         EXPECT_EQ(*volano, 0);
         EXPECT_FALSE(ProbihaReseni());
@@ -272,6 +277,51 @@ TEST_F(VlaknoReseni, BezNosiceVolaniNelzeSpustit)
     Priprav(deska, 10, zhNejrychlejsi);
     EXPECT_THROW(SpustReseni(deska, [] {}), EAssertionFailed);
     EXPECT_FALSE(ProbihaReseni());
+}
+
+
+// The solve tab's job and further searches on other threads (a hint, say)
+// run at once: each gives what it gives alone, and the job still stops.
+TEST_F(VlaknoReseni, SoucasnaHledaniSiNeprekazi)
+{
+    std::deque<TSolveDeska> desky;  // boards stay where they are made
+    // Boards with levels, tables and symmetries that end soon.
+    for (int cislo : {1, 3, 6, 7, 11, 14, 16})
+        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi}) {
+            if (zpusob == zhNejkratsi && (cislo == 1 || cislo == 16))
+                continue;
+            desky.emplace_back();
+            Priprav(desky.back(), cislo, zpusob);
+        }
+    auto vyresVse = [&desky] {
+        std::vector<std::string> vysledky;
+        for (const TSolveDeska& d : desky) {
+            TRizeniHledani rizeni;
+            rizeni.LimitPameti = std::size_t(64) << 20;
+            const TReseni r = VyresDesku(d, d.ZpusobHledani, rizeni);
+            vysledky.push_back(std::string(TextVysledku(r.Stav)) + " " + Text(Pary(r.Skoky)));
+        }
+        return vysledky;
+    };
+    const std::vector<std::string> samotne = vyresVse();
+
+    TSolveDeska dlouha;
+    Priprav(dlouha, Nekonecna(thNormalni), zhNejkratsi);
+    ASSERT_TRUE(SpustReseni(dlouha, [] {}));
+    std::vector<std::string> prvni, druhe;
+    std::thread a([&] { prvni = vyresVse(); });
+    std::thread b([&] { druhe = vyresVse(); });
+    a.join();
+    b.join();
+    EXPECT_EQ(prvni, samotne);
+    EXPECT_EQ(druhe, samotne);
+
+    EXPECT_TRUE(ProbihaReseni());
+    PrerusReseni();
+    std::function<void()> f = Fronta.Cekej(Straz);
+    ASSERT_TRUE(f);
+    f();
+    EXPECT_EQ(dlouha.StavReseni, "Řešení přerušeno uživatelem");
 }
 
 }  // namespace

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every rule that skips work may be switched off without changing a result:
+// the same text and the same jumps, in both modes and both game types, on
+// boards of up to 81 fields with and without target fields. A rule that
+// never saved a position on these boards would prove nothing, so each must.
+#include <functional>
+
+#include "KavirelHledani.h"
+#include "PomocneDesky.h"
+
+using namespace TestReseni;
+using KavirelHledani::TPravidla;
+
+namespace {
+
+struct TBeh {
+    TReseni Reseni;
+    std::uint64_t Pozic = 0;
+};
+
+TBeh Vyres(const TSolveDeska& deska, std::uint8_t zpusob, const TPravidla& pravidla, std::size_t pamet)
+{
+    TUlohaReseni uloha;
+    PripravUlohu(uloha, deska);
+    uloha.Zpusob = zpusob;
+    TRizeniHledani rizeni;
+    rizeni.LimitPameti = pamet;
+    KavirelHledani::Prohledej(uloha, rizeni, deska.Zaznam.TypHry != thNormalni, zpusob == zhNejkratsi, pravidla);
+    return TBeh{DejReseni(uloha), rizeni.PocetPozic.load()};
+}
+
+// A square of present fields with stones at random: its turns and
+// mirrorings keep it, so the symmetry rule has something to use.
+TZaznamDesky SymetrickaDeska(std::mt19937& gen)
+{
+    auto cislo = [&](int od, int po) { return std::uniform_int_distribution<int>(od, po)(gen); };
+    TZaznamDesky z = PrazdnyZaznam();
+    const int n = cislo(3, 5);
+    const bool leibniz = cislo(0, 1) == 0;
+    const int pKamen = leibniz ? cislo(50, 80) : cislo(40, 75);
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            z.Pole[2 + x][1 + y].Stav = cislo(0, 99) < pKamen ? spPlne : spPrazdne;
+    if (n % 2 == 1 && cislo(0, 2) == 0)
+        z.Pole[2 + n / 2][1 + n / 2].Cilove = 1;  // the centre keeps the symmetry
+    z.TypHry = leibniz ? thLeibniz : thNormalni;
+    return z;
+}
+
+struct TPravidlo {
+    const char* Nazev;
+    std::function<void(TPravidla&)> Vypni;
+    bool JenNejkratsi;
+};
+
+TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
+{
+    const TPravidlo pravidla[] = {
+        {"Parita", [](TPravidla& p) { p.Parita = false; }, false},
+        {"Symetrie", [](TPravidla& p) { p.Symetrie = false; }, false},
+        {"Urovne", [](TPravidla& p) { p.Urovne = false; }, false},
+        {"MrtveTabulka", [](TPravidla& p) { p.MrtveTabulka = false; }, false},
+        {"Neuspechy", [](TPravidla& p) { p.Neuspechy = false; }, true},
+        {"PokracovaniJenSeSkokem", [](TPravidla& p) { p.PokracovaniJenSeSkokem = false; }, true},
+        {"NeuspechySymetricky", [](TPravidla& p) { p.NeuspechySymetricky = false; }, true},
+        {"NeuspechyNapricPokracovanim", [](TPravidla& p) { p.NeuspechyNapricPokracovanim = false; }, true},
+        {"MezTahu", [](TPravidla& p) { p.MezTahu = false; }, true},
+        {"DruheVlakno", [](TPravidla& p) { p.DruheVlakno = false; }, false},
+    };
+    const int desek = Instrumentovano ? 40 : 160;
+    for (const TPravidlo& pravidlo : pravidla) {
+        SCOPED_TRACE(pravidlo.Nazev);
+        // The rules must act from the first position on, or these small
+        // boards would never reach them.
+        TPravidla zapnuto;
+        zapnuto.PozicBezTabulek = 0;
+        TPravidla vypnuto = zapnuto;
+        pravidlo.Vypni(vypnuto);
+
+        std::mt19937 gen(4242);
+        int usetreno = 0, porovnano = 0, nalezeno = 0, velkych = 0;
+        for (int i = 0; i < desek && !HasFailure(); ++i) {
+            TZaznamDesky z;
+            switch (i % 8) {
+            case 0: case 2: z = NahodnaDeska(gen); break;
+            case 1: case 3: case 5: z = DeskaZpetnouHrou(gen); break;
+            case 4: z = SymetrickaDeska(gen); break;
+            case 6: z = VelkaRidkaDeska(gen); break;
+            default: z = SymetrickaDeska(gen); break;
+            }
+            TSolveDeska deska;
+            deska.Nastav(z);
+            velkych += deska.PocetKamenu + deska.PocetPrazdnych > 64;
+            // A tiny bound turns the table into a full cache now and then.
+            const std::size_t pamet = i % 5 == 0 ? 8192 : std::size_t(16) << 20;
+            for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi}) {
+                if (pravidlo.JenNejkratsi && zpusob != zhNejkratsi)
+                    continue;
+                const TBeh s = Vyres(deska, zpusob, zapnuto, pamet);
+                const TBeh bez = Vyres(deska, zpusob, vypnuto, pamet);
+                EXPECT_EQ(TextVysledku(bez.Reseni.Stav), std::string(TextVysledku(s.Reseni.Stav)))
+                    << "deska " << i << " zpusob " << int(zpusob);
+                EXPECT_EQ(Text(Pary(bez.Reseni.Skoky)), Text(Pary(s.Reseni.Skoky)))
+                    << "deska " << i << " zpusob " << int(zpusob);
+                ++porovnano;
+                nalezeno += s.Reseni.Stav == TVysledekHledani::Nalezeno;
+                usetreno += bez.Pozic > s.Pozic;
+            }
+        }
+        EXPECT_GT(usetreno, 0) << "the rule never saved a position";
+        EXPECT_GE(nalezeno, porovnano / 4);
+        EXPECT_GT(velkych, 0);
+    }
+}
+
+// The rules on, the first search without tables off: what the rules leave
+// must still be the plain search's result.
+TEST(PravidlaHledani, VsechnaPravidlaJakoProsteHledani)
+{
+    TPravidla pravidla;
+    pravidla.PozicBezTabulek = 0;
+    std::mt19937 gen(99);
+    const int desek = Instrumentovano ? 60 : 300;
+    int porovnano = 0;
+    for (int i = 0; i < desek && !HasFailure(); ++i) {
+        const TZaznamDesky z = i % 3 == 0 ? SymetrickaDeska(gen) : i % 3 == 1 ? DeskaZpetnouHrou(gen)
+                                                                               : NahodnaDeska(gen);
+        TSolveDeska deska;
+        deska.Nastav(z);
+        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi}) {
+            const Referencni::TVysledek ref = Referencni::Vyres(deska, zpusob == zhNejkratsi, nullptr, 400'000);
+            if (ref.Stav == Referencni::TStav::Preruseno)
+                continue;
+            const TBeh s = Vyres(deska, zpusob, pravidla, std::size_t(16) << 20);
+            EXPECT_EQ(static_cast<int>(Stav(s.Reseni.Stav)), static_cast<int>(ref.Stav)) << i;
+            EXPECT_EQ(Text(Pary(s.Reseni.Skoky)), Text(ref.Skoky)) << i;
+            ++porovnano;
+        }
+    }
+    EXPECT_GE(porovnano, desek);
+}
+
+}  // namespace
