@@ -51,6 +51,10 @@ struct TPravidlo {
     const char* Nazev;
     std::function<void(TPravidla&)> Vypni;
     bool JenNejkratsi;
+    // The level thread saves time, not positions: how many positions it
+    // spares depends on when its levels arrive.
+    bool SetriPozice = true;
+    bool NadUrovnemi = true;
 };
 
 TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
@@ -58,14 +62,14 @@ TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
     const TPravidlo pravidla[] = {
         {"Parita", [](TPravidla& p) { p.Parita = false; }, false},
         {"Symetrie", [](TPravidla& p) { p.Symetrie = false; }, false},
-        {"Urovne", [](TPravidla& p) { p.Urovne = false; }, false},
+        {"Urovne", [](TPravidla& p) { p.Urovne = false; }, false, true, false},
         {"MrtveTabulka", [](TPravidla& p) { p.MrtveTabulka = false; }, false},
         {"Neuspechy", [](TPravidla& p) { p.Neuspechy = false; }, true},
         {"PokracovaniJenSeSkokem", [](TPravidla& p) { p.PokracovaniJenSeSkokem = false; }, true},
         {"NeuspechySymetricky", [](TPravidla& p) { p.NeuspechySymetricky = false; }, true},
         {"NeuspechyNapricPokracovanim", [](TPravidla& p) { p.NeuspechyNapricPokracovanim = false; }, true},
-        {"MezTahu", [](TPravidla& p) { p.MezTahu = false; }, true},
-        {"DruheVlakno", [](TPravidla& p) { p.DruheVlakno = false; }, false},
+        {"MezTahu", [](TPravidla& p) { p.MezTahu = false; }, true, true, false},
+        {"DruheVlakno", [](TPravidla& p) { p.DruheVlakno = false; }, false, false, false},
     };
     const int desek = Instrumentovano ? 40 : 160;
     for (const TPravidlo& pravidlo : pravidla) {
@@ -74,6 +78,15 @@ TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
         // boards would never reach them.
         TPravidla zapnuto;
         zapnuto.PozicBezTabulek = 0;
+        // On one thread the positions counted are exact, so what a rule
+        // saves cannot hide in the timing of the level thread.
+        // Complete levels decide small boards by themselves; the rules that
+        // act above the levels are compared without them, or they would
+        // rarely get a position to act on.
+        if (pravidlo.SetriPozice)
+            zapnuto.DruheVlakno = false;
+        if (pravidlo.NadUrovnemi)
+            zapnuto.Urovne = false;
         TPravidla vypnuto = zapnuto;
         pravidlo.Vypni(vypnuto);
 
@@ -107,7 +120,9 @@ TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
                 usetreno += bez.Pozic > s.Pozic;
             }
         }
-        EXPECT_GT(usetreno, 0) << "the rule never saved a position";
+        if (pravidlo.SetriPozice) {
+            EXPECT_GT(usetreno, 0) << "the rule never saved a position";
+        }
         EXPECT_GE(nalezeno, porovnano / 4);
         EXPECT_GT(velkych, 0);
     }
