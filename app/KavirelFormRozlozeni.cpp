@@ -124,6 +124,10 @@ void TMainForm::VytvorOvladace()
     tabEdit = stranka("tabEdit", QStringLiteral("Editovat"));
     tabReseni = stranka("tabReseni", QStringLiteral("Řešení"));
     tabHra->setProperty("HelpContext", KontextNapovedyHra);
+    tabNahrat->setProperty("HelpContext", KontextNapovedyNahrat);
+    tabUlozit->setProperty("HelpContext", KontextNapovedyUlozit);
+    tabEdit->setProperty("HelpContext", KontextNapovedyEdit);
+    tabReseni->setProperty("HelpContext", KontextNapovedyReseni);
 
     VytvorZalozkuHra();
     VytvorZalozkuNahrat();

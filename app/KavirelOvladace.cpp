@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelOvladace.h"
 
+#include <QAccessible>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <QStyle>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -263,4 +266,42 @@ bool TRadioGroup::eventFilter(QObject* objekt, QEvent* udalost)
                 return true;
             }
     return QGroupBox::eventFilter(objekt, udalost);
+}
+
+// ---------------------------------------------------------------------------
+
+TPoznamkaOdmitnuti::TPoznamkaOdmitnuti(QLineEdit* okenko)
+    : QLabel(okenko->parentWidget()), Okenko(okenko), Skryti(new QTimer(this))
+{
+    setObjectName(okenko->objectName() + QStringLiteral("Poznamka"));
+    setAutoFillBackground(true);
+    setForegroundRole(QPalette::ToolTipText);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setMargin(2);
+    hide();
+    Skryti->setSingleShot(true);
+    Skryti->setInterval(4000);
+    connect(Skryti, &QTimer::timeout, this, &QWidget::hide);
+    connect(okenko, &QLineEdit::textEdited, this, &QWidget::hide);
+}
+
+void TPoznamkaOdmitnuti::Ukaz(const QString& znaky)
+{
+    setText(znaky.isEmpty() ? QStringLiteral("Tento znak nelze v názvu desky použít")
+                            : QStringLiteral("Znak „%1“ nelze v názvu desky použít").arg(znaky));
+    adjustSize();
+    // Below the box, over whatever lies there, inside the box's container.
+    const QWidget* rodic = parentWidget();
+    int x = Okenko->x();
+    if (rodic != nullptr)
+        x = std::max(0, std::min(x, rodic->width() - width()));
+    move(x, Okenko->y() + Okenko->height());
+    raise();
+    show();
+    Skryti->start();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent e(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&e);
+    }
 }

@@ -4,6 +4,8 @@
 # Usage (sourced): kavirel_setup BUILD_DIR [extra cmake arguments...]
 
 KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev"
+# Needed only to run the game: Qt's own Czech texts (file, colour and message dialogs).
+KAVIREL_RUN_PACKAGES="qt6-translations-l10n"
 
 kavirel_install_missing() {
   local missing=()
