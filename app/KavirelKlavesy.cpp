@@ -75,12 +75,12 @@ struct TMnemonika {
 
 void TMainForm::OznamZmenu(QLabel* Popisek)
 {
-    if (Popisek == nullptr || Popisek->isHidden() || !QAccessible::isActive())
+    if (Popisek == nullptr || Popisek->isHidden())
         return;
     QAccessibleEvent zmena(Popisek, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&zmena);
+    OznamPristupnosti(zmena);
     QAccessibleEvent upozorneni(Popisek, QAccessible::Alert);
-    QAccessible::updateAccessibility(&upozorneni);
+    OznamPristupnosti(upozorneni);
 }
 
 void TMainForm::VolbaPrvku(int CisloPrvku)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelOvladace.h"
 
+#include "KavirelKlavesnice.h"
+
 #include <QAccessible>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -300,8 +302,6 @@ void TPoznamkaOdmitnuti::Ukaz(const QString& znaky)
     raise();
     show();
     Skryti->start();
-    if (QAccessible::isActive()) {
-        QAccessibleEvent e(this, QAccessible::Alert);
-        QAccessible::updateAccessibility(&e);
-    }
+    QAccessibleEvent e(this, QAccessible::Alert);
+    OznamPristupnosti(e);
 }

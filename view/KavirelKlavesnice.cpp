@@ -179,15 +179,35 @@ QAccessibleInterface* TovarnaRozhrani(const QString& trida, QObject* objekt)
     return nullptr;
 }
 
+TPozorovatelPristupnosti& Pozorovatel()
+{
+    static TPozorovatelPristupnosti pozorovatel;
+    return pozorovatel;
+}
+
 void Oznam(QObject* Objekt, QAccessible::Event Udalost)
 {
-    if (!QAccessible::isActive() || Objekt == nullptr)
+    if (Objekt == nullptr)
         return;
     QAccessibleEvent e(Objekt, Udalost);
-    QAccessible::updateAccessibility(&e);
+    OznamPristupnosti(e);
 }
 
 }  // namespace
+
+void OznamPristupnosti(QAccessibleEvent& Udalost)
+{
+    if (Pozorovatel())
+        Pozorovatel()(&Udalost);
+    QAccessible::updateAccessibility(&Udalost);
+}
+
+TPozorovatelPristupnosti NastavPozorovatelePristupnosti(TPozorovatelPristupnosti Novy)
+{
+    TPozorovatelPristupnosti stary = std::move(Pozorovatel());
+    Pozorovatel() = std::move(Novy);
+    return stary;
+}
 
 QString JmenoPole(const TPole& Pole, const TPozice& Pozice)
 {
@@ -323,8 +343,7 @@ void TKlavesniceDesky::PoNoveDesce()
     Prekresli();
     if (!Host.isNull()) {
         QAccessibleTableModelChangeEvent e(Host.data(), QAccessibleTableModelChangeEvent::ModelReset);
-        if (QAccessible::isActive())
-            QAccessible::updateAccessibility(&e);
+        OznamPristupnosti(e);
     }
     OznamKurzor();
 }
@@ -336,12 +355,10 @@ void TKlavesniceDesky::PoZmenePole(THraciPole* Pole)
 
 void TKlavesniceDesky::PoZmeneOznaceni(THraciPole* Pole)
 {
-    if (!QAccessible::isActive())
-        return;
     QAccessible::State zmena;
     zmena.selected = true;
     QAccessibleStateChangeEvent e(Pole, zmena);
-    QAccessible::updateAccessibility(&e);
+    OznamPristupnosti(e);
 }
 
 void TKlavesniceDesky::Posun(int dx, int dy)
@@ -352,8 +369,10 @@ void TKlavesniceDesky::Posun(int dx, int dy)
     for (;;) {
         p.X += dx;
         p.Y += dy;
-        if (p.X < 0 || p.Y < 0 || p.X >= RozmerDesky || p.Y >= RozmerDesky)
+        if (p.X < 0 || p.Y < 0 || p.X >= RozmerDesky || p.Y >= RozmerDesky) {
+            Prekresli();
             return;
+        }
         if (JeNabizeny(p))
             break;
     }

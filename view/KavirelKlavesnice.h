@@ -15,12 +15,23 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 #include "KavirelType.h"
 
+class QAccessibleEvent;
 class QWidget;
 class TGraphGameDeska;
 class THraciPole;
 class TObrazek;
+
+// Every accessibility event of the board display and of the windows goes
+// through here: to Qt's accessibility, which passes it on while assistive
+// technology listens, and to the observer, if one is set (a test's).
+void OznamPristupnosti(QAccessibleEvent& Udalost);
+using TPozorovatelPristupnosti = std::function<void(QAccessibleEvent*)>;
+// Returns the observer it replaces.
+TPozorovatelPristupnosti NastavPozorovatelePristupnosti(TPozorovatelPristupnosti Pozorovatel);
 
 // The name of a field as read out: "Pole 12: kámen, cílové pole",
 // "Pole 5: prázdné"; a field without a number yet (new in the editor) and a

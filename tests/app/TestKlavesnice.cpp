@@ -26,13 +26,12 @@ protected:
     void SetUp() override
     {
         OknoTest::SetUp();
-        QAccessible::setActive(true);
         Udalosti = &Zachycene;
-        Predchozi = QAccessible::installUpdateHandler(Zaznamenej);
+        Predchozi = NastavPozorovatelePristupnosti(Zaznamenej);
     }
     void TearDown() override
     {
-        QAccessible::installUpdateHandler(Predchozi);
+        NastavPozorovatelePristupnosti(Predchozi);
         Udalosti = nullptr;
         OknoTest::TearDown();
     }
@@ -108,7 +107,7 @@ protected:
     }
 
     std::vector<std::pair<QAccessible::Event, QObject*>> Zachycene;
-    QAccessible::UpdateHandler Predchozi = nullptr;
+    TPozorovatelPristupnosti Predchozi;
 };
 
 } // namespace
