@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "KavirelKlavesnice.h"
 #include "KavirelOvladace.h"
 #include "KavirelText.h"
 
@@ -44,11 +45,11 @@ protected:
 };
 
 // A label whose changes are news (the end of a game, the target verdict, the
-// solver's state): an alert for assistive technology, read out when it
-// appears or changes.
+// solver's state): a notification for assistive technology, which screen
+// readers read out when it shows.
 class TOznamovaciPopisek : public QAccessibleWidget {
 public:
-    explicit TOznamovaciPopisek(QLabel* popisek) : QAccessibleWidget(popisek, QAccessible::AlertMessage) {}
+    explicit TOznamovaciPopisek(QLabel* popisek) : QAccessibleWidget(popisek, QAccessible::Notification) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -77,10 +78,12 @@ void TMainForm::OznamZmenu(QLabel* Popisek)
 {
     if (Popisek == nullptr || Popisek->isHidden())
         return;
-    QAccessibleEvent zmena(Popisek, QAccessible::NameChanged);
-    OznamPristupnosti(zmena);
-    QAccessibleEvent upozorneni(Popisek, QAccessible::Alert);
-    OznamPristupnosti(upozorneni);
+    // A new text of a label already shown is shown anew, so that it is read
+    // out like a label that has just appeared.
+    for (QAccessible::Event druh : {QAccessible::NameChanged, QAccessible::ObjectShow, QAccessible::Alert}) {
+        QAccessibleEvent e(Popisek, druh);
+        OznamPristupnosti(e);
+    }
 }
 
 void TMainForm::VolbaPrvku(int CisloPrvku)
@@ -100,8 +103,10 @@ void TMainForm::NastavKlavesnici()
         return true;
     }();
     (void)tovarna;
-    for (QLabel* l : {lblHraKonec, lblHraCilova, lblHraPrubeh, lblReseniPrubeh, lblReseniCelkemTahu})
+    for (QLabel* l : {lblHraKonec, lblHraCilova, lblHraPrubeh, lblReseniPrubeh, lblReseniCelkemTahu}) {
         l->setProperty(VlastnostOznameni, true);
+        ZapomenRozhrani(l);
+    }
 
     // Mnemonics: Alt+H opens "Hra" and so on; the items' letters work
     // inside an open menu.

@@ -367,6 +367,7 @@ TGraphGameDeska::TGraphGameDeska(QWidget* Hostitel, std::int32_t Sloupcu_, std::
 {
     KAVIREL_ASSERT(Sloupcu <= RozmerDesky, "Zdavam vetsi rozmer desky, nez je dovoleno", Jednotka);
     KAVIREL_ASSERT(Radku <= RozmerDesky, "Zdavam vetsi rozmer desky, nez je dovoleno", Jednotka);
+    ZajistiPristupnostDesky();
     for (int x = 0; x < Sloupcu; ++x)
         for (int y = 0; y < Radku; ++y)
             Prvky[x][y] = new THraciPole(Hostitel, PolohaPrvku(x, y), TPozice{x, y});

@@ -195,6 +195,21 @@ void Oznam(QObject* Objekt, QAccessible::Event Udalost)
 
 }  // namespace
 
+void ZajistiPristupnostDesky()
+{
+    static const bool nainstalovano = [] {
+        QAccessible::installFactory(TovarnaRozhrani);
+        return true;
+    }();
+    (void)nainstalovano;
+}
+
+void ZapomenRozhrani(QObject* Objekt)
+{
+    if (QAccessibleInterface* rozhrani = QAccessible::queryAccessibleInterface(Objekt))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(rozhrani));
+}
+
 void OznamPristupnosti(QAccessibleEvent& Udalost)
 {
     if (Pozorovatel())
@@ -226,13 +241,12 @@ QString JmenoPole(const TPole& Pole, const TPozice& Pozice)
 TKlavesniceDesky::TKlavesniceDesky(TGraphGameDeska* Pohled, QWidget* Hostitel)
     : QObject(Hostitel), PohledDesky(Pohled), Host(Hostitel)
 {
-    static const bool nainstalovano = [] {
-        QAccessible::installFactory(TovarnaRozhrani);
-        return true;
-    }();
-    (void)nainstalovano;
+    ZajistiPristupnostDesky();
     setObjectName(QStringLiteral("KlavesniceDesky"));
     Hostitel->setProperty(VlastnostHostitele, QVariant::fromValue<QObject*>(this));
+    // Qt may have made the host's interface already (any change of a widget
+    // does); the grid's replaces it.
+    ZapomenRozhrani(Hostitel);
     Hostitel->setFocusPolicy(Qt::StrongFocus);
     Hostitel->setAccessibleName(QStringLiteral("Hrací deska"));
     Hostitel->installEventFilter(this);

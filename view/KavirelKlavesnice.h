@@ -29,6 +29,11 @@ class TObrazek;
 // through here: to Qt's accessibility, which passes it on while assistive
 // technology listens, and to the observer, if one is set (a test's).
 void OznamPristupnosti(QAccessibleEvent& Udalost);
+// Installs the board's interfaces for assistive technology (once).
+void ZajistiPristupnostDesky();
+// Drops the interface Qt made for an object, so that the next query makes
+// it anew (after a factory of ours has learnt to answer for it).
+void ZapomenRozhrani(QObject* Objekt);
 using TPozorovatelPristupnosti = std::function<void(QAccessibleEvent*)>;
 // Returns the observer it replaces.
 TPozorovatelPristupnosti NastavPozorovatelePristupnosti(TPozorovatelPristupnosti Pozorovatel);
