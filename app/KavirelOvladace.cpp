@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QTextLayout>
@@ -252,8 +253,18 @@ int TRadioGroup::PocetPolozek() const { return static_cast<int>(Skupina->buttons
 
 void TRadioGroup::NastavSirkuTextu(int sirka)
 {
-    for (QLabel* text : Texty)
+    for (QLabel* text : Texty) {
         text->setFixedWidth(sirka);
+        if (const std::optional<QFont> uzsi = PismoNaSirku(font(), text->text(), sirka - 2 * text->margin()))
+            text->setFont(*uzsi);
+    }
+}
+
+QRect TRadioGroup::RamSkupiny() const
+{
+    QStyleOptionGroupBox volby;
+    initStyleOption(&volby);
+    return style()->subControlRect(QStyle::CC_GroupBox, &volby, QStyle::SC_GroupBoxFrame, this).translated(pos());
 }
 
 bool TRadioGroup::eventFilter(QObject* objekt, QEvent* udalost)

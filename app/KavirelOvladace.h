@@ -78,9 +78,11 @@ public:
     QLabel* TextPolozky(int index) const;
     int PocetPolozek() const;
 
-    // Captions wider than this wrap, for a group partly covered by another
-    // control.
+    // Captions wider than this are set narrower, and wrap when that is not
+    // enough; for a group partly covered by another control.
     void NastavSirkuTextu(int sirka);
+    // The frame the style draws, in the parent's coordinates.
+    QRect RamSkupiny() const;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;

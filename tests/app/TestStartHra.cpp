@@ -74,7 +74,7 @@ TEST_F(OknoTest, OvladaceNesouJmenaPolohyATitulkyRozvrzeni)
         {"btnUlozitStandardni", 16, 27, "Do standardního souboru"},
         {"btnUlozitExterni", 16, 59, "Do externího souboru"},
         {"edtUlozitNazevDesky", 8, 38, nullptr},         {"edtEditNazevDesky", 8, 14, nullptr},
-        {"grpEditVyber", 8, 88, nullptr},                {"ProstorEditDesky", 128, 104, nullptr},
+        {"grpEditVyber", 8, 88, nullptr},
         {"btnEditHrat", 8, 16, "Hrát"},                  {"btnEditPuvodni", 88, 24, "Návrat k původní"},
         {"btnEditResit", 8, 39, "Řešit"},                {"btnReseniZastavit", 48, 46, "Zastavit"},
         {"btnReseniKrokZpet", 48, 27, "Krok zpět..."},   {"btnReseniZnovuRozestavet", 48, 59, "Znovu přehrát"},
@@ -106,6 +106,19 @@ TEST_F(OknoTest, OvladaceNesouJmenaPolohyATitulkyRozvrzeni)
     EXPECT_EQ(Okno->edtNahratCislo->focusPolicy(), Qt::ClickFocus);  // skipped by Tab
     EXPECT_EQ(Okno->mnInfo->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(Okno->grpEditVyber->ItemIndex(), 0);
+    // The palette lies inside the element group's frame, and no caption
+    // beside it needs a second line.
+    const QRect ram = Okno->grpEditVyber->RamSkupiny();
+    const QRect paleta = Okno->ProstorEditDesky->geometry();
+    EXPECT_GT(paleta.top(), ram.top()) << "below the frame's top line";
+    EXPECT_LT(paleta.right(), ram.right()) << "left of the frame's right line";
+    EXPECT_LT(paleta.bottom(), ram.bottom()) << "above the frame's bottom line";
+    for (int i = 0; i < Okno->grpEditVyber->PocetPolozek(); ++i) {
+        const QLabel* text = Okno->grpEditVyber->TextPolozky(i);
+        EXPECT_LE(text->fontMetrics().horizontalAdvance(text->text()), text->contentsRect().width())
+            << text->text().toStdString();
+        EXPECT_LT(text->mapTo(Okno->tabEdit, QPoint(text->width(), 0)).x(), paleta.left());
+    }
     for (QFileDialog* d : {Okno->OpenFileDialog, Okno->SaveFileDialog}) {
         EXPECT_EQ(d->nameFilters(), QStringList{QStringLiteral("Kavirelová deska (*.kav)")});
         EXPECT_EQ(d->defaultSuffix(), "kav");
