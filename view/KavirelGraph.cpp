@@ -48,8 +48,6 @@ void Kotouc(QPainter& Platno, const TObdelnik& R, const QColor& Barva, qreal Pom
     const double rx = (R.Right - R.Left) / 2.0 * Pomer, ry = (R.Bottom - R.Top) / 2.0 * Pomer;
     if (rx <= 0 || ry <= 0)
         return;
-    Platno.save();
-    Platno.resetTransform();
     const int shora = int(std::floor(R.Top * Pomer)), zdola = int(std::ceil(R.Bottom * Pomer));
     for (int y = shora; y < zdola; ++y) {
         const double dy = (y + 0.5 - cy) / ry;
@@ -59,16 +57,23 @@ void Kotouc(QPainter& Platno, const TObdelnik& R, const QColor& Barva, qreal Pom
         const double pul = rx * std::sqrt(zbytek);
         const int od = int(std::ceil(cx - pul - 0.5));
         const int po = int(std::floor(cx + pul - 0.5));
-        if (po >= od)
+        if (po < od)
+            continue;
+        // The painter works in the control's units; a run of picture pixels
+        // is a rectangle of fractions of them.
+        if (Pomer == 1.0)
             Platno.fillRect(od, y, po - od + 1, 1, Barva);
+        else
+            Platno.fillRect(QRectF(od / Pomer, y / Pomer, (po - od + 1) / Pomer, 1 / Pomer), Barva);
     }
-    Platno.restore();
 }
+
+qreal ZadanyPomer = 0;
 
 // The ratio the pictures are drawn for: the finest screen's, at least 1.
 qreal PomerObrazovky()
 {
-    const qreal r = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    const qreal r = ZadanyPomer > 0 ? ZadanyPomer : qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
     return r > 1.0 ? r : 1.0;
 }
 
@@ -133,6 +138,8 @@ TObrazek::TObrazek(QWidget* Hostitel, const QRect& Poloha) : QWidget(Hostitel), 
         Obrazek.fill(Qt::white);
     show();
 }
+
+void TObrazek::NastavPomerObrazu(qreal Pomer) { ZadanyPomer = Pomer; }
 
 void TObrazek::paintEvent(QPaintEvent* udalost)
 {

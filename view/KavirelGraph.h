@@ -87,6 +87,9 @@ public:
     QImage& Obraz() { return Obrazek; }
     const QImage& Obraz() const { return Obrazek; }
 
+    // The ratio of new pictures; 0 (the default) takes the screen's.
+    static void NastavPomerObrazu(qreal Pomer);
+
     // Whether the last border drawing brought the control in front of the
     // background (then it can be pressed and is offered to the keyboard and
     // to assistive technology), and whether that border was the marking.

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <cmath>
 #include <map>
 #include <set>
 #include <vector>
@@ -275,4 +276,58 @@ TEST_F(PristupnostTest, KurzorJenPriFokusuAPoKlavese)
     jiny.setFocus(Qt::TabFocusReason);
     EXPECT_EQ(Pohled->DejPrvek({3, 3})->Obraz(), obraz);
     EXPECT_NE(Snimek(Pohled->DejPrvek({3, 3})), naObrazovce);
+}
+
+// Pictures drawn for a screen of ratio 1.5 or 2: as many pixels as the screen
+// shows, a round stone on them, and painting over leaves no trace.
+TEST(Ostrost, ObrazyProPomerObrazovky)
+{
+    for (qreal pomer : {2.0, 1.5}) {
+        SCOPED_TRACE(pomer);
+        TObrazek::NastavPomerObrazu(pomer);
+        QWidget hostitel;
+        hostitel.resize(560, 560);
+        TGraphGameDeska v(&hostitel, 9, 9, 2, 2, 6, 12);
+        TObrazek::NastavPomerObrazu(0);
+        const TZaznamDesky z = AnglickyKriz();
+        v.KresliDesku(z);
+        THraciPole* pole = v.DejPrvek({3, 3});
+        const QImage& obraz = pole->Obraz();
+        ASSERT_EQ(obraz.devicePixelRatio(), pomer);
+        const int strana = int(std::ceil(TGraphDeska::VelikostPrvku * pomer));
+        ASSERT_EQ(obraz.size(), QSize(strana, strana));
+        const TBarvy& b = v.Barvy;
+        const auto bod = [&](double x, double y) {
+            return BarvaZQColor(QColor(obraz.pixel(int(x * pomer), int(y * pomer))));
+        };
+        // The stone fills its box to the edge on every side, and no more;
+        // the border ring and the square are where they were, only finer.
+        EXPECT_EQ(bod(30.5, 30.5), b.BarvaKamen);
+        for (const QPointF& p : {QPointF(17.5, 30.5), QPointF(43.5, 30.5), QPointF(30.5, 17.5), QPointF(30.5, 43.5)})
+            EXPECT_EQ(bod(p.x(), p.y()), b.BarvaKamen) << p.x() << "," << p.y();
+        for (const QPointF& p : {QPointF(16.5, 30.5), QPointF(44.5, 30.5), QPointF(30.5, 16.5), QPointF(30.5, 44.5)})
+            EXPECT_EQ(bod(p.x(), p.y()), b.BarvaPole) << p.x() << "," << p.y();
+        EXPECT_EQ(bod(0.5, 0.5), b.BarvaMrizka);
+        EXPECT_EQ(bod(1.5, 30.5), b.BarvaMrizka);
+        EXPECT_EQ(bod(2.5, 30.5), b.BarvaPole);
+        // A finer edge than a doubled one: some row of the disc starts on an
+        // odd picture pixel.
+        bool licha = false;
+        for (int y = 0; y < strana && !licha; ++y)
+            for (int x = 0; x < strana; ++x)
+                if (BarvaZQColor(QColor(obraz.pixel(x, y))) == b.BarvaKamen) {
+                    licha = x % 2 == 1;
+                    break;
+                }
+        EXPECT_TRUE(licha);
+        // Stone and number taken away: the plain square again, pixel for pixel.
+        v.KresliDesku(z);
+        const QImage ciste = obraz.copy();
+        v.KresliCisloNa({3, 3}, b.BarvaCislo, 33);
+        v.KresliCisloNa({3, 3}, b.BarvaPole, 33);
+        EXPECT_EQ(pole->Obraz(), ciste);
+        v.KresliKamen(pole, b.BarvaPole);
+        v.KresliKamen(pole, b.BarvaKamen);
+        EXPECT_EQ(pole->Obraz(), ciste);
+    }
 }
