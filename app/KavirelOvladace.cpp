@@ -224,6 +224,9 @@ TRadioGroup::TRadioGroup(const QString& titulek, const QStringList& polozky, QWi
         auto* text = new QLabel(polozky[i], this);
         text->setWordWrap(true);
         text->installEventFilter(this);
+        // The button has no caption of its own for the style to frame when
+        // it has the focus; its caption beside it shows the focus instead.
+        tlacitko->installEventFilter(this);
         Skupina->addButton(tlacitko, i);
         Texty.push_back(text);
         radek->addWidget(tlacitko, 0);
@@ -269,6 +272,15 @@ QRect TRadioGroup::RamSkupiny() const
 
 bool TRadioGroup::eventFilter(QObject* objekt, QEvent* udalost)
 {
+    if (udalost->type() == QEvent::FocusIn || udalost->type() == QEvent::FocusOut) {
+        const int i = Skupina->id(qobject_cast<QAbstractButton*>(objekt));
+        if (QLabel* text = TextPolozky(i)) {
+            const bool fokus = udalost->type() == QEvent::FocusIn;
+            text->setAutoFillBackground(fokus);
+            text->setBackgroundRole(fokus ? QPalette::Highlight : QPalette::Window);
+            text->setForegroundRole(fokus ? QPalette::HighlightedText : QPalette::WindowText);
+        }
+    }
     if (udalost->type() == QEvent::MouseButtonRelease)
         for (std::size_t i = 0; i < Texty.size(); ++i)
             if (objekt == Texty[i]) {

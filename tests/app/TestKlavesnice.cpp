@@ -282,6 +282,18 @@ TEST_F(KlavesniceTest, OknoZKlavesnice)
     Klavesa(Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Okno->HerniDeska->Tahy.DejPocetTahu() == 0; }, 2000));
 
+    // A radio item has no caption of its own: its caption beside it shows
+    // the focus.
+    ZalozkaUzivatelem(zlEdit);
+    for (int i : {2, 4}) {
+        Okno->grpEditVyber->Polozka(i)->setFocus(Qt::TabFocusReason);
+        for (int j = 0; j < Okno->grpEditVyber->PocetPolozek(); ++j)
+            EXPECT_EQ(Okno->grpEditVyber->TextPolozky(j)->backgroundRole() == QPalette::Highlight, j == i) << i << j;
+    }
+    DeskaOkna()->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(Okno->grpEditVyber->TextPolozky(4)->backgroundRole(), QPalette::Highlight);
+    ZalozkaUzivatelem(zlHra);
+
     // Ctrl+G: the number box of the load tab, though it is no tab stop.
     Klavesa(Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(Okno->Zalozky->currentIndex(), zlNahrat);
