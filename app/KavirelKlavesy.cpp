@@ -12,6 +12,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
+
+#include <utility>
 
 #include "KavirelKlavesnice.h"
 #include "KavirelOvladace.h"
@@ -148,6 +151,21 @@ void TMainForm::NastavKlavesnici()
                 edtNahratCislo->setFocus(Qt::ShortcutFocusReason);
                 edtNahratCislo->selectAll();
             }));
+
+    // Ctrl+PgDown and Ctrl+PgUp turn the tabs from anywhere in the window,
+    // as a click on a tab does: the tab row takes the focus first, so that an
+    // edit box finishes its input before the page changes.
+    for (const auto& [klavesa, krok] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        auto* listovani = new QAction(this);
+        listovani->setShortcut(QKeySequence(Qt::CTRL | klavesa));
+        listovani->setShortcutContext(Qt::WindowShortcut);
+        addAction(listovani);
+        connect(listovani, &QAction::triggered, this, Obsluha([this, krok = krok] {
+                    const int pocet = Zalozky->count();
+                    Zalozky->tabBar()->setFocus(Qt::ShortcutFocusReason);
+                    Zalozky->setCurrentIndex((Zalozky->currentIndex() + krok + pocet) % pocet);
+                }));
+    }
 
     // A name box refuses characters it cannot store; the user is told so.
     for (QLineEdit* e : {edtUlozitNazevDesky, edtEditNazevDesky})

@@ -294,6 +294,18 @@ TEST_F(KlavesniceTest, OknoZKlavesnice)
     EXPECT_NE(Okno->grpEditVyber->TextPolozky(4)->backgroundRole(), QPalette::Highlight);
     ZalozkaUzivatelem(zlHra);
 
+    // Ctrl+PgDown and Ctrl+PgUp turn the tabs, round the row, from the board too.
+    const struct {
+        Qt::Key klavesa;
+        int zalozka;
+    } listovani[] = {{Qt::Key_PageDown, zlNahrat}, {Qt::Key_PageUp, zlHra}, {Qt::Key_PageUp, zlReseni},
+                     {Qt::Key_PageDown, zlHra}};
+    for (const auto& l : listovani) {
+        Klavesa(l.klavesa, Qt::ControlModifier);
+        EXPECT_EQ(Okno->Zalozky->currentIndex(), l.zalozka);
+        DeskaOkna()->setFocus(Qt::TabFocusReason);
+    }
+
     // Ctrl+G: the number box of the load tab, though it is no tab stop.
     Klavesa(Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(Okno->Zalozky->currentIndex(), zlNahrat);
