@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -105,6 +106,7 @@ TMainForm::TMainForm(QWidget* rodic)
     EditovanaDeska->Nastav(ZaznamEditace);
     PohledPalety->KresliPaletu();
 
+    NastavKlavesnici();
     setFixedSize(sizeHint());
     if (const QScreen* obrazovka = QGuiApplication::primaryScreen()) {
         QRect ram = frameGeometry();
@@ -462,6 +464,10 @@ void TMainForm::PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const Q
     }
     Prubeh->hide();
     Konec->show();
+    OznamZmenu(Konec);
+    // A board without target fields has no target verdict: the one of an
+    // earlier game must not stay on screen.
+    Cilova->hide();
     if (stav != shKonec) {
         const bool normalni = Deska.Zaznam.TypHry == thNormalni;
         QString text;
@@ -471,12 +477,27 @@ void TMainForm::PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const Q
             text = normalni ? QStringLiteral("Všechna cílová pole obsazena") : QStringLiteral("Všechna cílová pole prázdná");
         Napis(Cilova, text);
         Cilova->show();
+        OznamZmenu(Cilova);
     }
 }
 
 void TMainForm::PisPuvodDesky(QLabel* Popisek, const QString& PrvniText, const QString& DruhyText)
 {
-    Napis(Popisek, PrvniText + QLatin1Char(' ') + DruhyText);
+    const QString cely = PrvniText + QLatin1Char(' ') + DruhyText;
+    Napis(Popisek, PrvniText);
+    const QWidget* rodic = Popisek->parentWidget();
+    const QFontMetrics m(Popisek->font());
+    const int sirka = rodic != nullptr ? rodic->width() - 6 - Popisek->x() - 2 : m.horizontalAdvance(cely);
+    Popisek->setAccessibleName(QString());
+    if (DruhyText.isEmpty() || m.horizontalAdvance(cely) <= sirka) {
+        Napis(Popisek, cely);
+        return;
+    }
+    // A long file name keeps the label's font: it takes the second line and
+    // loses its middle, the whole name stays in the hint.
+    Popisek->setText(PrvniText + QLatin1Char('\n') + m.elidedText(DruhyText, Qt::ElideMiddle, sirka));
+    Popisek->adjustSize();
+    Popisek->setAccessibleName(cely);
 }
 
 void TMainForm::PisCisloDesky(QLabel* Popisek, std::int32_t Cislo)

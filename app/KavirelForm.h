@@ -186,6 +186,9 @@ public:
     QAction* mnOaplikaci = nullptr;
     // Shift+F1: the help section of the page in front (its help context).
     QAction* KontextovaNapoveda = nullptr;
+    // Ctrl+Z: a jump back on the play and solve tabs; Ctrl+G: "Jdi na číslo".
+    QAction* KrokZpetKlavesou = nullptr;
+    QAction* JdiNaCislo = nullptr;
 
     QFileDialog* OpenFileDialog = nullptr;
     QFileDialog* SaveFileDialog = nullptr;
@@ -235,6 +238,10 @@ public:
     // Press reports of the field controls, by the tab in front.
     void KlikNaPole(THraciPole* Prvek, int X, int Y) override;
     void KrokZpet() override;
+    // Keys 1 to 5 on the board choose the editor's element on the edit tab.
+    void VolbaPrvku(int CisloPrvku) override;
+    // Tells assistive technology that a news label changed (KavirelKlavesy.cpp).
+    void OznamZmenu(QLabel* Popisek);
 
     // --- play tab -------------------------------------------------------------
     void NovaHraClick(QObject* Sender);
@@ -291,6 +298,7 @@ private:
     void VytvorZalozkuReseni();
     void VytvorNabidku();
     void PripojObsluhy();
+    void NastavKlavesnici();
     void PoZmeneZalozkyUzivatelem(int Index);
     // The radio items of the "Typ hry" menu change only through these: Qt
     // would check a clicked item before its handler could look at it.

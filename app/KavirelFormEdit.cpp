@@ -38,33 +38,10 @@ void TMainForm::KlikNaPoleEdit(THraciPole* Prvek)
     const int prvek = grpEditVyber->ItemIndex();
     if (prvek < epNeexistujici || prvek > epPlneCilove)
         return;
-    const TBarvy& barvy = PohledDesky->Barvy;
     PouzijPrvek(*EditovanaDeska, static_cast<TEditPrvek>(prvek), Prvek->PozicePole);
     // The square covers stone and target frame of the former element; the
     // border ring around it stays as it is.
-    switch (prvek) {
-    case epNeexistujici:
-        PohledDesky->KresliPole(Prvek, barvy.BarvaDeska);
-        break;
-    case epPrazdne:
-        PohledDesky->KresliPole(Prvek, barvy.BarvaPole);
-        break;
-    case epPlne:
-        PohledDesky->KresliPole(Prvek, barvy.BarvaPole);
-        PohledDesky->KresliKamen(Prvek, barvy.BarvaKamen);
-        break;
-    case epPrazdneCilove:
-        PohledDesky->KresliPole(Prvek, barvy.BarvaPole);
-        PohledDesky->KresliCilovost(Prvek, true);
-        break;
-    case epPlneCilove:
-        PohledDesky->KresliPole(Prvek, barvy.BarvaPole);
-        PohledDesky->KresliKamen(Prvek, barvy.BarvaKamen);
-        PohledDesky->KresliCilovost(Prvek, true);
-        break;
-    default:
-        break;
-    }
+    PohledDesky->KresliPrvekNa(Prvek->PozicePole, static_cast<TEditPrvek>(prvek));
 }
 
 void TMainForm::VyberPrvku(int CisloPrvku)

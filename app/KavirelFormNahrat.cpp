@@ -28,6 +28,7 @@ void TMainForm::VykresleniDeskyPriNahravani(std::int32_t Cislo, const QString& S
         btnNahratSmazat->setEnabled(false);
     } else {
         PisPuvodDesky(lblNahratPuvodDesky, QStringLiteral("Nahráno ze standardního souboru"), QString());
+        lblNahratPuvodDesky->setToolTip(QStringLiteral("Ukazuje odkud byla aktuální deska nahrána"));
         btnNahratSmazat->setEnabled(SeznamDesek && SeznamDesek->LzeSmazatAktualni());
         PisCisloDesky(lblNahratCisloDesky, Cislo);
     }
@@ -118,6 +119,8 @@ void TMainForm::OtevritExterniSoubor()
     if (PocetHlaseniSouboru() != hlaseni)
         return;
     VykresleniDeskyPriNahravani(0, QLatin1Char('"') + QFileInfo(soubor).fileName() + QLatin1Char('"'));
+    lblNahratPuvodDesky->setToolTip(QStringLiteral("Ukazuje odkud byla aktuální deska nahrána:\n") +
+                                    QDir::toNativeSeparators(QFileInfo(soubor).absoluteFilePath()));
 }
 
 void TMainForm::btnNahratHratClick()

@@ -132,6 +132,9 @@ void TMainForm::PisStavReseni(bool ZobrazitDobu)
         PolozCasReseni(lblReseniCas, lblReseniPrubeh, btnReseniZastavit, false);
         Napis(lblReseniCas, QStringLiteral("Doba trvání hledání: ") + FormatDobyHledani(ResenaDeska->DobaHledani));
         lblReseniCas->show();
+        // The search has ended: its result is news.
+        OznamZmenu(lblReseniPrubeh);
+        OznamZmenu(lblReseniCelkemTahu);
     } else if (ProbihaReseni()) {
         // The same label carries the running clock while the search lasts.
         PisPrubehHledani();

@@ -124,6 +124,10 @@ void TMainForm::VytvorOvladace()
     tabEdit = stranka("tabEdit", QStringLiteral("Editovat"));
     tabReseni = stranka("tabReseni", QStringLiteral("Řešení"));
     tabHra->setProperty("HelpContext", KontextNapovedyHra);
+    tabNahrat->setProperty("HelpContext", KontextNapovedyNahrat);
+    tabUlozit->setProperty("HelpContext", KontextNapovedyUlozit);
+    tabEdit->setProperty("HelpContext", KontextNapovedyEdit);
+    tabReseni->setProperty("HelpContext", KontextNapovedyReseni);
 
     VytvorZalozkuHra();
     VytvorZalozkuNahrat();
@@ -286,15 +290,19 @@ void TMainForm::VytvorZalozkuEdit()
     grpEditVyber->setToolTip(QStringLiteral("Výběr prvku, který se přenese na prostor editované desky po kliknutí do "
                                             "jednoho z jejích polí"));
     grpEditVyber->SetItemIndex(0);
+    // The palette panel covers the group's right part, inside its frame
+    // (below the top line the style draws under the title, clear of the
+    // right line); captions fit before it.
+    const QRect ramVyberu = grpEditVyber->RamSkupiny();
+    const int paletaX = std::max(128, ramVyberu.right() - 3 - 81 + 1);
+    const int paletaY = std::max(104, ramVyberu.top() + 3);
     {
-        // The palette panel covers the group's right part; captions wrap
-        // before it.
         const QAbstractButton* kolecko = grpEditVyber->Polozka(0);
-        grpEditVyber->NastavSirkuTextu(128 - 8 - 6 - kolecko->sizeHint().width() - 4 - 4);
+        grpEditVyber->NastavSirkuTextu(paletaX - 8 - 6 - kolecko->sizeHint().width() - 4 - 4);
     }
 
     // Created after the radio group, so it lies above the group's right part.
-    ProstorEditDesky = Ovladac<QFrame>(tabEdit, "ProstorEditDesky", 128, 104, 81, 329);
+    ProstorEditDesky = Ovladac<QFrame>(tabEdit, "ProstorEditDesky", paletaX, paletaY, 81, 329);
     ProstorEditDesky->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ProstorEditDesky->setAutoFillBackground(true);
 

@@ -12,6 +12,18 @@ QUrl AdresaNapovedy(int kontext)
     case KontextNapovedyHra:
         adresa.setFragment(QStringLiteral("hra"));
         break;
+    case KontextNapovedyNahrat:
+        adresa.setFragment(QStringLiteral("nahrat"));
+        break;
+    case KontextNapovedyUlozit:
+        adresa.setFragment(QStringLiteral("ulozit"));
+        break;
+    case KontextNapovedyEdit:
+        adresa.setFragment(QStringLiteral("editovat"));
+        break;
+    case KontextNapovedyReseni:
+        adresa.setFragment(QStringLiteral("reseni"));
+        break;
     default:
         adresa.setFragment(QStringLiteral("uvod"));
         break;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the game's help text from the resources in a text browser,
-// opened at a help context (100 the start page, 321 the play tab).
+// opened at a help context (100 the start page, 321 to 325 the five tabs).
 #pragma once
 
 #include <QDialog>
@@ -11,6 +11,10 @@ class QTextBrowser;
 
 constexpr int KontextNapovedyUvod = 100;
 constexpr int KontextNapovedyHra = 321;
+constexpr int KontextNapovedyNahrat = 322;
+constexpr int KontextNapovedyUlozit = 323;
+constexpr int KontextNapovedyEdit = 324;
+constexpr int KontextNapovedyReseni = 325;
 
 // The address of a help context; an unknown context gives the start page.
 QUrl AdresaNapovedy(int kontext);

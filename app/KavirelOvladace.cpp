@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelOvladace.h"
 
+#include "KavirelKlavesnice.h"
+
+#include <QAccessible>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QTextLayout>
@@ -218,6 +224,9 @@ TRadioGroup::TRadioGroup(const QString& titulek, const QStringList& polozky, QWi
         auto* text = new QLabel(polozky[i], this);
         text->setWordWrap(true);
         text->installEventFilter(this);
+        // The button has no caption of its own for the style to frame when
+        // it has the focus; its caption beside it shows the focus instead.
+        tlacitko->installEventFilter(this);
         Skupina->addButton(tlacitko, i);
         Texty.push_back(text);
         radek->addWidget(tlacitko, 0);
@@ -247,12 +256,31 @@ int TRadioGroup::PocetPolozek() const { return static_cast<int>(Skupina->buttons
 
 void TRadioGroup::NastavSirkuTextu(int sirka)
 {
-    for (QLabel* text : Texty)
+    for (QLabel* text : Texty) {
         text->setFixedWidth(sirka);
+        if (const std::optional<QFont> uzsi = PismoNaSirku(font(), text->text(), sirka - 2 * text->margin()))
+            text->setFont(*uzsi);
+    }
+}
+
+QRect TRadioGroup::RamSkupiny() const
+{
+    QStyleOptionGroupBox volby;
+    initStyleOption(&volby);
+    return style()->subControlRect(QStyle::CC_GroupBox, &volby, QStyle::SC_GroupBoxFrame, this).translated(pos());
 }
 
 bool TRadioGroup::eventFilter(QObject* objekt, QEvent* udalost)
 {
+    if (udalost->type() == QEvent::FocusIn || udalost->type() == QEvent::FocusOut) {
+        const int i = Skupina->id(qobject_cast<QAbstractButton*>(objekt));
+        if (QLabel* text = TextPolozky(i)) {
+            const bool fokus = udalost->type() == QEvent::FocusIn;
+            text->setAutoFillBackground(fokus);
+            text->setBackgroundRole(fokus ? QPalette::Highlight : QPalette::Window);
+            text->setForegroundRole(fokus ? QPalette::HighlightedText : QPalette::WindowText);
+        }
+    }
     if (udalost->type() == QEvent::MouseButtonRelease)
         for (std::size_t i = 0; i < Texty.size(); ++i)
             if (objekt == Texty[i]) {
@@ -263,4 +291,40 @@ bool TRadioGroup::eventFilter(QObject* objekt, QEvent* udalost)
                 return true;
             }
     return QGroupBox::eventFilter(objekt, udalost);
+}
+
+// ---------------------------------------------------------------------------
+
+TPoznamkaOdmitnuti::TPoznamkaOdmitnuti(QLineEdit* okenko)
+    : QLabel(okenko->parentWidget()), Okenko(okenko), Skryti(new QTimer(this))
+{
+    setObjectName(okenko->objectName() + QStringLiteral("Poznamka"));
+    setAutoFillBackground(true);
+    setForegroundRole(QPalette::ToolTipText);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setMargin(2);
+    hide();
+    Skryti->setSingleShot(true);
+    Skryti->setInterval(4000);
+    connect(Skryti, &QTimer::timeout, this, &QWidget::hide);
+    connect(okenko, &QLineEdit::textEdited, this, &QWidget::hide);
+}
+
+void TPoznamkaOdmitnuti::Ukaz(const QString& znaky)
+{
+    setText(znaky.isEmpty() ? QStringLiteral("Tento znak nelze v názvu desky použít")
+                            : QStringLiteral("Znak „%1“ nelze v názvu desky použít").arg(znaky));
+    adjustSize();
+    // Below the box, over whatever lies there, inside the box's container.
+    const QWidget* rodic = parentWidget();
+    int x = Okenko->x();
+    if (rodic != nullptr)
+        x = std::max(0, std::min(x, rodic->width() - width()));
+    move(x, Okenko->y() + Okenko->height());
+    raise();
+    show();
+    Skryti->start();
+    QAccessibleEvent e(this, QAccessible::Alert);
+    OznamPristupnosti(e);
 }

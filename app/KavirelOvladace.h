@@ -50,6 +50,22 @@ private:
     std::vector<bool> Zvyraznene;
 };
 
+// A short note below an edit box that refused some characters: shown when
+// the box's name validator refuses input, gone after the next accepted edit
+// or a few seconds. Read out by assistive technology as an alert.
+class QLineEdit;
+class QTimer;
+class TPoznamkaOdmitnuti : public QLabel {
+    Q_OBJECT
+public:
+    explicit TPoznamkaOdmitnuti(QLineEdit* okenko);
+    void Ukaz(const QString& znaky);
+
+private:
+    QLineEdit* Okenko;
+    QTimer* Skryti;
+};
+
 // A group box of radio buttons, one per item, with an item index.
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
@@ -62,9 +78,11 @@ public:
     QLabel* TextPolozky(int index) const;
     int PocetPolozek() const;
 
-    // Captions wider than this wrap, for a group partly covered by another
-    // control.
+    // Captions wider than this are set narrower, and wrap when that is not
+    // enough; for a group partly covered by another control.
     void NastavSirkuTextu(int sirka);
+    // The frame the style draws, in the parent's coordinates.
+    QRect RamSkupiny() const;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;

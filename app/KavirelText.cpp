@@ -68,5 +68,17 @@ void NastavNazevDesky(TZaznamDesky& zaznam, const QString& text)
 
 QValidator::State TValidatorNazvu::validate(QString& vstup, int&) const
 {
-    return LzeUlozitDo1250(vstup) ? Acceptable : Invalid;
+    if (LzeUlozitDo1250(vstup))
+        return Acceptable;
+    QString odmitnute;
+    for (int i = 0; i < vstup.size(); ++i) {
+        // A character outside the basic plane is two code units, one symbol.
+        const int delka = vstup.at(i).isHighSurrogate() && i + 1 < vstup.size() ? 2 : 1;
+        const QString znak = vstup.mid(i, delka);
+        if (!LzeUlozitDo1250(znak) && !odmitnute.contains(znak))
+            odmitnute += znak;
+        i += delka - 1;
+    }
+    emit Odmitnuto(odmitnute);
+    return Invalid;
 }

@@ -39,4 +39,8 @@ class TValidatorNazvu : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& vstup, int& pozice) const override;
+
+signals:
+    // Input was refused for these characters; the box tells the user.
+    void Odmitnuto(const QString& znaky) const;
 };

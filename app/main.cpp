@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <memory>
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
 
     // The game speaks Czech whatever the session's language; Qt's own
     // dialogs (files, colours) follow when Qt's Czech texts are installed.
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     QTranslator prekladQt;
     if (prekladQt.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&prekladQt);

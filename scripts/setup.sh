@@ -6,6 +6,8 @@
 # The compiler and build tools, Qt Widgets (its -dev package brings the
 # OpenGL headers its CMake files look for) and GoogleTest for the tests.
 KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev"
+# Needed only to run the game: Qt's own Czech texts (file, colour and message dialogs).
+KAVIREL_RUN_PACKAGES="qt6-translations-l10n"
 
 kavirel_install_missing() {
   local missing=()

@@ -11,35 +11,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "KavirelKlavesnice.h"
+#include "KavirelPlatno.h"
+
+using namespace KavirelKresleni;
+
 namespace {
 
 const char* const Jednotka = "KavirelGraph";
-
-// Opens a painter on the picture of a control, aliased: the figures are laid
-// out pixel by pixel, and a blended edge could not be painted over exactly.
-// The control shows the result once the painter is gone.
-class TPlatno {
-public:
-    explicit TPlatno(TObrazek* Prvek) : Prvek(Prvek), Platno(&Prvek->Obraz())
-    {
-        Platno.setRenderHint(QPainter::Antialiasing, false);
-        Platno.setRenderHint(QPainter::TextAntialiasing, false);
-    }
-    ~TPlatno()
-    {
-        Platno.end();
-        Prvek->update();
-    }
-    TPlatno(const TPlatno&) = delete;
-    TPlatno& operator=(const TPlatno&) = delete;
-
-    QPainter& operator*() { return Platno; }
-    QPainter* operator->() { return &Platno; }
-
-private:
-    TObrazek* Prvek;
-    QPainter Platno;
-};
 
 TObrazek* Overeny(TObrazek* Prvek)
 {
@@ -60,14 +39,17 @@ void Obrys(QPainter& Platno, int l, int t, int r, int b, const QColor& Barva)
 
 // The filled ellipse in the rectangle R: every pixel whose centre lies inside.
 // Qt's own aliased ellipse leans by a pixel; this one is symmetric and covers
-// exactly Left..Right-1 and Top..Bottom-1 at its widest.
-void Kotouc(QPainter& Platno, const TObdelnik& R, const QColor& Barva)
+// exactly Left..Right-1 and Top..Bottom-1 at its widest. On a picture with a
+// device pixel ratio the test runs on the picture's own pixels, so the edge
+// is as fine as the screen allows and the same pixels are hit every time.
+void Kotouc(QPainter& Platno, const TObdelnik& R, const QColor& Barva, qreal Pomer)
 {
-    const double cx = (R.Left + R.Right) / 2.0, cy = (R.Top + R.Bottom) / 2.0;
-    const double rx = (R.Right - R.Left) / 2.0, ry = (R.Bottom - R.Top) / 2.0;
+    const double cx = (R.Left + R.Right) / 2.0 * Pomer, cy = (R.Top + R.Bottom) / 2.0 * Pomer;
+    const double rx = (R.Right - R.Left) / 2.0 * Pomer, ry = (R.Bottom - R.Top) / 2.0 * Pomer;
     if (rx <= 0 || ry <= 0)
         return;
-    for (int y = R.Top; y < R.Bottom; ++y) {
+    const int shora = int(std::floor(R.Top * Pomer)), zdola = int(std::ceil(R.Bottom * Pomer));
+    for (int y = shora; y < zdola; ++y) {
         const double dy = (y + 0.5 - cy) / ry;
         const double zbytek = 1.0 - dy * dy;
         if (zbytek < 0)
@@ -75,18 +57,36 @@ void Kotouc(QPainter& Platno, const TObdelnik& R, const QColor& Barva)
         const double pul = rx * std::sqrt(zbytek);
         const int od = int(std::ceil(cx - pul - 0.5));
         const int po = int(std::floor(cx + pul - 0.5));
-        if (po >= od)
+        if (po < od)
+            continue;
+        // The painter works in the control's units; a run of picture pixels
+        // is a rectangle of fractions of them.
+        if (Pomer == 1.0)
             Platno.fillRect(od, y, po - od + 1, 1, Barva);
+        else
+            Platno.fillRect(QRectF(od / Pomer, y / Pomer, (po - od + 1) / Pomer, 1 / Pomer), Barva);
     }
 }
 
-// A control is a child of the host, so the host may have released it
-// already; only a control still alive is released here.
-template <typename T>
-void Uvolni(QPointer<T>& Prvek)
+qreal ZadanyPomer = 0;
+
+// The ratio the pictures are drawn for: the finest screen's, at least 1.
+qreal PomerObrazovky()
 {
-    delete Prvek.data();
-    Prvek.clear();
+    const qreal r = ZadanyPomer > 0 ? ZadanyPomer : qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    return r > 1.0 ? r : 1.0;
+}
+
+QImage NovyObraz(const QSize& Velikost)
+{
+    const QSize logicka = Velikost.expandedTo(QSize(0, 0));
+    const qreal pomer = PomerObrazovky();
+    if (pomer == 1.0)
+        return QImage(logicka, QImage::Format_RGB32);
+    QImage obraz(QSize(int(std::ceil(logicka.width() * pomer)), int(std::ceil(logicka.height() * pomer))),
+                 QImage::Format_RGB32);
+    obraz.setDevicePixelRatio(pomer);
+    return obraz;
 }
 
 int RozmerPozadi(std::int32_t Pocet, std::int32_t Mezera)
@@ -130,8 +130,7 @@ TBarvy StandardniBarvy()
 
 // ---------------------------------------------------------------------------
 
-TObrazek::TObrazek(QWidget* Hostitel, const QRect& Poloha)
-    : QWidget(Hostitel), Obrazek(Poloha.size().expandedTo(QSize(0, 0)), QImage::Format_RGB32)
+TObrazek::TObrazek(QWidget* Hostitel, const QRect& Poloha) : QWidget(Hostitel), Obrazek(NovyObraz(Poloha.size()))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(Poloha);
@@ -140,11 +139,21 @@ TObrazek::TObrazek(QWidget* Hostitel, const QRect& Poloha)
     show();
 }
 
+void TObrazek::NastavPomerObrazu(qreal Pomer) { ZadanyPomer = Pomer; }
+
 void TObrazek::paintEvent(QPaintEvent* udalost)
 {
     QPainter p(this);
     const QRect r = udalost->rect();
-    p.drawImage(r, Obrazek, r);
+    if (Obrazek.devicePixelRatio() == 1.0) {
+        p.drawImage(r, Obrazek, r);
+        return;
+    }
+    // A picture drawn for another screen than this one is smoothed, not
+    // doubled; on its own screen it is copied pixel for pixel.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, Obrazek.devicePixelRatio() != devicePixelRatioF());
+    p.setClipRect(r);
+    p.drawImage(QPointF(0, 0), Obrazek);
 }
 
 // ---------------------------------------------------------------------------
@@ -157,8 +166,37 @@ THraciPole::THraciPole(QWidget* Hostitel, const QRect& Poloha, const TPozice& Po
 void THraciPole::mousePressEvent(QMouseEvent* udalost)
 {
     const QPoint p = udalost->position().toPoint();
+    // The cursor goes where the mouse pressed and hides until the next key.
+    if (Klavesnice != nullptr)
+        Klavesnice->StiskMysi(this);
     MouseButtonClick(udalost->button(), p.x(), p.y());
     udalost->accept();
+}
+
+void THraciPole::NastavKurzor(bool Zobrazit)
+{
+    if (Kurzor == Zobrazit)
+        return;
+    Kurzor = Zobrazit;
+    update();
+}
+
+void THraciPole::paintEvent(QPaintEvent* udalost)
+{
+    TObrazek::paintEvent(udalost);
+    if (!Kurzor)
+        return;
+    // A square ring inside the target frame and around the stone: black,
+    // yellow, black, so that it shows on any colour of field, stone or
+    // background, and cannot be taken for the marking of the outer border.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int od = 8, po = TGraphDeska::VelikostPrvku - 8;
+    const QColor cerna(Qt::black), zluta(255, 216, 0);
+    Obrys(p, od, od, po, po, cerna);
+    Obrys(p, od + 1, od + 1, po - 1, po - 1, zluta);
+    Obrys(p, od + 2, od + 2, po - 2, po - 2, zluta);
+    Obrys(p, od + 3, od + 3, po - 3, po - 3, cerna);
 }
 
 void THraciPole::MouseButtonClick(Qt::MouseButton Tlacitko, int X, int Y)
@@ -248,7 +286,7 @@ void TGraphDeska::KresliPole(TObrazek* Prvek, TBarva Barva)
 void TGraphDeska::KresliKamen(TObrazek* Prvek, TBarva Barva)
 {
     TPlatno p(Overeny(Prvek));
-    Kotouc(*p, ObrysKamene, BarvaNaQColor(Barva));
+    Kotouc(*p, ObrysKamene, BarvaNaQColor(Barva), Prvek->Obraz().devicePixelRatio());
 }
 
 void TGraphDeska::KresliCil(TObrazek* Prvek, TBarva Barva)
@@ -295,6 +333,13 @@ void TGraphDeska::KresliCislo(TObrazek* Prvek, TBarva Barva, std::int32_t Cislo)
 void TGraphDeska::KresliOhraniceni(TObrazek* Prvek, TBarva Barva, bool Viditelne)
 {
     Overeny(Prvek);
+    Prvek->Vpredu = Viditelne;
+    const bool oznaceny = Viditelne && Barva == Barvy.BarvaVyber && Barva != Barvy.BarvaMrizka;
+    if (oznaceny != Prvek->Oznaceny) {
+        Prvek->Oznaceny = oznaceny;
+        if (auto* hraci = qobject_cast<THraciPole*>(Prvek); hraci != nullptr && hraci->Klavesnice != nullptr)
+            hraci->Klavesnice->PoZmeneOznaceni(hraci);
+    }
     if (Viditelne)
         Prvek->raise();
     else if (!Pozadi.isNull())
@@ -329,24 +374,38 @@ TGraphGameDeska::TGraphGameDeska(QWidget* Hostitel, std::int32_t Sloupcu_, std::
 {
     KAVIREL_ASSERT(Sloupcu <= RozmerDesky, "Zdavam vetsi rozmer desky, nez je dovoleno", Jednotka);
     KAVIREL_ASSERT(Radku <= RozmerDesky, "Zdavam vetsi rozmer desky, nez je dovoleno", Jednotka);
+    ZajistiPristupnostDesky();
     for (int x = 0; x < Sloupcu; ++x)
         for (int y = 0; y < Radku; ++y)
             Prvky[x][y] = new THraciPole(Hostitel, PolohaPrvku(x, y), TPozice{x, y});
+    Ovladani = new TKlavesniceDesky(this, Hostitel);
+    for (int x = 0; x < Sloupcu; ++x)
+        for (int y = 0; y < Radku; ++y)
+            Prvky[x][y]->Klavesnice = Ovladani.data();
 }
 
 TGraphGameDeska::~TGraphGameDeska()
 {
+    Uvolni(Ovladani);
     for (auto& sloupec : Prvky)
         for (auto& prvek : sloupec)
             Uvolni(prvek);
 }
 
-void TGraphGameDeska::NastavPrijemce(IPrijemceKliku* Prijemce)
+void TGraphGameDeska::NastavPrijemce(IPrijemceKliku* Prijemce_)
 {
+    Prijemce = Prijemce_;
     for (auto& sloupec : Prvky)
         for (auto& prvek : sloupec)
             if (!prvek.isNull())
                 prvek->Prijemce = Prijemce;
+}
+
+THraciPole* TGraphGameDeska::DejPrvekNeboNic(const TPozice& Pozice) const
+{
+    if (Pozice.X < 0 || Pozice.Y < 0 || Pozice.X >= RozmerDesky || Pozice.Y >= RozmerDesky)
+        return nullptr;
+    return Prvky[Pozice.X][Pozice.Y].data();
 }
 
 THraciPole* TGraphGameDeska::DejPrvek(const TPozice& Pozice) const
@@ -368,6 +427,8 @@ void TGraphGameDeska::KresliDesku(const TZaznamDesky& Zaznam)
             if (prvek == nullptr)
                 continue;  // a smaller view has no control here
             const TPole& pole = Zaznam.Pole[x][y];
+            if (pole.Stav == spNeexistujici || pole.Stav == spPrazdne || pole.Stav == spPlne)
+                prvek->Obsah = pole;
             switch (pole.Stav) {
             case spNeexistujici:
                 KresliOhraniceni(prvek, Barvy.BarvaDeska, false);
@@ -389,6 +450,8 @@ void TGraphGameDeska::KresliDesku(const TZaznamDesky& Zaznam)
             }
         }
     }
+    if (!Ovladani.isNull())
+        Ovladani->PoNoveDesce();
 }
 
 void TGraphGameDeska::KresliCisla(const TZaznamDesky& Zaznam, bool Zobrazit)
@@ -418,6 +481,8 @@ void TGraphGameDeska::KresliVsechnaOhraniceni(TBarva Barva)
         for (auto& prvek : sloupec)
             if (!prvek.isNull())
                 KresliOhraniceni(prvek.data(), Barva, true);
+    if (!Ovladani.isNull())
+        Ovladani->PoNoveDesce();
 }
 
 void TGraphGameDeska::KresliSkok(const TZaznamDesky& Zaznam, const TPozice& A, const TPozice& B,
@@ -429,10 +494,17 @@ void TGraphGameDeska::KresliSkok(const TZaznamDesky& Zaznam, const TPozice& A, c
     THraciPole* c = DejPrvek(C);
     KresliKamen(a, Barvy.BarvaPole);
     KresliKamen(b, Barvy.BarvaKamen);
-    if (Zaznam.TypHry == thNormalni)
+    a->Obsah.Stav = spPrazdne;
+    b->Obsah.Stav = spPlne;
+    if (Zaznam.TypHry == thNormalni) {
         KresliKamen(c, Barvy.BarvaPole);
-    else if (Zaznam.TypHry == thLeibniz)
+        c->Obsah.Stav = spPrazdne;
+    } else if (Zaznam.TypHry == thLeibniz) {
         KresliKamen(c, Barvy.BarvaKamen);
+        c->Obsah.Stav = spPlne;
+    }
+    for (const TPozice& p : {A, B, C})
+        OznamZmenu(p);
 }
 
 void TGraphGameDeska::KresliNavratSkoku(const TZaznamDesky& Zaznam, const TPozice& A, const TPozice& B,
@@ -443,137 +515,39 @@ void TGraphGameDeska::KresliNavratSkoku(const TZaznamDesky& Zaznam, const TPozic
     THraciPole* c = DejPrvek(C);
     KresliKamen(a, Barvy.BarvaPole);
     KresliKamen(b, Barvy.BarvaKamen);
-    if (Zaznam.TypHry == thNormalni)
+    a->Obsah.Stav = spPrazdne;
+    b->Obsah.Stav = spPlne;
+    if (Zaznam.TypHry == thNormalni) {
         KresliKamen(c, Barvy.BarvaKamen);
-    else if (Zaznam.TypHry == thLeibniz)
+        c->Obsah.Stav = spPlne;
+    } else if (Zaznam.TypHry == thLeibniz) {
         KresliKamen(c, Barvy.BarvaPole);
+        c->Obsah.Stav = spPrazdne;
+    }
+    for (const TPozice& p : {A, B, C})
+        OznamZmenu(p);
 }
 
-// ---------------------------------------------------------------------------
-
-TGraphEditDeska::TGraphEditDeska(QWidget* Hostitel, std::int32_t MezeraX_, std::int32_t MezeraY_,
-                                 std::int32_t Vlevo_, std::int32_t Nahore_)
-    : TGraphDeska(Hostitel, 1, PocetPrvkuPalety, MezeraX_, MezeraY_, Vlevo_, Nahore_)
+void TGraphGameDeska::KresliPrvekNa(const TPozice& Pozice, TEditPrvek Prvek)
 {
-    for (int r = 0; r < PocetPrvkuPalety; ++r)
-        Prvky[r] = new TEditPole(Hostitel, PolohaPrvku(0, r), r);
+    THraciPole* pole = DejPrvek(Pozice);
+    const bool existuje = Prvek != epNeexistujici;
+    const bool kamen = Prvek == epPlne || Prvek == epPlneCilove;
+    const bool cilove = Prvek == epPrazdneCilove || Prvek == epPlneCilove;
+    KresliPole(pole, existuje ? Barvy.BarvaPole : Barvy.BarvaDeska);
+    if (kamen)
+        KresliKamen(pole, Barvy.BarvaKamen);
+    if (cilove)
+        KresliCilovost(pole, true);
+    pole->Obsah.Stav = !existuje ? spNeexistujici : kamen ? spPlne : spPrazdne;
+    pole->Obsah.Cilove = cilove ? 1 : 0;
+    if (!existuje)
+        pole->Obsah.Cislo = 0;
+    OznamZmenu(Pozice);
 }
 
-TGraphEditDeska::~TGraphEditDeska()
+void TGraphGameDeska::OznamZmenu(const TPozice& Pozice)
 {
-    for (auto& prvek : Prvky)
-        Uvolni(prvek);
-}
-
-void TGraphEditDeska::NastavPrijemce(IPrijemceVyberu* Prijemce)
-{
-    for (auto& prvek : Prvky)
-        if (!prvek.isNull())
-            prvek->Prijemce = Prijemce;
-}
-
-TEditPole* TGraphEditDeska::DejPrvek(int Radek) const
-{
-    KontrolaRozsahu(Radek, 0, PocetPrvkuPalety - 1);
-    TEditPole* prvek = Prvky[Radek].data();
-    if (prvek == nullptr)
-        ChybaRozsahu();
-    return prvek;
-}
-
-void TGraphEditDeska::KresliPaletu()
-{
-    VyplnPozadi(BarvaTlacitka());
-    KresliPole(DejPrvek(0), Barvy.BarvaDeska);
-    KresliPole(DejPrvek(1), Barvy.BarvaPole);
-    KresliPole(DejPrvek(2), Barvy.BarvaPole);
-    KresliKamen(DejPrvek(2), Barvy.BarvaKamen);
-    KresliPole(DejPrvek(3), Barvy.BarvaPole);
-    KresliCil(DejPrvek(3), Barvy.BarvaCilove);
-    KresliPole(DejPrvek(4), Barvy.BarvaPole);
-    KresliKamen(DejPrvek(4), Barvy.BarvaKamen);
-    KresliCil(DejPrvek(4), Barvy.BarvaCilove);
-    KresliVsechnaOhraniceni(Barvy.BarvaMrizka);
-}
-
-void TGraphEditDeska::KresliVsechnaOhraniceni(TBarva Barva)
-{
-    for (int r = 0; r < PocetPrvkuPalety; ++r)
-        KresliOhraniceni(DejPrvek(r), Barva, true);
-}
-
-// ---------------------------------------------------------------------------
-
-TGraphLegendaDeska::TGraphLegendaDeska(QWidget* Hostitel, std::int32_t MezeraX_, std::int32_t MezeraY_,
-                                       std::int32_t Vlevo_, std::int32_t Nahore_)
-    : TGraphDeska(Hostitel, 1, PocetPrvkuPalety, MezeraX_, MezeraY_, Vlevo_, Nahore_)
-{
-    for (int r = 0; r < PocetPrvkuPalety; ++r)
-        Prvky[r] = new TObrazek(Hostitel, PolohaPrvku(0, r));
-}
-
-TGraphLegendaDeska::~TGraphLegendaDeska()
-{
-    for (auto& prvek : Prvky)
-        Uvolni(prvek);
-}
-
-TObrazek* TGraphLegendaDeska::DejPrvek(int Radek) const
-{
-    KontrolaRozsahu(Radek, 0, PocetPrvkuPalety - 1);
-    TObrazek* prvek = Prvky[Radek].data();
-    if (prvek == nullptr)
-        ChybaRozsahu();
-    return prvek;
-}
-
-void TGraphLegendaDeska::KresliVsechnaOhraniceni(TBarva Barva)
-{
-    for (int r = 0; r < PocetPrvkuPalety; ++r)
-        KresliOhraniceni(DejPrvek(r), Barva, true);
-}
-
-void TGraphLegendaDeska::Kresli()
-{
-    VyplnPozadi(BarvaTlacitka());
-    for (int r = 0; r < PocetPrvkuPalety; ++r)
-        KresliPole(DejPrvek(r), Barvy.BarvaPole);
-    KresliKamen(DejPrvek(1), Barvy.BarvaKamen);
-    KresliCil(DejPrvek(2), Barvy.BarvaCilove);
-    KresliKamen(DejPrvek(3), Barvy.BarvaKamen);
-    KresliCil(DejPrvek(3), Barvy.BarvaCilove);
-    KresliKamen(DejPrvek(4), Barvy.BarvaKamen);
-    KresliVsechnaOhraniceni(Barvy.BarvaMrizka);
-    KresliOhraniceni(DejPrvek(4), Barvy.BarvaVyber, true);
-}
-
-// ---------------------------------------------------------------------------
-
-TGraphBarvyDeska::TGraphBarvyDeska(QWidget* Hostitel, std::int32_t MezeraX_, std::int32_t MezeraY_,
-                                   std::int32_t Vlevo_, std::int32_t Nahore_)
-    : TGraphLegendaDeska(Hostitel, MezeraX_, MezeraY_, Vlevo_, Nahore_)
-{
-}
-
-void TGraphBarvyDeska::Kresli()
-{
-    VyplnPozadi(BarvaTlacitka());
-    KresliPole(DejPrvek(0), Barvy.BarvaDeska);
-    for (int r = 1; r < PocetPrvkuPalety; ++r)
-        KresliPole(DejPrvek(r), Barvy.BarvaPole);
-    KresliKamen(DejPrvek(2), Barvy.BarvaKamen);
-    KresliKamen(DejPrvek(3), Barvy.BarvaKamen);
-    KresliCil(DejPrvek(3), Barvy.BarvaCilove);
-    KresliKamen(DejPrvek(4), Barvy.BarvaKamen);
-    KresliVsechnaOhraniceni(Barvy.BarvaMrizka);
-    KresliOhraniceni(DejPrvek(4), Barvy.BarvaVyber, true);
-    KresliCislo(DejPrvek(1), Barvy.BarvaCislo, 1);
-    KresliCislo(DejPrvek(2), Barvy.BarvaCislo, 2);
-    KresliCislo(DejPrvek(3), Barvy.BarvaCisloPrubeh, 3);
-    KresliCislo(DejPrvek(4), Barvy.BarvaCisloPrubeh, 4);
-}
-
-void TGraphBarvyDeska::DejBarvy(TBarvy& Vystup) const
-{
-    Vystup = Barvy;
+    if (!Ovladani.isNull())
+        Ovladani->PoZmenePole(DejPrvek(Pozice));
 }

@@ -36,6 +36,7 @@
 
 #include <cstdint>
 
+#include "KavirelKlavesnice.h"
 #include "KavirelType.h"
 
 // ---------------------------------------------------------------------------
@@ -74,6 +75,10 @@ TBarvy StandardniBarvy();
 
 // A widget that owns a picture, paints itself from it and is painted into
 // only through the primitives of TGraphDeska. A new control's picture is white.
+//
+// The picture has as many pixels as the screen shows for the control (the
+// device pixel ratio of the application), so nothing is stretched on a
+// scaled screen; at ratio 1 it is exactly the control's size.
 class TObrazek : public QWidget {
     Q_OBJECT
 public:
@@ -82,11 +87,23 @@ public:
     QImage& Obraz() { return Obrazek; }
     const QImage& Obraz() const { return Obrazek; }
 
+    // The ratio of new pictures; 0 (the default) takes the screen's.
+    static void NastavPomerObrazu(qreal Pomer);
+
+    // Whether the last border drawing brought the control in front of the
+    // background (then it can be pressed and is offered to the keyboard and
+    // to assistive technology), and whether that border was the marking.
+    bool JeVpredu() const { return Vpredu; }
+    bool JeOznaceny() const { return Oznaceny; }
+
 protected:
     void paintEvent(QPaintEvent* udalost) override;
 
 private:
+    friend class TGraphDeska;
     QImage Obrazek;
+    bool Vpredu = false;
+    bool Oznaceny = false;
 };
 
 // ---------------------------------------------------------------------------
@@ -97,10 +114,14 @@ class THraciPole;
 class IPrijemceKliku {
 public:
     virtual ~IPrijemceKliku() = default;
-    // Left button pressed on a field; X, Y within the control (0..60).
+    // Left button pressed on a field; X, Y within the control (0..60). Space
+    // or Enter on the board arrive here too, as a press in the middle of the
+    // field under the keyboard cursor.
     virtual void KlikNaPole(THraciPole* Prvek, int X, int Y) = 0;
-    // Right button pressed on a field.
+    // Right button pressed on a field, or Backspace on the board.
     virtual void KrokZpet() = 0;
+    // Keys 1 to 5 on the board: the editor's element 0..4.
+    virtual void VolbaPrvku(int /*CisloPrvku*/) {}
 };
 
 class IPrijemceVyberu {
@@ -115,6 +136,8 @@ public:
 // Field controls
 
 // A field of the main board view. Reports the press itself, not the release.
+class TKlavesniceDesky;
+
 class THraciPole : public TObrazek {
     Q_OBJECT
 public:
@@ -122,12 +145,23 @@ public:
 
     TPozice PozicePole;
     IPrijemceKliku* Prijemce = nullptr;
+    TKlavesniceDesky* Klavesnice = nullptr;
+
+    // What the field shows, kept by the drawing compositions of the board
+    // view for the names read out to assistive technology.
+    TPole Obsah{};
+
+    // The keyboard cursor, drawn over the picture (never into it).
+    void NastavKurzor(bool Zobrazit);
+    bool MaKurzor() const { return Kurzor; }
 
 protected:
     void mousePressEvent(QMouseEvent* udalost) override;
+    void paintEvent(QPaintEvent* udalost) override;
 
 private:
     void MouseButtonClick(Qt::MouseButton Tlacitko, int X, int Y);
+    bool Kurzor = false;
 };
 
 // An element of the editor's palette. Reports a click: a left press and a
@@ -236,6 +270,9 @@ public:
     // The control of a position; a position outside 0..8, or without a
     // control in a smaller view, is a range error.
     THraciPole* DejPrvek(const TPozice& Pozice) const;
+    // The same without the range error: null outside the view.
+    THraciPole* DejPrvekNeboNic(const TPozice& Pozice) const;
+    IPrijemceKliku* DejPrijemce() const { return Prijemce; }
 
     void KresliDesku(const TZaznamDesky& Zaznam);
     void KresliCisla(const TZaznamDesky& Zaznam, bool Zobrazit);
@@ -247,9 +284,18 @@ public:
     // Taking back the jump that went from B to A over C.
     void KresliNavratSkoku(const TZaznamDesky& Zaznam, const TPozice& A, const TPozice& B,
                            const TPozice& C);
+    // The editor's element Prvek (0..4) put on a field: the square covers
+    // stone and target frame of the former element, the border stays.
+    void KresliPrvekNa(const TPozice& Pozice, TEditPrvek Prvek);
+
+    // The keyboard cursor and the board's accessibility (KavirelKlavesnice.h).
+    TKlavesniceDesky* Klavesnice() const { return Ovladani.data(); }
 
 private:
+    void OznamZmenu(const TPozice& Pozice);
+    IPrijemceKliku* Prijemce = nullptr;
     QPointer<THraciPole> Prvky[RozmerDesky][RozmerDesky];  // [X][Y]
+    QPointer<TKlavesniceDesky> Ovladani;
 };
 
 constexpr int PocetPrvkuPalety = 5;
@@ -283,8 +329,15 @@ public:
     void KresliVsechnaOhraniceni(TBarva Barva);
     virtual void Kresli();
 
+    // The mat behind the marked sample (row 4): a frame of three pixels in a
+    // colour the marking stands out from, since the window's face colour
+    // would swallow a light marking.
+    TObrazek* DejPodlozku() const { return Podlozka.data(); }
+
 protected:
+    void KresliPodlozku();
     QPointer<TObrazek> Prvky[PocetPrvkuPalety];
+    QPointer<TObrazek> Podlozka;
 };
 
 // The colour window's five sample fields, with numbers, in the colours being

@@ -73,6 +73,19 @@ TEST_F(OknoTest, KazdaZalozkaCelaAViditelna)
         EXPECT_EQ(obdelnik.top(), listy->tabRect(0).top());
         EXPECT_LE(listy->mapTo(Okno->Zalozky, obdelnik.topRight()).x(), Okno->Zalozky->width());
     }
+    // The palette lies inside the element group's frame, and no caption
+    // beside it needs a second line.
+    const QRect ram = Okno->grpEditVyber->RamSkupiny();
+    const QRect paleta = Okno->ProstorEditDesky->geometry();
+    EXPECT_GT(paleta.top(), ram.top()) << "below the frame's top line";
+    EXPECT_LT(paleta.right(), ram.right()) << "left of the frame's right line";
+    EXPECT_LT(paleta.bottom(), ram.bottom()) << "above the frame's bottom line";
+    for (int i = 0; i < Okno->grpEditVyber->PocetPolozek(); ++i) {
+        const QLabel* text = Okno->grpEditVyber->TextPolozky(i);
+        EXPECT_LE(text->fontMetrics().horizontalAdvance(text->text()), text->contentsRect().width())
+            << text->text().toStdString();
+        EXPECT_LT(text->mapTo(Okno->tabEdit, QPoint(text->width(), 0)).x(), paleta.left());
+    }
 }
 
 // A whole game to its end, with the target verdict of each game type.

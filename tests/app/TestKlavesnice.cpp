@@ -1,0 +1,376 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window played by keys alone: a whole game, a replayed solution,
+// the editor, the window's shortcuts, and what assistive technology hears.
+#include <QAccessible>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QTextBrowser>
+
+#include "KavirelKlavesnice.h"
+#include "KavirelNapoveda.h"
+#include "KavirelReseni.h"
+#include "KavirelText.h"
+#include "OknoTest.h"
+
+namespace {
+
+std::vector<std::pair<QAccessible::Event, QObject*>>* Udalosti = nullptr;
+
+void Zaznamenej(QAccessibleEvent* e)
+{
+    if (Udalosti != nullptr)
+        Udalosti->emplace_back(e->type(), e->object());
+}
+
+class KlavesniceTest : public OknoTest {
+protected:
+    void SetUp() override
+    {
+        OknoTest::SetUp();
+        Udalosti = &Zachycene;
+        Predchozi = NastavPozorovatelePristupnosti(Zaznamenej);
+    }
+    void TearDown() override
+    {
+        NastavPozorovatelePristupnosti(Predchozi);
+        Udalosti = nullptr;
+        OknoTest::TearDown();
+    }
+
+    // Boards 1 and 2: one row each; 3: the English board.
+    //   1: stones on 1, 2, 4; a double jump 1 -> 3 -> 5 leaves one stone on
+    //      the target field 5.
+    //   2: the same without a target field.
+    void OtevriSRadou()
+    {
+        std::vector<TZaznamDesky> k;
+        k.push_back(Deska({".........", ".xxoxO...", ".........", ".........", ".........", ".........",
+                           ".........", ".........", "........."},
+                          thNormalni, "Rada s cilem"));
+        k.push_back(Deska({".........", ".xxoxo...", ".........", ".........", ".........", ".........",
+                           ".........", ".........", "........."},
+                          thNormalni, "Rada"));
+        k.push_back(StandardniZaznamy().front());
+        ZapisKatalog(k);
+        Otevri();
+    }
+
+    QWidget* DeskaOkna() const { return Okno->ProstorGraphDesky; }
+    TKlavesniceDesky* Kurzor() const { return Okno->PohledDesky->Klavesnice(); }
+
+    // Keys go wherever the focus is, as the window system sends them.
+    void Klavesa(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        QWidget* cil = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : Okno.get();
+        QTest::keyClick(cil, k, m);
+    }
+    void Klavesy(const std::vector<Qt::Key>& klavesy)
+    {
+        for (Qt::Key k : klavesy)
+            Klavesa(k);
+    }
+
+    // Moves the cursor onto a field of a row-shaped or cross-shaped board by
+    // arrows, rows first; fails when the arrows cannot reach it.
+    void Najed(TPozice kam)
+    {
+        for (int i = 0; i < 40 && Kurzor()->Pozice() != kam; ++i) {
+            const TPozice p = Kurzor()->Pozice();
+            Klavesa(p.Y < kam.Y ? Qt::Key_Down : p.Y > kam.Y ? Qt::Key_Up : p.X < kam.X ? Qt::Key_Right : Qt::Key_Left);
+        }
+        ASSERT_EQ(Kurzor()->Pozice(), kam);
+    }
+
+    // The first row of a board as text: 'x' a stone, 'o' an empty field.
+    static std::string Rada(const TZaznamDesky& z)
+    {
+        std::string s;
+        for (int x = 1; x <= 5; ++x)
+            s += z.Pole[x][1].Stav == spPlne ? 'x' : z.Pole[x][1].Stav == spPrazdne ? 'o' : '.';
+        return s;
+    }
+
+    bool Bylo(QAccessible::Event druh, QObject* o) const
+    {
+        for (const auto& u : Zachycene)
+            if (u.first == druh && u.second == o)
+                return true;
+        return false;
+    }
+
+    bool DockejKonceHledani()
+    {
+        QElapsedTimer t;
+        t.start();
+        while (Okno->ProbihaReseni() && t.elapsed() < 20000)
+            QTest::qWait(2);
+        return !Okno->ProbihaReseni();
+    }
+
+    std::vector<std::pair<QAccessible::Event, QObject*>> Zachycene;
+    TPozorovatelPristupnosti Predchozi;
+};
+
+} // namespace
+
+TEST_F(KlavesniceTest, CelaHraKlavesami)
+{
+    OtevriSRadou();
+    ASSERT_EQ(QApplication::focusWidget(), DeskaOkna()) << "the board is the first focus";
+    EXPECT_EQ(Kurzor()->Pozice(), (TPozice{1, 1})) << "the cursor starts on field 1";
+
+    struct TKrok {
+        std::vector<Qt::Key> klavesy;
+        Qt::KeyboardModifiers modifikatory;
+        const char* rada;
+        int tahu;
+        bool konec;
+    };
+    const TKrok kroky[] = {
+        {{Qt::Key_Space}, {}, "xxoxo", 0, false},
+        {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Return}, {}, "ooxxo", 1, false},
+        // The same stone goes on: one move of two jumps, the game is over.
+        {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Enter}, {}, "oooox", 1, true},
+        {{Qt::Key_Backspace}, {}, "ooxxo", 1, false},
+        {{Qt::Key_Z}, Qt::ControlModifier, "xxoxo", 0, false},
+        {{Qt::Key_Z}, Qt::ControlModifier, "xxoxo", 0, false},
+    };
+    for (const TKrok& k : kroky) {
+        Zachycene.clear();
+        for (Qt::Key klavesa : k.klavesy)
+            Klavesa(klavesa, k.modifikatory);
+        SCOPED_TRACE(k.rada);
+        EXPECT_EQ(Rada(Okno->HerniDeska->Zaznam), k.rada);
+        EXPECT_EQ(Okno->HerniDeska->Tahy.DejPocetTahu(), k.tahu);
+        EXPECT_EQ(Ukazan(Okno->lblHraKonec), k.konec);
+        EXPECT_EQ(QApplication::focusWidget(), DeskaOkna());
+        if (k.konec) {
+            // The verdicts are announced.
+            EXPECT_TRUE(Bylo(QAccessible::Alert, Okno->lblHraKonec));
+            EXPECT_TRUE(Ukazan(Okno->lblHraCilova));
+            EXPECT_TRUE(Bylo(QAccessible::Alert, Okno->lblHraCilova));
+            QAccessibleInterface* konec = QAccessible::queryAccessibleInterface(Okno->lblHraKonec);
+            EXPECT_EQ(konec->role(), QAccessible::Notification);
+            EXPECT_FALSE(konec->text(QAccessible::Name).isEmpty());
+        }
+    }
+    EXPECT_TRUE(Kurzor()->JeKurzorVidet());
+}
+
+TEST_F(KlavesniceTest, DeskaBezCilovychNechavaCilovyVerdiktSkryty)
+{
+    OtevriSRadou();
+    const std::vector<Qt::Key> hra = {Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space,
+                                      Qt::Key_Right, Qt::Key_Right, Qt::Key_Space};
+    Klavesy(hra);
+    ASSERT_TRUE(Ukazan(Okno->lblHraKonec));
+    ASSERT_TRUE(Ukazan(Okno->lblHraCilova));
+
+    // Board 2 has no target field: its end shows no target verdict.
+    ZalozkaUzivatelem(zlNahrat);
+    Stiskni(Okno->btnNahratDalsi);
+    Stiskni(Okno->btnNahratHrat);
+    ASSERT_EQ(NazevDesky(Okno->HerniDeska->Zaznam), "Rada");
+    DeskaOkna()->setFocus(Qt::TabFocusReason);
+    Najed({1, 1});
+    Klavesy(hra);
+    EXPECT_TRUE(Ukazan(Okno->lblHraKonec));
+    EXPECT_FALSE(Ukazan(Okno->lblHraCilova));
+}
+
+TEST_F(KlavesniceTest, PrehraniNalezenehoReseniKlavesami)
+{
+    OtevriSRadou();
+    // Tab to "Řešit" and Enter, then to "Nejrychlejší řešení" and Enter.
+    Okno->btnHraResit->setFocus(Qt::TabFocusReason);
+    Klavesa(Qt::Key_Return);
+    ASSERT_EQ(Okno->Zalozky->currentIndex(), zlReseni);
+    Okno->btnReseniNejrychlejsi->setFocus(Qt::TabFocusReason);
+    Zachycene.clear();
+    Klavesa(Qt::Key_Return);
+    ASSERT_TRUE(DockejKonceHledani());
+    EXPECT_TRUE(Bylo(QAccessible::Alert, Okno->lblReseniPrubeh)) << "the result is announced";
+
+    const TTahyReseni& reseni = Okno->ResenaDeska->Reseni;
+    ASSERT_GT(reseni.DejPocet(), 0);
+    const std::vector<TTahReseni> skoky = [&] {
+        std::vector<TTahReseni> v;
+        for (int i = 1; i <= reseni.DejPocet(); ++i)
+            v.push_back(reseni.Skok(i));
+        return v;
+    }();
+    DeskaOkna()->setFocus(Qt::TabFocusReason);
+    for (std::size_t i = 0; i < skoky.size(); ++i) {
+        SCOPED_TRACE(i);
+        TPozice vybrany;
+        if (!Okno->ResenaDeska->Tahy.DejOdkud(vybrany) || vybrany != skoky[i].Odkud) {
+            Najed(skoky[i].Odkud);
+            Klavesa(Qt::Key_Space);
+        }
+        Najed(skoky[i].Kam);
+        Klavesa(Qt::Key_Space);
+        EXPECT_TRUE(Okno->ResenaDeska->JeStav(spPlne, skoky[i].Kam));
+        EXPECT_FALSE(Okno->ResenaDeska->JeStav(spPlne, skoky[i].Odkud));
+    }
+    EXPECT_FALSE(Okno->ResenaDeska->ExistujeSkok());
+    EXPECT_EQ(Okno->ResenaDeska->PocetKamenu, 1);
+
+    // Backspace and Ctrl+Z take the replay back, jump by jump.
+    Klavesa(Qt::Key_Backspace);
+    EXPECT_EQ(Okno->ResenaDeska->PocetKamenu, 2);
+    Klavesa(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Okno->ResenaDeska->PocetKamenu, 3);
+}
+
+TEST_F(KlavesniceTest, EditorKlavesami)
+{
+    OtevriSRadou();
+    Okno->btnHraEditovat->setFocus(Qt::TabFocusReason);
+    Klavesa(Qt::Key_Enter);
+    ASSERT_EQ(Okno->Zalozky->currentIndex(), zlEdit);
+    DeskaOkna()->setFocus(Qt::TabFocusReason);
+    // Every position is offered in the editor: up from field 1 is row 0.
+    Najed({1, 1});
+    Klavesa(Qt::Key_Up);
+    ASSERT_EQ(Kurzor()->Pozice(), (TPozice{1, 0}));
+
+    struct {
+        Qt::Key klavesa;
+        TStavPole stav;
+        int cilove;
+    } const prvky[] = {
+        {Qt::Key_2, spPrazdne, 0}, {Qt::Key_3, spPlne, 0},          {Qt::Key_4, spPrazdne, 1},
+        {Qt::Key_5, spPlne, 1},    {Qt::Key_1, spNeexistujici, 0},
+    };
+    for (const auto& p : prvky) {
+        Klavesa(p.klavesa);
+        EXPECT_EQ(Okno->grpEditVyber->ItemIndex(), p.klavesa - Qt::Key_1);
+        EXPECT_EQ(QApplication::focusWidget(), DeskaOkna()) << "choosing keeps the board focused";
+        Klavesa(Qt::Key_Space);
+        const TPole& pole = Okno->EditovanaDeska->Zaznam.Pole[1][0];
+        EXPECT_EQ(pole.Stav, p.stav) << p.klavesa;
+        EXPECT_EQ(pole.Cilove != 0, p.cilove != 0) << p.klavesa;
+    }
+}
+
+TEST_F(KlavesniceTest, OknoZKlavesnice)
+{
+    OtevriSRadou();
+    // Alt with a letter opens each menu.
+    struct {
+        Qt::Key pismeno;
+        QMenu* TMainForm::*menu;
+    } const nabidky[] = {{Qt::Key_H, &TMainForm::mnHra},
+                         {Qt::Key_T, &TMainForm::mnTypHry},
+                         {Qt::Key_N, &TMainForm::mnNastaveni},
+                         {Qt::Key_V, &TMainForm::mnNapoveda}};
+    for (const auto& n : nabidky) {
+        QTest::keyClick(Okno.get(), n.pismeno, Qt::AltModifier);
+        QMenu* menu = Okno.get()->*n.menu;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000)) << n.pismeno;
+        QTest::keyClick(menu, Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isVisible(); }, 2000));
+        if (QApplication::activePopupWidget() != nullptr)
+            QApplication::activePopupWidget()->close();
+    }
+
+    // Enter presses the focused button: "Znovu rozestavět" after a jump.
+    DeskaOkna()->setFocus(Qt::TabFocusReason);
+    Klavesy({Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
+    ASSERT_EQ(Okno->HerniDeska->Tahy.DejPocetTahu(), 1);
+    Okno->btnHraZnovuRozestavet->setFocus(Qt::TabFocusReason);
+    Klavesa(Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Okno->HerniDeska->Tahy.DejPocetTahu() == 0; }, 2000));
+
+    // A radio item has no caption of its own: its caption beside it shows
+    // the focus.
+    ZalozkaUzivatelem(zlEdit);
+    for (int i : {2, 4}) {
+        Okno->grpEditVyber->Polozka(i)->setFocus(Qt::TabFocusReason);
+        for (int j = 0; j < Okno->grpEditVyber->PocetPolozek(); ++j)
+            EXPECT_EQ(Okno->grpEditVyber->TextPolozky(j)->backgroundRole() == QPalette::Highlight, j == i) << i << j;
+    }
+    DeskaOkna()->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(Okno->grpEditVyber->TextPolozky(4)->backgroundRole(), QPalette::Highlight);
+    ZalozkaUzivatelem(zlHra);
+
+    // Ctrl+PgDown and Ctrl+PgUp turn the tabs, round the row, from the board too.
+    const struct {
+        Qt::Key klavesa;
+        int zalozka;
+    } listovani[] = {{Qt::Key_PageDown, zlNahrat}, {Qt::Key_PageUp, zlHra}, {Qt::Key_PageUp, zlReseni},
+                     {Qt::Key_PageDown, zlHra}};
+    for (const auto& l : listovani) {
+        Klavesa(l.klavesa, Qt::ControlModifier);
+        EXPECT_EQ(Okno->Zalozky->currentIndex(), l.zalozka);
+        DeskaOkna()->setFocus(Qt::TabFocusReason);
+    }
+
+    // Ctrl+G: the number box of the load tab, though it is no tab stop.
+    Klavesa(Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(Okno->Zalozky->currentIndex(), zlNahrat);
+    EXPECT_EQ(QApplication::focusWidget(), Okno->edtNahratCislo);
+    EXPECT_EQ(Okno->edtNahratCislo->focusPolicy(), Qt::ClickFocus);
+    Pis(Okno->edtNahratCislo, QStringLiteral("3"));
+    Klavesa(Qt::Key_Return);
+    EXPECT_EQ(Okno->lblNahratCisloDesky->text(), "3");
+}
+
+TEST_F(KlavesniceTest, NapovedaKZalozceVpredu)
+{
+    OtevriSRadou();
+    struct {
+        int zalozka;
+        const char* kotva;
+    } const pripady[] = {{zlHra, "hra"},       {zlNahrat, "nahrat"}, {zlUlozit, "ulozit"},
+                         {zlEdit, "editovat"}, {zlReseni, "reseni"}};
+    for (const auto& p : pripady) {
+        ZalozkaUzivatelem(p.zalozka);
+        Klavesa(Qt::Key_F1, Qt::ShiftModifier);
+        ASSERT_NE(Okno->OknoNapovedy, nullptr);
+        EXPECT_EQ(Okno->OknoNapovedy->Prohlizec()->source().fragment(), p.kotva);
+        // The section exists in the help text.
+        EXPECT_TRUE(Okno->OknoNapovedy->Prohlizec()->toHtml().contains(QStringLiteral("name=\"%1\"").arg(p.kotva)))
+            << p.kotva;
+        Okno->OknoNapovedy->close();
+        Okno->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Okno.get()));
+    }
+}
+
+TEST_F(KlavesniceTest, AnglickaDeskaProCtecku)
+{
+    Otevri();  // the built-in boards: number 1 is the English board
+    QAccessibleInterface* deska = QAccessible::queryAccessibleInterface(DeskaOkna());
+    ASSERT_NE(deska, nullptr);
+    ASSERT_EQ(deska->role(), QAccessible::Table);
+    ASSERT_EQ(deska->childCount(), 33);
+    const auto jmeno = [&](int cislo) { return deska->child(cislo - 1)->text(QAccessible::Name); };
+    for (int i = 1; i <= 33; ++i)
+        EXPECT_EQ(jmeno(i), QStringLiteral("Pole %1: %2").arg(i).arg(i == 1 ? "prázdné" : "kámen"));
+
+    // Field 9 jumps over 4 into 1, by keys: the three names change and
+    // each change is announced; the focus stays on the field under the cursor.
+    Najed({3, 3});
+    Klavesa(Qt::Key_Space);
+    EXPECT_TRUE(deska->child(8)->state().selected);
+    Zachycene.clear();
+    Najed({3, 1});
+    Klavesa(Qt::Key_Space);
+    const struct {
+        int cislo;
+        const char* jmeno;
+    } zmeny[] = {{1, "Pole 1: kámen"}, {4, "Pole 4: prázdné"}, {9, "Pole 9: prázdné"}};
+    for (const auto& z : zmeny) {
+        EXPECT_EQ(jmeno(z.cislo), z.jmeno);
+        EXPECT_TRUE(Bylo(QAccessible::NameChanged, deska->child(z.cislo - 1)->object())) << z.cislo;
+    }
+    EXPECT_EQ(deska->focusChild(), deska->child(0));
+    EXPECT_TRUE(deska->child(0)->state().focused);
+
+    // A new board is announced as a whole.
+    Zachycene.clear();
+    Stiskni(Okno->btnHraZnovuRozestavet);
+    EXPECT_TRUE(Bylo(QAccessible::TableModelChanged, DeskaOkna()));
+    EXPECT_EQ(jmeno(1), "Pole 1: prázdné");
+}
