@@ -21,10 +21,13 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "KavirelBarvy.h"
 #include "KavirelFile.h"
 #include "KavirelNapoveda.h"
+#include "KavirelNastaveni.h"
 #include "KavirelOkna.h"
 #include "KavirelOvladace.h"
+#include "KavirelRadce.h"
 #include "KavirelReseni.h"
 #include "KavirelText.h"
 #include "KavirelZpravy.h"
@@ -88,6 +91,7 @@ TMainForm::TMainForm(QWidget* rodic)
     PohledPalety->NastavPrijemce(this);
 
     NactiStandardniSoubor();
+    NactiNastaveni();
     std::int32_t cislo = 0;
     // The storage always leaves a current board; without one the tabs start
     // from an empty board rather than from an assertion.
@@ -120,6 +124,9 @@ TMainForm::~TMainForm()
     for (QLineEdit* e : {edtNahratCislo, edtUlozitNazevDesky, edtEditNazevDesky})
         e->removeEventFilter(this);
 
+    Chranene(this, [this] { UlozNastaveni(); });
+    delete Radce;  // stops and joins the hint's searches
+    Radce = nullptr;
     Chranene(this, [this] { ZastaveniReseni(); });
     // The worker writes its result into the solve board: wait for it (the
     // stop request ends it within one search step) before the board goes.
@@ -150,6 +157,9 @@ void TMainForm::NastavPomocnaOkna(QDialog* about, QDialog* legenda, QDialog* bar
     AboutBox = about;
     LegendaForm = legenda;
     BarvyForm = barvy;
+    // The colours kept from the last run are the colour window's start too.
+    if (auto* okno = qobject_cast<TBarvyForm*>(barvy); okno && okno->Ukazka)
+        okno->Ukazka->NastavBarvy(PohledDesky->Barvy);
 }
 
 // ---------------------------------------------------------------------------
@@ -217,6 +227,7 @@ void TMainForm::PripojObsluhy()
 
     for (QLineEdit* e : {edtNahratCislo, edtUlozitNazevDesky, edtEditNazevDesky})
         e->installEventFilter(this);
+    PripojObsluhyNavic();
 
     for (int i = 0; i < grpEditVyber->PocetPolozek(); ++i)
         connect(grpEditVyber->Polozka(i), &QAbstractButton::toggled, this, [this](bool zapnuto) {
@@ -446,6 +457,8 @@ void TMainForm::PisTahy(QLabel* Popisek, QPushButton* KrokZpetTlacitko, const TG
 {
     Napis(Popisek, QString::number(Deska.Tahy.DejPocetTahu()));
     KrokZpetTlacitko->setEnabled(Deska.Tahy.LzeVratit());
+    if (KrokZpetTlacitko == btnHraKrokZpet)
+        PoZmeneHry();
 }
 
 void TMainForm::PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const QString& Text,
@@ -498,11 +511,11 @@ void TMainForm::PisEditNazevDesky(QLineEdit* Editor, const QString& Text)
 void TMainForm::KlikNaPole(THraciPole* Prvek, int X, int Y)
 {
     Chranene_([&] {
-        if (!JeUvnitrPole(X, Y))
+        if (!PredStiskem() || !JeUvnitrPole(X, Y))
             return;
         const QWidget* stranka = Zalozky->currentWidget();
         if (stranka == tabHra)
-            KlikNaPoleHra(Prvek);
+            KlikNaPoleHraNavic(Prvek);
         else if (stranka == tabEdit)
             KlikNaPoleEdit(Prvek);
         else if (stranka == tabReseni)
@@ -513,9 +526,11 @@ void TMainForm::KlikNaPole(THraciPole* Prvek, int X, int Y)
 void TMainForm::KrokZpet()
 {
     Chranene_([this] {
+        if (!PredStiskem())
+            return;
         const QWidget* stranka = Zalozky->currentWidget();
         if (stranka == tabHra)
-            KrokZpetHra();
+            KrokZpetHraNavic();
         else if (stranka == tabReseni)
             KrokZpetReseni();
     });

@@ -12,11 +12,13 @@
 #include <QPushButton>
 
 #include "KavirelFile.h"
+#include "KavirelNastaveni.h"
 #include "KavirelOvladace.h"
 #include "KavirelZpravy.h"
 
 void TMainForm::VykresleniDeskyPriNahravani(std::int32_t Cislo, const QString& Soubor)
 {
+    CisloNahraneDesky = Soubor.isEmpty() ? Cislo : 0;
     PisNazevDesky(lblNahratNazevDesky, ZaznamNahrany);
     PisTypHry(lblNahratTypHry, ZaznamNahrany);
     if (!Soubor.isEmpty()) {
@@ -122,5 +124,7 @@ void TMainForm::OtevritExterniSoubor()
 void TMainForm::btnNahratHratClick()
 {
     ZaznamHry = ZaznamNahrany;
+    if (CisloNahraneDesky > 0 && Nastaveni)
+        Nastaveni->PosledniDeska = CisloNahraneDesky;
     NovaHra();
 }

@@ -139,6 +139,7 @@ void TMainForm::PisStavReseni(bool ZobrazitDobu)
     } else {
         lblReseniCas->hide();
     }
+    ObnovOvladacePrehrani();
 }
 
 void TMainForm::PisPrubehHledani()

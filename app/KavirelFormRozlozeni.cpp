@@ -130,6 +130,7 @@ void TMainForm::VytvorOvladace()
     VytvorZalozkuUlozit();
     VytvorZalozkuEdit();
     VytvorZalozkuReseni();
+    VytvorOvladaceNavic();
     Zalozky->setCurrentIndex(zlHra);
 
     OpenFileDialog = new QFileDialog(this);
@@ -370,6 +371,7 @@ void TMainForm::VytvorNabidku()
     mnHra = nabidka("mnHra", QStringLiteral("Hra"));
     mnNovaHra = polozka(mnHra, "mnNovaHra", QStringLiteral("Nová"));
     mnKonec = polozka(mnHra, "mnKonec", QStringLiteral("Konec"));
+    VytvorNabidkuNavic();
 
     mnTypHry = nabidka("mnTypHry", QStringLiteral("Typ hry"));
     mnTypHry->setToolTipsVisible(true);
