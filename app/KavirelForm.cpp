@@ -464,7 +464,8 @@ void TMainForm::PisTahy(QLabel* Popisek, QPushButton* KrokZpetTlacitko, const TG
 void TMainForm::PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const QString& Text,
                           const TGameDeska& Deska)
 {
-    if (Deska.ExistujeSkok()) {
+    const TStavHry stav = Deska.DejStavHry();
+    if (stav == shProbiha) {
         Napis(Prubeh, Text);
         Prubeh->show();
         Konec->hide();
@@ -473,11 +474,10 @@ void TMainForm::PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const Q
     }
     Prubeh->hide();
     Konec->show();
-    bool nesplneno = false;
-    if (Deska.KontrolaCilovych(nesplneno)) {
+    if (stav != shKonec) {
         const bool normalni = Deska.Zaznam.TypHry == thNormalni;
         QString text;
-        if (nesplneno)
+        if (stav == shKonecCileNesplneny)
             text = normalni ? QStringLiteral("Prázdná cílová pole") : QStringLiteral("Plná cílová pole");
         else
             text = normalni ? QStringLiteral("Všechna cílová pole obsazena") : QStringLiteral("Všechna cílová pole prázdná");

@@ -337,9 +337,12 @@ private:
     void KlikNaPoleEdit(THraciPole* Prvek);
     void KlikNaPoleReseni(THraciPole* Prvek);
     void KrokZpetReseni();
-    // Takes back the jump that landed on kam and redraws it; shared by the
-    // play and solve tabs, whose labels the callers update.
-    void VratSkokNaDesce(TGameDeska& Deska, const TPozice& kam);
+    // Shows on the play tab what a press or step changed on HerniDeska.
+    void UkazZmenuHry(const TZmenaDesky& Zmena);
+    // Shows on the solve tab what a press or step changed on ResenaDeska.
+    void UkazZmenuReseni(const TZmenaDesky& Zmena);
+    // Redraws the fields a press or step changed; shared by both tabs.
+    void KresliZmenu(const TZmenaDesky& Zmena, const TZaznamDesky& Zaznam);
     // Part of PoZmeneZalozky for the save tab.
     void VstupNaZalozkuUlozit();
     // The name of the board of the save tab, from its box, cut to 30.

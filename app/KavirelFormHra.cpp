@@ -35,41 +35,17 @@ void TMainForm::NovaHra()
 
 void TMainForm::btnHraKrokZpetClick() { KrokZpet(); }
 
-void TMainForm::KlikNaPoleHra(THraciPole* Prvek)
-{
-    const TPozice kam = Prvek->PozicePole;
-    const TBarvy& barvy = PohledDesky->Barvy;
-    TPozice odkud;
-    if (HerniDeska->Tahy.DejOdkud(odkud)) {
-        const TPozice pres = StredSkoku(odkud, kam);
-        if (HerniDeska->JeSkokPlatny(odkud, kam)) {
-            PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaMrizka, true);
-            PohledDesky->KresliOhraniceni(Prvek, barvy.BarvaVyber, true);
-            HerniDeska->ProvedSkok(odkud, kam, pres);
-            HerniDeska->Tahy.PridejCilovyTah(kam);
-            HerniDeska->Tahy.PridejOdkud(kam);
-            PohledDesky->KresliSkok(HerniDeska->Zaznam, odkud, kam, pres);
-            PisTahy(lblHraTahu, btnHraKrokZpet, *HerniDeska);
-            PisZbyvajici(lblHraZbyva, *HerniDeska);
-            PisPrubeh(lblHraPrubeh, lblHraKonec, lblHraCilova, TextHraProbiha, *HerniDeska);
-        } else if (HerniDeska->JeStav(spPlne, kam)) {
-            PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaMrizka, true);
-            PohledDesky->KresliOhraniceni(Prvek, barvy.BarvaVyber, true);
-            HerniDeska->Tahy.PridejOdkud(kam);
-        }
-    } else if (HerniDeska->JeStav(spPlne, kam)) {
-        HerniDeska->Tahy.PridejOdkud(kam);
-        PohledDesky->KresliOhraniceni(Prvek, barvy.BarvaVyber, true);
-        PisPrubeh(lblHraPrubeh, lblHraKonec, lblHraCilova, TextHraProbiha, *HerniDeska);
-    }
-}
+void TMainForm::KlikNaPoleHra(THraciPole* Prvek) { UkazZmenuHry(HerniDeska->Stisk(Prvek->PozicePole)); }
 
-void TMainForm::KrokZpetHra()
+void TMainForm::KrokZpetHra() { UkazZmenuHry(HerniDeska->KrokZpet()); }
+
+void TMainForm::UkazZmenuHry(const TZmenaDesky& Zmena)
 {
-    TPozice kam;
-    if (!HerniDeska->Tahy.DejPosledniKam(kam))
+    if (!Zmena.Zmeneno())
         return;
-    VratSkokNaDesce(*HerniDeska, kam);
+    KresliZmenu(Zmena, HerniDeska->Zaznam);
+    if (!Zmena.PrepsatStav())
+        return;
     PisTahy(lblHraTahu, btnHraKrokZpet, *HerniDeska);
     PisZbyvajici(lblHraZbyva, *HerniDeska);
     PisPrubeh(lblHraPrubeh, lblHraKonec, lblHraCilova, TextHraProbiha, *HerniDeska);
@@ -94,17 +70,10 @@ void TMainForm::ZmenaTypuHry(QObject*)
     }
 
     const QWidget* stranka = Zalozky->currentWidget();
-    if (stranka == tabHra && novyTyp != HerniDeska->Zaznam.TypHry) {
-        HerniDeska->Zaznam.TypHry = novyTyp;
+    if (stranka == tabHra && HerniDeska->ZmenTypHry(novyTyp)) {
         TPozice vybrany;
-        if (HerniDeska->Tahy.DejOdkud(vybrany)) {
-            HerniDeska->Tahy.Vymaz();
-            HerniDeska->Tahy.PridejOdkud(vybrany);
-            PisPrubeh(lblHraPrubeh, lblHraKonec, lblHraCilova, TextHraProbiha, *HerniDeska);
-        } else {
-            HerniDeska->Tahy.Vymaz();
-            PisPrubeh(lblHraPrubeh, lblHraKonec, lblHraCilova, TextNovaHra, *HerniDeska);
-        }
+        const bool sVyberem = HerniDeska->Tahy.DejOdkud(vybrany);
+        PisPrubeh(lblHraPrubeh, lblHraKonec, lblHraCilova, sVyberem ? TextHraProbiha : TextNovaHra, *HerniDeska);
         PisTahy(lblHraTahu, btnHraKrokZpet, *HerniDeska);
         PisZbyvajici(lblHraZbyva, *HerniDeska);
         PisTypHry(lblHraTypHry, HerniDeska->Zaznam);
@@ -114,17 +83,24 @@ void TMainForm::ZmenaTypuHry(QObject*)
     }
 }
 
-void TMainForm::VratSkokNaDesce(TGameDeska& Deska, const TPozice& kam)
+void TMainForm::KresliZmenu(const TZmenaDesky& Zmena, const TZaznamDesky& Zaznam)
 {
     const TBarvy& barvy = PohledDesky->Barvy;
-    TPozice vybrany;
-    if (Deska.Tahy.DejOdkud(vybrany))
-        PohledDesky->KresliOhraniceniNa(vybrany, barvy.BarvaMrizka, true);
-    Deska.Tahy.OdeberPosledni();
-    TPozice odkud;
-    Deska.Tahy.DejOdkud(odkud);
-    const TPozice pres = StredSkoku(odkud, kam);
-    Deska.VratSkok(kam, odkud, pres);
-    PohledDesky->KresliNavratSkoku(Deska.Zaznam, kam, odkud, pres);
-    PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaVyber, true);
+    // The jump being left goes back to the plain number colour before the
+    // next one is marked: in a run of jumps the two share a field.
+    if (Zmena.OdznacitReseni) {
+        PohledDesky->KresliCisloNa(Zmena.Odznacit.Odkud, barvy.BarvaCislo, Zmena.Odznacit.CisloOdkud);
+        PohledDesky->KresliCisloNa(Zmena.Odznacit.Kam, barvy.BarvaCislo, Zmena.Odznacit.CisloKam);
+    }
+    if (Zmena.OznacitReseni) {
+        PohledDesky->KresliCisloNa(Zmena.Oznacit.Odkud, barvy.BarvaCisloPrubeh, Zmena.Oznacit.CisloOdkud);
+        PohledDesky->KresliCisloNa(Zmena.Oznacit.Kam, barvy.BarvaCisloPrubeh, Zmena.Oznacit.CisloKam);
+    }
+    if (Zmena.ZrusenVyber)
+        PohledDesky->KresliOhraniceniNa(Zmena.DrivejsiVyber, barvy.BarvaMrizka, true);
+    if (Zmena.Druh == dzSkok)
+        PohledDesky->KresliSkok(Zaznam, Zmena.Odkud, Zmena.Kam, Zmena.Pres);
+    else if (Zmena.Druh == dzKrokZpet)
+        PohledDesky->KresliNavratSkoku(Zaznam, Zmena.Kam, Zmena.Odkud, Zmena.Pres);
+    PohledDesky->KresliOhraniceniNa(Zmena.Vyber, barvy.BarvaVyber, true);
 }

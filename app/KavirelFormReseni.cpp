@@ -29,7 +29,6 @@ namespace {
 const char* const TextVyberte = "Vyberte způsob hledání řešení...";
 const char* const TextHledamNejrychlejsi = "Vyhledávám nejrychlejší řešení...";
 const char* const TextHledamNejkratsi = "Vyhledávám nejkratší řešení...";
-const char* const TextPrehravani = "Přehrávání nalezeného řešení...";
 
 // Often enough for a running clock, seldom enough to cost the search nothing
 // it could measure: one relaxed load and one label per tick.
@@ -293,70 +292,20 @@ void TMainForm::ZnovuPrehratReseni()
 // ---------------------------------------------------------------------------
 // Playback
 
-void TMainForm::KlikNaPoleReseni(THraciPole* Prvek)
-{
-    const TPozice kam = Prvek->PozicePole;
-    const TBarvy& barvy = PohledDesky->Barvy;
-    TPozice odkud;
-    if (!ResenaDeska->Tahy.DejOdkud(odkud)) {
-        if (!ResenaDeska->Reseni.JeReseni() || !ResenaDeska->JeStav(spPlne, kam))
-            return;
-        ResenaDeska->Dokonceno = false;
-        ResenaDeska->Tahy.PridejOdkud(kam);
-        PohledDesky->KresliOhraniceni(Prvek, barvy.BarvaVyber, true);
-        ResenaDeska->StavReseni = TextPrehravani;
-        PisStavReseni(false);
-        return;
-    }
+void TMainForm::KlikNaPoleReseni(THraciPole* Prvek) { UkazZmenuReseni(ResenaDeska->Stisk(Prvek->PozicePole)); }
 
-    const TPozice pres = StredSkoku(odkud, kam);
-    if (ResenaDeska->JeSkokPlatny(odkud, kam)) {
-        // The jump being played goes back to the plain number colour before
-        // the next one is marked: in a run of jumps the two share a field.
-        TTahReseni skok;
-        if (ResenaDeska->Reseni.DejAktualni(skok)) {
-            PohledDesky->KresliCisloNa(skok.Odkud, barvy.BarvaCislo, skok.CisloOdkud);
-            PohledDesky->KresliCisloNa(skok.Kam, barvy.BarvaCislo, skok.CisloKam);
-        }
-        ResenaDeska->Reseni.Dalsi();
-        if (ResenaDeska->Reseni.DejAktualni(skok)) {
-            PohledDesky->KresliCisloNa(skok.Odkud, barvy.BarvaCisloPrubeh, skok.CisloOdkud);
-            PohledDesky->KresliCisloNa(skok.Kam, barvy.BarvaCisloPrubeh, skok.CisloKam);
-        }
-        PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaMrizka, true);
-        PohledDesky->KresliOhraniceni(Prvek, barvy.BarvaVyber, true);
-        ResenaDeska->Tahy.PridejCilovyTah(kam);
-        ResenaDeska->Tahy.PridejOdkud(kam);
-        ResenaDeska->ProvedSkok(odkud, kam, pres);
-        PohledDesky->KresliSkok(ResenaDeska->Zaznam, odkud, kam, pres);
-        PisTahy(lblReseniTahu, btnReseniKrokZpet, *ResenaDeska);
-        PisZbyvajici(lblReseniZbyva, *ResenaDeska);
-        PisStavReseni(ResenaDeska->Dokonceno);
-    } else if (ResenaDeska->JeStav(spPlne, kam)) {
-        PohledDesky->KresliOhraniceniNa(odkud, barvy.BarvaMrizka, true);
-        PohledDesky->KresliOhraniceni(Prvek, barvy.BarvaVyber, true);
-        ResenaDeska->Tahy.PridejOdkud(kam);
-    }
-}
+void TMainForm::KrokZpetReseni() { UkazZmenuReseni(ResenaDeska->KrokZpet()); }
 
-void TMainForm::KrokZpetReseni()
+void TMainForm::UkazZmenuReseni(const TZmenaDesky& Zmena)
 {
-    TPozice kam;
-    if (!ResenaDeska->Tahy.DejPosledniKam(kam))
+    if (!Zmena.Zmeneno())
         return;
-    const TBarvy& barvy = PohledDesky->Barvy;
-    TTahReseni skok;
-    if (ResenaDeska->Reseni.DejAktualni(skok)) {
-        PohledDesky->KresliCisloNa(skok.Odkud, barvy.BarvaCislo, skok.CisloOdkud);
-        PohledDesky->KresliCisloNa(skok.Kam, barvy.BarvaCislo, skok.CisloKam);
-    }
-    ResenaDeska->Reseni.Predchozi();
-    if (ResenaDeska->Reseni.DejAktualni(skok)) {
-        PohledDesky->KresliCisloNa(skok.Odkud, barvy.BarvaCisloPrubeh, skok.CisloOdkud);
-        PohledDesky->KresliCisloNa(skok.Kam, barvy.BarvaCisloPrubeh, skok.CisloKam);
-    }
-    VratSkokNaDesce(*ResenaDeska, kam);
+    KresliZmenu(Zmena, ResenaDeska->Zaznam);
+    if (!Zmena.PrepsatStav())
+        return;
     PisTahy(lblReseniTahu, btnReseniKrokZpet, *ResenaDeska);
     PisZbyvajici(lblReseniZbyva, *ResenaDeska);
-    PisStavReseni(false);
+    // The first selection of a replay has cleared Dokonceno: the duration
+    // of the search gives way to the replay.
+    PisStavReseni(ResenaDeska->Dokonceno);
 }

@@ -215,6 +215,7 @@ void TGameDeska::Nastav(const TZaznamDesky& zaznam)
 {
     TDeska::Nastav(zaznam);
     Tahy.Vymaz();
+    Vpred.clear();
     Precisluj();
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "KavirelChyby.h"
 
@@ -156,6 +157,51 @@ private:
 
 // ---------------------------------------------------------------------------
 
+// How a game stands: still running, or over with the verdict on its target
+// fields. The verdict is given only once no jump is left.
+enum TStavHry : std::uint8_t {
+    shProbiha,             // a legal jump is left
+    shKonec,               // no jump left; the board has no target field
+    shKonecCileSplneny,    // no jump left; every target field as it should be
+    shKonecCileNesplneny,  // no jump left; a target field in the losing state
+};
+
+enum TDruhZmeny : std::uint8_t {
+    dzNic,       // ignored: nothing changed
+    dzVyber,     // a stone became selected where none was
+    dzPrevyber,  // the selection moved to another stone
+    dzSkok,      // a jump was made, by a press or a step forward
+    dzKrokZpet,  // the last jump was taken back
+};
+
+// What one press, step back or step forward did to a playable board, so
+// that the window only has to show it. The counters are those afterwards.
+struct TZmenaDesky {
+    TDruhZmeny Druh = dzNic;
+    bool ZrusenVyber = false;  // DrivejsiVyber was selected and is no longer marked
+    TPozice DrivejsiVyber;
+    TPozice Vyber;             // the selected stone afterwards, unless dzNic
+    TPozice Odkud, Kam, Pres;  // the jump made or taken back
+
+    // The solve board's replay marks, in the order they are to be drawn:
+    // first the jump whose numbers return to the plain colour, then the
+    // jump whose numbers are highlighted.
+    bool OdznacitReseni = false;
+    TTahReseni Odznacit;
+    bool OznacitReseni = false;
+    TTahReseni Oznacit;
+
+    std::int32_t Tahu = 0;
+    std::int32_t Zbyva = 0;
+    bool LzeVratit = false;
+    bool LzeVpred = false;
+    TStavHry Stav = shProbiha;
+
+    bool Zmeneno() const { return Druh != dzNic; }
+    // A change of selection alone leaves the status texts as they are.
+    bool PrepsatStav() const { return Druh == dzVyber || Druh == dzSkok || Druh == dzKrokZpet; }
+};
+
 // A playable board: the rules of both game types, running counts and the
 // move list of the game.
 class TGameDeska : public TDeska {
@@ -166,6 +212,23 @@ public:
     std::int32_t PocetCilovych = 0;
 
     TGameDeska() = default;
+
+    // What the player does, in one place for every tab and input device: a
+    // press on the field at p selects a stone, jumps with the selected one
+    // (the landed stone stays selected, so a further press continues the
+    // move) or moves the selection; a step back takes back the last jump; a
+    // step forward replays the last jump taken back. A jump other than the
+    // one a step forward would replay forgets the jumps taken back.
+    TZmenaDesky Stisk(const TPozice& p);
+    TZmenaDesky KrokZpet();
+    TZmenaDesky KrokVpred();
+    bool LzeVpred() const { return !Vpred.empty(); }
+
+    // Continues the position under the other rules with an empty history;
+    // a selected stone stays selected. False when the type was already set.
+    bool ZmenTypHry(TTypHry typ);
+
+    TStavHry DejStavHry() const;
 
     void Nastav(const TZaznamDesky& zaznam) override;
     void Precisluj();
@@ -184,6 +247,21 @@ public:
 protected:
     // The rule of this class, which the solve board narrows.
     bool JeSkokPlatnyObecne(const TPozice& odkud, const TPozice& kam) const;
+
+    // The solve board's part of a press: whether a first stone may be
+    // selected, and what a first selection, a jump and a step back do to
+    // its replay.
+    virtual bool LzeZacit() const { return true; }
+    virtual void PoZacatku() {}
+    virtual void PredSkokem(TZmenaDesky&) {}
+    virtual void PredKrokemZpet(TZmenaDesky&) {}
+
+private:
+    // Jumps taken back, the most recent last.
+    std::vector<TTah> Vpred;
+
+    void Skoc(const TPozice& odkud, const TPozice& kam, TZmenaDesky& zmena);
+    void Souhrn(TZmenaDesky& zmena) const;
 };
 
 // The field jumped over: S + (P - S) / 2 per coordinate, truncating toward zero.
@@ -205,7 +283,16 @@ public:
 
     bool JeSkokPlatny(const TPozice& odkud, const TPozice& kam) const override;
     void PridejSkokReseni(std::int32_t cisloOdkud, std::int32_t cisloKam);
+
+protected:
+    bool LzeZacit() const override { return Reseni.JeReseni(); }
+    void PoZacatku() override;
+    void PredSkokem(TZmenaDesky& zmena) override;
+    void PredKrokemZpet(TZmenaDesky& zmena) override;
 };
+
+// The solve board's status while a found solution is replayed, UTF-8.
+extern const char* const TextPrehravaniReseni;
 
 // The board of the edit tab.
 class TEditDeska : public TDeska {

@@ -20,35 +20,6 @@ const std::vector<std::string> Kriz = {
     "..xxx..",
 };
 
-// Drives a playable board the way the play tab does: select, jump, continue.
-bool Klik(TGameDeska& d, TPozice p)
-{
-    TPozice s;
-    if (d.Tahy.DejOdkud(s)) {
-        const TPozice pres = StredSkoku(s, p);
-        if (d.JeSkokPlatny(s, p)) {
-            d.ProvedSkok(s, p, pres);
-            d.Tahy.PridejCilovyTah(p);
-            d.Tahy.PridejOdkud(p);
-            return true;
-        }
-    }
-    if (d.JeStav(spPlne, p))
-        d.Tahy.PridejOdkud(p);
-    return false;
-}
-
-bool KrokZpet(TGameDeska& d)
-{
-    TPozice k, s;
-    if (!d.Tahy.DejPosledniKam(k))
-        return false;
-    d.Tahy.OdeberPosledni();
-    d.Tahy.DejOdkud(s);
-    d.VratSkok(k, s, StredSkoku(s, k));
-    return true;
-}
-
 void OcekavejPocty(const TGameDeska& d)
 {
     TGameDeska cerstva;
@@ -322,14 +293,16 @@ TEST(Pravidla, GameOverAndTheFourTargetVerdicts)
         std::vector<std::string> deska;
         TTypHry typ;
         bool konec, maCilove, nesplneno;
+        TStavHry stav;
     };
     const Pripad pripady[] = {
-        {"one stone, no targets", {"x"}, thNormalni, true, false, false},
-        {"jump left", {"xxo"}, thNormalni, false, false, false},
-        {"normal: all targets full", {"X.o", "..X"}, thNormalni, true, true, false},
-        {"normal: a target empty", {"X.O", "..x"}, thNormalni, true, true, true},
-        {"Leibniz: all targets empty", {"O.x", "..O"}, thLeibniz, true, true, false},
-        {"Leibniz: a target full", {"O.X", "..o"}, thLeibniz, true, true, true},
+        {"one stone, no targets", {"x"}, thNormalni, true, false, false, shKonec},
+        {"jump left", {"xxo"}, thNormalni, false, false, false, shProbiha},
+        {"a jump left, a target empty", {"xxO"}, thNormalni, false, true, true, shProbiha},
+        {"normal: all targets full", {"X.o", "..X"}, thNormalni, true, true, false, shKonecCileSplneny},
+        {"normal: a target empty", {"X.O", "..x"}, thNormalni, true, true, true, shKonecCileNesplneny},
+        {"Leibniz: all targets empty", {"O.x", "..O"}, thLeibniz, true, true, false, shKonecCileSplneny},
+        {"Leibniz: a target full", {"O.X", "..o"}, thLeibniz, true, true, true, shKonecCileNesplneny},
     };
     for (const auto& c : pripady) {
         TGameDeska d;
@@ -338,6 +311,7 @@ TEST(Pravidla, GameOverAndTheFourTargetVerdicts)
         bool nesplneno = true;
         EXPECT_EQ(d.KontrolaCilovych(nesplneno), c.maCilove) << c.nazev;
         EXPECT_EQ(nesplneno, c.nesplneno) << c.nazev;
+        EXPECT_EQ(d.DejStavHry(), c.stav) << c.nazev;
     }
 
     // A stale flag on an absent position counts as a target but never loses.
@@ -349,53 +323,193 @@ TEST(Pravidla, GameOverAndTheFourTargetVerdicts)
     bool nesplneno = true;
     EXPECT_TRUE(d.KontrolaCilovych(nesplneno));
     EXPECT_FALSE(nesplneno);
+    EXPECT_EQ(d.DejStavHry(), shKonecCileSplneny);
 }
 
-TEST(Hra, MultiJumpsCountOnceAndStepBackReachesTheStart)
+TEST(Stisk, WhatEachPressDoes)
+{
+    // Board: (0,0) stone, (1,0) stone, (2,0) hole, (3,0) absent,
+    //        (0,1) stone, (1,1) hole.
+    const std::vector<std::string> deska = {"xxo", "xo"};
+    struct Krok { TPozice p; TDruhZmeny druh; };
+    struct Pripad { const char* nazev; std::vector<Krok> kroky; TPozice vybrany; };
+    const Pripad pripady[] = {
+        {"a hole with nothing selected", {{{2, 0}, dzNic}}, {}},
+        {"an absent field with nothing selected", {{{3, 0}, dzNic}}, {}},
+        {"select, then a hole that is no jump", {{{0, 1}, dzVyber}, {{1, 1}, dzNic}}, {0, 1}},
+        {"select, then an absent field", {{{0, 0}, dzVyber}, {{3, 0}, dzNic}}, {0, 0}},
+        {"select twice the same stone", {{{0, 0}, dzVyber}, {{0, 0}, dzPrevyber}}, {0, 0}},
+        {"select another stone", {{{0, 0}, dzVyber}, {{0, 1}, dzPrevyber}}, {0, 1}},
+        {"select and jump", {{{0, 0}, dzVyber}, {{2, 0}, dzSkok}}, {2, 0}},
+        {"the landed stone is selected", {{{0, 0}, dzVyber}, {{2, 0}, dzSkok}, {{0, 0}, dzNic}}, {2, 0}},
+    };
+    for (const auto& c : pripady) {
+        TGameDeska d;
+        d.Nastav(Nakresli(deska));
+        TZmenaDesky z;
+        for (const Krok& k : c.kroky) {
+            const TPozice pred = [&] { TPozice p{-1, -1}; d.Tahy.DejOdkud(p); return p; }();
+            z = d.Stisk(k.p);
+            EXPECT_EQ(z.Druh, k.druh) << c.nazev << " at " << k.p.X << "," << k.p.Y;
+            if (z.Zmeneno()) {
+                EXPECT_EQ(z.Vyber, k.p) << c.nazev;
+            }
+            EXPECT_EQ(z.ZrusenVyber, z.Druh == dzPrevyber || z.Druh == dzSkok) << c.nazev;
+            if (z.ZrusenVyber) {
+                EXPECT_EQ(z.DrivejsiVyber, pred) << c.nazev;
+            }
+        }
+        TPozice vybrany{};
+        d.Tahy.DejOdkud(vybrany);
+        EXPECT_EQ(vybrany, c.vybrany) << c.nazev;
+        OcekavejPocty(d);
+    }
+
+    TGameDeska d;
+    d.Nastav(Nakresli(deska));
+    d.Stisk({0, 0});
+    const TZmenaDesky z = d.Stisk({2, 0});
+    EXPECT_EQ(z.Odkud, (TPozice{0, 0}));
+    EXPECT_EQ(z.Pres, (TPozice{1, 0}));
+    EXPECT_TRUE(d.JeStav(spPrazdne, {1, 0}));
+    EXPECT_EQ(z.Tahu, 1);
+    EXPECT_EQ(z.Zbyva, 2);
+    EXPECT_TRUE(z.LzeVratit);
+    EXPECT_EQ(z.Stav, shKonec);
+}
+
+TEST(Stisk, MultiJumpsCountOnceAndStepBackReachesTheStart)
 {
     TGameDeska d;
     d.Nastav(Nakresli({"xxoxo", "....x", "....o"}));
     const TZaznamDesky start = d.Zaznam;
-    Klik(d, {0, 0});
-    EXPECT_TRUE(Klik(d, {2, 0}));
-    EXPECT_TRUE(Klik(d, {4, 0}));   // the same stone jumps on: one move
-    EXPECT_EQ(d.Tahy.DejPocetTahu(), 1);
-    Klik(d, {4, 1});                  // another stone is selected; no jump
-    EXPECT_FALSE(Klik(d, {4, 3}));    // absent landing field
-    Klik(d, {4, 0});
-    EXPECT_TRUE(Klik(d, {4, 2}));
-    EXPECT_EQ(d.Tahy.DejPocetTahu(), 1);   // it continues from where it landed
-    EXPECT_EQ(d.DejZbyvajici(), 1);
-    EXPECT_FALSE(d.ExistujeSkok());
+    d.Stisk({0, 0});
+    EXPECT_EQ(d.Stisk({2, 0}).Druh, dzSkok);
+    EXPECT_EQ(d.Stisk({4, 0}).Tahu, 1);   // the same stone jumps on: one move
+    d.Stisk({4, 1});                       // another stone is selected; no jump
+    EXPECT_EQ(d.Stisk({4, 3}).Druh, dzNic);   // absent landing field
+    d.Stisk({4, 0});
+    const TZmenaDesky z = d.Stisk({4, 2});
+    EXPECT_EQ(z.Tahu, 1);   // it continues from where it landed
+    EXPECT_EQ(z.Zbyva, 1);
+    EXPECT_EQ(z.Stav, shKonec);
 
-    int zpet = 0;
-    while (KrokZpet(d))
-        ++zpet;
-    EXPECT_EQ(zpet, 3);
+    std::vector<TPozice> vybrane;
+    for (TZmenaDesky k = d.KrokZpet(); k.Zmeneno(); k = d.KrokZpet()) {
+        EXPECT_EQ(k.Druh, dzKrokZpet);
+        EXPECT_EQ(k.Stav, shProbiha);
+        OcekavejPocty(d);
+        vybrane.push_back(k.Vyber);
+    }
+    const std::vector<TPozice> ocekavane = {{4, 0}, {2, 0}, {0, 0}};
+    EXPECT_EQ(vybrane, ocekavane);
     EXPECT_EQ(d.Tahy.DejPocetTahu(), 0);
     EXPECT_EQ(std::memcmp(&start, &d.Zaznam, sizeof start), 0);
-    OcekavejPocty(d);
     TPozice vybrany;
     ASSERT_TRUE(d.Tahy.DejOdkud(vybrany));
     EXPECT_EQ(vybrany, (TPozice{0, 0}));
 }
 
-TEST(Hra, TypeChangeInMidGameAppliesFromTheNextJump)
+TEST(Stisk, StepsForwardReplayWhatWasTakenBackAndCountAsPlaying)
+{
+    // Two moves: a two-jump run by one stone, then another stone.
+    const auto hraj = [](TGameDeska& d) {
+        d.Nastav(Nakresli({"xxoxo", "....x", "....o", "xxo"}));
+        d.Stisk({0, 0});
+        d.Stisk({2, 0});
+        d.Stisk({4, 0});
+        d.Stisk({0, 3});
+        d.Stisk({2, 3});
+    };
+    TGameDeska d;
+    hraj(d);
+    const TZaznamDesky konec = d.Zaznam;
+    ASSERT_EQ(d.Tahy.DejPocetTahu(), 2);
+    std::vector<int> tahuZpet;
+    while (d.KrokZpet().Zmeneno())
+        tahuZpet.push_back(d.Tahy.DejPocetTahu());
+    EXPECT_TRUE(d.LzeVpred());
+
+    std::vector<int> tahuVpred;
+    for (TZmenaDesky z = d.KrokVpred(); z.Zmeneno(); z = d.KrokVpred()) {
+        EXPECT_EQ(z.Druh, dzSkok);
+        OcekavejPocty(d);
+        tahuVpred.push_back(z.Tahu);
+    }
+    EXPECT_EQ(tahuVpred, (std::vector<int>{1, 1, 2}));
+    EXPECT_EQ(tahuZpet, (std::vector<int>{1, 1, 0}));
+    EXPECT_EQ(std::memcmp(&konec, &d.Zaznam, sizeof konec), 0);
+    EXPECT_FALSE(d.LzeVpred());
+
+    // Selecting another stone in between does not lose the list, and the
+    // replayed jump still continues its move; a different jump forgets it.
+    struct Pripad { const char* nazev; bool jinyVyber, jinySkok, nastav, typ; bool vpred; };
+    const Pripad pripady[] = {
+        {"another stone selected", true, false, false, false, true},
+        {"another jump", false, true, false, false, false},
+        {"a new game", false, false, true, false, false},
+        {"a change of game type", false, false, false, true, false},
+    };
+    for (const auto& c : pripady) {
+        hraj(d);
+        d.KrokZpet();   // the second move
+        d.KrokZpet();   // the second jump of the run
+        if (c.jinyVyber)
+            d.Stisk({1, 3});
+        if (c.jinySkok) {
+            d.Stisk({0, 3});
+            d.Stisk({2, 3});
+        }
+        if (c.nastav)
+            d.Nastav(konec);
+        if (c.typ)
+            d.ZmenTypHry(thLeibniz);
+        EXPECT_EQ(d.LzeVpred(), c.vpred) << c.nazev;
+        const TZmenaDesky z = d.KrokVpred();
+        EXPECT_EQ(z.Zmeneno(), c.vpred) << c.nazev;
+        if (c.vpred) {
+            EXPECT_EQ(z.Tahu, 1) << c.nazev;
+            EXPECT_TRUE(z.ZrusenVyber);
+            EXPECT_EQ(z.DrivejsiVyber, (TPozice{1, 3})) << c.nazev;
+            EXPECT_EQ(z.Vyber, (TPozice{4, 0})) << c.nazev;
+        }
+    }
+
+    // Playing the jump a step forward would replay keeps the rest.
+    hraj(d);
+    d.KrokZpet();
+    d.KrokZpet();
+    d.Stisk({4, 0});
+    EXPECT_TRUE(d.LzeVpred());
+    EXPECT_EQ(d.KrokVpred().Tahu, 2);
+}
+
+TEST(Stisk, TypeChangeInMidGameKeepsPositionAndSelection)
 {
     TGameDeska d;
     d.Nastav(Nakresli({"xxoo"}));
-    Klik(d, {0, 0});
-    ASSERT_TRUE(Klik(d, {2, 0}));   // now: hole, hole, stone, hole
-    EXPECT_FALSE(d.JeSkokPlatny({2, 0}, {0, 0}));
-    EXPECT_FALSE(d.ExistujeSkok());
+    d.Stisk({0, 0});
+    ASSERT_EQ(d.Stisk({2, 0}).Stav, shKonec);   // now: hole, hole, stone, hole
+    EXPECT_FALSE(d.ZmenTypHry(thNormalni));
+    EXPECT_EQ(d.Tahy.DejPocetTahu(), 1);
 
-    d.Zaznam.TypHry = thLeibniz;
+    EXPECT_TRUE(d.ZmenTypHry(thLeibniz));
+    EXPECT_EQ(d.Tahy.DejPocetTahu(), 0);
+    EXPECT_FALSE(d.Tahy.LzeVratit());
     EXPECT_EQ(d.DejZbyvajici(), 3);
-    EXPECT_TRUE(d.JeSkokPlatny({2, 0}, {0, 0}));
-    EXPECT_TRUE(d.ExistujeSkok());
-    ASSERT_TRUE(Klik(d, {0, 0}));
+    TPozice vybrany;
+    ASSERT_TRUE(d.Tahy.DejOdkud(vybrany));
+    EXPECT_EQ(vybrany, (TPozice{2, 0}));
+    const TZmenaDesky z = d.Stisk({0, 0});   // the landed stone jumps back
+    ASSERT_EQ(z.Druh, dzSkok);
     EXPECT_TRUE(d.JeStav(spPlne, {1, 0}));   // the hole jumped over receives a stone
+    EXPECT_EQ(z.Tahu, 1);
     OcekavejPocty(d);
+
+    TGameDeska bezVyberu;
+    bezVyberu.Nastav(Nakresli({"xxoo"}));
+    bezVyberu.ZmenTypHry(thLeibniz);
+    EXPECT_FALSE(bezVyberu.Tahy.DejOdkud(vybrany));
 }
 
 TEST(SolveDeska, AcceptsOnlyTheNextSolutionJump)
@@ -423,6 +537,52 @@ TEST(SolveDeska, AcceptsOnlyTheNextSolutionJump)
     d.Reseni.Dalsi();
     EXPECT_FALSE(d.Reseni.DejAktualni(t));
     EXPECT_FALSE(d.JeSkokPlatny({0, 1}, {1, 0}));
+}
+
+TEST(SolveDeska, ReplayThroughPressesMarksTheSolution)
+{
+    // Fields: 1 (0,0) 2 (1,0) 3 (2,0) 4 (3,0) 5 (4,0): one stone runs on.
+    TSolveDeska d;
+    d.Nastav(Nakresli({"xxoxo"}));
+    d.Dokonceno = true;
+    EXPECT_EQ(d.Stisk({0, 0}).Druh, dzNic);   // no solution: no replay
+    d.PridejSkokReseni(1, 3);
+    d.PridejSkokReseni(3, 5);
+
+    EXPECT_EQ(d.Stisk({3, 0}).Druh, dzVyber);   // any stone may be selected
+    EXPECT_FALSE(d.Dokonceno);
+    EXPECT_EQ(d.StavReseni, TextPrehravaniReseni);
+    EXPECT_EQ(d.Stisk({3, 0}).Druh, dzPrevyber);
+    d.Stisk({0, 0});
+
+    TZmenaDesky z = d.Stisk({2, 0});
+    ASSERT_EQ(z.Druh, dzSkok);
+    ASSERT_TRUE(z.OdznacitReseni);
+    EXPECT_EQ(z.Odznacit.CisloKam, 3);
+    ASSERT_TRUE(z.OznacitReseni);
+    EXPECT_EQ(z.Oznacit.CisloOdkud, 3);
+    EXPECT_EQ(z.Oznacit.CisloKam, 5);
+
+    z = d.Stisk({4, 0});
+    ASSERT_EQ(z.Druh, dzSkok);
+    EXPECT_FALSE(z.OznacitReseni);   // replayed to the end
+    EXPECT_EQ(z.Tahu, 1);
+
+    z = d.KrokZpet();
+    ASSERT_EQ(z.Druh, dzKrokZpet);
+    EXPECT_FALSE(z.OdznacitReseni);
+    ASSERT_TRUE(z.OznacitReseni);
+    EXPECT_EQ(z.Oznacit.CisloKam, 5);
+    z = d.KrokZpet();
+    EXPECT_EQ(z.Odznacit.CisloKam, 5);
+    EXPECT_EQ(z.Oznacit.CisloKam, 3);
+    EXPECT_EQ(d.Reseni.DejPozici(), 1);
+
+    // Stepping forward is the next solution jump again.
+    z = d.KrokVpred();
+    ASSERT_EQ(z.Druh, dzSkok);
+    EXPECT_EQ(z.Oznacit.CisloKam, 5);
+    EXPECT_EQ(d.Reseni.DejPozici(), 2);
 }
 
 TEST(EditDeska, ElementsAndRenaming)
