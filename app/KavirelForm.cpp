@@ -530,7 +530,7 @@ void TMainForm::KrokZpet()
             return;
         const QWidget* stranka = Zalozky->currentWidget();
         if (stranka == tabHra)
-            KrokZpetHraNavic();
+            KrokZpetHra();
         else if (stranka == tabReseni)
             KrokZpetReseni();
     });

@@ -24,7 +24,6 @@
 
 #include "KavirelGraph.h"
 #include "KavirelType.h"
-#include "KavirelVpred.h"
 
 class QAction;
 class QActionGroup;
@@ -357,10 +356,9 @@ private:
     // Every press on the board first cancels a hint; one that stops the
     // automatic replay does nothing else (false).
     bool PredStiskem();
-    // The play branches of the press routines with what follows a jump or a
-    // step back: the redo list, the personal bests.
+    // The play branch of a press with what follows a jump: the personal
+    // bests.
     void KlikNaPoleHraNavic(THraciPole* Prvek);
-    void KrokZpetHraNavic();
     void PoSkokuHra();
     // The play tab's history changed (from PisTahy): the redo control, and
     // the record line goes.
@@ -369,7 +367,6 @@ private:
     void PoRade(const TRadaTahu& Rada, const TZaznamDesky& Pozice);
     void KrokPrehrani();
     void ObnovOvladacePrehrani();
-    TKrokyVpred KrokyVpred;
     bool RadaVyznacena = false;
     TPozice RadaOdkud;
     TPozice RadaKam;

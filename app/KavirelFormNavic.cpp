@@ -143,58 +143,25 @@ void TMainForm::KlikNaPoleHraNavic(THraciPole* Prvek)
     const std::int32_t pred = HerniDeska->Tahy.DejAktualni();
     KlikNaPoleHra(Prvek);
     // Entry Aktualni is the selection; a new completed jump moves it on.
-    if (pred >= 1 && HerniDeska->Tahy.DejAktualni() > pred) {
-        KrokyVpred.Zapomen();
-        PoZmeneHry();
+    if (pred >= 1 && HerniDeska->Tahy.DejAktualni() > pred)
         PoSkokuHra();
-    }
-}
-
-void TMainForm::KrokZpetHraNavic()
-{
-    const std::int32_t pred = HerniDeska->Tahy.DejAktualni();
-    if (pred < 2)
-        return;
-    const TTah skok = HerniDeska->Tahy.Skok(pred - 1);
-    KrokZpetHra();
-    if (HerniDeska->Tahy.DejAktualni() < pred) {
-        KrokyVpred.PoKrokuZpet(skok, *HerniDeska);
-        PoZmeneHry();
-    }
 }
 
 // ---------------------------------------------------------------------------
 // Redo
 
-bool TMainForm::LzeKrokVpred() const
-{
-    TTah skok;
-    return KrokyVpred.Dalsi(*HerniDeska, skok);
-}
+bool TMainForm::LzeKrokVpred() const { return HerniDeska && HerniDeska->LzeVpred(); }
 
 void TMainForm::KrokVpred()
 {
-    if (Zalozky->currentWidget() != tabHra)
-        return;
-    TTah skok;
-    if (!KrokyVpred.Dalsi(*HerniDeska, skok))
+    if (Zalozky->currentWidget() != tabHra || !HerniDeska->LzeVpred())
         return;
     ZrusRadu();
-    // The jump is played by the presses that played it, so the selection,
-    // the move count and the drawing follow the rules of a press.
-    TPozice vybrany;
-    if (!HerniDeska->Tahy.DejOdkud(vybrany) || vybrany != skok.Odkud)
-        KlikNaPoleHra(PohledDesky->DejPrvek(skok.Odkud));
-    const std::int32_t pred = HerniDeska->Tahy.DejAktualni();
-    KlikNaPoleHra(PohledDesky->DejPrvek(skok.Kam));
-    if (HerniDeska->Tahy.DejAktualni() <= pred) {
-        KrokyVpred.Zapomen();  // cannot happen while the list belongs to the board
-        PoZmeneHry();
-        return;
-    }
-    KrokyVpred.PoKrokuVpred(*HerniDeska);
-    PoZmeneHry();
-    PoSkokuHra();
+    const TZmenaDesky zmena = HerniDeska->KrokVpred();
+    UkazZmenuHry(zmena);
+    PoZmeneHry();  // a list that turned out stale is gone now
+    if (zmena.Druh == dzSkok)
+        PoSkokuHra();
 }
 
 void TMainForm::PoZmeneHry()

@@ -2,7 +2,8 @@
 // Measures how long the play tab's hint takes: one fastest search from the
 // position, as the hint runs it, on the start position of every built-in
 // board and on positions reached by random play from them; prints each
-// built-in board's time, then the median and the worst of both sets.
+// built-in board's time, then the median and the worst of both sets (the
+// random positions also split by outcome) and the slowest random positions.
 //
 //   kavirel-rada-benchmark [--nahodnych N] [--seminko S] [--limit SECONDS]
 //
@@ -131,25 +132,35 @@ int main(int argc, char** argv)
     const std::vector<TZaznamDesky> desky = StandardniZaznamy();
     std::vector<double> casyStart;
     int preruseno = 0;
-    std::printf("| # | Deska | Výsledek | Čas [ms] |\n|---|---|---|---|\n");
+    // Names are Windows-1250 bytes; the number says which board it is.
+    std::printf("| # | Výsledek | Čas [ms] |\n|---|---|---|\n");
     for (std::size_t i = 0; i < desky.size(); ++i) {
         const TMereni m = Zmer(desky[i], limit);
         casyStart.push_back(m.Ms);
         preruseno += m.Rada.Stav == TVysledekHledani::Preruseno;
-        std::printf("| %zu | %s | %s | %.1f |\n", i + 1, DejNazev(desky[i]).c_str(), Popis(m.Rada), m.Ms);
+        std::printf("| %zu | %s | %.1f |\n", i + 1, Popis(m.Rada), m.Ms);
         std::fflush(stdout);
     }
 
     // Random play: a random built-in board, then a random number of random
     // legal jumps (at most until no jump is left).
     std::mt19937 nahoda(seminko);
-    std::vector<double> casyNahodne;
+    std::vector<double> casyNahodne, casyNalezeno, casyBezReseni;
+    struct TPomala {
+        double Ms;
+        std::size_t Deska;
+        int Skoku;
+        const char* Vysledek;
+    };
+    std::vector<TPomala> pomale;
     int nalezeno = 0, bezReseni = 0, cil = 0;
     for (int n = 0; n < nahodnych; ++n) {
         TGameDeska d;
-        d.Nastav(desky[std::uniform_int_distribution<std::size_t>(0, desky.size() - 1)(nahoda)]);
+        const std::size_t deska = std::uniform_int_distribution<std::size_t>(0, desky.size() - 1)(nahoda);
+        d.Nastav(desky[deska]);
         const int delka = std::uniform_int_distribution<int>(1, 40)(nahoda);
-        for (int k = 0; k < delka; ++k) {
+        int skoku = 0;
+        for (int k = 0; k < delka; ++k, ++skoku) {
             const auto moznosti = Skoky(d);
             if (moznosti.empty())
                 break;
@@ -158,12 +169,15 @@ int main(int argc, char** argv)
         }
         const TMereni m = Zmer(d.Zaznam, limit);
         casyNahodne.push_back(m.Ms);
+        pomale.push_back({m.Ms, deska + 1, skoku, Popis(m.Rada)});
         switch (m.Rada.Stav) {
         case TVysledekHledani::Nalezeno:
             (m.Rada.BezSkoku ? cil : nalezeno)++;
+            casyNalezeno.push_back(m.Ms);
             break;
         case TVysledekHledani::Neexistuje:
             bezReseni++;
+            casyBezReseni.push_back(m.Ms);
             break;
         case TVysledekHledani::Preruseno:
             preruseno++;
@@ -177,6 +191,15 @@ int main(int argc, char** argv)
                 s1.Nejhorsi);
     std::printf("Náhodné pozice (%d, semínko %u): medián %.2f ms, nejhorší %.1f ms; tah %d, bez řešení %d, cíl %d\n",
                 nahodnych, seminko, s2.Median, s2.Nejhorsi, nalezeno, bezReseni, cil);
+    const TSouhrn s3 = Souhrn(casyNalezeno);
+    const TSouhrn s4 = Souhrn(casyBezReseni);
+    std::printf("  s řešením: medián %.2f ms, nejhorší %.1f ms; bez řešení: medián %.2f ms, nejhorší %.1f ms\n",
+                s3.Median, s3.Nejhorsi, s4.Median, s4.Nejhorsi);
     std::printf("Přerušeno limitem %.0f s: %d\n", limit, preruseno);
+    std::sort(pomale.begin(), pomale.end(), [](const TPomala& a, const TPomala& b) { return a.Ms > b.Ms; });
+    std::printf("Nejpomalejší náhodné pozice:\n");
+    for (std::size_t i = 0; i < pomale.size() && i < 8; ++i)
+        std::printf("  deska %zu po %d skocích: %s, %.1f ms\n", pomale[i].Deska, pomale[i].Skoku, pomale[i].Vysledek,
+                    pomale[i].Ms);
     return 0;
 }
