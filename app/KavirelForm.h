@@ -364,6 +364,7 @@ private:
     // the record line goes.
     void PoZmeneHry();
     void ZrusRadu();
+    void ObnovTlacitkoRady();  // "Poradit tah", or "Zrušit radu" while it searches
     void PoRade(const TRadaTahu& Rada, const TZaznamDesky& Pozice);
     void KrokPrehrani();
     void ObnovOvladacePrehrani();

@@ -86,6 +86,7 @@ void TMainForm::VytvorOvladaceNavic()
     };
     Radce->PoChybe = [this](const QString& text) {
         lblHraRada->hide();
+        ObnovTlacitkoRady();
         ZobrazZpravu(this, TDruhZpravy::ChybaProgramu, text);
     };
     CasovacPrehrani = new QTimer(this);
@@ -177,12 +178,29 @@ void TMainForm::PoZmeneHry()
 
 void TMainForm::PoradTah()
 {
+    // A position without a solution may take long to prove so; the same
+    // control then gives the search up.
+    if (Radce->Hleda()) {
+        ZrusRadu();
+        return;
+    }
     if (Zalozky->currentWidget() != tabHra)
         PrepniZalozku(zlHra);
     ZrusRadu();
     Napis(lblHraRada, QStringLiteral("Hledám vhodný tah..."));
     lblHraRada->show();
     Radce->Spust(HerniDeska->Zaznam);
+    ObnovTlacitkoRady();
+}
+
+void TMainForm::ObnovTlacitkoRady()
+{
+    const bool hleda = Radce->Hleda();
+    const QString text = hleda ? QStringLiteral("Zrušit radu") : QStringLiteral("Poradit tah");
+    btnHraPoradit->setText(text);
+    btnHraPoradit->setToolTip(hleda ? QStringLiteral("Zrušit hledání doporučeného tahu")
+                                    : QStringLiteral("Najít v pozadí tah, který vede k vyřešení desky"));
+    mnPoradit->setText(text);
 }
 
 void TMainForm::ZrusRadu()
@@ -190,6 +208,7 @@ void TMainForm::ZrusRadu()
     if (Radce->Hleda()) {
         Radce->Zrus();
         lblHraRada->hide();
+        ObnovTlacitkoRady();
     }
     if (!RadaVyznacena)
         return;
@@ -207,6 +226,7 @@ void TMainForm::ZrusRadu()
 
 void TMainForm::PoRade(const TRadaTahu& Rada, const TZaznamDesky& Pozice)
 {
+    ObnovTlacitkoRady();
     // Only a press or another tab changes the position, and both cancel the
     // request; this guards the marks against anything else.
     if (Zalozky->currentWidget() != tabHra || !StejnaPozice(Pozice, HerniDeska->Zaznam)) {

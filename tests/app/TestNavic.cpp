@@ -205,6 +205,7 @@ TEST_F(NavicTest, DalsiStiskRaduZrusi)
     const TPripad pripady[] = {
         {"left press", [this] { Klik(3, 5); }, "1"},
         {"right press", [this] { Klik(0, 0, Qt::RightButton); }, "0"},
+        {"the same button", [this] { Stiskni(Okno->btnHraPoradit); }, "1"},
     };
     Otevri();
     for (const TPripad& p : pripady) {
@@ -214,7 +215,9 @@ TEST_F(NavicTest, DalsiStiskRaduZrusi)
         // The press comes before the answer can: it is delivered by a
         // queued call, which runs only after this press.
         Stiskni(Okno->btnHraPoradit);
+        EXPECT_EQ(Okno->btnHraPoradit->text(), "Zrušit radu");
         p.Stisk();
+        EXPECT_EQ(Okno->btnHraPoradit->text(), "Poradit tah");
         QTRY_COMPARE_WITH_TIMEOUT(Okno->Radce->PocetVlaken(), 0, 30000);
         QCoreApplication::processEvents();
         EXPECT_TRUE(Okno->lblHraRada->isHidden());
