@@ -252,7 +252,9 @@ TEST_F(NavicTest, PrehraniDoKonceJakoRucni)
 {
     ZapisKatalog(TestovaciKatalog());
     Otevri();
+    EXPECT_FALSE(Okno->btnReseniPrehrat->isEnabled());  // nothing to replay yet
     Vyres(CisloPlus, &TMainForm::btnReseniNejrychlejsi);
+    EXPECT_TRUE(Okno->btnReseniPrehrat->isEnabled());
     const std::vector<TTahReseni> skoky = ReseniTahy();
     TGameDeska ocekavana;
     ocekavana.Nastav(Okno->ResenaDeska->Zaznam);
