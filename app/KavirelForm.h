@@ -360,8 +360,8 @@ private:
     // bests.
     void KlikNaPoleHraNavic(THraciPole* Prvek);
     void PoSkokuHra();
-    // The play tab's history changed (from PisTahy): the redo control, and
-    // the record line goes.
+    // The play tab's history changed (from PisTahy): the redo control; the
+    // hint and the record line go.
     void PoZmeneHry();
     void ZrusRadu();
     void ObnovTlacitkoRady();  // "Poradit tah", or "Zrušit radu" while it searches

@@ -167,6 +167,8 @@ void TMainForm::KrokVpred()
 
 void TMainForm::PoZmeneHry()
 {
+    // A hint belongs to the position and the rules it was asked for.
+    ZrusRadu();
     const bool vpred = LzeKrokVpred();
     btnHraKrokVpred->setEnabled(vpred);
     mnKrokVpred->setEnabled(vpred);

@@ -227,6 +227,28 @@ TEST_F(NavicTest, DalsiStiskRaduZrusi)
     EXPECT_TRUE(Zpravy.empty());
 }
 
+TEST_F(NavicTest, NovaHraAZmenaTypuOznacenouRaduZrusi)
+{
+    struct TPripad {
+        const char* Nazev;
+        std::function<void()> Akce;
+    };
+    const TPripad pripady[] = {
+        {"new game", [this] { Stiskni(Okno->btnHraZnovuRozestavet); }},
+        {"game type", [this] { Stiskni(Okno->btnHraTypHry); }},
+    };
+    Otevri();
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.Nazev);
+        ASSERT_TRUE(Porad().startsWith(QStringLiteral("Táhněte z pole ")));
+        ASSERT_GT(OznaceniVsude(), 0);
+        p.Akce();
+        EXPECT_TRUE(Okno->lblHraRada->isHidden());
+        EXPECT_EQ(OznaceniVsude(), 0);
+    }
+    EXPECT_TRUE(Zpravy.empty());
+}
+
 TEST_F(NavicTest, RadaBeziVedleHledaniNaZalozceReseni)
 {
     ZapisKatalog(TestovaciKatalog());
