@@ -515,7 +515,7 @@ void TMainForm::KlikNaPole(THraciPole* Prvek, int X, int Y)
             return;
         const QWidget* stranka = Zalozky->currentWidget();
         if (stranka == tabHra)
-            KlikNaPoleHraNavic(Prvek);
+            KlikNaPoleHra(Prvek);
         else if (stranka == tabEdit)
             KlikNaPoleEdit(Prvek);
         else if (stranka == tabReseni)

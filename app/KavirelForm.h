@@ -356,10 +356,8 @@ private:
     // Every press on the board first cancels a hint; one that stops the
     // automatic replay does nothing else (false).
     bool PredStiskem();
-    // The play branch of a press with what follows a jump: the personal
-    // bests.
-    void KlikNaPoleHraNavic(THraciPole* Prvek);
-    void PoSkokuHra();
+    // A game that has just reached its goal goes to the personal bests.
+    void OverVyhru();
     // The play tab's history changed (from PisTahy): the redo control; the
     // hint and the record line go.
     void PoZmeneHry();

@@ -139,15 +139,6 @@ bool TMainForm::PredStiskem()
     return true;
 }
 
-void TMainForm::KlikNaPoleHraNavic(THraciPole* Prvek)
-{
-    const std::int32_t pred = HerniDeska->Tahy.DejAktualni();
-    KlikNaPoleHra(Prvek);
-    // Entry Aktualni is the selection; a new completed jump moves it on.
-    if (pred >= 1 && HerniDeska->Tahy.DejAktualni() > pred)
-        PoSkokuHra();
-}
-
 // ---------------------------------------------------------------------------
 // Redo
 
@@ -158,11 +149,8 @@ void TMainForm::KrokVpred()
     if (Zalozky->currentWidget() != tabHra || !HerniDeska->LzeVpred())
         return;
     ZrusRadu();
-    const TZmenaDesky zmena = HerniDeska->KrokVpred();
-    UkazZmenuHry(zmena);
+    UkazZmenuHry(HerniDeska->KrokVpred());
     PoZmeneHry();  // a list that turned out stale is gone now
-    if (zmena.Druh == dzSkok)
-        PoSkokuHra();
 }
 
 void TMainForm::PoZmeneHry()
@@ -173,6 +161,10 @@ void TMainForm::PoZmeneHry()
     btnHraKrokVpred->setEnabled(vpred);
     mnKrokVpred->setEnabled(vpred);
     lblHraRekord->hide();
+    // Every jump ends up here, whatever made it (a press, a key, a step
+    // forward); a game without a jump has won nothing.
+    if (HerniDeska->Tahy.LzeVratit())
+        OverVyhru();
 }
 
 // ---------------------------------------------------------------------------
@@ -265,7 +257,7 @@ void TMainForm::PoRade(const TRadaTahu& Rada, const TZaznamDesky& Pozice)
 // ---------------------------------------------------------------------------
 // Personal bests
 
-void TMainForm::PoSkokuHra()
+void TMainForm::OverVyhru()
 {
     if (!Nastaveni || !JeCilSplnen(HerniDeska->Zaznam))
         return;
