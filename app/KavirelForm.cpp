@@ -22,11 +22,14 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "KavirelBarvy.h"
 #include "KavirelFile.h"
 #include "KavirelHlaseniSouboru.h"
 #include "KavirelNapoveda.h"
+#include "KavirelNastaveni.h"
 #include "KavirelOkna.h"
 #include "KavirelOvladace.h"
+#include "KavirelRadce.h"
 #include "KavirelReseni.h"
 #include "KavirelText.h"
 #include "KavirelZpravy.h"
@@ -90,6 +93,7 @@ TMainForm::TMainForm(QWidget* rodic)
     PohledPalety->NastavPrijemce(this);
 
     NactiStandardniSoubor();
+    NactiNastaveni();
     std::int32_t cislo = 0;
     // The storage always leaves a current board; without one the tabs start
     // from an empty board rather than from an assertion.
@@ -123,6 +127,9 @@ TMainForm::~TMainForm()
     for (QLineEdit* e : {edtNahratCislo, edtUlozitNazevDesky, edtEditNazevDesky})
         e->removeEventFilter(this);
 
+    Chranene(this, [this] { UlozNastaveni(); });
+    delete Radce;  // stops and joins the hint's searches
+    Radce = nullptr;
     Chranene(this, [this] { ZastaveniReseni(); });
     // The worker writes its result into the solve board: wait for it (the
     // stop request ends it within one search step) before the board goes.
@@ -153,6 +160,9 @@ void TMainForm::NastavPomocnaOkna(QDialog* about, QDialog* legenda, QDialog* bar
     AboutBox = about;
     LegendaForm = legenda;
     BarvyForm = barvy;
+    // The colours kept from the last run are the colour window's start too.
+    if (auto* okno = qobject_cast<TBarvyForm*>(barvy); okno && okno->Ukazka)
+        okno->Ukazka->NastavBarvy(PohledDesky->Barvy);
 }
 
 // ---------------------------------------------------------------------------
@@ -220,6 +230,7 @@ void TMainForm::PripojObsluhy()
 
     for (QLineEdit* e : {edtNahratCislo, edtUlozitNazevDesky, edtEditNazevDesky})
         e->installEventFilter(this);
+    PripojObsluhyNavic();
 
     for (int i = 0; i < grpEditVyber->PocetPolozek(); ++i)
         connect(grpEditVyber->Polozka(i), &QAbstractButton::toggled, this, [this](bool zapnuto) {
@@ -449,6 +460,8 @@ void TMainForm::PisTahy(QLabel* Popisek, QPushButton* KrokZpetTlacitko, const TG
 {
     Napis(Popisek, QString::number(Deska.Tahy.DejPocetTahu()));
     KrokZpetTlacitko->setEnabled(Deska.Tahy.LzeVratit());
+    if (KrokZpetTlacitko == btnHraKrokZpet)
+        PoZmeneHry();
 }
 
 void TMainForm::PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const QString& Text,
@@ -520,7 +533,7 @@ void TMainForm::PisEditNazevDesky(QLineEdit* Editor, const QString& Text)
 void TMainForm::KlikNaPole(THraciPole* Prvek, int X, int Y)
 {
     Chranene_([&] {
-        if (!JeUvnitrPole(X, Y))
+        if (!PredStiskem() || !JeUvnitrPole(X, Y))
             return;
         const QWidget* stranka = Zalozky->currentWidget();
         if (stranka == tabHra)
@@ -535,6 +548,8 @@ void TMainForm::KlikNaPole(THraciPole* Prvek, int X, int Y)
 void TMainForm::KrokZpet()
 {
     Chranene_([this] {
+        if (!PredStiskem())
+            return;
         const QWidget* stranka = Zalozky->currentWidget();
         if (stranka == tabHra)
             KrokZpetHra();

@@ -38,6 +38,9 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class TNapovedaOkno;
+class TNastaveni;
+class TRadce;
+struct TRadaTahu;
 class TRadioGroup;
 class TZalozky;
 
@@ -285,6 +288,35 @@ public:
     // The running clock and the positions searched so far, in lblReseniCas.
     void PisPrubehHledani();
 
+    // --- redo, hint, automatic replay, playing on, personal bests, settings
+    // (KavirelFormNavic.cpp, KavirelFormPrehrani.cpp)
+    QGroupBox* grpHraPomoc = nullptr;
+    QPushButton* btnHraKrokVpred = nullptr;
+    QPushButton* btnHraPoradit = nullptr;
+    QLabel* lblHraRada = nullptr;
+    QLabel* lblHraRekord = nullptr;
+    QGroupBox* grpReseniPrehrani = nullptr;
+    QPushButton* btnReseniPrehrat = nullptr;
+    QPushButton* btnReseniHratOdsud = nullptr;
+    QAction* mnKrokVpred = nullptr;
+    QAction* mnPoradit = nullptr;
+    QAction* mnRekordy = nullptr;
+    QDialog* RekordyForm = nullptr;  // created on first use
+    std::unique_ptr<TNastaveni> Nastaveni;
+    TRadce* Radce = nullptr;
+    QTimer* CasovacPrehrani = nullptr;
+    // About two jumps a second: slow enough to follow, quick enough to watch.
+    static constexpr int IntervalPrehrani = 500;
+
+    void KrokVpred();
+    bool LzeKrokVpred() const;
+    void PoradTah();
+    void PrehratReseni();  // "Přehrát", or "Zastavit" while it plays
+    void ZastavPrehrani();
+    bool PrehravaSe() const;
+    void HratOdsud();
+    void mnRekordyClick();
+
 protected:
     void closeEvent(QCloseEvent* udalost) override;
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
@@ -323,6 +355,30 @@ private:
     // The name of the board of the save tab, from its box, cut to 30.
     void PrevezmiNazevUkladane();
     QString VyberSoubor(QFileDialog* Dialog);
+
+    void VytvorOvladaceNavic();
+    void VytvorNabidkuNavic();
+    void PripojObsluhyNavic();
+    void NactiNastaveni();
+    void UlozNastaveni();
+    // Every press on the board first cancels a hint; one that stops the
+    // automatic replay does nothing else (false).
+    bool PredStiskem();
+    // A game that has just reached its goal goes to the personal bests.
+    void OverVyhru();
+    // The play tab's history changed (from PisTahy): the redo control; the
+    // hint and the record line go.
+    void PoZmeneHry();
+    void ZrusRadu();
+    void ObnovTlacitkoRady();  // "Poradit tah", or "Zrušit radu" while it searches
+    void PoRade(const TRadaTahu& Rada, const TZaznamDesky& Pozice);
+    void KrokPrehrani();
+    void ObnovOvladacePrehrani();
+    bool RadaVyznacena = false;
+    TPozice RadaOdkud;
+    TPozice RadaKam;
+    bool VyhraPrave = false;  // the record line belongs to the jump just made
+    std::int32_t CisloNahraneDesky = 0;  // of the load tab's board; 0 from a file
 
     // Wraps a handler body for connect(): runs it inside Chranene.
     template <class F>

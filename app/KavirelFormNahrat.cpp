@@ -13,11 +13,13 @@
 
 #include "KavirelFile.h"
 #include "KavirelHlaseniSouboru.h"
+#include "KavirelNastaveni.h"
 #include "KavirelOvladace.h"
 #include "KavirelZpravy.h"
 
 void TMainForm::VykresleniDeskyPriNahravani(std::int32_t Cislo, const QString& Soubor)
 {
+    CisloNahraneDesky = Soubor.isEmpty() ? Cislo : 0;
     PisNazevDesky(lblNahratNazevDesky, ZaznamNahrany);
     PisTypHry(lblNahratTypHry, ZaznamNahrany);
     if (!Soubor.isEmpty()) {
@@ -126,5 +128,7 @@ void TMainForm::OtevritExterniSoubor()
 void TMainForm::btnNahratHratClick()
 {
     ZaznamHry = ZaznamNahrany;
+    if (CisloNahraneDesky > 0 && Nastaveni)
+        Nastaveni->PosledniDeska = CisloNahraneDesky;
     NovaHra();
 }

@@ -141,6 +141,7 @@ void TMainForm::PisStavReseni(bool ZobrazitDobu)
     } else {
         lblReseniCas->hide();
     }
+    ObnovOvladacePrehrani();
 }
 
 void TMainForm::PisPrubehHledani()

@@ -134,6 +134,7 @@ void TMainForm::VytvorOvladace()
     VytvorZalozkuUlozit();
     VytvorZalozkuEdit();
     VytvorZalozkuReseni();
+    VytvorOvladaceNavic();
     Zalozky->setCurrentIndex(zlHra);
 
     OpenFileDialog = new QFileDialog(this);
@@ -378,6 +379,7 @@ void TMainForm::VytvorNabidku()
     mnHra = nabidka("mnHra", QStringLiteral("Hra"));
     mnNovaHra = polozka(mnHra, "mnNovaHra", QStringLiteral("Nová"));
     mnKonec = polozka(mnHra, "mnKonec", QStringLiteral("Konec"));
+    VytvorNabidkuNavic();
 
     mnTypHry = nabidka("mnTypHry", QStringLiteral("Typ hry"));
     mnTypHry->setToolTipsVisible(true);

@@ -93,6 +93,7 @@ protected:
 
     QTemporaryDir Adresar;
     QString PuvodniAdresar;
+    QByteArray PuvodniKonfigurace;
     TZobrazeniZpravy PuvodniZobrazeni;
     std::vector<TZprava> Zpravy;
     std::unique_ptr<TMainForm> Okno;
@@ -102,6 +103,10 @@ protected:
         ASSERT_TRUE(Adresar.isValid());
         PuvodniAdresar = QDir::currentPath();
         QDir::setCurrent(Adresar.path());
+        // The settings the game keeps between runs go to this test's own
+        // directory, never to the user's.
+        PuvodniKonfigurace = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(Adresar.filePath(QStringLiteral("config"))));
         PuvodniZobrazeni = NastavZobrazeniZpravy(
             [this](QWidget*, TDruhZpravy druh, const QString& text) { Zpravy.push_back({druh, text}); });
     }
@@ -111,6 +116,10 @@ protected:
         Okno.reset();
         NastavZobrazeniZpravy(PuvodniZobrazeni);
         QDir::setCurrent(PuvodniAdresar);
+        if (PuvodniKonfigurace.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", PuvodniKonfigurace);
     }
 
     void ZapisKatalog(const std::vector<TZaznamDesky>& desky)

@@ -11,6 +11,7 @@
 #include "KavirelBarvy.h"
 #include "KavirelLegenda.h"
 #include "KavirelPomocnaOkna.h"
+#include "KavirelNastaveni.h"
 #include "OknoTest.h"
 
 namespace {
@@ -111,6 +112,9 @@ TEST_F(PomocnaOkna, BarvyAzPoOKAPrekresliDeskuZalozkyVpredu)
     };
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Zalozka);
+        // Every case starts from the default colours, not from those the
+        // previous case's run kept.
+        QFile::remove(TNastaveni::VychoziSoubor());
         OtevriSOkny();
         Skoc(3, 3, 3, 1);
         ASSERT_EQ(Okno->HerniDeska->Zaznam.PoleNa(Sonda).Stav, spPrazdne);
