@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,16 +10,6 @@
 #include "KreslenaDeska.h"
 
 namespace {
-
-const std::vector<std::string> Kriz = {
-    "..xxx..",
-    "..xxx..",
-    "xxxxxxx",
-    "xxxoxxx",
-    "xxxxxxx",
-    "..xxx..",
-    "..xxx..",
-};
 
 void OcekavejPocty(const TGameDeska& d)
 {
@@ -68,20 +59,22 @@ TEST(Zaznam, CopiesAreWholeRecordsByteForByte)
     EXPECT_EQ(nova.Zaznam.TypHry, thNormalni);
 }
 
-TEST(Kontroly, OutOfGridAndOverfullListsFailWithTheirTexts)
+TEST(Kontroly, FailuresCarryTheirTexts)
 {
+    using testing::StartsWith;
+    using testing::StrEq;
+    using testing::ThrowsMessage;
     TGameDeska d;
-    const TPozice mimo[] = {{9, 0}, {0, 9}, {-1, 4}, {4, -1}};
-    for (const TPozice& p : mimo) {
-        try {
-            d.JeStav(spPlne, p);
-            ADD_FAILURE() << "no range error at " << p.X << "," << p.Y;
-        } catch (const ERangeError& e) {
-            EXPECT_STREQ(e.what(), "Range check error");
-        }
-    }
+    for (const TPozice p : {TPozice{9, 0}, TPozice{0, 9}, TPozice{-1, 4}, TPozice{4, -1}})
+        EXPECT_THAT([&] { d.JeStav(spPlne, p); }, ThrowsMessage<ERangeError>(StrEq("Range check error")));
 
+    TTahy t;
+    EXPECT_THAT([&] { t.PridejCilovyTah({1, 1}); },
+                ThrowsMessage<EAssertionFailed>(
+                    StartsWith("Pridavam Cilovy tah do prazdneho pole tahu (KavirelType, line ")));
     TTahyReseni r;
+    EXPECT_THAT([&] { r.Dalsi(); }, ThrowsMessage<EAssertionFailed>(
+                                        StartsWith("Posouvam se v prazdnem seznamu (KavirelType, line ")));
     for (int i = 0; i < 81; ++i)
         r.Pridej(TTahReseni{{0, 0}, {0, 2}, 1, 2});
     EXPECT_THROW(r.Pridej(TTahReseni{}), ERangeError);
@@ -92,49 +85,21 @@ TEST(Kontroly, OutOfGridAndOverfullListsFailWithTheirTexts)
     EXPECT_EQ(c, 2147483647);
 }
 
-TEST(Kontroly, AssertionsNameTheirUnitAndLine)
-{
-    TTahy t;
-    try {
-        t.PridejCilovyTah({1, 1});
-        FAIL();
-    } catch (const EAssertionFailed& e) {
-        const std::string text = e.what();
-        EXPECT_EQ(text.rfind("Pridavam Cilovy tah do prazdneho pole tahu (KavirelType, line ", 0), 0u) << text;
-        EXPECT_EQ(text.back(), ')');
-    }
-    TTahyReseni r;
-    try {
-        r.Dalsi();
-        FAIL();
-    } catch (const EAssertionFailed& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Posouvam se v prazdnem seznamu (KavirelType, line ", 0), 0u);
-    }
-}
-
-TEST(TahyReseni, ReplayPositionWalksAndStops)
+TEST(TahyReseni, ReplayPositionStopsAtBothEnds)
 {
     TTahyReseni r;
-    r.NaZacatek();
-    EXPECT_EQ(r.DejPozici(), 0);
     TTahReseni t;
     EXPECT_FALSE(r.DejAktualni(t));
-
     r.Pridej({{0, 0}, {0, 2}, 1, 2});
-    r.Pridej({{0, 2}, {0, 4}, 2, 3});   // continues the move
     r.Pridej({{5, 5}, {5, 3}, 9, 8});
-    EXPECT_EQ(r.DejPozici(), 1);
-    EXPECT_EQ(r.DejPocetTahu(), 2);
     for (int i = 0; i < 4; ++i)
         r.Dalsi();
-    EXPECT_EQ(r.DejPozici(), 4);
+    EXPECT_EQ(r.DejPozici(), 3);
     EXPECT_FALSE(r.DejAktualni(t));
     r.Predchozi();
-    EXPECT_EQ(r.DejPozici(), 3);
     ASSERT_TRUE(r.DejAktualni(t));
     EXPECT_EQ(t.CisloOdkud, 9);
     r.NaZacatek();
-    EXPECT_EQ(r.DejPozici(), 1);
     r.Predchozi();
     EXPECT_EQ(r.DejPozici(), 1);
 }
@@ -171,20 +136,6 @@ TEST(Pravidla, JumpLegalityForBothGameTypes)
         EXPECT_EQ(d.JeSkokPlatny(c.odkud, c.kam), c.platny) << c.nazev;
         EXPECT_EQ(d.ExistujeSkok(), c.platny) << c.nazev;
     }
-}
-
-TEST(Pravidla, CrossBoardIsNumberedInReadingOrder)
-{
-    TGameDeska d;
-    d.Nastav(Nakresli(Kriz));
-    EXPECT_EQ(d.PocetKamenu, 32);
-    EXPECT_EQ(d.PocetPrazdnych, 1);
-    EXPECT_EQ(d.Zaznam.Pole[2][0].Cislo, 1);
-    EXPECT_EQ(d.Zaznam.Pole[4][0].Cislo, 3);
-    EXPECT_EQ(d.Zaznam.Pole[0][2].Cislo, 7);
-    EXPECT_EQ(d.Zaznam.Pole[3][3].Cislo, 17);
-    EXPECT_EQ(d.Zaznam.Pole[4][6].Cislo, 33);
-    EXPECT_EQ(d.Zaznam.Pole[0][0].Cislo, 0);
 }
 
 TEST(Pravidla, GameOverAndTheFourTargetVerdicts)
@@ -265,18 +216,6 @@ TEST(Stisk, WhatEachPressDoes)
         EXPECT_EQ(vybrany, c.vybrany) << c.nazev;
         OcekavejPocty(d);
     }
-
-    TGameDeska d;
-    d.Nastav(Nakresli(deska));
-    d.Stisk({0, 0});
-    const TZmenaDesky z = d.Stisk({2, 0});
-    EXPECT_EQ(z.Odkud, (TPozice{0, 0}));
-    EXPECT_EQ(z.Pres, (TPozice{1, 0}));
-    EXPECT_TRUE(d.JeStav(spPrazdne, {1, 0}));
-    EXPECT_EQ(z.Tahu, 1);
-    EXPECT_EQ(z.Zbyva, 2);
-    EXPECT_TRUE(z.LzeVratit);
-    EXPECT_EQ(z.Stav, shKonec);
 }
 
 TEST(Stisk, MultiJumpsCountOnceAndStepBackReachesTheStart)
@@ -285,7 +224,11 @@ TEST(Stisk, MultiJumpsCountOnceAndStepBackReachesTheStart)
     d.Nastav(Nakresli({"xxoxo", "....x", "....o"}));
     const TZaznamDesky start = d.Zaznam;
     d.Stisk({0, 0});
-    EXPECT_EQ(d.Stisk({2, 0}).Druh, dzSkok);
+    const TZmenaDesky prvni = d.Stisk({2, 0});
+    EXPECT_EQ(prvni.Druh, dzSkok);
+    EXPECT_EQ(prvni.Odkud, (TPozice{0, 0}));
+    EXPECT_EQ(prvni.Pres, (TPozice{1, 0}));
+    EXPECT_TRUE(prvni.LzeVratit);
     EXPECT_EQ(d.Stisk({4, 0}).Tahu, 1);   // the same stone jumps on: one move
     d.Stisk({4, 1});                       // another stone is selected; no jump
     EXPECT_EQ(d.Stisk({4, 3}).Druh, dzNic);   // absent landing field
@@ -311,75 +254,35 @@ TEST(Stisk, MultiJumpsCountOnceAndStepBackReachesTheStart)
     EXPECT_EQ(vybrany, (TPozice{0, 0}));
 }
 
-TEST(Stisk, StepsForwardReplayWhatWasTakenBackAndCountAsPlaying)
+// Redo through a multi-jump, forgotten on a new jump or a new game, is
+// played through the window; here what only the model decides.
+TEST(Stisk, StepForwardSurvivesASelectionButNotATypeChange)
 {
     // Two moves: a two-jump run by one stone, then another stone.
-    const auto hraj = [](TGameDeska& d) {
-        d.Nastav(Nakresli({"xxoxo", "....x", "....o", "xxo"}));
-        d.Stisk({0, 0});
-        d.Stisk({2, 0});
-        d.Stisk({4, 0});
-        d.Stisk({0, 3});
-        d.Stisk({2, 3});
-    };
     TGameDeska d;
-    hraj(d);
-    const TZaznamDesky konec = d.Zaznam;
-    ASSERT_EQ(d.Tahy.DejPocetTahu(), 2);
-    std::vector<int> tahuZpet;
-    while (d.KrokZpet().Zmeneno())
-        tahuZpet.push_back(d.Tahy.DejPocetTahu());
-    EXPECT_TRUE(d.LzeVpred());
-
-    std::vector<int> tahuVpred;
-    for (TZmenaDesky z = d.KrokVpred(); z.Zmeneno(); z = d.KrokVpred()) {
-        EXPECT_EQ(z.Druh, dzSkok);
-        OcekavejPocty(d);
-        tahuVpred.push_back(z.Tahu);
-    }
-    EXPECT_EQ(tahuVpred, (std::vector<int>{1, 1, 2}));
-    EXPECT_EQ(tahuZpet, (std::vector<int>{1, 1, 0}));
-    EXPECT_EQ(std::memcmp(&konec, &d.Zaznam, sizeof konec), 0);
-    EXPECT_FALSE(d.LzeVpred());
-
-    // Selecting another stone in between does not lose the list, and the
-    // replayed jump still continues its move; a different jump forgets it.
-    struct Pripad { const char* nazev; bool jinyVyber, jinySkok, nastav, typ; bool vpred; };
-    const Pripad pripady[] = {
-        {"another stone selected", true, false, false, false, true},
-        {"another jump", false, true, false, false, false},
-        {"a new game", false, false, true, false, false},
-        {"a change of game type", false, false, false, true, false},
-    };
-    for (const auto& c : pripady) {
-        hraj(d);
+    const auto hrajAVrat = [&d] {
+        d.Nastav(Nakresli({"xxoxo", "....x", "....o", "xxo"}));
+        for (const TPozice p : {TPozice{0, 0}, TPozice{2, 0}, TPozice{4, 0}, TPozice{0, 3}, TPozice{2, 3}})
+            d.Stisk(p);
         d.KrokZpet();   // the second move
         d.KrokZpet();   // the second jump of the run
-        if (c.jinyVyber)
-            d.Stisk({1, 3});
-        if (c.jinySkok) {
-            d.Stisk({0, 3});
-            d.Stisk({2, 3});
-        }
-        if (c.nastav)
-            d.Nastav(konec);
-        if (c.typ)
-            d.ZmenTypHry(thLeibniz);
-        EXPECT_EQ(d.LzeVpred(), c.vpred) << c.nazev;
-        const TZmenaDesky z = d.KrokVpred();
-        EXPECT_EQ(z.Zmeneno(), c.vpred) << c.nazev;
-        if (c.vpred) {
-            EXPECT_EQ(z.Tahu, 1) << c.nazev;
-            EXPECT_TRUE(z.ZrusenVyber);
-            EXPECT_EQ(z.DrivejsiVyber, (TPozice{1, 3})) << c.nazev;
-            EXPECT_EQ(z.Vyber, (TPozice{4, 0})) << c.nazev;
-        }
-    }
+    };
+    hrajAVrat();
+    d.Stisk({1, 3});   // another stone selected: the replayed jump still continues its move
+    TZmenaDesky z = d.KrokVpred();
+    EXPECT_EQ(z.Tahu, 1);
+    EXPECT_TRUE(z.ZrusenVyber);
+    EXPECT_EQ(z.DrivejsiVyber, (TPozice{1, 3}));
+    EXPECT_EQ(z.Vyber, (TPozice{4, 0}));
+    OcekavejPocty(d);
+
+    hrajAVrat();
+    d.ZmenTypHry(thLeibniz);
+    EXPECT_FALSE(d.LzeVpred());
+    EXPECT_FALSE(d.KrokVpred().Zmeneno());
 
     // Playing the jump a step forward would replay keeps the rest.
-    hraj(d);
-    d.KrokZpet();
-    d.KrokZpet();
+    hrajAVrat();
     d.Stisk({4, 0});
     EXPECT_TRUE(d.LzeVpred());
     EXPECT_EQ(d.KrokVpred().Tahu, 2);
