@@ -106,10 +106,7 @@ TEST(SeznamDesek, ChraneneDeskyAMazani)
 
 TEST(SeznamDesek, JedinaDeskaANedostatekPameti)
 {
-    class SeznamBezPameti : public TSeznamDesek {
-        int Zbyva = 1;
-        TPrvekSeznamu* NovyPrvek() override { return Zbyva-- > 0 ? TSeznamDesek::NovyPrvek() : nullptr; }
-    } s;
+    SeznamBezPameti s(1);
     Texty zpravy;
     NastavHlaseniChyby([&](const std::string& t) { zpravy.push_back(t); });
     s.PridejDesku(Zaznam(1));
@@ -139,13 +136,7 @@ TEST_F(Soubory, CteniAZapisJsouBajtoveShodne)
         EXPECT_EQ(Cti(Std), poZapisu);
         EXPECT_EQ(Polozky(), std::set<std::string>{"Kavirel.dat"});
     }
-    EXPECT_EQ(VestaveneBajty().size(), 4675u);
     EXPECT_EQ(Zpravy, Texty{});
-    NactiStandardniSoubor(Std);
-    int smazatelnych = 0;
-    for (int i = 1; i <= 20; ++i)
-        smazatelnych += SeznamDesek->NaDeskuCislo(i) && SeznamDesek->LzeSmazatAktualni();
-    EXPECT_EQ(smazatelnych, 3);
 }
 
 TEST_F(Soubory, ExterniSoubory)
