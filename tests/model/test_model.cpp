@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "KavirelCil.h"
 #include "KavirelType.h"
 #include "KreslenaDeska.h"
 
@@ -138,6 +139,8 @@ TEST(Pravidla, JumpLegalityForBothGameTypes)
     }
 }
 
+// The verdict at the end of a game, and the goal test of a won one (which
+// asks for one stone, or one hole in Leibniz's game, when there are no targets).
 TEST(Pravidla, GameOverAndTheFourTargetVerdicts)
 {
     struct Pripad {
@@ -146,15 +149,19 @@ TEST(Pravidla, GameOverAndTheFourTargetVerdicts)
         TTypHry typ;
         bool konec, maCilove, nesplneno;
         TStavHry stav;
+        bool cil;
     };
     const Pripad pripady[] = {
-        {"one stone, no targets", {"x"}, thNormalni, true, false, false, shKonec},
-        {"jump left", {"xxo"}, thNormalni, false, false, false, shProbiha},
-        {"a jump left, a target empty", {"xxO"}, thNormalni, false, true, true, shProbiha},
-        {"normal: all targets full", {"X.o", "..X"}, thNormalni, true, true, false, shKonecCileSplneny},
-        {"normal: a target empty", {"X.O", "..x"}, thNormalni, true, true, true, shKonecCileNesplneny},
-        {"Leibniz: all targets empty", {"O.x", "..O"}, thLeibniz, true, true, false, shKonecCileSplneny},
-        {"Leibniz: a target full", {"O.X", "..o"}, thLeibniz, true, true, true, shKonecCileNesplneny},
+        {"one stone, no targets", {"x"}, thNormalni, true, false, false, shKonec, true},
+        {"jump left", {"xxo"}, thNormalni, false, false, false, shProbiha, false},
+        {"a jump left, a target empty", {"xxO"}, thNormalni, false, true, true, shProbiha, false},
+        {"normal: all targets full", {"X.o", "..X"}, thNormalni, true, true, false, shKonecCileSplneny, true},
+        {"normal: a target empty", {"X.O", "..x"}, thNormalni, true, true, true, shKonecCileNesplneny, false},
+        {"normal: a stone off the targets", {"X.x"}, thNormalni, true, true, false, shKonecCileSplneny, false},
+        {"Leibniz: all targets empty", {"O.x", "..O"}, thLeibniz, true, true, false, shKonecCileSplneny, true},
+        {"Leibniz: a target full", {"O.X", "..o"}, thLeibniz, true, true, true, shKonecCileNesplneny, false},
+        {"Leibniz: one hole", {"xox", "xxx"}, thLeibniz, true, false, false, shKonec, true},
+        {"Leibniz: two holes", {"xoo", "xxx"}, thLeibniz, false, false, false, shProbiha, false},
     };
     for (const auto& c : pripady) {
         TGameDeska d;
@@ -164,6 +171,7 @@ TEST(Pravidla, GameOverAndTheFourTargetVerdicts)
         EXPECT_EQ(d.KontrolaCilovych(nesplneno), c.maCilove) << c.nazev;
         EXPECT_EQ(nesplneno, c.nesplneno) << c.nazev;
         EXPECT_EQ(d.DejStavHry(), c.stav) << c.nazev;
+        EXPECT_EQ(JeCilSplnen(d.Zaznam), c.cil) << c.nazev;
     }
 
     // A stale flag on an absent position counts as a target but never loses.
