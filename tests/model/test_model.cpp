@@ -321,53 +321,31 @@ TEST(Stisk, TypeChangeInMidGameGoesOnByTheNewRules)
     EXPECT_FALSE(bezVyberu.Tahy.DejOdkud(vybrany));
 }
 
-TEST(SolveDeska, ReplayPlaysOnlyTheSolutionAndMarksIt)
+// The marks along a whole replay, forward and back, and its texts are
+// checked through the window; here what a press or a step may do.
+TEST(SolveDeska, ReplayPlaysOnlyTheSolution)
 {
     // Fields: 1 (0,0) 2 (1,0) 3 (2,0) 4 (3,0) 5 (4,0): one stone runs on.
     TSolveDeska d;
     d.Nastav(Nakresli({"xxoxo"}));
-    d.Dokonceno = true;
     EXPECT_EQ(d.Stisk({0, 0}).Druh, dzNic);   // no solution: no replay
-    EXPECT_FALSE(d.JeSkokPlatny({0, 0}, {2, 0}));   // without a solution not even a legal jump
+    EXPECT_FALSE(d.JeSkokPlatny({0, 0}, {2, 0}));   // not even a legal jump
     const TZaznamDesky pred = d.Zaznam;
     d.PridejSkokReseni(1, 3);
     d.PridejSkokReseni(3, 5);
     EXPECT_EQ(std::memcmp(&pred, &d.Zaznam, sizeof pred), 0);
 
     EXPECT_EQ(d.Stisk({3, 0}).Druh, dzVyber);   // any stone may be selected
-    EXPECT_FALSE(d.Dokonceno);
-    EXPECT_EQ(d.StavReseni, TextPrehravaniReseni);
-    EXPECT_EQ(d.Stisk({3, 0}).Druh, dzPrevyber);
     d.Stisk({0, 0});
-
-    TZmenaDesky z = d.Stisk({2, 0});
-    ASSERT_EQ(z.Druh, dzSkok);
-    ASSERT_TRUE(z.OdznacitReseni);
-    EXPECT_EQ(z.Odznacit.CisloKam, 3);
-    ASSERT_TRUE(z.OznacitReseni);
-    EXPECT_EQ(z.Oznacit.CisloOdkud, 3);
-    EXPECT_EQ(z.Oznacit.CisloKam, 5);
+    ASSERT_EQ(d.Stisk({2, 0}).Druh, dzSkok);
     EXPECT_FALSE(d.JeSkokPlatny({3, 0}, {1, 0}));   // legal by the rules, not the solution
     EXPECT_TRUE(d.JeSkokPlatny({2, 0}, {4, 0}));
 
-    z = d.Stisk({4, 0});
+    // Stepping forward is the solution jump again, marking the next one.
+    d.KrokZpet();
+    const TZmenaDesky z = d.KrokVpred();
     ASSERT_EQ(z.Druh, dzSkok);
-    EXPECT_FALSE(z.OznacitReseni);   // replayed to the end
-    EXPECT_EQ(z.Tahu, 1);
-
-    z = d.KrokZpet();
-    ASSERT_EQ(z.Druh, dzKrokZpet);
-    EXPECT_FALSE(z.OdznacitReseni);
     ASSERT_TRUE(z.OznacitReseni);
-    EXPECT_EQ(z.Oznacit.CisloKam, 5);
-    z = d.KrokZpet();
-    EXPECT_EQ(z.Odznacit.CisloKam, 5);
-    EXPECT_EQ(z.Oznacit.CisloKam, 3);
-    EXPECT_EQ(d.Reseni.DejPozici(), 1);
-
-    // Stepping forward is the next solution jump again.
-    z = d.KrokVpred();
-    ASSERT_EQ(z.Druh, dzSkok);
     EXPECT_EQ(z.Oznacit.CisloKam, 5);
     EXPECT_EQ(d.Reseni.DejPozici(), 2);
 }
