@@ -125,24 +125,4 @@ TEST(PrikladyReseni, PredaniDoResenDesky)
     EXPECT_EQ(deska.Reseni.Skok(2).Kam, (TPozice{3, 0}));
 }
 
-// The job prepared from the board: counters and rectangle.
-TEST(PrikladyReseni, PripravaUlohy)
-{
-    TSolveDeska deska;
-    NastavDesku(deska, Deska({"", "..o", ".xXo", "...x"}), zhNejkratsi);
-    TUlohaReseni u;
-    u.Vysledek[0] = TSkokCesty{9, 9};
-    PripravUlohu(u, deska);
-    EXPECT_EQ(u.PocetPoli, 5);
-    EXPECT_EQ(u.ZbyvaKamenu, 3);
-    EXPECT_EQ(u.ZbyvaPrazdnych, 2);
-    EXPECT_EQ(u.CilovychPoli, 1);
-    EXPECT_EQ(u.MinX, 1);
-    EXPECT_EQ(u.MaxX, 3);
-    EXPECT_EQ(u.MinY, 1);
-    EXPECT_EQ(u.MaxY, 3);
-    EXPECT_EQ(u.Zpusob, zhNejkratsi);
-    EXPECT_EQ(u.Vysledek[0], (TSkokCesty{9, 9}));  // not cleared
-}
-
 }  // namespace

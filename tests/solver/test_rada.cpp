@@ -93,14 +93,8 @@ TEST(Rada, StartOfAGameIsTheBoardWithItsJumpsTakenBack)
     TGameDeska d;
     const TZaznamDesky start = Nakresli({"xxoxo", "ooooo"});
     d.Nastav(start);
-    // A multi-jump of two and a step back of the second: one jump remains.
-    d.Tahy.PridejOdkud({0, 0});
-    d.ProvedSkok({0, 0}, {2, 0}, {1, 0});
-    d.Tahy.PridejCilovyTah({2, 0});
-    d.Tahy.PridejOdkud({2, 0});
-    d.ProvedSkok({2, 0}, {4, 0}, {3, 0});
-    d.Tahy.PridejCilovyTah({4, 0});
-    d.Tahy.PridejOdkud({4, 0});
+    for (const TPozice p : {TPozice{0, 0}, TPozice{2, 0}, TPozice{4, 0}})   // a multi-jump of two
+        d.Stisk(p);
     EXPECT_TRUE(JeCilSplnen(d.Zaznam));
     TGameDeska cerstva;
     cerstva.Nastav(start);
