@@ -91,6 +91,7 @@ inline TZaznamDesky DeskaZpetnouHrou(std::mt19937& gen)
         for (const auto& p : pole)
             z.Pole[p.first][p.second].Cilove = z.Pole[p.first][p.second].Stav == (leibniz ? spPrazdne : spPlne);
     const int kroku = cislo(2, 14);
+    const int pres = leibniz ? spPlne : spPrazdne;
     static const int smery[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
     auto stav = [&](int x, int y) -> int {
         return x < 0 || y < 0 || x > 8 || y > 8 ? 0 : z.Pole[x][y].Stav;
@@ -101,16 +102,10 @@ inline TZaznamDesky DeskaZpetnouHrou(std::mt19937& gen)
             const int* d = smery[cislo(0, 3)];
             const int ax = p.first, ay = p.second;  // where the stone came from
             const int bx = ax + d[0], by = ay + d[1], cx = ax + 2 * d[0], cy = ay + 2 * d[1];
-            // Undo a jump a -> c over b.
-            if (!leibniz && stav(ax, ay) == spPrazdne && stav(bx, by) == spPrazdne && stav(cx, cy) == spPlne) {
+            // Undo a jump a -> c over b: the field jumped over changes its state.
+            if (stav(ax, ay) == spPrazdne && stav(bx, by) == pres && stav(cx, cy) == spPlne) {
                 z.Pole[ax][ay].Stav = spPlne;
-                z.Pole[bx][by].Stav = spPlne;
-                z.Pole[cx][cy].Stav = spPrazdne;
-                break;
-            }
-            if (leibniz && stav(ax, ay) == spPrazdne && stav(bx, by) == spPlne && stav(cx, cy) == spPlne) {
-                z.Pole[ax][ay].Stav = spPlne;
-                z.Pole[bx][by].Stav = spPrazdne;
+                z.Pole[bx][by].Stav = pres == spPlne ? spPrazdne : spPlne;
                 z.Pole[cx][cy].Stav = spPrazdne;
                 break;
             }
@@ -146,8 +141,6 @@ inline TZaznamDesky VelkaRidkaDeska(std::mt19937& gen)
     z.TypHry = leibniz ? thLeibniz : thNormalni;
     return z;
 }
-
-inline bool JePole(const TPole& p) { return p.Stav == spPrazdne || p.Stav == spPlne; }
 
 inline void NastavDesku(TSolveDeska& deska, const TZaznamDesky& z, std::uint8_t zpusob)
 {

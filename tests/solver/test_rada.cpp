@@ -80,31 +80,6 @@ TEST(Rada, HintsLeadToTheGoalAndTheGoalTestAgreesWithTheSolver)
     EXPECT_GT(vCili, 0);
 }
 
-TEST(Rada, GoalTestByGameTypeAndTargets)
-{
-    struct TPripad {
-        std::vector<std::string> Radky;
-        TTypHry Typ;
-        bool Cil;
-    };
-    const TPripad pripady[] = {
-        {{"oxo", "ooo"}, thNormalni, true},    // one stone, no targets
-        {{"oxx", "ooo"}, thNormalni, false},   // two stones
-        {{"XoX", "ooo"}, thNormalni, true},    // stones on exactly the targets
-        {{"XoO", "ooo"}, thNormalni, false},   // an empty target
-        {{"Xox", "ooo"}, thNormalni, false},   // a stone off the targets
-        {{"xox", "xxx"}, thLeibniz, true},     // one empty field
-        {{"xoo", "xxx"}, thLeibniz, false},    // two empty fields
-        {{"xOx", "xxO"}, thLeibniz, true},     // holes on exactly the targets
-        {{"xOx", "xXx"}, thLeibniz, false},    // a target with a stone
-    };
-    for (const TPripad& p : pripady) {
-        SCOPED_TRACE(p.Radky[0] + "/" + p.Radky[1]);
-        const TZaznamDesky z = Nakresli(p.Radky, p.Typ);
-        EXPECT_EQ(JeCilSplnen(z), p.Cil);
-    }
-}
-
 TEST(Rada, StopRequestBeforeTheStartGivesNoHint)
 {
     TRizeniHledani rizeni;
@@ -118,14 +93,8 @@ TEST(Rada, StartOfAGameIsTheBoardWithItsJumpsTakenBack)
     TGameDeska d;
     const TZaznamDesky start = Nakresli({"xxoxo", "ooooo"});
     d.Nastav(start);
-    // A multi-jump of two and a step back of the second: one jump remains.
-    d.Tahy.PridejOdkud({0, 0});
-    d.ProvedSkok({0, 0}, {2, 0}, {1, 0});
-    d.Tahy.PridejCilovyTah({2, 0});
-    d.Tahy.PridejOdkud({2, 0});
-    d.ProvedSkok({2, 0}, {4, 0}, {3, 0});
-    d.Tahy.PridejCilovyTah({4, 0});
-    d.Tahy.PridejOdkud({4, 0});
+    for (const TPozice p : {TPozice{0, 0}, TPozice{2, 0}, TPozice{4, 0}})   // a multi-jump of two
+        d.Stisk(p);
     EXPECT_TRUE(JeCilSplnen(d.Zaznam));
     TGameDeska cerstva;
     cerstva.Nastav(start);

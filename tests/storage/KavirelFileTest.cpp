@@ -88,28 +88,17 @@ TEST(SeznamDesek, ChraneneDeskyAMazani)
     for (int i = 18; i <= 20; ++i)
         s.PridejDesku(Zaznam(i));   // appending never moves the current board
     EXPECT_EQ(Aktualni(s).first, 17);
+    // Where browsing and deleting lead is walked through the load tab.
     ASSERT_TRUE(s.NaDeskuCislo(18) && s.LzeSmazatAktualni());
-    // Expected current board (number, original board) after each step.
-    const std::pair<std::function<void()>, std::pair<int, int>> kroky[] = {
-        {[&] { s.OdstranAktualni(); }, {18, 19}}, {[&] { s.PosunZa(); }, {19, 20}},
-        {[&] { s.OdstranAktualni(); }, {18, 19}}, {[&] { s.OdstranAktualni(); }, {17, 17}},
-        {[&] { s.PosunZa(); }, {1, 1}},           {[&] { s.PosunPred(); }, {17, 17}},
-    };
-    for (const auto& [krok, ocekavani] : kroky) {
-        krok();
-        EXPECT_EQ(Aktualni(s), std::make_pair(ocekavani.first, Bajty(Zaznam(ocekavani.second))));
-    }
-    EXPECT_EQ(s.PocetDesek, 17);
-    EXPECT_FALSE(s.NaDeskuCislo(0) || s.NaDeskuCislo(18));
-    EXPECT_EQ(Aktualni(s).first, 17);
+    s.OdstranAktualni();
+    EXPECT_EQ(Aktualni(s), std::make_pair(18, Bajty(Zaznam(19))));
+    EXPECT_FALSE(s.NaDeskuCislo(0) || s.NaDeskuCislo(20));
+    EXPECT_EQ(Aktualni(s).first, 18);
 }
 
 TEST(SeznamDesek, JedinaDeskaANedostatekPameti)
 {
-    class SeznamBezPameti : public TSeznamDesek {
-        int Zbyva = 1;
-        TPrvekSeznamu* NovyPrvek() override { return Zbyva-- > 0 ? TSeznamDesek::NovyPrvek() : nullptr; }
-    } s;
+    SeznamBezPameti s(1);
     Texty zpravy;
     NastavHlaseniChyby([&](const std::string& t) { zpravy.push_back(t); });
     s.PridejDesku(Zaznam(1));
@@ -139,13 +128,7 @@ TEST_F(Soubory, CteniAZapisJsouBajtoveShodne)
         EXPECT_EQ(Cti(Std), poZapisu);
         EXPECT_EQ(Polozky(), std::set<std::string>{"Kavirel.dat"});
     }
-    EXPECT_EQ(VestaveneBajty().size(), 4675u);
     EXPECT_EQ(Zpravy, Texty{});
-    NactiStandardniSoubor(Std);
-    int smazatelnych = 0;
-    for (int i = 1; i <= 20; ++i)
-        smazatelnych += SeznamDesek->NaDeskuCislo(i) && SeznamDesek->LzeSmazatAktualni();
-    EXPECT_EQ(smazatelnych, 3);
 }
 
 TEST_F(Soubory, ExterniSoubory)

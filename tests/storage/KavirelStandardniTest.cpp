@@ -8,7 +8,6 @@
 
 #include <csignal>
 #include <fcntl.h>
-#include <new>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -27,12 +26,6 @@ const std::string ZpravaBezZalohy =
 // The catalogue after one more board was appended to it.
 std::string SPridanou(const std::string& katalog) { return katalog + Bajty(Zaznam(77)); }
 const auto PridejDesku = [] { SeznamDesek->PridejDesku(Zaznam(77)); };
-
-void Rozsir(const std::string& cesta, std::int64_t zaznamu)
-{
-    // Sparse: all-zero records are valid boards, so only the size decides.
-    ASSERT_EQ(truncate(cesta.c_str(), static_cast<off_t>(zaznamu * 275)), 0);
-}
 
 TEST_F(Soubory, PodvrzenyDocasnySouborSeNeprepiseANeodstrani)
 {
@@ -186,7 +179,8 @@ TEST_F(Soubory, VelikostKataloguJeOmezena)
         fs::remove(Std);
         fs::remove(Std + ".bak");
         Zapis(Std, "");
-        Rozsir(Std, p.Zaznamu);
+        // Sparse: all-zero records are valid boards, so only the size decides.
+        ASSERT_EQ(truncate(Std.c_str(), static_cast<off_t>(p.Zaznamu * 275)), 0);
         Zpravy.clear();
         NactiStandardniSoubor(Std);
         EXPECT_EQ(SeznamDesek->PocetDesek, p.Nacteno);
@@ -203,22 +197,6 @@ TEST_F(Soubory, VelikostKataloguJeOmezena)
 // Lack of memory while loading is a read error, not a half-read catalogue.
 TEST_F(Soubory, NedostatekPametiPriNacitaniJeChybaCteni)
 {
-    class SeznamBezPameti : public TSeznamDesek {
-    public:
-        SeznamBezPameti(int zbyva, bool vyjimka) : Zbyva(zbyva), Vyjimka(vyjimka) {}
-
-    private:
-        int Zbyva;
-        bool Vyjimka;
-        TPrvekSeznamu* NovyPrvek() override
-        {
-            if (Zbyva-- > 0)
-                return TSeznamDesek::NovyPrvek();
-            if (Vyjimka)
-                throw std::bad_alloc();
-            return nullptr;
-        }
-    };
     const std::pair<int, bool> pripady[] = {{0, false}, {5, false}, {0, true}, {19, true}};
     for (const auto& [zbyva, vyjimka] : pripady) {
         SCOPED_TRACE(std::to_string(zbyva) + (vyjimka ? " throw" : " null"));

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <new>
 #include <set>
 #include <sys/stat.h>
 #include <string>
@@ -65,7 +66,24 @@ inline std::pair<std::int32_t, std::string> Aktualni(const TSeznamDesek& s)
     return {c, Bajty(z)};
 }
 
-// ---------------------------------------------------------------------------
+// A list that runs out of memory after `zbyva` more elements, by a null
+// element or by an exception.
+class SeznamBezPameti : public TSeznamDesek {
+public:
+    explicit SeznamBezPameti(int zbyva, bool vyjimka = false) : Zbyva(zbyva), Vyjimka(vyjimka) {}
+
+private:
+    int Zbyva;
+    bool Vyjimka;
+    TPrvekSeznamu* NovyPrvek() override
+    {
+        if (Zbyva-- > 0)
+            return TSeznamDesek::NovyPrvek();
+        if (Vyjimka)
+            throw std::bad_alloc();
+        return nullptr;
+    }
+};
 
 inline const std::string ChybaCteniStd = "Chyba při čtení ze standardního souboru, bude založen nový.";
 inline const std::string ChybaZapisStd = "Chyba při zapisování do standardního souboru!";
