@@ -235,7 +235,6 @@ TEST(Vstup, DeskaZRoury)
     };
     const std::vector<TPripad> pripady = {
         {"jediná deska", Bajty({katalog[6]}), 1, TChybaVstupu::Zadna, false, katalog[6], 1},
-        {"13. deska katalogu", Bajty(katalog), 13, TChybaVstupu::Zadna, false, katalog[12], 13},
         {"poslední deska", Bajty(katalog), 17, TChybaVstupu::Zadna, false, katalog[16], 17},
         {"za koncem katalogu", Bajty(katalog), 18, TChybaVstupu::MaloDesek, false, PrazdnyZaznam(), 17},
         {"neúplná druhá deska", Bajty(katalog).substr(0, 400), 2, TChybaVstupu::MaloDesek, false,
