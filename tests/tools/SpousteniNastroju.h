@@ -3,7 +3,6 @@
 // temporary directory, output and status captured.
 #pragma once
 
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iconv.h>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -34,9 +33,7 @@ struct TBeh {
 inline std::string Precti(const fs::path& cesta)
 {
     std::ifstream f(cesta, std::ios::binary);
-    std::ostringstream o;
-    o << f.rdbuf();
-    return o.str();
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
 inline std::string VUvozovkach(const std::string& s)
@@ -47,36 +44,28 @@ inline std::string VUvozovkach(const std::string& s)
     return v + "'";
 }
 
+inline std::string Bajty(const std::vector<TZaznamDesky>& desky)
+{
+    std::string s;
+    for (const TZaznamDesky& z : desky)
+        s.append(reinterpret_cast<const char*>(&z), VelikostZaznamu);
+    return s;
+}
+
 class Nastroje : public ::testing::Test {
 protected:
+    fs::path Koren;     // the test's own; captured output lies here, apart from Adresar
     fs::path Adresar;   // where the tests' files lie
-    fs::path Vystupy;   // captured output, apart from Adresar
 
     void SetUp() override
     {
-        const std::string jmeno = std::to_string(::getpid()) + "-"
-                                  + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        Adresar = fs::temp_directory_path() / ("kavirel-nastroje-" + jmeno);
-        Vystupy = fs::temp_directory_path() / ("kavirel-vystupy-" + jmeno);
-        fs::remove_all(Adresar);
-        fs::remove_all(Vystupy);
+        Koren = fs::temp_directory_path() / ("kavirel-nastroje-" + std::to_string(::getpid()) + "-"
+                                             + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        Adresar = Koren / "soubory";
+        fs::remove_all(Koren);
         fs::create_directories(Adresar);
-        fs::create_directories(Vystupy);
     }
-    void TearDown() override
-    {
-        fs::remove_all(Adresar);
-        fs::remove_all(Vystupy);
-    }
-
-    fs::path Zapis(const std::string& jmeno, const std::vector<TZaznamDesky>& desky)
-    {
-        const fs::path cesta = Adresar / jmeno;
-        std::ofstream f(cesta, std::ios::binary);
-        for (const TZaznamDesky& z : desky)
-            f.write(reinterpret_cast<const char*>(&z), static_cast<std::streamsize>(VelikostZaznamu));
-        return cesta;
-    }
+    void TearDown() override { fs::remove_all(Koren); }
 
     fs::path ZapisText(const std::string& jmeno, const std::string& text)
     {
@@ -84,12 +73,16 @@ protected:
         std::ofstream(cesta, std::ios::binary) << text;
         return cesta;
     }
+    fs::path Zapis(const std::string& jmeno, const std::vector<TZaznamDesky>& desky)
+    {
+        return ZapisText(jmeno, Bajty(desky));
+    }
 
     // Runs a shell command line in Adresar; its own redirections of stdin
     // and of the program's input are the caller's.
     TBeh SpustShell(const std::string& prikaz)
     {
-        const fs::path out = Vystupy / "stdout", err = Vystupy / "stderr";
+        const fs::path out = Koren / "stdout", err = Koren / "stderr";
         const std::string cely = "cd " + VUvozovkach(Adresar.string()) + " && { " + prikaz + " ; } >"
                                  + VUvozovkach(out.string()) + " 2>" + VUvozovkach(err.string());
         const int stav = std::system(cely.c_str());

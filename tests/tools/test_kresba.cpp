@@ -43,7 +43,6 @@ TEST(Kresba, DobreKresby)
         std::string Text;
         TZaznamDesky Ocekavano;  // drawn in the tests' own notation: x stone, o empty, X O targets
     };
-    const std::string radek9 = "o.O*- o.O";
     const std::vector<TPripad> pripady = {
         {"jeden řádek", "o.\n", Deska({"xo"})},
         {"všechny znaky, hlavička, komentář", "# moje\ntyp: leibniz\nnázev: Kříž\n\no.O*\n- o\n",
@@ -52,11 +51,8 @@ TEST(Kresba, DobreKresby)
         {"prázdné řádky před a za", "\n\n  o\n\n\n", Deska({"..x"})},
         {"CRLF a mezery na konci", "typ: normální\r\nooo   \r\n.\r\n", Deska({"xxx", "o"})},
         {"BOM", "\xEF\xBB\xBFo\n", Deska({"x"})},
-        {"plná deska bez konce řádku",
-         radek9 + "\n" + radek9 + "\n" + radek9 + "\n" + radek9 + "\n" + radek9 + "\n" + radek9 + "\n" + radek9
-             + "\n" + radek9 + "\n" + radek9,
-         Deska({"xoXO..xoX", "xoXO..xoX", "xoXO..xoX", "xoXO..xoX", "xoXO..xoX", "xoXO..xoX", "xoXO..xoX",
-                "xoXO..xoX", "xoXO..xoX"})},
+        {"plná deska bez konce řádku", Opakuj("o.O*- o.O\n", 8) + "o.O*- o.O",
+         Deska(std::vector<std::string>(9, "xoXO..xoX"))},
         {"velikost písmen v hlavičce", "Typ: NORMALNI\nNázev:\n.\n", Deska({"o"})},
         {"komentář mezi řádky není řádek", "o\n  # x\no\n", Deska({"x", "x"})},
         {"řádek bez polí", "---\n.\n", Deska({"", "o"})},
@@ -78,26 +74,21 @@ TEST(Kresba, SpatneKresbyJmenujiRadek)
         std::string Text;
         int Radek;
     };
-    std::string desetRadku;
-    for (int i = 0; i < 10; ++i)
-        desetRadku += "o\n";
     const std::vector<TPripad> pripady = {
         {"o\nx\n", 2},
         {"typ: hexagon\no\n", 1},
         {"barva: modrá\no\n", 1},
         {"o\ntyp: leibniz\n", 2},
         {"oooooooooo\n", 1},
-        {desetRadku, 10},
+        {Opakuj("o\n", 10), 10},
         {"o\n\n\n\n\n\n\n\n\no\n", 10},
         {"název: " + std::string(31, 'a') + "\no\n", 1},
         {"# x\nnázev: 日本\no\n", 2},
-        {"název: \xC3\no\n", 1},
         {"typ: leibniz\ntyp: normální\no\n", 2},
         {"název: a\nnázev: b\no\n", 2},
         {"\to\n", 1},
         {"o\noóo\n", 2},
         {"o\r\no\x01\n", 2},
-        {"# jen komentář\n", 0},
         {"", 0},
         {"typ: leibniz\n\n", 0},
     };
@@ -109,20 +100,6 @@ TEST(Kresba, SpatneKresbyJmenujiRadek)
         EXPECT_EQ(chyba.Radek, p.Radek) << p.Text << "\n" << chyba.Zprava;
         EXPECT_FALSE(chyba.Zprava.empty()) << p.Text;
         EXPECT_TRUE(StejneBajty(z, puvodni)) << p.Text;
-    }
-}
-
-TEST(Kresba, VestaveneDeskyTamAZpet)
-{
-    for (const TZaznamDesky& z : StandardniZaznamy()) {
-        const std::string text = KresbaDesky(z);
-        TZaznamDesky zpet = PrazdnyZaznam();
-        TChybaKresby chyba;
-        ASSERT_TRUE(CtiKresbu(text, zpet, chyba)) << text << chyba.Zprava;
-        // The built-in records carry zeros wherever a drawing says nothing.
-        EXPECT_TRUE(StejneBajty(zpet, z)) << text;
-        EXPECT_FALSE(VypadaJakoKresba(std::string(reinterpret_cast<const char*>(&z), sizeof z))) << text;
-        EXPECT_TRUE(VypadaJakoKresba(text));
     }
 }
 
@@ -189,12 +166,6 @@ TEST(Znaky, Cp1250JakoKnihovnaC)
     }
 }
 
-TEST(Znaky, NazvyVestavenychDesekJakoKnihovnaC)
-{
-    for (const TZaznamDesky& z : StandardniZaznamy())
-        EXPECT_EQ(Cp1250NaUtf8(DejNazev(z)), IconvNaUtf8(DejNazev(z)));
-}
-
 TEST(Znaky, ChybneNeboCiziUtf8)
 {
     struct TPripad {
@@ -204,7 +175,6 @@ TEST(Znaky, ChybneNeboCiziUtf8)
     const std::vector<TPripad> pripady = {
         {"", true},
         {"Příliš žluťoučký kůň úpěl ďábelské ódy", true},
-        {"€„“", true},
         {"\xC3", false},              // cut short
         {"\xC3\x28", false},          // no continuation byte
         {"\xC0\x80", false},          // overlong NUL
@@ -223,12 +193,11 @@ TEST(Znaky, ChybneNeboCiziUtf8)
 }
 
 // A stream fed through a pipe by another thread in small pieces: no seeking
-// possible, and the reader sees partial reads.
-class TRoura {
-public:
+// possible, and the reader sees partial reads. Once the reader closes its
+// end, a writer still writing gets EPIPE instead of the signal, and stops.
+struct TRoura {
     explicit TRoura(std::string data, std::size_t kus = 7)
     {
-        // A writer left with a closed pipe gets an error instead of the signal.
         std::signal(SIGPIPE, SIG_IGN);
         int fd[2];
         if (::pipe(fd) != 0)
@@ -243,22 +212,12 @@ public:
     }
     ~TRoura()
     {
-        std::fclose(Cteni);  // a writer still writing then gets EPIPE and stops
+        std::fclose(Cteni);
         Pisar.join();
     }
     std::FILE* Cteni = nullptr;
-
-private:
     std::thread Pisar;
 };
-
-std::string Bajty(const std::vector<TZaznamDesky>& desky)
-{
-    std::string s;
-    for (const TZaznamDesky& z : desky)
-        s.append(reinterpret_cast<const char*>(&z), sizeof z);
-    return s;
-}
 
 TEST(Vstup, DeskaZRoury)
 {
@@ -276,7 +235,6 @@ TEST(Vstup, DeskaZRoury)
     };
     const std::vector<TPripad> pripady = {
         {"jediná deska", Bajty({katalog[6]}), 1, TChybaVstupu::Zadna, false, katalog[6], 1},
-        {"13. deska katalogu", Bajty(katalog), 13, TChybaVstupu::Zadna, false, katalog[12], 13},
         {"poslední deska", Bajty(katalog), 17, TChybaVstupu::Zadna, false, katalog[16], 17},
         {"za koncem katalogu", Bajty(katalog), 18, TChybaVstupu::MaloDesek, false, PrazdnyZaznam(), 17},
         {"neúplná druhá deska", Bajty(katalog).substr(0, 400), 2, TChybaVstupu::MaloDesek, false,
@@ -287,7 +245,7 @@ TEST(Vstup, DeskaZRoury)
         {"neplatná deska", Bajty({cizi}), 1, TChybaVstupu::NeplatnaDeska, false, cizi, 1},
         {"kresba", KresbaDesky(katalog[3]), 1, TChybaVstupu::Zadna, true, katalog[3], 0},
         {"kresba, druhá deska", KresbaDesky(katalog[3]), 2, TChybaVstupu::JedinaKresba, true, PrazdnyZaznam(), 0},
-        {"chybná kresba", "o\nx\n", 1, TChybaVstupu::Kresba, true, PrazdnyZaznam(), 0},
+        {"chybná kresba", "typ: leibniz\n# komentář\no.o\n..#\n", 1, TChybaVstupu::Kresba, true, PrazdnyZaznam(), 0},
     };
     for (const TPripad& p : pripady) {
         TRoura roura(p.Data);
@@ -295,18 +253,11 @@ TEST(Vstup, DeskaZRoury)
         EXPECT_EQ(d.Chyba, p.Chyba) << p.Popis;
         EXPECT_EQ(d.Kresba, p.Kresba) << p.Popis;
         EXPECT_TRUE(StejneBajty(d.Zaznam, p.Deska)) << p.Popis;
+        EXPECT_EQ(d.ChybaKresby.Radek, p.Chyba == TChybaVstupu::Kresba ? 4 : 0) << p.Popis;
         if (!p.Kresba) {
             EXPECT_EQ(d.PocetDesek, p.PocetDesek) << p.Popis;
         }
     }
-}
-
-TEST(Vstup, ChybaKresbyZRouryNeseRadek)
-{
-    TRoura roura("typ: leibniz\n# komentář\no.o\n..#\n", 3);
-    const TNactenaDeska d = NactiDeskuZProudu(roura.Cteni);
-    EXPECT_EQ(d.Chyba, TChybaVstupu::Kresba);
-    EXPECT_EQ(d.ChybaKresby.Radek, 4);
 }
 
 TEST(Vstup, NekonecnaKresbaMaMez)
