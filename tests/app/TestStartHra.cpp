@@ -129,55 +129,6 @@ TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
     EXPECT_TRUE(Zpravy.empty());
 }
 
-TEST_F(OknoTest, ViceskokJeJedenTahKrokZpetTlacitkemIPravymTlacitkem)
-{
-    ZapisKatalog(TestovaciKatalog());
-    Otevri();
-    ZalozkaUzivatelem(zlNahrat);
-    JdiNaCislo(QStringLiteral("18"));
-    Stiskni(Okno->btnNahratHrat);
-
-    Klik(3, 1);  // an empty field with nothing selected: nothing happens
-    EXPECT_EQ(T(Okno->lblHraPrubeh), "Nová hra");
-    Klik(1, 1);
-    EXPECT_EQ(T(Okno->lblHraPrubeh), "Hra probíhá...");
-    EXPECT_EQ(Ohraniceni(1, 1), BarvaVyberu());
-    Klik(3, 1);
-    Klik(5, 1);
-    Klik(7, 1);
-    EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 3");
-    EXPECT_TRUE(Okno->btnHraKrokZpet->isEnabled());
-
-    // Back jump by jump; the stone that jumped stays selected at its source.
-    Stiskni(Okno->btnHraKrokZpet);
-    EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 4");
-    EXPECT_EQ(Ohraniceni(5, 1), BarvaVyberu());
-    EXPECT_EQ(Ohraniceni(7, 1), BarvaMrizky());
-    Klik(2, 3, Qt::RightButton);
-    Klik(6, 1, Qt::RightButton);
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 6");
-    EXPECT_EQ(Ohraniceni(1, 1), BarvaVyberu());
-    EXPECT_EQ(Ohraniceni(3, 1), BarvaMrizky());
-    EXPECT_EQ(T(Okno->lblHraTahu), "0");
-    EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
-    Klik(2, 3, Qt::RightButton);  // nothing left to take back
-    Klik(2, 3, Qt::MiddleButton);
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 6");
-
-    // Two jumps of the first stone, then another stone: two moves.
-    Klik(3, 1);
-    Klik(5, 1);
-    Klik(2, 3);  // a second stone moves the selection without rewriting the labels
-    EXPECT_EQ(Ohraniceni(5, 1), BarvaMrizky());
-    EXPECT_EQ(Ohraniceni(2, 3), BarvaVyberu());
-    Klik(1, 3);
-    Klik(3, 3);  // (1,3) over (2,3)
-    EXPECT_EQ(T(Okno->lblHraTahu), "2");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 3");
-}
-
 TEST_F(OknoTest, ZmenaTypuUprostredHryPonechaPostaveniAVyber)
 {
     Otevri();

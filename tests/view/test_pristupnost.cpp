@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <map>
-#include <set>
 #include <vector>
 
 #include "KavirelKlavesnice.h"
@@ -57,7 +56,6 @@ TEST_F(PristupnostTest, AnglickyKrizMaTricetTriPojmenovanychPoli)
     ASSERT_EQ(deska->childCount(), 33);
 
     // In reading order, numbered 1..33, every one a stone but the centre.
-    std::set<QString> videne;
     for (int i = 0; i < deska->childCount(); ++i) {
         QAccessibleInterface* pole = deska->child(i);
         ASSERT_NE(pole, nullptr);
@@ -66,9 +64,7 @@ TEST_F(PristupnostTest, AnglickyKrizMaTricetTriPojmenovanychPoli)
         const QString ocekavane =
             QStringLiteral("Pole %1: %2").arg(i + 1).arg(i + 1 == 17 ? QStringLiteral("prázdné") : QStringLiteral("kámen"));
         EXPECT_EQ(pole->text(QAccessible::Name), ocekavane);
-        videne.insert(pole->text(QAccessible::Name));
     }
-    EXPECT_EQ(videne.size(), 33u);
 
     // The grid has nine rows and columns; a position without a field has no cell.
     QAccessibleTableInterface* tabulka = deska->tableInterface();
