@@ -143,24 +143,19 @@ TEST_F(KlavesniceTest, PrehraniNalezenehoReseniKlavesami)
 
     const TTahyReseni& reseni = Okno->ResenaDeska->Reseni;
     ASSERT_GT(reseni.DejPocet(), 0);
-    const std::vector<TTahReseni> skoky = [&] {
-        std::vector<TTahReseni> v;
-        for (int i = 1; i <= reseni.DejPocet(); ++i)
-            v.push_back(reseni.Skok(i));
-        return v;
-    }();
     DeskaOkna()->setFocus(Qt::TabFocusReason);
-    for (std::size_t i = 0; i < skoky.size(); ++i) {
+    for (int i = 1; i <= reseni.DejPocet(); ++i) {
         SCOPED_TRACE(i);
+        const TTahReseni s = reseni.Skok(i);
         TPozice vybrany;
-        if (!Okno->ResenaDeska->Tahy.DejOdkud(vybrany) || vybrany != skoky[i].Odkud) {
-            Najed(skoky[i].Odkud);
+        if (!Okno->ResenaDeska->Tahy.DejOdkud(vybrany) || vybrany != s.Odkud) {
+            Najed(s.Odkud);
             Klavesa(Qt::Key_Space);
         }
-        Najed(skoky[i].Kam);
+        Najed(s.Kam);
         Klavesa(Qt::Key_Space);
-        EXPECT_TRUE(Okno->ResenaDeska->JeStav(spPlne, skoky[i].Kam));
-        EXPECT_FALSE(Okno->ResenaDeska->JeStav(spPlne, skoky[i].Odkud));
+        EXPECT_TRUE(Okno->ResenaDeska->JeStav(spPlne, s.Kam));
+        EXPECT_FALSE(Okno->ResenaDeska->JeStav(spPlne, s.Odkud));
     }
     EXPECT_FALSE(Okno->ResenaDeska->ExistujeSkok());
     EXPECT_EQ(Okno->ResenaDeska->PocetKamenu, 1);

@@ -392,8 +392,7 @@ TEST_F(NavicTest, OsobniRekordNastavenAPrekonan)
     Vyres(CisloPlus, &TMainForm::btnReseniNejkratsi);
     const std::vector<TTahReseni> nejkratsi = ReseniTahy();
     const int minimum = Okno->ResenaDeska->Reseni.DejPocetTahu();
-    // A longer way: the same jumps with each multi-jump broken by a step
-    // back and forth is not possible, so take the fastest search's solution.
+    // A longer way: the fastest search's solution.
     Vyres(CisloPlus, &TMainForm::btnReseniNejrychlejsi);
     const std::vector<TTahReseni> delsi = ReseniTahy();
     const int vice = Okno->ResenaDeska->Reseni.DejPocetTahu();
