@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whether what a window shows is whole and uncovered, measured in the fonts
-// the widgets really have, so that the checks hold with any font set.
+// the widgets really have, so that the checks hold with any font set; and
+// what assistive technology hears.
 #pragma once
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +15,38 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "KavirelKlavesnice.h"
+
+// Records every accessibility event of the process, by kind and object, for
+// as long as it lives.
+struct TZaznamPristupnosti {
+    TZaznamPristupnosti() : Predchozi(NastavPozorovatelePristupnosti(Zaznamenej)) { Aktivni = this; }
+    ~TZaznamPristupnosti()
+    {
+        NastavPozorovatelePristupnosti(Predchozi);
+        Aktivni = nullptr;
+    }
+    void clear() { Udalosti.clear(); }
+    bool Bylo(QAccessible::Event druh, const QObject* o) const
+    {
+        return std::find(Udalosti.begin(), Udalosti.end(), std::make_pair(druh, const_cast<QObject*>(o))) !=
+               Udalosti.end();
+    }
+    static void Zaznamenej(QAccessibleEvent* e)
+    {
+        if (Aktivni != nullptr)
+            Aktivni->Udalosti.emplace_back(e->type(), e->object());
+    }
+
+    inline static TZaznamPristupnosti* Aktivni = nullptr;
+    TPozorovatelPristupnosti Predchozi;
+    std::vector<std::pair<QAccessible::Event, QObject*>> Udalosti;
+};
 
 // The rectangle a label's text takes up, in its parent's coordinates,
 // measured in the label's own font: the lines as laid out, or with `inkoust`

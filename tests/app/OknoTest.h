@@ -45,6 +45,15 @@ inline QByteArray Bajty(const TZaznamDesky& z)
     return QByteArray(reinterpret_cast<const char*>(&z), static_cast<qsizetype>(sizeof z));
 }
 
+// The catalogue a game writes when it starts without one.
+inline QByteArray VestavenyKatalog()
+{
+    QByteArray b;
+    for (const TZaznamDesky& z : StandardniZaznamy())
+        b += Bajty(z);
+    return b;
+}
+
 inline QByteArray PrectiSoubor(const QString& jmeno)
 {
     QFile f(jmeno);
@@ -183,6 +192,18 @@ protected:
 
     static std::string T(const QLabel* l) { return l->text().toStdString(); }
     static bool Ukazan(const QWidget* w) { return !w->isHidden(); }
+
+    // Whether a field's number shows in the given member's colour.
+    bool MaCislo(TPozice p, TBarva TBarvy::*clen = &TBarvy::BarvaCislo) const
+    {
+        const QImage& obraz = Pole(p.X, p.Y)->Obraz();
+        const QRgb barva = BarvaNaQColor(Okno->PohledDesky->Barvy.*clen).rgb();
+        for (int x = 44; x < 56; ++x)
+            for (int y = 44; y < 56; ++y)
+                if (obraz.pixel(x, y) == barva)
+                    return true;
+        return false;
+    }
 
     // The colour of a field control's border ring.
     QRgb Ohraniceni(int x, int y) const { return Pole(x, y)->Obraz().pixel(0, 0); }

@@ -295,9 +295,7 @@ TEST_F(OknoTest, KazdaZalozkaUkladaDoKataloguIDoSouboruStejnyZaznam)
     EXPECT_TRUE(Zpravy.empty());
 
     Zavri();
-    QByteArray ocekavany;
-    for (const TZaznamDesky& z : StandardniZaznamy())
-        ocekavany += Bajty(z);
+    QByteArray ocekavany = VestavenyKatalog();
     for (const TPripad& p : pripady)
         ocekavany += PrectiSoubor(QString::fromLatin1(p.Soubor));
     EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), ocekavany);

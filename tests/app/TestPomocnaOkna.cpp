@@ -48,17 +48,6 @@ protected:
 
     TBarva NaDesce(TPozice Pozice) const { return Bod(Okno->PohledDesky->DejPrvek(Pozice), Stred, Stred); }
 
-    // Whether a field number stands on the field in the colour of numbers.
-    bool MaCislo(TPozice Pozice) const
-    {
-        const QImage& obraz = Okno->PohledDesky->DejPrvek(Pozice)->Obraz();
-        const QRgb cislo = BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaCislo).rgb();
-        for (int x = 40; x < 56; ++x)
-            for (int y = 40; y < 58; ++y)
-                if (obraz.pixel(x, y) == cislo)
-                    return true;
-        return false;
-    }
 };
 
 } // namespace

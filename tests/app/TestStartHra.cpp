@@ -22,20 +22,16 @@ TEST_F(OknoTest, StartBezKataloguUkazujePrvniDeskuNaHreNahraniAReseni)
     EXPECT_EQ(T(Okno->lblHraTypHry), "NORMÁLNÍ");
     EXPECT_EQ(T(Okno->lblHraTahu), "0");
     EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 32");
-    EXPECT_EQ(T(Okno->lblHraPrubeh), "Nová hra");
     EXPECT_TRUE(Ukazan(Okno->lblHraPrubeh));
     EXPECT_FALSE(Ukazan(Okno->lblHraKonec));
-    EXPECT_FALSE(Ukazan(Okno->lblHraCilova));
     EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
     // load tab
     EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Anglická hrací deska");
-    EXPECT_EQ(T(Okno->lblNahratPuvodDesky), "Nahráno ze standardního souboru ");
     EXPECT_EQ(T(Okno->lblNahratCisloDesky), "1");
     EXPECT_TRUE(Ukazan(Okno->lblNahratCisloDeskyPevna));
     EXPECT_FALSE(Okno->btnNahratSmazat->isEnabled());
     // solve tab
     EXPECT_EQ(T(Okno->lblReseniNazevDesky), "Anglická hrací deska");
-    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyberte způsob hledání řešení...");
     EXPECT_FALSE(Ukazan(Okno->btnReseniZastavit));
     // edit tab: an empty normal board named "Editovaná deska"
     EXPECT_EQ(DejNazev(Okno->EditovanaDeska->Zaznam), std::string(NazevEditovaneDesky));
@@ -43,8 +39,6 @@ TEST_F(OknoTest, StartBezKataloguUkazujePrvniDeskuNaHreNahraniAReseni)
     EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[4][4].Stav, spNeexistujici);
     // menus
     EXPECT_TRUE(Okno->mnNormalni->isChecked());
-    EXPECT_FALSE(Okno->mnLeibniz->isChecked());
-    EXPECT_FALSE(Okno->mnCislaPoli->isChecked());
     EXPECT_TRUE(Okno->mnCislaPoli->isEnabled());
     EXPECT_TRUE(Okno->mnTypHry->menuAction()->isEnabled());
     EXPECT_TRUE(Zpravy.empty());
@@ -104,6 +98,8 @@ TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
         {10, {{4, 3, 4, 1}, {4, 4, 4, 6}}, "2", "Zbývá kamenů: 4", "Prázdná cílová pole"},
         {19, {{1, 1, 3, 1}}, "1", "Zbývá polí: 1", "Všechna cílová pole prázdná"},
         {20, {{1, 1, 3, 1}}, "1", "Zbývá polí: 1", "Plná cílová pole"},
+        // No target field: no target verdict.
+        {18, {{1, 1, 3, 1}, {3, 1, 5, 1}, {5, 1, 7, 1}, {1, 3, 3, 3}}, "2", "Zbývá kamenů: 2", nullptr},
     };
     ZapisKatalog(TestovaciKatalog());
     Otevri();
@@ -123,59 +119,12 @@ TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
         EXPECT_FALSE(Ukazan(Okno->lblHraPrubeh));
         EXPECT_TRUE(Ukazan(Okno->lblHraKonec));
         EXPECT_EQ(T(Okno->lblHraKonec), "KONEC HRY - žádné volné tahy");
-        EXPECT_TRUE(Ukazan(Okno->lblHraCilova));
-        EXPECT_EQ(T(Okno->lblHraCilova), p.Verdikt);
+        EXPECT_EQ(Ukazan(Okno->lblHraCilova), p.Verdikt != nullptr);
+        if (p.Verdikt != nullptr) {
+            EXPECT_EQ(T(Okno->lblHraCilova), p.Verdikt);
+        }
     }
     EXPECT_TRUE(Zpravy.empty());
-}
-
-TEST_F(OknoTest, ViceskokJeJedenTahKrokZpetTlacitkemIPravymTlacitkem)
-{
-    ZapisKatalog(TestovaciKatalog());
-    Otevri();
-    ZalozkaUzivatelem(zlNahrat);
-    JdiNaCislo(QStringLiteral("18"));
-    Stiskni(Okno->btnNahratHrat);
-
-    Klik(3, 1);  // an empty field with nothing selected: nothing happens
-    EXPECT_EQ(T(Okno->lblHraPrubeh), "Nová hra");
-    Klik(1, 1);
-    EXPECT_EQ(T(Okno->lblHraPrubeh), "Hra probíhá...");
-    EXPECT_EQ(Ohraniceni(1, 1), BarvaVyberu());
-    Klik(3, 1);
-    Klik(5, 1);
-    Klik(7, 1);
-    EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 3");
-    EXPECT_TRUE(Okno->btnHraKrokZpet->isEnabled());
-
-    // Back jump by jump; the stone that jumped stays selected at its source.
-    Stiskni(Okno->btnHraKrokZpet);
-    EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 4");
-    EXPECT_EQ(Ohraniceni(5, 1), BarvaVyberu());
-    EXPECT_EQ(Ohraniceni(7, 1), BarvaMrizky());
-    Klik(2, 3, Qt::RightButton);
-    Klik(6, 1, Qt::RightButton);
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 6");
-    EXPECT_EQ(Ohraniceni(1, 1), BarvaVyberu());
-    EXPECT_EQ(Ohraniceni(3, 1), BarvaMrizky());
-    EXPECT_EQ(T(Okno->lblHraTahu), "0");
-    EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
-    Klik(2, 3, Qt::RightButton);  // nothing left to take back
-    Klik(2, 3, Qt::MiddleButton);
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 6");
-
-    // Two jumps of the first stone, then another stone: two moves.
-    Klik(3, 1);
-    Klik(5, 1);
-    Klik(2, 3);  // a second stone moves the selection without rewriting the labels
-    EXPECT_EQ(Ohraniceni(5, 1), BarvaMrizky());
-    EXPECT_EQ(Ohraniceni(2, 3), BarvaVyberu());
-    Klik(1, 3);
-    Klik(3, 3);  // (1,3) over (2,3)
-    EXPECT_EQ(T(Okno->lblHraTahu), "2");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 3");
 }
 
 TEST_F(OknoTest, ZmenaTypuUprostredHryPonechaPostaveniAVyber)
@@ -230,17 +179,7 @@ TEST_F(OknoTest, MenuTypuSledujePosledniUkazanouDeskuANaHreJenPresuneZaskrtnuti)
 TEST_F(OknoTest, CislaPoliPatriZalozceHraAPreziji)
 {
     Otevri();
-    const TPozice stred{4, 4};
-    const QRgb pole = BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaPole).rgb();
-    const QRgb cislo = BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaCislo).rgb();
-    auto maCislo = [&] {
-        const QImage& obraz = Pole(stred.X, stred.Y)->Obraz();
-        for (int x = 40; x < 55; ++x)
-            for (int y = 40; y < 57; ++y)
-                if (obraz.pixel(x, y) == cislo && cislo != pole)
-                    return true;
-        return false;
-    };
+    const auto maCislo = [this] { return MaCislo({4, 4}); };
     for (bool zapnout : {true, false}) {
         SCOPED_TRACE(zapnout);
         if (Okno->mnCislaPoli->isChecked() != zapnout)

@@ -5,7 +5,26 @@
 #include <QImage>
 #include <QWidget>
 
+#include <vector>
+
 #include "KavirelGraph.h"
+
+// What a view hands to its receivers, in order.
+struct Zaznamnik : IPrijemceKliku, IPrijemceVyberu {
+    struct Klik {
+        TPozice pozice;
+        int x, y;
+    };
+    std::vector<Klik> kliky;
+    int krokuZpet = 0;
+    std::vector<int> volby;   // elements chosen by key
+    std::vector<int> vybery;  // palette elements clicked
+
+    void KlikNaPole(THraciPole* Prvek, int X, int Y) override { kliky.push_back({Prvek->PozicePole, X, Y}); }
+    void KrokZpet() override { ++krokuZpet; }
+    void VolbaPrvku(int CisloPrvku) override { volby.push_back(CisloPrvku); }
+    void VyberPrvku(int CisloPrvku) override { vybery.push_back(CisloPrvku); }
+};
 
 // Eight distinct colours, so that a pixel tells which member painted it.
 inline TBarvy RozlisenaSada()

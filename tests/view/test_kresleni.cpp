@@ -235,12 +235,6 @@ TEST_F(KresleniTest, PaletaLegendaAVzorekBarevPoRadcich)
     TBarvy ven;
     vzorek.DejBarvy(ven);
     EXPECT_EQ(ven, B);
-
-    // "Nastav standardní" in the colour window: the defaults show again.
-    vzorek.NastavStandardniBarvy();
-    vzorek.Kresli();
-    EXPECT_EQ(Bod(vzorek.DejPrvek(1), 30, 30), StandardniBarvy().BarvaPole);
-    EXPECT_EQ(Bod(vzorek.DejPrvek(4), 0, 0), StandardniBarvy().BarvaVyber);
 }
 
 TEST(Zivotnost, HostitelDrivNezPohledAMensiPohled)

@@ -9,44 +9,18 @@
 
 #include <cmath>
 #include <map>
-#include <set>
 #include <vector>
 
 #include "KavirelKlavesnice.h"
 #include "PomocnikyPohledu.h"
+#include "ViditelneOvladace.h"
 
 namespace {
-
-struct Zaznamnik : IPrijemceKliku {
-    std::vector<TPozice> kliky;
-    std::vector<QPoint> body;
-    int krokuZpet = 0;
-    std::vector<int> volby;
-
-    void KlikNaPole(THraciPole* Prvek, int X, int Y) override
-    {
-        kliky.push_back(Prvek->PozicePole);
-        body.emplace_back(X, Y);
-    }
-    void KrokZpet() override { ++krokuZpet; }
-    void VolbaPrvku(int CisloPrvku) override { volby.push_back(CisloPrvku); }
-};
-
-// Every accessibility event of the process, by kind and object.
-std::vector<std::pair<QAccessible::Event, QObject*>>* Udalosti = nullptr;
-
-void Zaznamenej(QAccessibleEvent* e)
-{
-    if (Udalosti != nullptr)
-        Udalosti->emplace_back(e->type(), e->object());
-}
 
 class PristupnostTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Udalosti = &Zachycene;
-        Predchozi = NastavPozorovatelePristupnosti(Zaznamenej);
         Okno.resize(560, 560);
         Pohled = std::make_unique<TGraphGameDeska>(&Okno, 9, 9, 2, 2, 6, 12);
         Pohled->NastavPrijemce(&Z);
@@ -55,32 +29,20 @@ protected:
         Okno.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Okno));
     }
-    void TearDown() override
-    {
-        Pohled.reset();
-        NastavPozorovatelePristupnosti(Predchozi);
-        Udalosti = nullptr;
-    }
+    void TearDown() override { Pohled.reset(); }
 
     QAccessibleInterface* Deska() { return QAccessible::queryAccessibleInterface(&Okno); }
     QString Jmeno(int x, int y) const
     {
         return QAccessible::queryAccessibleInterface(Pohled->DejPrvek({x, y}))->text(QAccessible::Name);
     }
-    bool Bylo(QAccessible::Event druh, QObject* o) const
-    {
-        for (const auto& u : Zachycene)
-            if (u.first == druh && u.second == o)
-                return true;
-        return false;
-    }
+    bool Bylo(QAccessible::Event druh, QObject* o) const { return Zachycene.Bylo(druh, o); }
     void Klavesa(Qt::Key k) { QTest::keyClick(&Okno, k); }
 
     QWidget Okno;
     Zaznamnik Z;
     std::unique_ptr<TGraphGameDeska> Pohled;
-    std::vector<std::pair<QAccessible::Event, QObject*>> Zachycene;
-    TPozorovatelPristupnosti Predchozi;
+    TZaznamPristupnosti Zachycene;
 };
 
 }  // namespace
@@ -94,7 +56,6 @@ TEST_F(PristupnostTest, AnglickyKrizMaTricetTriPojmenovanychPoli)
     ASSERT_EQ(deska->childCount(), 33);
 
     // In reading order, numbered 1..33, every one a stone but the centre.
-    std::set<QString> videne;
     for (int i = 0; i < deska->childCount(); ++i) {
         QAccessibleInterface* pole = deska->child(i);
         ASSERT_NE(pole, nullptr);
@@ -103,9 +64,7 @@ TEST_F(PristupnostTest, AnglickyKrizMaTricetTriPojmenovanychPoli)
         const QString ocekavane =
             QStringLiteral("Pole %1: %2").arg(i + 1).arg(i + 1 == 17 ? QStringLiteral("prázdné") : QStringLiteral("kámen"));
         EXPECT_EQ(pole->text(QAccessible::Name), ocekavane);
-        videne.insert(pole->text(QAccessible::Name));
     }
-    EXPECT_EQ(videne.size(), 33u);
 
     // The grid has nine rows and columns; a position without a field has no cell.
     QAccessibleTableInterface* tabulka = deska->tableInterface();
@@ -237,9 +196,9 @@ TEST_F(PristupnostTest, KlavesyJdouStejnouCestouJakoMys)
         EXPECT_EQ(Z.volby, p.volby) << p.klavesa;
     }
     // A key press is a press in the square of the cursor's field.
-    for (std::size_t i = 0; i < Z.kliky.size(); ++i) {
-        EXPECT_EQ(Z.kliky[i], (TPozice{3, 2}));
-        EXPECT_TRUE(JeUvnitrPole(Z.body[i].x(), Z.body[i].y()));
+    for (const Zaznamnik::Klik& k : Z.kliky) {
+        EXPECT_EQ(k.pozice, (TPozice{3, 2}));
+        EXPECT_TRUE(JeUvnitrPole(k.x, k.y));
     }
     // Ctrl and Alt combinations are the window's shortcuts, not the board's.
     QTest::keyClick(&Okno, Qt::Key_Down, Qt::ControlModifier);

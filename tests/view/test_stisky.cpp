@@ -13,20 +13,6 @@
 
 namespace {
 
-struct Zaznamnik : IPrijemceKliku, IPrijemceVyberu {
-    struct Klik {
-        TPozice pozice;
-        int x, y;
-    };
-    std::vector<Klik> kliky;
-    int krokuZpet = 0;
-    std::vector<int> vybery;
-
-    void KlikNaPole(THraciPole* Prvek, int X, int Y) override { kliky.push_back({Prvek->PozicePole, X, Y}); }
-    void KrokZpet() override { ++krokuZpet; }
-    void VyberPrvku(int CisloPrvku) override { vybery.push_back(CisloPrvku); }
-};
-
 class StiskyTest : public ::testing::Test {
 protected:
     void SetUp() override
