@@ -183,6 +183,20 @@ protected:
         QTest::keyClick(Okno->edtNahratCislo, Qt::Key_Return);
     }
 
+    // Picks a catalogue board on the load tab and presses one of its buttons.
+    void ZKatalogu(int cislo, QPushButton* TMainForm::*tlacitko)
+    {
+        ZalozkaUzivatelem(zlNahrat);
+        JdiNaCislo(QString::number(cislo));
+        Stiskni(Okno.get()->*tlacitko);
+    }
+
+    void OtevriTestovaciKatalog()
+    {
+        ZapisKatalog(TestovaciKatalog());
+        Otevri();
+    }
+
     // Types a text key by key; QTest::keyClicks knows only ASCII.
     static void Pis(QWidget* w, const QString& text)
     {

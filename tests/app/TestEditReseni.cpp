@@ -59,9 +59,7 @@ protected:
 
     void ResKatalogovou(int cislo)
     {
-        ZalozkaUzivatelem(zlNahrat);
-        JdiNaCislo(QString::number(cislo));
-        Stiskni(Okno->Button1);
+        ZKatalogu(cislo, &TMainForm::Button1);
         ASSERT_EQ(Okno->Zalozky->currentIndex(), zlReseni);
     }
 

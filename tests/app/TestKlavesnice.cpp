@@ -135,24 +135,12 @@ TEST_F(KlavesniceTest, PrehraniNalezenehoReseniKlavesami)
     ASSERT_TRUE(DockejKonceHledani());
     EXPECT_TRUE(Bylo(QAccessible::Alert, Okno->lblReseniPrubeh)) << "the result is announced";
 
-    const TTahyReseni& reseni = Okno->ResenaDeska->Reseni;
-    ASSERT_GT(reseni.DejPocet(), 0);
+    // The row has one way to its end: 1 over 2, then on over 4.
     DeskaOkna()->setFocus(Qt::TabFocusReason);
-    for (int i = 1; i <= reseni.DejPocet(); ++i) {
-        SCOPED_TRACE(i);
-        const TTahReseni s = reseni.Skok(i);
-        TPozice vybrany;
-        if (!Okno->ResenaDeska->Tahy.DejOdkud(vybrany) || vybrany != s.Odkud) {
-            Najed(s.Odkud);
-            Klavesa(Qt::Key_Space);
-        }
-        Najed(s.Kam);
-        Klavesa(Qt::Key_Space);
-        EXPECT_TRUE(Okno->ResenaDeska->JeStav(spPlne, s.Kam));
-        EXPECT_FALSE(Okno->ResenaDeska->JeStav(spPlne, s.Odkud));
-    }
-    EXPECT_FALSE(Okno->ResenaDeska->ExistujeSkok());
-    EXPECT_EQ(Okno->ResenaDeska->PocetKamenu, 1);
+    Najed({1, 1});
+    Klavesy({Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
+    EXPECT_EQ(Rada(Okno->ResenaDeska->Zaznam), "oooox");
+    EXPECT_EQ(Okno->ResenaDeska->Reseni.DejPozici(), Okno->ResenaDeska->Reseni.DejPocet() + 1);
 
     // Backspace and Ctrl+Z take the replay back, jump by jump.
     Klavesa(Qt::Key_Backspace);

@@ -15,8 +15,7 @@ const char* const MimoRozsah20 = "Standardní soubor obsahuje 20 uložených des
 
 TEST_F(OknoTest, ListovaniDokolaAJdiNaCislo)
 {
-    ZapisKatalog(TestovaciKatalog());
-    Otevri();
+    OtevriTestovaciKatalog();
     ZalozkaUzivatelem(zlNahrat);
     Stiskni(Okno->btnNahratPredchozi);
     EXPECT_EQ(T(Okno->lblNahratCisloDesky), "20");

@@ -34,9 +34,7 @@ class NavicTest : public OknoTest {
 protected:
     void HrajDesku(int cislo)
     {
-        ZalozkaUzivatelem(zlNahrat);
-        JdiNaCislo(QString::number(cislo));
-        Stiskni(Okno->btnNahratHrat);
+        ZKatalogu(cislo, &TMainForm::btnNahratHrat);
         ASSERT_EQ(Okno->Zalozky->currentIndex(), zlHra);
     }
 
@@ -73,9 +71,7 @@ protected:
     // The solution of the solve tab's search, as the solver hands it over.
     void Vyres(int cislo, QPushButton* TMainForm::*tlacitko)
     {
-        ZalozkaUzivatelem(zlNahrat);
-        JdiNaCislo(QString::number(cislo));
-        Stiskni(Okno->Button1);
+        ZKatalogu(cislo, &TMainForm::Button1);
         Stiskni(Okno.get()->*tlacitko);
         QTRY_VERIFY_WITH_TIMEOUT(!Okno->ProbihaReseni(), 30000);
         ASSERT_EQ(T(Okno->lblReseniPrubeh), "Řešení nalezeno");
@@ -102,8 +98,7 @@ protected:
 // A multi-jump is one move, taken back and played again jump by jump.
 TEST_F(NavicTest, ViceskokJeJedenTahZpetAVpredPoSkocich)
 {
-    ZapisKatalog(TestovaciKatalog());
-    Otevri();
+    OtevriTestovaciKatalog();
     HrajDesku(CisloViceskok);
     EXPECT_FALSE(Okno->btnHraKrokVpred->isEnabled());
     const TZaznamDesky start = Okno->HerniDeska->Zaznam;
@@ -193,8 +188,7 @@ TEST_F(NavicTest, ViceskokJeJedenTahZpetAVpredPoSkocich)
 
 TEST_F(NavicTest, RadyVedouAzKCiliAKaziNicNeoznacuji)
 {
-    ZapisKatalog(TestovaciKatalog());
-    Otevri();
+    OtevriTestovaciKatalog();
     HrajDesku(CisloPlus);
     for (int i = 0; i < KapacitaTahu && !JeCilSplnen(Okno->HerniDeska->Zaznam); ++i) {
         const QString rada = Porad();
@@ -275,12 +269,9 @@ TEST_F(NavicTest, NovaHraAZmenaTypuOznacenouRaduZrusi)
 
 TEST_F(NavicTest, RadaBeziVedleHledaniNaZalozceReseni)
 {
-    ZapisKatalog(TestovaciKatalog());
-    Otevri();
+    OtevriTestovaciKatalog();
     // A search that runs until it is stopped.
-    ZalozkaUzivatelem(zlNahrat);
-    JdiNaCislo(QStringLiteral("2"));
-    Stiskni(Okno->Button1);
+    ZKatalogu(2, &TMainForm::Button1);
     Stiskni(Okno->btnReseniNejkratsi);
     ASSERT_TRUE(Okno->ProbihaReseni());
     HrajDesku(CisloPlus);
@@ -301,8 +292,7 @@ TEST_F(NavicTest, PrehraniZastaviTlacitkoIStiskAHraOdsud)
         const char* Zastaveni;
     };
     const TPripad pripady[] = {{CisloPlus, "Zastavit"}, {CisloLeibniz, "press"}};
-    ZapisKatalog(TestovaciKatalog());
-    Otevri();
+    OtevriTestovaciKatalog();
     EXPECT_FALSE(Okno->btnReseniPrehrat->isEnabled());  // nothing to replay yet
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Cislo);
@@ -423,8 +413,7 @@ TEST_F(NavicTest, OsobniRekordNastavenAPrekonan)
 
 TEST_F(NavicTest, NastaveniPrezijeRestart)
 {
-    ZapisKatalog(TestovaciKatalog());
-    Otevri();
+    OtevriTestovaciKatalog();
     VytvorPomocnaOkna(Okno.get());
     const TBarva kamen = 0x00123456;
     auto* barvy = static_cast<TBarvyForm*>(Okno->BarvyForm);

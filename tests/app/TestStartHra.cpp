@@ -49,11 +49,8 @@ TEST_F(OknoTest, StartBezKataloguUkazujePrvniDeskuNaHreNahraniAReseni)
 // captions share one row.
 TEST_F(OknoTest, KazdaZalozkaCelaAViditelna)
 {
-    ZapisKatalog(TestovaciKatalog());
-    Otevri();
-    ZalozkaUzivatelem(zlNahrat);
-    JdiNaCislo(QStringLiteral("10"));
-    Stiskni(Okno->btnNahratHrat);
+    OtevriTestovaciKatalog();
+    ZKatalogu(10, &TMainForm::btnNahratHrat);
     Skoc(4, 3, 4, 1);
     Skoc(4, 4, 4, 6);
     ASSERT_TRUE(Ukazan(Okno->lblHraCilova));
@@ -101,13 +98,10 @@ TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
         // No target field: no target verdict.
         {18, {{1, 1, 3, 1}, {3, 1, 5, 1}, {5, 1, 7, 1}, {1, 3, 3, 3}}, "2", "Zbývá kamenů: 2", nullptr},
     };
-    ZapisKatalog(TestovaciKatalog());
-    Otevri();
+    OtevriTestovaciKatalog();
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Cislo);
-        ZalozkaUzivatelem(zlNahrat);
-        JdiNaCislo(QString::number(p.Cislo));
-        Stiskni(Okno->btnNahratHrat);
+        ZKatalogu(p.Cislo, &TMainForm::btnNahratHrat);
         ASSERT_EQ(Okno->Zalozky->currentIndex(), zlHra);
         for (std::size_t i = 0; i < p.Skoky.size(); ++i) {
             const auto& s = p.Skoky[i];
@@ -197,17 +191,6 @@ TEST_F(OknoTest, CislaPoliPatriZalozceHraAPreziji)
         EXPECT_EQ(Okno->mnCislaPoli->isChecked(), zapnout);
         EXPECT_EQ(maCislo(), zapnout);
     }
-}
-
-TEST_F(OknoTest, ZalozkaReseniZhasneZvyrazneniPriVstupu)
-{
-    Otevri();
-    Okno->ZvyrazniZalozku(zlReseni, true);
-    ZalozkaUzivatelem(zlNahrat);
-    EXPECT_TRUE(Okno->JeZalozkaZvyraznena(zlReseni));
-    ZalozkaUzivatelem(zlReseni);
-    EXPECT_FALSE(Okno->JeZalozkaZvyraznena(zlReseni));
-    EXPECT_EQ(Okno->PredchoziZalozka, zlNahrat);
 }
 
 // A programming error in a handler ends that handler only: its text is shown
