@@ -242,9 +242,15 @@ TEST_F(KlavesniceTest, OknoZKlavesnice)
     EXPECT_EQ(Okno->lblNahratCisloDesky->text(), "2");
 }
 
+// F1 opens the introduction; Shift+F1 the section of the tab in front, and
+// after that the menu item the introduction again.
 TEST_F(KlavesniceTest, NapovedaKZalozceVpredu)
 {
     OtevriSRadou();
+    Klavesa(Qt::Key_F1);
+    ASSERT_NE(Okno->OknoNapovedy, nullptr);
+    EXPECT_TRUE(Okno->OknoNapovedy->isVisible());
+    EXPECT_EQ(Okno->OknoNapovedy->Prohlizec()->source().fragment(), "uvod");
     struct {
         int zalozka;
         const char* kotva;
@@ -262,4 +268,6 @@ TEST_F(KlavesniceTest, NapovedaKZalozceVpredu)
         Okno->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Okno.get()));
     }
+    Okno->mnInfo->trigger();
+    EXPECT_EQ(Okno->OknoNapovedy->Prohlizec()->source().fragment(), "uvod");
 }

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Name texts, help, and the orderly end on signals.
-#include <QTextBrowser>
-#include <QTextDocument>
-
+// Name texts, fitted captions, and the orderly end on signals.
 #include <csignal>
 
-#include "KavirelNapoveda.h"
 #include "KavirelSignaly.h"
 #include "KavirelText.h"
 #include "OknoTest.h"
@@ -43,23 +39,6 @@ TEST(NazvyDesek, CeskeZnakyProjdouTamIZpetAJinePismoSeOdmitne)
         ASSERT_TRUE(BajtyZTextu1250(TextZBajtu1250(bajt), zpet)) << b;
         EXPECT_EQ(zpet, bajt);
     }
-}
-
-TEST_F(OknoTest, NapovedaF1AKontext321)
-{
-    Otevri();
-    QTest::keyClick(Okno.get(), Qt::Key_F1);
-    ASSERT_NE(Okno->OknoNapovedy, nullptr);
-    EXPECT_TRUE(Okno->OknoNapovedy->isVisible());
-    QTextBrowser* prohlizec = Okno->OknoNapovedy->Prohlizec();
-    EXPECT_EQ(prohlizec->source().fragment(), "uvod");
-    EXPECT_FALSE(prohlizec->toPlainText().isEmpty());
-    // After a tab's own section (every tab's is checked by Shift+F1), the
-    // menu item opens the introduction again.
-    Okno->KontextovaNapoveda->trigger();
-    EXPECT_EQ(prohlizec->source().fragment(), "hra");
-    Okno->mnInfo->trigger();
-    EXPECT_EQ(prohlizec->source().fragment(), "uvod");
 }
 
 TEST(UkonceniSignalem, KazdyZeTriSignaluSpustiAkciVeSmyckeUdalosti)
