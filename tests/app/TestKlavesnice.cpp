@@ -201,14 +201,6 @@ TEST_F(KlavesniceTest, OknoZKlavesnice)
             QApplication::activePopupWidget()->close();
     }
 
-    // Enter presses the focused button: "Znovu rozestavět" after a jump.
-    DeskaOkna()->setFocus(Qt::TabFocusReason);
-    Klavesy({Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
-    ASSERT_EQ(Okno->HerniDeska->Tahy.DejPocetTahu(), 1);
-    Okno->btnHraZnovuRozestavet->setFocus(Qt::TabFocusReason);
-    Klavesa(Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Okno->HerniDeska->Tahy.DejPocetTahu() == 0; }, 2000));
-
     // A radio item has no caption of its own: its caption beside it shows
     // the focus.
     ZalozkaUzivatelem(zlEdit);
