@@ -37,23 +37,16 @@ constexpr int IntervalPrubehu = 250;
 constexpr double MilisekundDne = 86400000.0;
 
 // The carrier of the solver's completion, installed once before the first
-// start: it depends on nothing but the application object. It only posts: the worker must never wait for this thread, which joins it
-// when the window goes.
+// start: it depends on nothing but the application object. It only posts:
+// the worker must never wait for this thread, which joins it when the window
+// goes.
 void NastavNoseniNaHlavniVlakno()
 {
     NastavVolaniNaHlavnimVlakne([](std::function<void()> volani) {
         QMetaObject::invokeMethod(
             qApp,
-            [volani = std::move(volani)] {
-                // Nothing may leave a queued call into Qt's event loop.
-                try {
-                    volani();
-                } catch (const std::exception& e) {
-                    ZobrazZpravu(nullptr, TDruhZpravy::ChybaProgramu, QString::fromUtf8(e.what()));
-                } catch (...) {
-                    ZobrazZpravu(nullptr, TDruhZpravy::ChybaProgramu, QStringLiteral("Neznámá chyba"));
-                }
-            },
+            // Nothing may leave a queued call into Qt's event loop.
+            [volani = std::move(volani)] { Chranene(nullptr, volani); },
             Qt::QueuedConnection);
     });
 }
