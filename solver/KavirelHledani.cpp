@@ -10,6 +10,7 @@
 #include "KavirelPozice.h"
 #include "KavirelTabulky.h"
 #include "KavirelUrovne.h"
+#include "KavirelUspechy.h"
 
 namespace KavirelHledani {
 namespace {
@@ -91,6 +92,10 @@ private:
     // Entries 1..81 as in the rules; entry 0 unused.
     TSkokCesty Cesta[DelkaCesty + 1];
     TSkokCesty Vysledek[DelkaCesty + 1];
+    // The same paths as jump indices, for the table of recorded subtrees.
+    std::uint16_t CestaSkoky[DelkaCesty + 1] = {};
+    std::uint16_t VysledekSkoky[DelkaCesty + 1] = {};
+    TUspechy Uspechy;
     std::uint8_t Tahy[DelkaCesty + 1];
     std::uint8_t Nejlepsi[DelkaCesty + 1];
 
@@ -149,6 +154,11 @@ private:
         const double potreba = pozic * 32.0;
         if (potreba < static_cast<double>(proTabulku))
             proTabulku = std::max<std::size_t>(static_cast<std::size_t>(potreba), 256);
+        // Recorded subtrees are few: the bound changes with each new best
+        // solution, and only the newest matter. The rest of the memory keeps
+        // failed visits, which a large search needs most.
+        if (Nejkratsi && P.Uspechy && Uspechy.Vytvor(proTabulku / 64))
+            proTabulku -= proTabulku / 64;
         const bool tabulkaTreba = P.MrtveTabulka || (Nejkratsi && P.Neuspechy);
         MaTabulku = tabulkaTreba && Tabulka.Vytvor(proTabulku);
         if (!sUrovnemi)
@@ -250,6 +260,55 @@ private:
         return P.MezTahu && tahy + DolniMezTahu(s, h, kamIndex) > Nejlepsi[Hloubka];
     }
 
+    // Uspechy: the key of a subtree besides its position.
+    std::uint32_t KlicUspechu(K s, int h, int kamIndex, bool svisle) const
+    {
+        if (h == 0)
+            return 0;
+        return (MuzeSkocit(s, kamIndex) ? static_cast<std::uint32_t>(kamIndex + 1) : 0)
+               | (!Leibniz && svisle ? 0x100u : 0u);
+    }
+
+    // Uspechy: the subtree recorded σ last and the bound below is exactly
+    // σ's move counts; records σ again.
+    bool ZnovuUspech(K s, std::uint32_t klic, int h, int tahy)
+    {
+        const int delka = Hloubka - h;
+        if (!P.Uspechy || !Uspechy || h == 0 || delka <= 0 || delka > MaxDelkaUspechu)
+            return false;
+        const std::uint16_t* sigma = Uspechy.Najdi(s, klic, delka);
+        if (sigma == nullptr)
+            return false;
+        int t = tahy;
+        std::uint8_t odkud = Cesta[h].CisloKam;
+        for (int i = 0; i < delka; ++i) {
+            const TSkok<K>& skok = M.Skoky[sigma[i]];
+            t += skok.CisloOdkud == odkud ? 0 : 1;
+            if (t != Nejlepsi[h + 1 + i])
+                return false;
+            odkud = skok.CisloKam;
+        }
+        for (int i = 0; i < delka; ++i) {
+            const TSkok<K>& skok = M.Skoky[sigma[i]];
+            Cesta[h + 1 + i] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
+            CestaSkoky[h + 1 + i] = sigma[i];
+            Tahy[h + 1 + i] = Nejlepsi[h + 1 + i];
+        }
+        Zaznamenej();
+        for (int i = 0; i < delka; ++i) {
+            Cesta[h + 1 + i] = TSkokCesty{};
+            Tahy[h + 1 + i] = 0;
+        }
+        return true;
+    }
+
+    void ZapamatujUspech(K s, std::uint32_t klic, int h)
+    {
+        const int delka = Hloubka - h;
+        if (P.Uspechy && Uspechy && h != 0 && delka > 0 && delka <= MaxDelkaUspechu)
+            Uspechy.Uloz(s, klic, VysledekSkoky + h + 1, delka);
+    }
+
     // ----
 
     bool NadUrovnemi(int citac) const { return static_cast<std::size_t>(citac - M.CilPocet) >= Urovne.Pocet(); }
@@ -334,9 +393,12 @@ private:
         Nalezeno = true;
         for (int i = 1; i <= DelkaCesty; ++i)
             Vysledek[i] = Cesta[i];
-        if (Nejkratsi)
-            for (int i = 1; i <= DelkaCesty; ++i)
+        if (Nejkratsi) {
+            for (int i = 1; i <= DelkaCesty; ++i) {
                 Nejlepsi[i] = Tahy[i];
+                VysledekSkoky[i] = CestaSkoky[i];
+            }
+        }
     }
 
     bool JeCil(K s) const { return (s & M.Obdelnik) == M.Vzor; }
@@ -436,6 +498,9 @@ private:
             return 0;
         if (Hloubka >= 1 && Hloubka <= DelkaCesty && PrekrocenaMezTahu(s, h, kamIndex, tahy))
             return 0;
+        const std::uint32_t klicUspechu = KlicUspechu(s, h, kamIndex, svisle);
+        if (ZnovuUspech(s, klicUspechu, h, tahy))
+            return vZaznam;
         // The normal game turns to left and right first after a vertical jump.
         const int poradi = Leibniz || svisle ? poVodorovneNapred : poSvisleNapred;
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
@@ -461,6 +526,7 @@ private:
             }
             Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
             Tahy[h + 1] = static_cast<std::uint8_t>(noveTahy);
+            CestaSkoky[h + 1] = static_cast<std::uint16_t>(k);
             Sym.ObrazyPoSkoku(Obrazy[h], k, Obrazy[h + 1]);
             const int r = Kratce(s ^ skok.Maska, deti[i].Kanon, deti[i].Obraz, citac - 1, h + 1, noveTahy,
                                  skok.IndexKam, skok.Svisly);
@@ -471,8 +537,10 @@ private:
         }
         if (Preruseno)
             return zaznam ? vZaznam : 0;
-        if (zaznam)
+        if (zaznam) {
+            ZapamatujUspech(s, klicUspechu, h);
             return vZaznam;
+        }
         if (cisty) {
             UlozMrtvou(kanon, citac);
             return vCisty;

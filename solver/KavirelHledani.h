@@ -33,6 +33,9 @@
 //   empty corner is filled for good only by the last jump of a move (Leibniz
 //   game). If the moves so far plus those needed exceed the bound of the
 //   solution's last jump, nothing below can be recorded.
+// * Uspechy, shortest mode only: a subtree that ended by recording σ, when
+//   visited again with exactly σ's move counts as the bound below it, ends
+//   by recording σ again (KavirelUspechy.h).
 //
 // Nothing learnt in a subtree that a stop request cut short is stored. All
 // tables are allocated when the search starts and bounded together by
@@ -63,6 +66,10 @@ struct TPravidla {
     bool NeuspechySymetricky = true;
     bool NeuspechyNapricPokracovanim = true;
     bool MezTahu = true;
+    // Shortest mode: a subtree that recorded a solution and is entered again
+    // with the bound below it exactly that solution's move counts records
+    // the same solution again without a search (KavirelUspechy.h).
+    bool Uspechy = true;
     // Not a cut either: the levels beyond the first few are built on a
     // second thread, as fast as it goes, instead of in turns with the search.
     bool DruheVlakno = true;

@@ -69,6 +69,7 @@ TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
         {"NeuspechySymetricky", [](TPravidla& p) { p.NeuspechySymetricky = false; }, true},
         {"NeuspechyNapricPokracovanim", [](TPravidla& p) { p.NeuspechyNapricPokracovanim = false; }, true},
         {"MezTahu", [](TPravidla& p) { p.MezTahu = false; }, true, true, false},
+        {"Uspechy", [](TPravidla& p) { p.Uspechy = false; }, true},
         {"DruheVlakno", [](TPravidla& p) { p.DruheVlakno = false; }, false, false, false},
     };
     const int desek = Instrumentovano ? 40 : 160;
