@@ -109,6 +109,10 @@ private:
     TTabulka Tabulka;
     bool MaTabulku = false;
     TUrovne<K> Urovne;
+    // The levels the search uses: the count the level thread publishes,
+    // read now and then only, since its cache line is the thread's to write.
+    // A level used a little later changes no result.
+    std::size_t Urovni = 0;
     bool ZadnyCil = false;  // no goal position reachable from the start exists
 
     // A search without tables unwinds as if stopped once it has run out.
@@ -122,6 +126,7 @@ private:
             R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
             // Add a level while the levels have cost less than the search.
             Urovne.PostavPodlePrace(Uzly, Nejkratsi ? PodilStavebNejkratsi : PodilStavebNejrychlejsi);
+            Urovni = Urovne.Pocet();
         }
     }
 
@@ -155,10 +160,13 @@ private:
         if (potreba < static_cast<double>(proTabulku))
             proTabulku = std::max<std::size_t>(static_cast<std::size_t>(potreba), 256);
         // Recorded subtrees are few: the bound changes with each new best
-        // solution, and only the newest matter. The rest of the memory keeps
-        // failed visits, which a large search needs most.
-        if (Nejkratsi && P.Uspechy && Uspechy.Vytvor(proTabulku / 64))
-            proTabulku -= proTabulku / 64;
+        // solution, and only the newest matter. The table of failed visits,
+        // which a large search needs most, keeps its size (a power of two).
+        const std::size_t proUspechy = Nejkratsi && P.Uspechy ? std::max<std::size_t>(proTabulku / 64, 64) : 0;
+        if (proTabulku + proUspechy > limit)
+            proTabulku = limit - proUspechy;
+        if (proUspechy != 0)
+            Uspechy.Vytvor(proUspechy);  // without it the search only does more work
         const bool tabulkaTreba = P.MrtveTabulka || (Nejkratsi && P.Neuspechy);
         MaTabulku = tabulkaTreba && Tabulka.Vytvor(proTabulku);
         if (!sUrovnemi)
@@ -167,13 +175,15 @@ private:
         // A multiple of the huge page size, so that the whole block may use
         // them; for a small board no more than its positions can fill (the
         // sets being built and their filters).
-        std::size_t arena = (limit - proTabulku) & ~((std::size_t(1) << 21) - 1);
+        const std::size_t zbyva = limit - proTabulku - proUspechy;
+        std::size_t arena = zbyva & ~((std::size_t(1) << 21) - 1);
         const double potrebaAreny = std::max(std::ldexp(1.0, M.N) * 80.0, 1048576.0);
         if (potrebaAreny < static_cast<double>(arena))
             arena = static_cast<std::size_t>(potrebaAreny) & ~std::size_t(63);
         if (arena == 0)
-            arena = (limit - proTabulku) & ~std::size_t(63);
+            arena = zbyva & ~std::size_t(63);
         Urovne.Zacni(arena, Hloubka);
+        Urovni = Urovne.Pocet();
         if (P.DruheVlakno && std::thread::hardware_concurrency() > 1)
             Urovne.StavejNaPozadi();
     }
@@ -187,7 +197,7 @@ private:
         if (citac < M.CilPocet || ZadnyCil)
             return true;
         const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        return j < Urovne.Pocet() && !Urovne.MoznaZiva(j, otisk);
+        return j < Urovni && !Urovne.MoznaZiva(j, otisk);
     }
 
     // MrtveTabulka: a finished subtree below the position met no goal.
@@ -271,10 +281,12 @@ private:
 
     // Uspechy: the subtree recorded σ last and the bound below is exactly
     // σ's move counts; records σ again.
+    bool MaUspechy() const { return P.Uspechy && Uspechy && !Uspechy.Prazdne(); }
+
     bool ZnovuUspech(K s, std::uint32_t klic, int h, int tahy)
     {
         const int delka = Hloubka - h;
-        if (!P.Uspechy || !Uspechy || h == 0 || delka <= 0 || delka > MaxDelkaUspechu)
+        if (h == 0 || delka <= 0 || delka > MaxDelkaUspechu)
             return false;
         const std::uint16_t* sigma = Uspechy.Najdi(s, klic, delka);
         if (sigma == nullptr)
@@ -311,7 +323,7 @@ private:
 
     // ----
 
-    bool NadUrovnemi(int citac) const { return static_cast<std::size_t>(citac - M.CilPocet) >= Urovne.Pocet(); }
+    bool NadUrovnemi(int citac) const { return static_cast<std::size_t>(citac - M.CilPocet) >= Urovni; }
 
     bool JeMrtva(K kanon, std::uint64_t otisk, int citac) const
     {
@@ -321,7 +333,7 @@ private:
     void Predtahni(K kanon, std::uint64_t otisk, int citac) const
     {
         const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        if (j < Urovne.Pocet())
+        if (j < Urovni)
             Urovne.Predtahni(j, otisk);
         else if (MaTabulku)
             Tabulka.PredtahniMrtvou(kanon);
@@ -369,8 +381,11 @@ private:
                 const std::uint64_t otisk = Otisk(kanon);
                 if (predtahnout) {
                     Predtahni(kanon, otisk, citacDite);
-                    if (Nejkratsi)
+                    if (Nejkratsi) {
                         PredtahniNeuspechy(s ^ skok.Maska, kanon, skok.IndexKam, obraz);
+                        if (MaUspechy())
+                            Uspechy.Predtahni(s ^ skok.Maska);
+                    }
                 }
                 deti[n].Kanon = kanon;
                 deti[n].Otisk = otisk;
@@ -498,8 +513,7 @@ private:
             return 0;
         if (Hloubka >= 1 && Hloubka <= DelkaCesty && PrekrocenaMezTahu(s, h, kamIndex, tahy))
             return 0;
-        const std::uint32_t klicUspechu = KlicUspechu(s, h, kamIndex, svisle);
-        if (ZnovuUspech(s, klicUspechu, h, tahy))
+        if (MaUspechy() && ZnovuUspech(s, KlicUspechu(s, h, kamIndex, svisle), h, tahy))
             return vZaznam;
         // The normal game turns to left and right first after a vertical jump.
         const int poradi = Leibniz || svisle ? poVodorovneNapred : poSvisleNapred;
@@ -538,7 +552,7 @@ private:
         if (Preruseno)
             return zaznam ? vZaznam : 0;
         if (zaznam) {
-            ZapamatujUspech(s, klicUspechu, h);
+            ZapamatujUspech(s, KlicUspechu(s, h, kamIndex, svisle), h);
             return vZaznam;
         }
         if (cisty) {

@@ -49,21 +49,26 @@ public:
     template <class K>
     const std::uint16_t* Najdi(K s, std::uint32_t klic, int delka) const
     {
-        const TRadek& r = Radek(Dolni(s), Klic(Horni(s), klic, delka));
+        const TRadek& r = Radek(Dolni(s), Horni(s));
         return r.A == Dolni(s) && r.B == Klic(Horni(s), klic, delka) ? r.Skoky : nullptr;
     }
 
+    // Fetches the line a position's subtrees go to, before the key is known.
     template <class K>
-    void Predtahni(K s, std::uint32_t klic, int delka) const
+    void Predtahni(K s) const
     {
-        __builtin_prefetch(&Radek(Dolni(s), Klic(Horni(s), klic, delka)));
+        __builtin_prefetch(&Radek(Dolni(s), Horni(s)));
     }
+
+    // Nothing is stored before the first solution.
+    bool Prazdne() const { return !Pouzito; }
 
     // The newest subtree takes the line: it is the one the bound now fits.
     template <class K>
     void Uloz(K s, std::uint32_t klic, const std::uint16_t* skoky, int delka)
     {
-        TRadek& r = Radek(Dolni(s), Klic(Horni(s), klic, delka));
+        TRadek& r = Radek(Dolni(s), Horni(s));
+        Pouzito = true;
         r.A = Dolni(s);
         r.B = Klic(Horni(s), klic, delka);
         for (int i = 0; i < delka; ++i)
@@ -86,14 +91,17 @@ private:
                | (std::uint64_t(1) << 63);
     }
 
-    TRadek& Radek(std::uint64_t a, std::uint64_t b) const
+    // By the position alone, so that the line can be fetched early; the
+    // subtrees of one position share it.
+    TRadek& Radek(std::uint64_t a, std::uint64_t horni) const
     {
-        return Radky[static_cast<std::size_t>(Promichej(a * 0xD6E8FEB86659FD93ULL ^ b)) & Maska];
+        return Radky[static_cast<std::size_t>(Promichej(a * 0xD6E8FEB86659FD93ULL ^ horni)) & Maska];
     }
 
     TBlok Pamet;
     TRadek* Radky = nullptr;
     std::size_t Maska = 0;
+    bool Pouzito = false;
 };
 
 }  // namespace KavirelHledani
