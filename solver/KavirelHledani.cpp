@@ -96,6 +96,7 @@ private:
     std::uint16_t CestaSkoky[DelkaCesty + 1] = {};
     std::uint16_t VysledekSkoky[DelkaCesty + 1] = {};
     TUspechy Uspechy;
+    std::uint64_t Zaznamu = 0;  // solutions recorded
     std::uint8_t Tahy[DelkaCesty + 1];
     std::uint8_t Nejlepsi[DelkaCesty + 1];
 
@@ -109,10 +110,6 @@ private:
     TTabulka Tabulka;
     bool MaTabulku = false;
     TUrovne<K> Urovne;
-    // The levels the search uses: the count the level thread publishes,
-    // read now and then only, since its cache line is the thread's to write.
-    // A level used a little later changes no result.
-    std::size_t Urovni = 0;
     bool ZadnyCil = false;  // no goal position reachable from the start exists
 
     // A search without tables unwinds as if stopped once it has run out.
@@ -126,7 +123,6 @@ private:
             R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
             // Add a level while the levels have cost less than the search.
             Urovne.PostavPodlePrace(Uzly, Nejkratsi ? PodilStavebNejkratsi : PodilStavebNejrychlejsi);
-            Urovni = Urovne.Pocet();
         }
     }
 
@@ -183,7 +179,6 @@ private:
         if (arena == 0)
             arena = zbyva & ~std::size_t(63);
         Urovne.Zacni(arena, Hloubka);
-        Urovni = Urovne.Pocet();
         if (P.DruheVlakno && std::thread::hardware_concurrency() > 1)
             Urovne.StavejNaPozadi();
     }
@@ -197,7 +192,7 @@ private:
         if (citac < M.CilPocet || ZadnyCil)
             return true;
         const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        return j < Urovni && !Urovne.MoznaZiva(j, otisk);
+        return j < Urovne.Pocet() && !Urovne.MoznaZiva(j, otisk);
     }
 
     // MrtveTabulka: a finished subtree below the position met no goal.
@@ -281,7 +276,9 @@ private:
 
     // Uspechy: the subtree recorded σ last and the bound below is exactly
     // σ's move counts; records σ again.
-    bool MaUspechy() const { return P.Uspechy && Uspechy && !Uspechy.Prazdne(); }
+    // Looking up recorded subtrees pays only where many solutions are
+    // recorded, one after another with the same move counts.
+    bool MaUspechy() const { return P.Uspechy && Uspechy && Zaznamu > P.ZaznamuPredUspechy; }
 
     bool ZnovuUspech(K s, std::uint32_t klic, int h, int tahy)
     {
@@ -323,7 +320,7 @@ private:
 
     // ----
 
-    bool NadUrovnemi(int citac) const { return static_cast<std::size_t>(citac - M.CilPocet) >= Urovni; }
+    bool NadUrovnemi(int citac) const { return static_cast<std::size_t>(citac - M.CilPocet) >= Urovne.Pocet(); }
 
     bool JeMrtva(K kanon, std::uint64_t otisk, int citac) const
     {
@@ -333,7 +330,7 @@ private:
     void Predtahni(K kanon, std::uint64_t otisk, int citac) const
     {
         const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        if (j < Urovni)
+        if (j < Urovne.Pocet())
             Urovne.Predtahni(j, otisk);
         else if (MaTabulku)
             Tabulka.PredtahniMrtvou(kanon);
@@ -384,7 +381,8 @@ private:
                     if (Nejkratsi) {
                         PredtahniNeuspechy(s ^ skok.Maska, kanon, skok.IndexKam, obraz);
                         if (MaUspechy())
-                            Uspechy.Predtahni(s ^ skok.Maska);
+                            Uspechy.Predtahni(s ^ skok.Maska, KlicUspechu(s ^ skok.Maska, h + 1, skok.IndexKam, skok.Svisly),
+                                              Hloubka - h - 1);
                     }
                 }
                 deti[n].Kanon = kanon;
@@ -406,6 +404,7 @@ private:
     void Zaznamenej()
     {
         Nalezeno = true;
+        ++Zaznamu;
         for (int i = 1; i <= DelkaCesty; ++i)
             Vysledek[i] = Cesta[i];
         if (Nejkratsi) {

@@ -70,6 +70,9 @@ struct TPravidla {
     // with the bound below it exactly that solution's move counts records
     // the same solution again without a search (KavirelUspechy.h).
     bool Uspechy = true;
+    // Not a cut: recorded subtrees are looked up only once more solutions
+    // than this have been recorded.
+    std::uint64_t ZaznamuPredUspechy = 256;
     // Not a cut either: the levels beyond the first few are built on a
     // second thread, as fast as it goes, instead of in turns with the search.
     bool DruheVlakno = true;

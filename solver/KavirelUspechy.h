@@ -49,26 +49,21 @@ public:
     template <class K>
     const std::uint16_t* Najdi(K s, std::uint32_t klic, int delka) const
     {
-        const TRadek& r = Radek(Dolni(s), Horni(s));
+        const TRadek& r = Radek(Dolni(s), Klic(Horni(s), klic, delka));
         return r.A == Dolni(s) && r.B == Klic(Horni(s), klic, delka) ? r.Skoky : nullptr;
     }
 
-    // Fetches the line a position's subtrees go to, before the key is known.
     template <class K>
-    void Predtahni(K s) const
+    void Predtahni(K s, std::uint32_t klic, int delka) const
     {
-        __builtin_prefetch(&Radek(Dolni(s), Horni(s)));
+        __builtin_prefetch(&Radek(Dolni(s), Klic(Horni(s), klic, delka)));
     }
-
-    // Nothing is stored before the first solution.
-    bool Prazdne() const { return !Pouzito; }
 
     // The newest subtree takes the line: it is the one the bound now fits.
     template <class K>
     void Uloz(K s, std::uint32_t klic, const std::uint16_t* skoky, int delka)
     {
-        TRadek& r = Radek(Dolni(s), Horni(s));
-        Pouzito = true;
+        TRadek& r = Radek(Dolni(s), Klic(Horni(s), klic, delka));
         r.A = Dolni(s);
         r.B = Klic(Horni(s), klic, delka);
         for (int i = 0; i < delka; ++i)
@@ -91,17 +86,14 @@ private:
                | (std::uint64_t(1) << 63);
     }
 
-    // By the position alone, so that the line can be fetched early; the
-    // subtrees of one position share it.
-    TRadek& Radek(std::uint64_t a, std::uint64_t horni) const
+    TRadek& Radek(std::uint64_t a, std::uint64_t b) const
     {
-        return Radky[static_cast<std::size_t>(Promichej(a * 0xD6E8FEB86659FD93ULL ^ horni)) & Maska];
+        return Radky[static_cast<std::size_t>(Promichej(a * 0xD6E8FEB86659FD93ULL ^ b)) & Maska];
     }
 
     TBlok Pamet;
     TRadek* Radky = nullptr;
     std::size_t Maska = 0;
-    bool Pouzito = false;
 };
 
 }  // namespace KavirelHledani

@@ -79,6 +79,7 @@ TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
         // boards would never reach them.
         TPravidla zapnuto;
         zapnuto.PozicBezTabulek = 0;
+        zapnuto.ZaznamuPredUspechy = 0;
         // On one thread the positions counted are exact, so what a rule
         // saves cannot hide in the timing of the level thread.
         // Complete levels decide small boards by themselves; the rules that
@@ -135,6 +136,7 @@ TEST(PravidlaHledani, VsechnaPravidlaJakoProsteHledani)
 {
     TPravidla pravidla;
     pravidla.PozicBezTabulek = 0;
+    pravidla.ZaznamuPredUspechy = 0;
     std::mt19937 gen(99);
     const int desek = Instrumentovano ? 60 : 300;
     int porovnano = 0;
