@@ -23,7 +23,19 @@ inline std::uint64_t Dolni(std::uint64_t x) { return x; }
 inline std::uint64_t Horni(std::uint64_t) { return 0; }
 inline std::uint64_t Dolni(TBity128 x) { return static_cast<std::uint64_t>(x); }
 inline std::uint64_t Horni(TBity128 x) { return static_cast<std::uint64_t>(x >> 64); }
-inline int PocetBitu(std::uint64_t x) { return __builtin_popcountll(x); }
+// Without the instruction (a baseline x86-64 build) the builtin becomes a
+// library call; the same count inline is cheaper.
+inline int PocetBitu(std::uint64_t x)
+{
+#if defined(__POPCNT__) || !defined(__x86_64__)
+    return __builtin_popcountll(x);
+#else
+    x -= (x >> 1) & 0x5555555555555555ULL;
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+#endif
+}
 inline int PocetBitu(TBity128 x) { return PocetBitu(Dolni(x)) + PocetBitu(Horni(x)); }
 inline int NejnizsiBit(std::uint64_t x) { return __builtin_ctzll(x); }
 inline int NejnizsiBit(TBity128 x)
