@@ -158,4 +158,23 @@ TEST(PravidlaHledani, VsechnaPravidlaJakoProsteHledani)
     EXPECT_GE(porovnano, desek);
 }
 
+// The jumps below a position are tried in an order that follows the
+// direction of the last jump, so a recorded subtree stands only for visits
+// after a jump of the same direction class. On this board a subtree first
+// recorded after a horizontal jump is met again after a vertical one.
+TEST(PravidlaHledani, ZaznamenanyPodstromJenPoStejnemSmeru)
+{
+    TPravidla pravidla;
+    pravidla.PozicBezTabulek = 0;
+    pravidla.ZaznamuPredUspechy = 0;
+    pravidla.Urovne = false;
+    pravidla.DruheVlakno = false;
+    TSolveDeska deska;
+    deska.Nastav(Deska({".........", ".........", ".........", ".........", ".oxxoo...", ".ooxxo...", "..x.oo...",
+                        ".xxox....", "........."}));
+    const Referencni::TVysledek ref = Referencni::Vyres(deska, true, nullptr, 400'000);
+    ASSERT_EQ(ref.Stav, Referencni::TStav::Nalezeno);
+    EXPECT_EQ(Text(Pary(Vyres(deska, zhNejkratsi, pravidla, std::size_t(16) << 20).Reseni.Skoky)), Text(ref.Skoky));
+}
+
 }  // namespace
