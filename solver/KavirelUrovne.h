@@ -35,8 +35,11 @@ constexpr double CenaPozice = 10;
 constexpr double PodilStavebNejrychlejsi = 0.3;
 constexpr double PodilStavebNejkratsi = 1.0;
 
+// Starts a cache line: the object sits in the search right after the
+// table, whose counters the search thread writes all the time, while the
+// thread building levels keeps reading the fields here.
 template <class K>
-class TUrovne {
+class alignas(64) TUrovne {
 public:
     TUrovne(const TModel<K>& m, const TSymetrie<K>& sym, const std::atomic<bool>& zastavit)
         : M(m), Sym(sym), Zastavit(zastavit)
