@@ -184,6 +184,74 @@ void SestavModel(const TUlohaReseni& u, bool leibniz, TModel<K>& m)
     m.RohyRezerva = m.SCilovymi ? 0 : 1;
 }
 
+// The jumps that may have led to a position, for the steps back from the
+// goal. Jumps whose jumped and landing fields lie at the same distances in
+// the numbering from their start field form a group, and a group is tested
+// at once over all its start fields with two shifts of the position: no
+// branch per field or jump, which a field by field scan mispredicts often.
+template <class K>
+struct TZpetneSkoky {
+    struct TSkupina {
+        K Odkud = 0;            // start fields of the group's jumps
+        int Pres = 0;           // index of the jumped field minus the start field's
+        int Kam = 0;            // the same for the landing field
+        bool PresPlne = false;  // the jumped field holds a stone after the jump (Leibniz game)
+    };
+    std::vector<TSkupina> Skupiny;
+    std::vector<std::uint16_t> Skoky;  // [group][start field]: the jump's number
+
+    // Bit i of the result is bit i + d of p; no branch on the sign.
+    static K Posun(K p, int d) { return K(K(p >> (d > 0 ? d : 0)) << (d < 0 ? -d : 0)); }
+
+    // Stores the numbers of the jumps after which the stones on their three
+    // fields are as in p; returns how many.
+    int Najdi(K p, std::uint16_t* skoky) const
+    {
+        int n = 0;
+        const std::uint16_t* cisla = Skoky.data();
+        for (const TSkupina& g : Skupiny) {
+            const K pres = Posun(p, g.Pres);
+            for (K x = g.Odkud & ~p & Posun(p, g.Kam) & (g.PresPlne ? pres : K(~pres)); x != 0; x &= x - 1)
+                skoky[n++] = cisla[NejnizsiBit(x)];
+            cisla += MaxPoli;
+        }
+        return n;
+    }
+};
+
+template <class K>
+void SestavZpetneSkoky(const TModel<K>& m, TZpetneSkoky<K>& z)
+{
+    z = TZpetneSkoky<K>{};
+    for (std::size_t k = 0; k < m.Skoky.size(); ++k) {
+        const TSkok<K>& skok = m.Skoky[k];
+        const int kam = skok.IndexKam;
+        // Of the other two fields, the jumped one lies midway.
+        const K zbyle = skok.Maska & ~Bit<K>(kam);
+        const int a = NejnizsiBit(zbyle);
+        const int b = NejnizsiBit(K(zbyle & ~Bit<K>(a)));
+        const bool aPres = 2 * m.Pozice[a].X == m.Pozice[b].X + m.Pozice[kam].X
+                           && 2 * m.Pozice[a].Y == m.Pozice[b].Y + m.Pozice[kam].Y;
+        const int odkud = aPres ? b : a;
+        const int pres = aPres ? a : b;
+        typename TZpetneSkoky<K>::TSkupina klic;
+        klic.Pres = pres - odkud;
+        klic.Kam = kam - odkud;
+        klic.PresPlne = (skok.Potom & Bit<K>(pres)) != 0;
+        std::size_t g = 0;
+        while (g < z.Skupiny.size()
+               && (z.Skupiny[g].Pres != klic.Pres || z.Skupiny[g].Kam != klic.Kam
+                   || z.Skupiny[g].PresPlne != klic.PresPlne))
+            ++g;
+        if (g == z.Skupiny.size()) {
+            z.Skupiny.push_back(klic);
+            z.Skoky.resize(z.Skupiny.size() * MaxPoli, 0);
+        }
+        z.Skupiny[g].Odkud |= Bit<K>(odkud);
+        z.Skoky[g * MaxPoli + static_cast<std::size_t>(odkud)] = static_cast<std::uint16_t>(k);
+    }
+}
+
 // The symmetries of a board: the turns and mirrorings of the grid that map
 // the fields, the scanned rectangle and the goal pattern inside it onto
 // themselves. Every jump maps to a jump and every goal position to a goal

@@ -35,8 +35,11 @@ constexpr double CenaPozice = 10;
 constexpr double PodilStavebNejrychlejsi = 0.3;
 constexpr double PodilStavebNejkratsi = 1.0;
 
+// Starts a cache line: the object sits in the search right after the
+// table, whose counters the search thread writes all the time, while the
+// thread building levels keeps reading the fields here.
 template <class K>
-class TUrovne {
+class alignas(64) TUrovne {
 public:
     TUrovne(const TModel<K>& m, const TSymetrie<K>& sym, const std::atomic<bool>& zastavit)
         : M(m), Sym(sym), Zastavit(zastavit)
@@ -114,6 +117,7 @@ public:
     {
         Hloubka = hloubka;
         ArenaBajtu = bajtu;
+        SestavZpetneSkoky(M, Zpet);
         if (ArenaBajtu == 0 || !Arena.Ziskej(ArenaBajtu)) {
             ArenaBajtu = 0;
             return;
@@ -198,6 +202,7 @@ private:
     bool ArenaVelkeStranky = false;
     TMnozina<K> Posledni;
     std::vector<K> Cile;
+    TZpetneSkoky<K> Zpet;
     std::vector<TFiltr> Urovne;  // the builder's own view
     const TFiltr* Filtry = nullptr;  // the same levels as the search reads them
     std::atomic<std::size_t> Hotovych{0};
@@ -391,29 +396,7 @@ private:
                     continue;
                 if ((++kroku & 255) == 0 && Stop())
                     return;
-                // Such a jump lands on a stone and starts from an empty
-                // field: look from the fewer of the two.
-                int n = 0;
-                const K prazdna = M.Pole & ~p;
-                if (PocetBitu(p) <= PocetBitu(prazdna)) {
-                    for (K x = p; x != 0; x &= x - 1) {
-                        const int kam = NejnizsiBit(x);
-                        for (int d = 0; d < M.PocetDoKam[kam]; ++d) {
-                            const int k = M.DoKam[kam][d];
-                            skoky[n] = static_cast<std::uint16_t>(k);
-                            n += (p & M.Skoky[static_cast<std::size_t>(k)].Maska) == M.Skoky[static_cast<std::size_t>(k)].Potom;
-                        }
-                    }
-                } else {
-                    for (K x = prazdna & M.Obdelnik; x != 0; x &= x - 1) {
-                        const int odkud = NejnizsiBit(x);
-                        for (int d = 0; d < M.PocetSkoku[odkud][poSvisleNapred]; ++d) {
-                            const int k = M.SkokyPole[odkud][poSvisleNapred][d];
-                            skoky[n] = static_cast<std::uint16_t>(k);
-                            n += (p & M.Skoky[static_cast<std::size_t>(k)].Maska) == M.Skoky[static_cast<std::size_t>(k)].Potom;
-                        }
-                    }
-                }
+                const int n = Zpet.Najdi(p, skoky);
                 KrokuZpet += static_cast<std::size_t>(n);
                 if (n == 0)
                     continue;
