@@ -98,9 +98,6 @@ struct TModel {
     // Per scanned field, its jumps in both direction orders.
     std::uint8_t PocetSkoku[MaxPoli][2] = {};
     std::uint16_t SkokyPole[MaxPoli][2][4] = {};
-    // The same jumps by their landing field, for stepping back.
-    std::uint8_t PocetDoKam[MaxPoli] = {};
-    std::uint16_t DoKam[MaxPoli][4] = {};
     // The move bound: fields no jump passes over whose state must change
     // before a goal can be met.
     K Rohy = 0;
@@ -165,7 +162,6 @@ void SestavModel(const TUlohaReseni& u, bool leibniz, TModel<K>& m)
             skok.Svisly = dx[d] == 0;
             cislo[d] = static_cast<int>(m.Skoky.size());
             m.Skoky.push_back(skok);
-            m.DoKam[kam][m.PocetDoKam[kam]++] = static_cast<std::uint16_t>(cislo[d]);
             preskakovana |= Bit<K>(pres);
         }
         const int poradi[2][4] = {{0, 1, 2, 3}, {2, 3, 0, 1}};
