@@ -72,7 +72,7 @@ struct TPravidla {
     bool Uspechy = true;
     // Not a cut: recorded subtrees are looked up only once more solutions
     // than this have been recorded.
-    std::uint64_t ZaznamuPredUspechy = 256;
+    std::uint64_t ZaznamuPredUspechy = 4096;
     // Not a cut either: the levels beyond the first few are built on a
     // second thread, as fast as it goes, instead of in turns with the search.
     bool DruheVlakno = true;
