@@ -262,7 +262,7 @@ private:
     // what the recorded solution allows at its last jump.
     bool PrekrocenaMezTahu(K s, int h, int kamIndex, int tahy) const
     {
-        return P.MezTahu && tahy + DolniMezTahu(s, h, kamIndex) > Nejlepsi[Hloubka];
+        return P.MezTahu && tahy + DolniMezTahu<Leibniz>(M, s, h, kamIndex) > Nejlepsi[Hloubka];
     }
 
     // Uspechy: the key of a subtree besides its position.
@@ -460,29 +460,6 @@ private:
     // Shortest mode results of one call.
     static constexpr int vZaznam = 1;  // recorded a solution
     static constexpr int vCisty = 2;   // no goal position and no cut below: the position is dead
-
-    // Moves still needed for the corners. Only the moving stone leaves a
-    // field, and no jump passes over a corner, so a move empties at most one
-    // corner: the one it starts from (a corner it lands on midway was empty
-    // before and is left empty again). In the Leibniz game a corner gets a
-    // stone only by a landing, and only the last landing of a move keeps it,
-    // so a move fills at most one empty corner for good. The move in progress
-    // may still take care of one: its stone stands on a corner (normal game)
-    // or may still land on one (Leibniz game).
-    int DolniMezTahu(K s, int h, int kamIndex) const
-    {
-        int potreba;
-        bool pokracovani;
-        if (Leibniz) {
-            potreba = PocetBitu(K(M.Rohy & ~s));
-            pokracovani = h != 0;
-        } else {
-            potreba = PocetBitu(K(M.Rohy & s));
-            pokracovani = h != 0 && (M.Rohy & Bit<K>(kamIndex)) != 0;
-        }
-        potreba -= M.RohyRezerva + (pokracovani ? 1 : 0);
-        return potreba > 0 ? potreba : 0;
-    }
 
     int Kratce(K s, K kanon, int obraz, int citac, int h, int tahy, int kamIndex, bool svisle)
     {

@@ -180,6 +180,31 @@ void SestavModel(const TUlohaReseni& u, bool leibniz, TModel<K>& m)
     m.RohyRezerva = m.SCilovymi ? 0 : 1;
 }
 
+// Moves still needed for the corners. Only the moving stone leaves a
+// field, and no jump passes over a corner, so a move empties at most one
+// corner: the one it starts from (a corner it lands on midway was empty
+// before and is left empty again). In the Leibniz game a corner gets a
+// stone only by a landing, and only the last landing of a move keeps it,
+// so a move fills at most one empty corner for good. The move in progress
+// (after jump h of the path, landed on kamIndex) may still take care of
+// one: its stone stands on a corner (normal game) or may still land on one
+// (Leibniz game).
+template <bool Leibniz, class K>
+int DolniMezTahu(const TModel<K>& m, K s, int h, int kamIndex)
+{
+    int potreba;
+    bool pokracovani;
+    if (Leibniz) {
+        potreba = PocetBitu(K(m.Rohy & ~s));
+        pokracovani = h != 0;
+    } else {
+        potreba = PocetBitu(K(m.Rohy & s));
+        pokracovani = h != 0 && (m.Rohy & Bit<K>(kamIndex)) != 0;
+    }
+    potreba -= m.RohyRezerva + (pokracovani ? 1 : 0);
+    return potreba > 0 ? potreba : 0;
+}
+
 // The jumps that may have led to a position, for the steps back from the
 // goal. Jumps whose jumped and landing fields lie at the same distances in
 // the numbering from their start field form a group, and a group is tested
