@@ -217,9 +217,10 @@ private:
         std::uint8_t Kam;  // field index + 1; 0: no move to continue
     };
 
-    TKlicNavstevy KlicNavstevy(K s, K kanon, int kamIndex, int obraz) const
+    // `pokracuje`: a jump may start on the landing field (MuzeSkocit).
+    TKlicNavstevy KlicNavstevy(K s, K kanon, int kamIndex, int obraz, bool pokracuje) const
     {
-        if (P.PokracovaniJenSeSkokem && !MuzeSkocit(s, kamIndex))
+        if (P.PokracovaniJenSeSkokem && !pokracuje)
             return TKlicNavstevy{P.NeuspechySymetricky ? kanon : s, 0};
         if (P.NeuspechySymetricky)
             return TKlicNavstevy{kanon, static_cast<std::uint8_t>(Sym.ObrazPole(obraz, kamIndex) + 1)};
@@ -266,11 +267,11 @@ private:
     }
 
     // Uspechy: the key of a subtree besides its position.
-    std::uint32_t KlicUspechu(K s, int h, int kamIndex, bool svisle) const
+    std::uint32_t KlicUspechu(int h, int kamIndex, bool pokracuje, bool svisle) const
     {
         if (h == 0)
             return 0;
-        return (MuzeSkocit(s, kamIndex) ? static_cast<std::uint32_t>(kamIndex + 1) : 0)
+        return (pokracuje ? static_cast<std::uint32_t>(kamIndex + 1) : 0)
                | (!Leibniz && svisle ? 0x100u : 0u);
     }
 
@@ -338,11 +339,11 @@ private:
 
     // The child's entries of failed visits, fetched while its siblings are
     // generated.
-    void PredtahniNeuspechy(K s, K kanon, int kamIndex, int obraz) const
+    void PredtahniNeuspechy(K s, K kanon, int kamIndex, int obraz, bool pokracuje) const
     {
         if (!P.Neuspechy || !MaTabulku)
             return;
-        const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz);
+        const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz, pokracuje);
         Tabulka.PredtahniNeuspech(klic.Pozice, klic.Kam);
         if (P.NeuspechyNapricPokracovanim && klic.Kam != 0)
             Tabulka.PredtahniNeuspech(klic.Pozice, std::uint8_t(0));
@@ -378,10 +379,12 @@ private:
                 const std::uint64_t otisk = Otisk(kanon);
                 if (predtahnout) {
                     Predtahni(kanon, otisk, citacDite);
-                    if (Nejkratsi) {
-                        PredtahniNeuspechy(s ^ skok.Maska, kanon, skok.IndexKam, obraz);
+                    if (Nejkratsi && ((P.Neuspechy && MaTabulku) || MaUspechy())) {
+                        const K dite = s ^ skok.Maska;
+                        const bool pokracuje = MuzeSkocit(dite, skok.IndexKam);
+                        PredtahniNeuspechy(dite, kanon, skok.IndexKam, obraz, pokracuje);
                         if (MaUspechy())
-                            Uspechy.Predtahni(s ^ skok.Maska, KlicUspechu(s ^ skok.Maska, h + 1, skok.IndexKam, skok.Svisly),
+                            Uspechy.Predtahni(dite, KlicUspechu(h + 1, skok.IndexKam, pokracuje, skok.Svisly),
                                               Hloubka - h - 1);
                     }
                 }
@@ -484,12 +487,13 @@ private:
         if (h == 0 && JeMrtva(kanon, Otisk(kanon), citac))
             return vCisty;
         const std::uint8_t kamCislo = h != 0 ? Cesta[h].CisloKam : 0;
-        const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz);
+        const bool pokracuje = h != 0 && MuzeSkocit(s, kamIndex);
+        const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz, pokracuje);
         if (h != 0 && (NeuspelaDriv(klic, tahy) || NeuspelaBezPokracovani(klic, tahy)))
             return 0;
         if (Hloubka >= 1 && Hloubka <= DelkaCesty && PrekrocenaMezTahu(s, h, kamIndex, tahy))
             return 0;
-        if (MaUspechy() && ZnovuUspech(s, KlicUspechu(s, h, kamIndex, svisle), h, tahy))
+        if (MaUspechy() && ZnovuUspech(s, KlicUspechu(h, kamIndex, pokracuje, svisle), h, tahy))
             return vZaznam;
         // The normal game turns to left and right first after a vertical jump.
         const int poradi = Leibniz || svisle ? poVodorovneNapred : poSvisleNapred;
@@ -528,7 +532,7 @@ private:
         if (Preruseno)
             return zaznam ? vZaznam : 0;
         if (zaznam) {
-            ZapamatujUspech(s, KlicUspechu(s, h, kamIndex, svisle), h);
+            ZapamatujUspech(s, KlicUspechu(h, kamIndex, pokracuje, svisle), h);
             return vZaznam;
         }
         if (cisty) {
