@@ -63,6 +63,18 @@ inline void PouzijVelkeStranky(void* p, std::size_t bajty)
 #endif
 }
 
+// The most lines of `radek` bytes, a power of two so that a mask picks one,
+// that fit in `bajty`; 0 when not even one does.
+inline std::size_t MocninaRadku(std::size_t bajty, std::size_t radek)
+{
+    if (radek > bajty)
+        return 0;
+    std::size_t radku = 1;
+    while (radku * 2 * radek <= bajty)
+        radku *= 2;
+    return radku;
+}
+
 // Positions proven dead, and for the shortest mode the smallest move count
 // of a failed visit per (position, landing field). Four entries share a cache
 // line; a full line gives up its least valuable entry, so a full table
@@ -73,12 +85,8 @@ class TTabulka {
 public:
     bool Vytvor(std::size_t bajty)
     {
-        std::size_t kosu = 1;
-        while (kosu * 2 * sizeof(TKos) <= bajty)
-            kosu *= 2;
-        if (kosu * sizeof(TKos) > bajty)
-            return false;
-        if (!Pamet.Ziskej(kosu * sizeof(TKos)))
+        const std::size_t kosu = MocninaRadku(bajty, sizeof(TKos));
+        if (kosu == 0 || !Pamet.Ziskej(kosu * sizeof(TKos)))
             return false;
         Kose = reinterpret_cast<TKos*>(Pamet.get());
         MaxKosu = kosu;

@@ -30,10 +30,8 @@ class TUspechy {
 public:
     bool Vytvor(std::size_t bajty)
     {
-        std::size_t radku = 1;
-        while (radku * 2 * sizeof(TRadek) <= bajty)
-            radku *= 2;
-        if (radku * sizeof(TRadek) > bajty || !Pamet.Ziskej(radku * sizeof(TRadek)))
+        const std::size_t radku = MocninaRadku(bajty, sizeof(TRadek));
+        if (radku == 0 || !Pamet.Ziskej(radku * sizeof(TRadek)))
             return false;
         Radky = reinterpret_cast<TRadek*>(Pamet.get());
         Maska = radku - 1;
