@@ -3,7 +3,8 @@
 // back each time, the positions that can still reach a goal. Level j holds
 // the canonical positions whose counter is j above the goal's. The search
 // asks a compact filter per level, which may let a dead position through
-// but never cuts a live one.
+// but never cuts a live one. The exact set of a level is needed only to
+// build the next one, so the last level may come as its filter alone.
 #pragma once
 
 #include <algorithm>
@@ -346,6 +347,65 @@ private:
         return true;
     }
 
+    // The level whose exact set no longer fits in the arena: only its
+    // filter, filled straight from the steps back, each position as often as
+    // it is reached. It takes a tenth of the set's bytes or less, and the search
+    // asks nothing else of a level, but no level can be built on it, so it
+    // is the last one. `odhad`: the positions expected, which size the filter
+    // if there is room.
+    void PostavJenFiltr(double odhad)
+    {
+        const std::size_t j = Urovne.size();
+        if (j == 0 || static_cast<int>(j) > Hloubka)
+            return;
+        KrokuZpet = 0;
+        TFiltr filtr;
+        filtr.Pocet = static_cast<std::size_t>(odhad);
+        filtr.Bloku = TFiltr::BlokuPro(filtr.Pocet);
+        KAVIREL_ASSERT(Dole <= ArenaBajtu && Nahore <= ArenaBajtu - Dole, "Prekryti casti areny", "KavirelHledani");
+        const std::size_t volno = ArenaBajtu - Dole - Nahore;
+        filtr.Bloku = std::min(filtr.Bloku, volno / 64);
+        if (filtr.Bloku < TFiltr::BlokuPro(Urovne[j - 1].Pocet))
+            return;
+        const std::size_t bajtuFiltru = filtr.Bloku * 64;
+        filtr.Slova = reinterpret_cast<std::uint64_t*>(Arena.get() + Dole);
+        if (!Vynuluj(filtr.Slova, bajtuFiltru))
+            return;
+        constexpr int Fronta = 16;
+        std::uint64_t fronta[Fronta];
+        int ve = 0;
+        K obrazy[MaxObrazu];
+        std::uint16_t skoky[4 * MaxPoli];
+        std::size_t kroku = 0;
+        for (std::size_t i = 0; i <= Posledni.Maska; ++i) {
+            const K p = Posledni.Data[i];
+            if (p == 0)
+                continue;
+            if ((++kroku & 255) == 0 && Stop())
+                return;
+            const int n = Zpet.Najdi(p, skoky);
+            KrokuZpet += static_cast<std::size_t>(n);
+            if (n == 0)
+                continue;
+            Sym.Obrazy(p, obrazy);
+            for (int d = 0; d < n; ++d) {
+                const TSkok<K>& s = M.Skoky[skoky[d]];
+                const std::uint64_t otisk = Otisk(Sym.KanonPoSkoku(p ^ s.Maska, obrazy, skoky[d]));
+                filtr.Predtahni(otisk);
+                const int k = ve++ % Fronta;
+                if (ve > Fronta)
+                    filtr.Vloz(fronta[k]);
+                fronta[k] = otisk;
+            }
+        }
+        for (int i = std::max(ve - Fronta, 0); i < ve; ++i)
+            filtr.Vloz(fronta[i % Fronta]);
+        Dole += bajtuFiltru;
+        Urovne.push_back(filtr);
+        Hotovych.store(Urovne.size(), std::memory_order_release);
+        PraceStaveb += static_cast<double>(KrokuZpet);
+    }
+
     // Builds the next level. Gives up for good when the arena is full;
     // leaves the level unbuilt when stopped.
     void Postav()
@@ -372,7 +432,10 @@ private:
         TMnozina<K> nova;
         nova.Data = VyhradPod(0, kapacita * sizeof(K));
         if (nova.Data == nullptr) {
-            ZpetneMozne = Stop();
+            if (!Stop()) {
+                PostavJenFiltr(odhad);
+                ZpetneMozne = false;
+            }
             return;
         }
         nova.Maska = kapacita - 1;
@@ -404,6 +467,13 @@ private:
                 for (int d = 0; d < n; ++d) {
                     const TSkok<K>& s = M.Skoky[skoky[d]];
                     if (!Pridej(nova, vkladani, Sym.KanonPoSkoku(p ^ s.Maska, obrazy, skoky[d]))) {
+                        // The set found so far, scaled by the share of the
+                        // last level stepped back from, says how large the
+                        // level will be.
+                        if (!Stop())
+                            PostavJenFiltr(std::max(odhad, static_cast<double>(nova.Pocet)
+                                                               * static_cast<double>(Posledni.Maska + 1)
+                                                               / static_cast<double>(i + 1)));
                         ZpetneMozne = false;
                         return;
                     }

@@ -177,4 +177,32 @@ TEST(PravidlaHledani, ZaznamenanyPodstromJenPoStejnemSmeru)
     EXPECT_EQ(Text(Pary(Vyres(deska, zhNejkratsi, pravidla, std::size_t(16) << 20).Reseni.Skoky)), Text(ref.Skoky));
 }
 
+// Where the arena holds a level's filter but no longer its exact set, that
+// level comes as its filter alone, which must still let every live position
+// through. Bounds from a few KiB to a MiB put that last level at many depths.
+TEST(PravidlaHledani, PosledniUrovenJenFiltrem)
+{
+    TPravidla pravidla;
+    pravidla.PozicBezTabulek = 0;
+    std::mt19937 gen(515);
+    const int desek = Instrumentovano ? 16 : 60;
+    int porovnano = 0;
+    for (int i = 0; i < desek && !HasFailure(); ++i) {
+        TSolveDeska deska;
+        deska.Nastav(i % 2 ? SymetrickaDeska(gen) : DeskaZpetnouHrou(gen));
+        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi}) {
+            const Referencni::TVysledek ref = Referencni::Vyres(deska, zpusob == zhNejkratsi, nullptr, 400'000);
+            if (ref.Stav == Referencni::TStav::Preruseno)
+                continue;
+            for (std::size_t pamet : {std::size_t(16) << 10, std::size_t(64) << 10, std::size_t(1) << 20}) {
+                const TBeh s = Vyres(deska, zpusob, pravidla, pamet);
+                EXPECT_EQ(static_cast<int>(Stav(s.Reseni.Stav)), static_cast<int>(ref.Stav)) << i << " " << pamet;
+                EXPECT_EQ(Text(Pary(s.Reseni.Skoky)), Text(ref.Skoky)) << i << " " << pamet;
+                ++porovnano;
+            }
+        }
+    }
+    EXPECT_GE(porovnano, desek * 3);
+}
+
 }  // namespace
