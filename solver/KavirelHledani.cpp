@@ -2,7 +2,6 @@
 #include "KavirelHledani.h"
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -74,7 +73,13 @@ private:
         std::uint64_t Otisk;
         std::uint16_t Skok;
         std::int8_t Obraz;  // the symmetry that gives Kanon, -1 none
+        std::uint8_t Soud;  // sdZkusit, sdMrtve or sdNeuspech
+        bool Pokracuje;     // a jump may start on the landing field (when judged)
     };
+    // What the parent found out about a child before visiting any.
+    static constexpr std::uint8_t sdZkusit = 0;    // to be visited
+    static constexpr std::uint8_t sdMrtve = 1;     // dead: records nothing, proves nothing about the parent
+    static constexpr std::uint8_t sdNeuspech = 2;  // failed before with no more moves
 
     TUlohaReseni& U;
     TRizeniHledani& R;
@@ -146,39 +151,15 @@ private:
         }
         const bool sUrovnemi = uplnyVycet && P.Urovne;
 
-        std::size_t limit = R.LimitPameti != 0 ? R.LimitPameti : VychoziLimitPameti();
-        limit = std::max<std::size_t>(limit, 4096);
-        std::size_t proTabulku = sUrovnemi ? limit / 2 : limit;
-        // No more than the positions there are (and, in the shortest mode, a
-        // failed visit per landing field).
-        const double pozic = std::ldexp(1.0, M.N) * (Nejkratsi ? 9.0 : 1.0);
-        const double potreba = pozic * 32.0;
-        if (potreba < static_cast<double>(proTabulku))
-            proTabulku = std::max<std::size_t>(static_cast<std::size_t>(potreba), 256);
-        // Recorded subtrees are few: the bound changes with each new best
-        // solution, and only the newest matter. The table of failed visits,
-        // which a large search needs most, keeps its size (a power of two).
-        const std::size_t proUspechy = Nejkratsi && P.Uspechy ? std::max<std::size_t>(proTabulku / 64, 64) : 0;
-        if (proTabulku + proUspechy > limit)
-            proTabulku = limit - proUspechy;
-        if (proUspechy != 0)
-            Uspechy.Vytvor(proUspechy);  // without it the search only does more work
+        const TRozdeleniPameti pamet = RozdelPamet(R.LimitPameti != 0 ? R.LimitPameti : VychoziLimitPameti(), M.N,
+                                                   Nejkratsi, Nejkratsi && P.Uspechy, sUrovnemi);
+        if (pamet.Uspechy != 0)
+            Uspechy.Vytvor(pamet.Uspechy);  // without it the search only does more work
         const bool tabulkaTreba = P.MrtveTabulka || (Nejkratsi && P.Neuspechy);
-        MaTabulku = tabulkaTreba && Tabulka.Vytvor(proTabulku);
+        MaTabulku = tabulkaTreba && Tabulka.Vytvor(pamet.Tabulka);
         if (!sUrovnemi)
             return;
-
-        // A multiple of the huge page size, so that the whole block may use
-        // them; for a small board no more than its positions can fill (the
-        // sets being built and their filters).
-        const std::size_t zbyva = limit - proTabulku - proUspechy;
-        std::size_t arena = zbyva & ~((std::size_t(1) << 21) - 1);
-        const double potrebaAreny = std::max(std::ldexp(1.0, M.N) * 80.0, 1048576.0);
-        if (potrebaAreny < static_cast<double>(arena))
-            arena = static_cast<std::size_t>(potrebaAreny) & ~std::size_t(63);
-        if (arena == 0)
-            arena = zbyva & ~std::size_t(63);
-        Urovne.Zacni(arena, Hloubka);
+        Urovne.Zacni(pamet.Arena, Hloubka);
         if (P.DruheVlakno && std::thread::hardware_concurrency() > 1)
             Urovne.StavejNaPozadi();
     }
@@ -225,17 +206,6 @@ private:
         if (P.NeuspechySymetricky)
             return TKlicNavstevy{kanon, static_cast<std::uint8_t>(Sym.ObrazPole(obraz, kamIndex) + 1)};
         return TKlicNavstevy{s, static_cast<std::uint8_t>(kamIndex + 1)};
-    }
-
-    bool MuzeSkocit(K s, int pole) const
-    {
-        const int pocet = M.PocetSkoku[pole][poSvisleNapred];
-        for (int d = 0; d < pocet; ++d) {
-            const TSkok<K>& skok = M.Skoky[M.SkokyPole[pole][poSvisleNapred][d]];
-            if ((s & skok.Maska) == skok.Nutne)
-                return true;
-        }
-        return false;
     }
 
     // Neuspechy: the same position and landing field failed before with no
@@ -334,19 +304,7 @@ private:
         if (j < Urovne.Pocet())
             Urovne.Predtahni(j, otisk);
         else if (MaTabulku)
-            Tabulka.PredtahniMrtvou(kanon);
-    }
-
-    // The child's entries of failed visits, fetched while its siblings are
-    // generated.
-    void PredtahniNeuspechy(K s, K kanon, int kamIndex, int obraz, bool pokracuje) const
-    {
-        if (!P.Neuspechy || !MaTabulku)
-            return;
-        const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz, pokracuje);
-        Tabulka.PredtahniNeuspech(klic.Pozice, klic.Kam);
-        if (P.NeuspechyNapricPokracovanim && klic.Kam != 0)
-            Tabulka.PredtahniNeuspech(klic.Pozice, std::uint8_t(0));
+            Tabulka.Predtahni(kanon);
     }
 
     void UlozMrtvou(K kanon, int citac)
@@ -377,25 +335,65 @@ private:
                 const K kanon = Nejkratsi ? Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k, obraz)
                                           : Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k);
                 const std::uint64_t otisk = Otisk(kanon);
-                if (predtahnout) {
+                if (predtahnout)
                     Predtahni(kanon, otisk, citacDite);
-                    if (Nejkratsi && ((P.Neuspechy && MaTabulku) || MaUspechy())) {
-                        const K dite = s ^ skok.Maska;
-                        const bool pokracuje = MuzeSkocit(dite, skok.IndexKam);
-                        PredtahniNeuspechy(dite, kanon, skok.IndexKam, obraz, pokracuje);
-                        if (MaUspechy())
-                            Uspechy.Predtahni(dite, KlicUspechu(h + 1, skok.IndexKam, pokracuje, skok.Svisly),
-                                              Hloubka - h - 1);
-                    }
-                }
                 deti[n].Kanon = kanon;
                 deti[n].Otisk = otisk;
                 deti[n].Skok = static_cast<std::uint16_t>(k);
                 deti[n].Obraz = static_cast<std::int8_t>(obraz);
+                deti[n].Soud = sdZkusit;
                 ++n;
             }
         }
         return n;
+    }
+
+    // Shortest mode: judges all children at once, right after generating
+    // them, while their lines arrive together; asked one by one after the
+    // elder siblings' subtrees, each line would be a cache miss of its own.
+    // Then fetches and asks the lines of failed visits of the children left.
+    // A child that passes asks its line again on entry, where what its elder
+    // siblings' subtrees stored meanwhile may cut it. A goal position is
+    // tested by the child itself.
+    void PosudDeti(K s, int h, int tahy, int citacDite, TDite* deti, int n)
+    {
+        if (citacDite == M.CilPocet)
+            return;
+        const bool neuspechy = P.Neuspechy && MaTabulku;
+        const std::uint8_t kamCislo = h != 0 ? Cesta[h].CisloKam : 0;
+        for (int i = 0; i < n; ++i) {
+            TDite& d = deti[i];
+            if (JeMrtva(d.Kanon, d.Otisk, citacDite)) {
+                d.Soud = sdMrtve;
+                continue;
+            }
+            const TSkok<K>& skok = M.Skoky[d.Skok];
+            const K dite = s ^ skok.Maska;
+            const bool pokracuje = MuzeSkocit(M, dite, skok.IndexKam);
+            d.Pokracuje = pokracuje;
+            if (neuspechy) {
+                // Unless its line is on its way already for the question
+                // whether it is dead.
+                const TKlicNavstevy klic = KlicNavstevy(dite, d.Kanon, skok.IndexKam, d.Obraz, pokracuje);
+                if (klic.Pozice != d.Kanon || !NadUrovnemi(citacDite))
+                    Tabulka.Predtahni(klic.Pozice);
+            }
+            if (MaUspechy())
+                Uspechy.Predtahni(dite, KlicUspechu(h + 1, skok.IndexKam, pokracuje, skok.Svisly), Hloubka - h - 1);
+        }
+        if (!neuspechy)
+            return;
+        for (int i = 0; i < n; ++i) {
+            TDite& d = deti[i];
+            if (d.Soud != sdZkusit)
+                continue;
+            const TSkok<K>& skok = M.Skoky[d.Skok];
+            const K dite = s ^ skok.Maska;
+            const int noveTahy = h == 0 ? 1 : tahy + (skok.CisloOdkud == kamCislo ? 0 : 1);
+            const TKlicNavstevy klic = KlicNavstevy(dite, d.Kanon, skok.IndexKam, d.Obraz, d.Pokracuje);
+            if (NeuspelaDriv(klic, noveTahy) || NeuspelaBezPokracovani(klic, noveTahy))
+                d.Soud = sdNeuspech;
+        }
     }
 
     // A goal position is tested by the child itself.
@@ -484,10 +482,10 @@ private:
             Zaznamenej();
             return vZaznam;
         }
-        if (h == 0 && JeMrtva(kanon, Otisk(kanon), citac))
+        if (h == 0 ? JeMrtva(kanon, Otisk(kanon), citac) : MrtvaPodleTabulky(kanon, citac))
             return vCisty;
         const std::uint8_t kamCislo = h != 0 ? Cesta[h].CisloKam : 0;
-        const bool pokracuje = h != 0 && MuzeSkocit(s, kamIndex);
+        const bool pokracuje = h != 0 && MuzeSkocit(M, s, kamIndex);
         const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz, pokracuje);
         if (h != 0 && (NeuspelaDriv(klic, tahy) || NeuspelaBezPokracovani(klic, tahy)))
             return 0;
@@ -499,11 +497,16 @@ private:
         const int poradi = Leibniz || svisle ? poVodorovneNapred : poSvisleNapred;
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
+        PosudDeti(s, h, tahy, citac - 1, deti, n);
         bool zaznam = false;
         bool cisty = true;
         for (int i = 0; i < n; ++i) {
-            if (JeDiteMrtve(deti[i], citac - 1))
+            if (deti[i].Soud == sdMrtve)
                 continue;
+            if (deti[i].Soud == sdNeuspech) {
+                cisty = false;  // as the child's own look-up would have answered
+                continue;
+            }
             const int k = deti[i].Skok;
             const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
             int noveTahy;

@@ -180,6 +180,19 @@ void SestavModel(const TUlohaReseni& u, bool leibniz, TModel<K>& m)
     m.RohyRezerva = m.SCilovymi ? 0 : 1;
 }
 
+// Whether a jump may start on `pole` in position s.
+template <class K>
+bool MuzeSkocit(const TModel<K>& m, K s, int pole)
+{
+    const int pocet = m.PocetSkoku[pole][poSvisleNapred];
+    for (int d = 0; d < pocet; ++d) {
+        const TSkok<K>& skok = m.Skoky[m.SkokyPole[pole][poSvisleNapred][d]];
+        if ((s & skok.Maska) == skok.Nutne)
+            return true;
+    }
+    return false;
+}
+
 // Moves still needed for the corners. Only the moving stone leaves a
 // field, and no jump passes over a corner, so a move empties at most one
 // corner: the one it starts from (a corner it lands on midway was empty

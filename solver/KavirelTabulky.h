@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -75,6 +76,49 @@ inline std::size_t MocninaRadku(std::size_t bajty, std::size_t radek)
     return radku;
 }
 
+// How the memory bound of a job is shared among the table of dead positions
+// and failed visits, the table of recorded subtrees and the arena of the
+// backward levels (0: no levels).
+struct TRozdeleniPameti {
+    std::size_t Tabulka = 0;
+    std::size_t Uspechy = 0;
+    std::size_t Arena = 0;
+};
+
+// `poli`: the board's fields; `uspechy`: a table of recorded subtrees is
+// wanted; `sUrovnemi`: the levels are built.
+inline TRozdeleniPameti RozdelPamet(std::size_t limit, int poli, bool nejkratsi, bool uspechy, bool sUrovnemi)
+{
+    TRozdeleniPameti r;
+    limit = std::max<std::size_t>(limit, 4096);
+    r.Tabulka = sUrovnemi ? limit / 2 : limit;
+    // No more than the positions there are (and, in the shortest mode, a
+    // failed visit per landing field).
+    const double pozic = std::ldexp(1.0, poli) * (nejkratsi ? 9.0 : 1.0);
+    const double potreba = pozic * 32.0;
+    if (potreba < static_cast<double>(r.Tabulka))
+        r.Tabulka = std::max<std::size_t>(static_cast<std::size_t>(potreba), 256);
+    // Recorded subtrees are few: the bound changes with each new best
+    // solution, and only the newest matter. The table of failed visits,
+    // which a large search needs most, keeps its size (a power of two).
+    r.Uspechy = uspechy ? std::max<std::size_t>(r.Tabulka / 64, 64) : 0;
+    if (r.Tabulka + r.Uspechy > limit)
+        r.Tabulka = limit - r.Uspechy;
+    if (!sUrovnemi)
+        return r;
+    // A multiple of the huge page size, so that the whole block may use
+    // them; for a small board no more than its positions can fill (the sets
+    // being built and their filters).
+    const std::size_t zbyva = limit - r.Tabulka - r.Uspechy;
+    r.Arena = zbyva & ~((std::size_t(1) << 21) - 1);
+    const double potrebaAreny = std::max(std::ldexp(1.0, poli) * 80.0, 1048576.0);
+    if (potrebaAreny < static_cast<double>(r.Arena))
+        r.Arena = static_cast<std::size_t>(potrebaAreny) & ~std::size_t(63);
+    if (r.Arena == 0)
+        r.Arena = zbyva & ~std::size_t(63);
+    return r;
+}
+
 // Positions proven dead, and for the shortest mode the smallest move count
 // of a failed visit per (position, landing field). Four entries share a cache
 // line; a full line gives up its least valuable entry, so a full table
@@ -94,10 +138,12 @@ public:
         return true;
     }
 
+    // Every entry of a position lies in the same line, so one fetch serves
+    // the question whether it is dead and those about its failed visits.
     template <class K>
-    void PredtahniMrtvou(K s) const
+    void Predtahni(K s) const
     {
-        __builtin_prefetch(&Kos(Dolni(s), KlicMrtve(Horni(s))));
+        __builtin_prefetch(&Kos(Dolni(s), Horni(s)));
     }
 
     template <class K>
@@ -110,12 +156,6 @@ public:
     void UlozMrtvou(K s, int uroven)
     {
         Uloz(Dolni(s), KlicMrtve(Horni(s)), uroven, 0);
-    }
-
-    template <class K>
-    void PredtahniNeuspech(K s, std::uint8_t kam) const
-    {
-        __builtin_prefetch(&Kos(Dolni(s), KlicNeuspechu(Horni(s), kam)));
     }
 
     // The smallest failed move count, or -1.
@@ -149,7 +189,7 @@ public:
             for (int i = 0; i < 4; ++i) {
                 if (k[b].B[i] == 0)
                     continue;
-                const std::size_t cil = Hash(k[b].A[i], k[b].B[i] & MaskaKlice) & novaMaska;
+                const std::size_t cil = Hash(k[b].A[i], k[b].B[i] & MaskaHorni) & novaMaska;
                 if (cil != b) {
                     k[cil].A[i] = k[b].A[i];
                     k[cil].B[i] = k[b].B[i];
@@ -181,12 +221,18 @@ private:
         return horni | (std::uint64_t(kam) << 17) | (std::uint64_t(1) << 25) | (std::uint64_t(1) << 63);
     }
 
-    static std::size_t Hash(std::uint64_t a, std::uint64_t klic)
+    static constexpr std::uint64_t MaskaHorni = (std::uint64_t(1) << 17) - 1;
+
+    // Of the position only: the search fetches a position's line once, while
+    // the position is generated, and then asks it up to three questions. The
+    // entries of one position compete for the four places of its line, which
+    // the eviction by level settles as for any other entries.
+    static std::size_t Hash(std::uint64_t a, std::uint64_t horni)
     {
-        return static_cast<std::size_t>(Promichej(a * 0x9E3779B97F4A7C15ULL ^ (klic + 0x632BE59BD9B4E019ULL)));
+        return static_cast<std::size_t>(Promichej(a * 0x9E3779B97F4A7C15ULL ^ (horni + 0x632BE59BD9B4E019ULL)));
     }
 
-    TKos& Kos(std::uint64_t a, std::uint64_t klic) const { return Kose[Hash(a, klic) & Maska]; }
+    TKos& Kos(std::uint64_t a, std::uint64_t klic) const { return Kose[Hash(a, klic & MaskaHorni) & Maska]; }
 
     const std::uint64_t* Najdi(std::uint64_t a, std::uint64_t klic) const
     {
