@@ -347,6 +347,37 @@ private:
         return true;
     }
 
+    // Steps back from every position of the last level: calls `dal(k, i)`
+    // with the canonical position before each jump that may have led there
+    // (its landing field held a stone and the three fields were as after
+    // it), i being the position's slot in the last level's set. A false
+    // answer or a stop request ends the walk, which then returns false.
+    template <class F>
+    bool KrokujZpet(F&& dal)
+    {
+        K obrazy[MaxObrazu];
+        std::uint16_t skoky[4 * MaxPoli];
+        std::size_t kroku = 0;
+        for (std::size_t i = 0; i <= Posledni.Maska; ++i) {
+            const K p = Posledni.Data[i];
+            if (p == 0)
+                continue;
+            if ((++kroku & 255) == 0 && Stop())
+                return false;
+            const int n = Zpet.Najdi(p, skoky);
+            KrokuZpet += static_cast<std::size_t>(n);
+            if (n == 0)
+                continue;
+            Sym.Obrazy(p, obrazy);
+            for (int d = 0; d < n; ++d) {
+                const TSkok<K>& s = M.Skoky[skoky[d]];
+                if (!dal(Sym.KanonPoSkoku(p ^ s.Maska, obrazy, skoky[d]), i))
+                    return false;
+            }
+        }
+        return true;
+    }
+
     // The level whose exact set no longer fits in the arena: only its
     // filter, filled straight from the steps back, each position as often as
     // it is reached. It takes a tenth of the set's bytes or less, and the search
@@ -371,33 +402,22 @@ private:
         filtr.Slova = reinterpret_cast<std::uint64_t*>(Arena.get() + Dole);
         if (!Vynuluj(filtr.Slova, bajtuFiltru))
             return;
+        // Each block is set a few positions after its prefetch, so that the
+        // cache misses overlap.
         constexpr int Fronta = 16;
         std::uint64_t fronta[Fronta];
         int ve = 0;
-        K obrazy[MaxObrazu];
-        std::uint16_t skoky[4 * MaxPoli];
-        std::size_t kroku = 0;
-        for (std::size_t i = 0; i <= Posledni.Maska; ++i) {
-            const K p = Posledni.Data[i];
-            if (p == 0)
-                continue;
-            if ((++kroku & 255) == 0 && Stop())
-                return;
-            const int n = Zpet.Najdi(p, skoky);
-            KrokuZpet += static_cast<std::size_t>(n);
-            if (n == 0)
-                continue;
-            Sym.Obrazy(p, obrazy);
-            for (int d = 0; d < n; ++d) {
-                const TSkok<K>& s = M.Skoky[skoky[d]];
-                const std::uint64_t otisk = Otisk(Sym.KanonPoSkoku(p ^ s.Maska, obrazy, skoky[d]));
-                filtr.Predtahni(otisk);
-                const int k = ve++ % Fronta;
-                if (ve > Fronta)
-                    filtr.Vloz(fronta[k]);
-                fronta[k] = otisk;
-            }
-        }
+        const bool cely = KrokujZpet([&](K k, std::size_t) {
+            const std::uint64_t otisk = Otisk(k);
+            filtr.Predtahni(otisk);
+            const int q = ve++ % Fronta;
+            if (ve > Fronta)
+                filtr.Vloz(fronta[q]);
+            fronta[q] = otisk;
+            return true;
+        });
+        if (!cely)
+            return;
         for (int i = std::max(ve - Fronta, 0); i < ve; ++i)
             filtr.Vloz(fronta[i % Fronta]);
         Dole += bajtuFiltru;
@@ -448,37 +468,25 @@ private:
                 }
             }
         } else {
-            // Stepping back over a jump: its landing field held a stone and
-            // the three fields were as after the jump.
-            K obrazy[MaxObrazu];
-            std::uint16_t skoky[4 * MaxPoli];
-            std::size_t kroku = 0;
-            for (std::size_t i = 0; i <= Posledni.Maska; ++i) {
-                const K p = Posledni.Data[i];
-                if (p == 0)
-                    continue;
-                if ((++kroku & 255) == 0 && Stop())
-                    return;
-                const int n = Zpet.Najdi(p, skoky);
-                KrokuZpet += static_cast<std::size_t>(n);
-                if (n == 0)
-                    continue;
-                Sym.Obrazy(p, obrazy);
-                for (int d = 0; d < n; ++d) {
-                    const TSkok<K>& s = M.Skoky[skoky[d]];
-                    if (!Pridej(nova, vkladani, Sym.KanonPoSkoku(p ^ s.Maska, obrazy, skoky[d]))) {
-                        // The set found so far, scaled by the share of the
-                        // last level stepped back from, says how large the
-                        // level will be.
-                        if (!Stop())
-                            PostavJenFiltr(std::max(odhad, static_cast<double>(nova.Pocet)
-                                                               * static_cast<double>(Posledni.Maska + 1)
-                                                               / static_cast<double>(i + 1)));
-                        ZpetneMozne = false;
-                        return;
-                    }
-                }
+            bool plno = false;
+            std::size_t kde = 0;
+            const bool cely = KrokujZpet([&](K k, std::size_t i) {
+                kde = i;
+                plno = !Pridej(nova, vkladani, k);
+                return !plno;
+            });
+            if (plno) {
+                // The set found so far, scaled by the share of the last
+                // level stepped back from, says how large the level will be.
+                if (!Stop())
+                    PostavJenFiltr(std::max(odhad, static_cast<double>(nova.Pocet)
+                                                       * static_cast<double>(Posledni.Maska + 1)
+                                                       / static_cast<double>(kde + 1)));
+                ZpetneMozne = false;
+                return;
             }
+            if (!cely)
+                return;
         }
         Vyprazdni(nova, vkladani);
 
