@@ -236,6 +236,13 @@ private:
         return P.MezTahu && tahy + DolniMezTahu<Leibniz>(M, s, h, kamIndex) > Nejlepsi[Hloubka];
     }
 
+    // The moves of the path after `skok` from the position after jump h: a
+    // jump from where the last one landed continues its move.
+    int NoveTahy(int h, int tahy, const TSkok<K>& skok) const
+    {
+        return h == 0 ? 1 : tahy + (skok.CisloOdkud == Cesta[h].CisloKam ? 0 : 1);
+    }
+
     // Uspechy: the key of a subtree besides its position.
     std::uint32_t KlicUspechu(int h, int kamIndex, bool pokracuje, bool svisle) const
     {
@@ -360,7 +367,6 @@ private:
         if (citacDite == M.CilPocet)
             return;
         const bool neuspechy = P.Neuspechy && MaTabulku;
-        const std::uint8_t kamCislo = h != 0 ? Cesta[h].CisloKam : 0;
         for (int i = 0; i < n; ++i) {
             TDite& d = deti[i];
             if (JeMrtva(d.Kanon, d.Otisk, citacDite)) {
@@ -389,7 +395,7 @@ private:
                 continue;
             const TSkok<K>& skok = M.Skoky[d.Skok];
             const K dite = s ^ skok.Maska;
-            const int noveTahy = h == 0 ? 1 : tahy + (skok.CisloOdkud == kamCislo ? 0 : 1);
+            const int noveTahy = NoveTahy(h, tahy, skok);
             const TKlicNavstevy klic = KlicNavstevy(dite, d.Kanon, skok.IndexKam, d.Obraz, d.Pokracuje);
             if (NeuspelaDriv(klic, noveTahy) || NeuspelaBezPokracovani(klic, noveTahy))
                 d.Soud = sdNeuspech;
@@ -484,7 +490,6 @@ private:
         }
         if (h == 0 ? JeMrtva(kanon, Otisk(kanon), citac) : MrtvaPodleTabulky(kanon, citac))
             return vCisty;
-        const std::uint8_t kamCislo = h != 0 ? Cesta[h].CisloKam : 0;
         const bool pokracuje = h != 0 && MuzeSkocit(M, s, kamIndex);
         const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz, pokracuje);
         if (h != 0 && (NeuspelaDriv(klic, tahy) || NeuspelaBezPokracovani(klic, tahy)))
@@ -509,13 +514,7 @@ private:
             }
             const int k = deti[i].Skok;
             const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
-            int noveTahy;
-            if (h == 0)
-                noveTahy = 1;
-            else if (skok.CisloOdkud == kamCislo)
-                noveTahy = tahy;
-            else
-                noveTahy = tahy + 1;
+            const int noveTahy = NoveTahy(h, tahy, skok);
             if (noveTahy > Nejlepsi[h + 1]) {
                 // The bound would send the child back at once: spare the call.
                 cisty = false;
