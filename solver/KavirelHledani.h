@@ -17,6 +17,10 @@
 //   levels computed backwards from the goal positions (KavirelUrovne.h), each
 //   level one jump further away, added while they cost less work than the
 //   search itself.
+// * Vnoucata, shortest mode only: a position one jump above the levels is
+//   dead unless one of its children is on the top level; its parent asks
+//   that for all its children at once, fetching all their children's filter
+//   blocks together.
 // * MrtveTabulka: further up, dead positions are learnt from finished
 //   subtrees, in a table that behaves as a cache when full (KavirelTabulky.h).
 // * Neuspechy, shortest mode only: the bound vector only ever decreases
@@ -61,6 +65,7 @@ struct TPravidla {
     bool Symetrie = true;
     bool Urovne = true;
     bool MrtveTabulka = true;
+    bool Vnoucata = true;
     bool Neuspechy = true;
     bool PokracovaniJenSeSkokem = true;
     bool NeuspechySymetricky = true;

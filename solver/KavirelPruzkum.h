@@ -35,6 +35,7 @@ public:
         }
         MaxDeti = std::max<std::size_t>(M.Skoky.size(), 1);
         Deti.reset(new TDite[MaxDeti * (DelkaCesty + 1)]);
+        Vnoucata.reset(new std::uint64_t[MaxDeti * MaxDeti]);
     }
 
     // Searches and writes the outcome into the job; false, and nothing
@@ -112,6 +113,7 @@ private:
     K Obrazy[DelkaCesty + 1][MaxObrazu];
     std::size_t MaxDeti = 1;
     std::unique_ptr<TDite[]> Deti;
+    std::unique_ptr<std::uint64_t[]> Vnoucata;  // room for PosudVnoucata
 
     TSymetrie<K> Sym;
     TTabulka Tabulka;
@@ -389,6 +391,7 @@ private:
             if (MaUspechy())
                 Uspechy.Predtahni(dite, KlicUspechu(h + 1, skok.IndexKam, pokracuje, skok.Svisly), Hloubka - h - 1);
         }
+        PosudVnoucata(s, h, citacDite, deti, n);
         if (!neuspechy)
             return;
         for (int i = 0; i < n; ++i) {
@@ -402,6 +405,30 @@ private:
             if (NeuspelaDriv(klic, noveTahy) || NeuspelaBezPokracovani(klic, noveTahy))
                 d.Soud = sdNeuspech;
         }
+    }
+
+    // Vnoucata, shortest mode: a child one jump above the levels reaches a
+    // goal only through a child of its own on the top level. All the
+    // children are asked together, so that the fetches of their children's
+    // filter blocks overlap, where a visit each would overlap those of one
+    // child only. That pays where the top level's filter no longer fits in
+    // the caches and nearly all such children are dead; the fastest mode,
+    // which stops at the first live grandchild of its first live child, is
+    // slower with it. Goal positions among the grandchildren are left to
+    // their own visits.
+    void PosudVnoucata(K s, int h, int citacDite, TDite* deti, int n)
+    {
+        const std::size_t vrchol = Urovne.Pocet();
+        if (!P.Vnoucata || vrchol == 0 || citacDite - 1 <= M.CilPocet
+            || static_cast<std::size_t>(citacDite - M.CilPocet) != vrchol)
+            return;
+        Urovne.NajdiMrtveDeti(
+            s, Obrazy[h], vrchol - 1, n, Vnoucata.get(),
+            [deti](int i) { return deti[i].Soud == sdZkusit ? static_cast<int>(deti[i].Skok) : -1; },
+            [this, deti, citacDite](int i) {
+                deti[i].Soud = sdMrtve;
+                UlozMrtvou(deti[i].Kanon, citacDite);
+            });
     }
 
     // A goal position is tested by the child itself.

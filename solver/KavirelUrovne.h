@@ -187,6 +187,49 @@ public:
     bool MoznaZiva(std::size_t j, std::uint64_t otisk) const { return Filtry[j].MoznaObsahuje(otisk); }
     void Predtahni(std::size_t j, std::uint64_t otisk) const { Filtry[j].Predtahni(otisk); }
 
+    // Of the n children of s (whose images are `obrazy`), child i reached by
+    // jump skok(i) (-1: not asked), calls mrtve(i) for each whose own
+    // children all miss level j < Pocet(). All the grandchildren's blocks
+    // are fetched before the first is asked, so that their cache misses
+    // overlap. `vnoucata`: room for a fingerprint per jump per child.
+    template <class FSkok, class FMrtve>
+    void NajdiMrtveDeti(K s, const K* obrazy, std::size_t j, int n, std::uint64_t* vnoucata, FSkok&& skok,
+                        FMrtve&& mrtve) const
+    {
+        K obrazyDite[MaxObrazu];
+        std::uint32_t konec[4 * MaxPoli];  // one past child i's last grandchild
+        std::uint32_t m = 0;
+        for (int i = 0; i < n; ++i) {
+            const int k = skok(i);
+            if (k >= 0) {
+                const K dite = s ^ M.Skoky[static_cast<std::size_t>(k)].Maska;
+                Sym.ObrazyPoSkoku(obrazy, k, obrazyDite);
+                for (K x = dite & M.Obdelnik; x != 0; x &= x - 1) {
+                    const int f = NejnizsiBit(x);
+                    for (int d = 0; d < M.PocetSkoku[f][0]; ++d) {
+                        const int kk = M.SkokyPole[f][0][d];
+                        const TSkok<K>& sk = M.Skoky[static_cast<std::size_t>(kk)];
+                        if ((dite & sk.Maska) != sk.Nutne)
+                            continue;
+                        vnoucata[m] = Otisk(Sym.KanonPoSkoku(dite ^ sk.Maska, obrazyDite, kk));
+                        Filtry[j].Predtahni(vnoucata[m++]);
+                    }
+                }
+            }
+            konec[i] = m;
+        }
+        for (int i = 0; i < n; ++i) {
+            const std::uint32_t od = i == 0 ? 0 : konec[i - 1];
+            if (skok(i) < 0)
+                continue;
+            bool ziva = false;
+            for (std::uint32_t v = od; v < konec[i] && !ziva; ++v)
+                ziva = Filtry[j].MoznaObsahuje(vnoucata[v]);
+            if (!ziva)
+                mrtve(i);
+        }
+    }
+
 private:
     const TModel<K>& M;
     const TSymetrie<K>& Sym;

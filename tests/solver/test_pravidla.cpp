@@ -63,6 +63,7 @@ TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
         {"Parita", [](TPravidla& p) { p.Parita = false; }, false},
         {"Symetrie", [](TPravidla& p) { p.Symetrie = false; }, false},
         {"Urovne", [](TPravidla& p) { p.Urovne = false; }, false, true, false},
+        {"Vnoucata", [](TPravidla& p) { p.Vnoucata = false; }, true, true, false},
         {"MrtveTabulka", [](TPravidla& p) { p.MrtveTabulka = false; }, false},
         {"Neuspechy", [](TPravidla& p) { p.Neuspechy = false; }, true},
         {"PokracovaniJenSeSkokem", [](TPravidla& p) { p.PokracovaniJenSeSkokem = false; }, true},
