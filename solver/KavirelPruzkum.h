@@ -35,7 +35,8 @@ public:
         }
         MaxDeti = std::max<std::size_t>(M.Skoky.size(), 1);
         Deti.reset(new TDite[MaxDeti * (DelkaCesty + 1)]);
-        Vnoucata.reset(new std::uint64_t[MaxDeti * MaxDeti]);
+        if (Nejkratsi)
+            Vnoucata.reset(new std::uint64_t[MaxDeti * MaxDeti]);
     }
 
     // Searches and writes the outcome into the job; false, and nothing
@@ -113,7 +114,7 @@ private:
     K Obrazy[DelkaCesty + 1][MaxObrazu];
     std::size_t MaxDeti = 1;
     std::unique_ptr<TDite[]> Deti;
-    std::unique_ptr<std::uint64_t[]> Vnoucata;  // room for PosudVnoucata
+    std::unique_ptr<std::uint64_t[]> Vnoucata;  // room for PosudVnoucata (shortest mode)
 
     TSymetrie<K> Sym;
     TTabulka Tabulka;
