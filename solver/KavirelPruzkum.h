@@ -454,6 +454,15 @@ private:
 
     bool JeCil(K s) const { return (s & M.Obdelnik) == M.Vzor; }
 
+    // Whether a path ends at s, by its counter: -1 not yet, 1 at a goal
+    // position, 0 at a position that has the goal's counter but is no goal.
+    int KonecCesty(K s, int citac) const
+    {
+        if (M.SCilovymi)
+            return citac != M.Cilovych ? -1 : JeCil(s) ? 1 : 0;
+        return citac == 1 ? 1 : -1;
+    }
+
     // Fastest mode: true once the search is to unwind (found or stopped).
     bool Rychle(K s, K kanon, int citac, int h)
     {
@@ -462,16 +471,11 @@ private:
             Preruseno = true;
             return true;
         }
-        if (M.SCilovymi) {
-            if (citac == M.Cilovych) {
-                if (!JeCil(s))
-                    return false;
+        const int konec = KonecCesty(s, citac);
+        if (konec >= 0) {
+            if (konec == 1)
                 Zaznamenej();
-                return true;
-            }
-        } else if (citac == 1) {
-            Zaznamenej();
-            return true;
+            return konec == 1;
         }
         if (h == 0 && JeMrtva(kanon, Otisk(kanon), citac))
             return false;  // the parent tests its children itself
@@ -507,14 +511,10 @@ private:
         }
         if (h != 0 && tahy > Nejlepsi[h])
             return 0;
-        if (M.SCilovymi) {
-            if (citac == M.Cilovych) {
-                if (!JeCil(s))
-                    return vCisty;
-                Zaznamenej();
-                return vZaznam;
-            }
-        } else if (citac == 1) {
+        const int konec = KonecCesty(s, citac);
+        if (konec >= 0) {
+            if (konec == 0)
+                return vCisty;
             Zaznamenej();
             return vZaznam;
         }
