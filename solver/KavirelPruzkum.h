@@ -77,13 +77,14 @@ private:
         std::uint64_t Otisk;
         std::uint16_t Skok;
         std::int8_t Obraz;  // the symmetry that gives Kanon, -1 none
-        std::uint8_t Soud;  // sdZkusit, sdMrtve or sdNeuspech
+        std::uint8_t Soud;  // sdZkusit, sdMrtve, sdNeuspech or sdNadMezi
         bool Pokracuje;     // a jump may start on the landing field (when judged)
     };
     // What the parent found out about a child before visiting any.
     static constexpr std::uint8_t sdZkusit = 0;    // to be visited
     static constexpr std::uint8_t sdMrtve = 1;     // dead: records nothing, proves nothing about the parent
     static constexpr std::uint8_t sdNeuspech = 2;  // failed before with no more moves
+    static constexpr std::uint8_t sdNadMezi = 3;   // more moves than the bound allows
 
     TUlohaReseni& U;
     TRizeniHledani& R;
@@ -248,6 +249,10 @@ private:
         return h == 0 ? 1 : tahy + (skok.CisloOdkud == Cesta[h].CisloKam ? 0 : 1);
     }
 
+    // The bound: after jump h + 1 a path may have made no more moves than
+    // the recorded solution had there.
+    bool NadMezi(int h, int noveTahy) const { return noveTahy > Nejlepsi[h + 1]; }
+
     // Uspechy: the key of a subtree besides its position.
     std::uint32_t KlicUspechu(int h, int kamIndex, bool pokracuje, bool svisle) const
     {
@@ -329,8 +334,12 @@ private:
 
     // The legal jumps from s in the order of the scan, with the canonical
     // positions they lead to, whose table entries are fetched meanwhile.
-    // Returns their number.
-    int RozvinDeti(K s, int h, int poradi, int citacDite, TDite* deti)
+    // Returns their number. Shortest mode, `tahy` the moves so far: a child
+    // over the bound gets neither its position nor a fetch, since the bound
+    // only falls while its elder siblings are searched; in the later phases
+    // of a search that is most children, whose fetches would only crowd
+    // out those of the rest.
+    int RozvinDeti(K s, int h, int poradi, int citacDite, TDite* deti, int tahy = 0)
     {
         int n = 0;
         const bool predtahnout = citacDite != M.CilPocet;
@@ -343,6 +352,12 @@ private:
                 const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
                 if ((s & skok.Maska) != skok.Nutne)
                     continue;
+                if (Nejkratsi && NadMezi(h, NoveTahy(h, tahy, skok))) {
+                    deti[n].Skok = static_cast<std::uint16_t>(k);
+                    deti[n].Soud = sdNadMezi;
+                    ++n;
+                    continue;
+                }
                 int obraz = -1;
                 const K kanon = Nejkratsi ? Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k, obraz)
                                           : Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k);
@@ -374,6 +389,8 @@ private:
         const bool neuspechy = P.Neuspechy && MaTabulku;
         for (int i = 0; i < n; ++i) {
             TDite& d = deti[i];
+            if (d.Soud != sdZkusit)
+                continue;
             if (JeMrtva(d.Kanon, d.Otisk, citacDite)) {
                 d.Soud = sdMrtve;
                 continue;
@@ -509,7 +526,7 @@ private:
             Preruseno = true;
             return 0;
         }
-        if (h != 0 && tahy > Nejlepsi[h])
+        if (h != 0 && NadMezi(h - 1, tahy))
             return 0;
         const int konec = KonecCesty(s, citac);
         if (konec >= 0) {
@@ -531,21 +548,21 @@ private:
         // The normal game turns to left and right first after a vertical jump.
         const int poradi = Leibniz || svisle ? poVodorovneNapred : poSvisleNapred;
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
-        const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
+        const int n = RozvinDeti(s, h, poradi, citac - 1, deti, tahy);
         PosudDeti(s, h, tahy, citac - 1, deti, n);
         bool zaznam = false;
         bool cisty = true;
         for (int i = 0; i < n; ++i) {
             if (deti[i].Soud == sdMrtve)
                 continue;
-            if (deti[i].Soud == sdNeuspech) {
-                cisty = false;  // as the child's own look-up would have answered
+            if (deti[i].Soud == sdNeuspech || deti[i].Soud == sdNadMezi) {
+                cisty = false;  // as the child's own look-up or the bound would have answered
                 continue;
             }
             const int k = deti[i].Skok;
             const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
             const int noveTahy = NoveTahy(h, tahy, skok);
-            if (noveTahy > Nejlepsi[h + 1]) {
+            if (NadMezi(h, noveTahy)) {
                 // The bound would send the child back at once: spare the call.
                 cisty = false;
                 continue;
