@@ -37,6 +37,9 @@
 //   empty corner is filled for good only by the last jump of a move (Leibniz
 //   game). If the moves so far plus those needed exceed the bound of the
 //   solution's last jump, nothing below can be recorded.
+// * MezPoSkoku, shortest mode only: when no jump can start where a child's
+//   jump landed, each of its jumps begins a new move; if one more move is
+//   over the bound of the next jump, the child records nothing.
 // * Uspechy, shortest mode only: a subtree that ended by recording σ, when
 //   visited again with exactly σ's move counts as the bound below it, ends
 //   by recording σ again (KavirelUspechy.h).
@@ -71,6 +74,7 @@ struct TPravidla {
     bool NeuspechySymetricky = true;
     bool NeuspechyNapricPokracovanim = true;
     bool MezTahu = true;
+    bool MezPoSkoku = true;
     // Shortest mode: a subtree that recorded a solution and is entered again
     // with the bound below it exactly that solution's move counts records
     // the same solution again without a search (KavirelUspechy.h).

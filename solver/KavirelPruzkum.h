@@ -253,6 +253,16 @@ private:
     // the recorded solution had there.
     bool NadMezi(int h, int noveTahy) const { return noveTahy > Nejlepsi[h + 1]; }
 
+    // MezPoSkoku: the bound one jump further. Every jump of the child would
+    // begin a new move, none starting where it landed, and a new move there
+    // is over the bound. Not for a child at a goal's counter, which jumps no
+    // more.
+    bool BezTahuVMezi(K dite, int h, int tahyDite, int citacDite, int kamIndex) const
+    {
+        return P.MezPoSkoku && citacDite > M.CilPocet && NadMezi(h + 1, tahyDite + 1)
+               && !MuzeSkocit(M, dite, kamIndex);
+    }
+
     // Uspechy: the key of a subtree besides its position.
     std::uint32_t KlicUspechu(int h, int kamIndex, bool pokracuje, bool svisle) const
     {
@@ -335,10 +345,11 @@ private:
     // The legal jumps from s in the order of the scan, with the canonical
     // positions they lead to, whose table entries are fetched meanwhile.
     // Returns their number. Shortest mode, `tahy` the moves so far: a child
-    // over the bound gets neither its position nor a fetch, since the bound
-    // only falls while its elder siblings are searched; in the later phases
-    // of a search that is most children, whose fetches would only crowd
-    // out those of the rest.
+    // over the bound, now or after its next jump whatever it is, gets
+    // neither its position nor a fetch, since the bound only falls while
+    // its elder siblings are searched; in the later phases of a search that
+    // is most children, whose fetches would only crowd out those of the
+    // rest.
     int RozvinDeti(K s, int h, int poradi, int citacDite, TDite* deti, int tahy = 0)
     {
         int n = 0;
@@ -352,7 +363,9 @@ private:
                 const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
                 if ((s & skok.Maska) != skok.Nutne)
                     continue;
-                if (Nejkratsi && NadMezi(h, NoveTahy(h, tahy, skok))) {
+                const int tahyDite = Nejkratsi ? NoveTahy(h, tahy, skok) : 0;
+                if (Nejkratsi
+                    && (NadMezi(h, tahyDite) || BezTahuVMezi(s ^ skok.Maska, h, tahyDite, citacDite, skok.IndexKam))) {
                     deti[n].Skok = static_cast<std::uint16_t>(k);
                     deti[n].Soud = sdNadMezi;
                     ++n;
