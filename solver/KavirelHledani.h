@@ -37,9 +37,10 @@
 //   empty corner is filled for good only by the last jump of a move (Leibniz
 //   game). If the moves so far plus those needed exceed the bound of the
 //   solution's last jump, nothing below can be recorded.
-// * MezPoSkoku, shortest mode only: when no jump can start where a child's
-//   jump landed, each of its jumps begins a new move; if one more move is
-//   over the bound of the next jump, the child records nothing.
+// * MezPoSkoku, shortest mode only: where one more move would be over the
+//   bound after each of a child's next d jumps, those jumps must continue
+//   its move, each starting where the last one landed; if no such chain of
+//   d jumps can follow, the child records nothing.
 // * Uspechy, shortest mode only: a subtree that ended by recording σ, when
 //   visited again with exactly σ's move counts as the bound below it, ends
 //   by recording σ again (KavirelUspechy.h).
