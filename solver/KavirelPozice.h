@@ -180,17 +180,26 @@ void SestavModel(const TUlohaReseni& u, bool leibniz, TModel<K>& m)
     m.RohyRezerva = m.SCilovymi ? 0 : 1;
 }
 
-// Whether a jump may start on `pole` in position s.
+// Whether `skoku` jumps can follow in position s, each starting where the
+// last one landed, the first on `pole`: a move continued that far.
 template <class K>
-bool MuzeSkocit(const TModel<K>& m, K s, int pole)
+bool MuzePokracovat(const TModel<K>& m, K s, int pole, int skoku)
 {
     const int pocet = m.PocetSkoku[pole][poSvisleNapred];
     for (int d = 0; d < pocet; ++d) {
         const TSkok<K>& skok = m.Skoky[m.SkokyPole[pole][poSvisleNapred][d]];
-        if ((s & skok.Maska) == skok.Nutne)
+        if ((s & skok.Maska) == skok.Nutne
+            && (skoku <= 1 || MuzePokracovat(m, s ^ skok.Maska, skok.IndexKam, skoku - 1)))
             return true;
     }
     return false;
+}
+
+// Whether a jump may start on `pole` in position s.
+template <class K>
+bool MuzeSkocit(const TModel<K>& m, K s, int pole)
+{
+    return MuzePokracovat(m, s, pole, 1);
 }
 
 // Moves still needed for the corners. Only the moving stone leaves a

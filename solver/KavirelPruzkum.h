@@ -255,11 +255,11 @@ private:
 
     // MezPoSkoku: the bound over the next jumps. Where one more move would be
     // over the bound after each of the child's next d jumps, those jumps
-    // must all continue its move, each starting where the last one landed;
-    // a child from which no such chain can follow records nothing. Only
-    // chains of up to three jumps are tried, which the bound vectors of the
-    // built-in boards rarely exceed and which keeps the test a few bit
-    // operations. Not for a child at a goal's counter, which jumps no more.
+    // must all continue its move; a child from which no such chain can
+    // follow records nothing. A chain is asked for three jumps at most, so
+    // that the test stays a few dozen bit operations; a longer one must
+    // begin with those three anyway. Not for a child at a goal's counter,
+    // which jumps no more.
     bool BezTahuVMezi(K dite, int h, int tahyDite, int citacDite, int kamIndex) const
     {
         if (!P.MezPoSkoku || citacDite <= M.CilPocet)
@@ -269,21 +269,7 @@ private:
         int d = 0;
         while (d < zbyva && d < maxRetez && NadMezi(h + 1 + d, tahyDite + 1))
             ++d;
-        return d > 0 && !Retez(dite, kamIndex, d);
-    }
-
-    // Whether `delka` jumps, each from where the last one landed, can follow.
-    bool Retez(K s, int pole, int delka) const
-    {
-        if (delka == 0)
-            return true;
-        const int pocet = M.PocetSkoku[pole][poSvisleNapred];
-        for (int d = 0; d < pocet; ++d) {
-            const TSkok<K>& skok = M.Skoky[M.SkokyPole[pole][poSvisleNapred][d]];
-            if ((s & skok.Maska) == skok.Nutne && Retez(s ^ skok.Maska, skok.IndexKam, delka - 1))
-                return true;
-        }
-        return false;
+        return d > 0 && !MuzePokracovat(M, dite, kamIndex, d);
     }
 
     // Uspechy: the key of a subtree besides its position.
