@@ -5,21 +5,27 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "KavirelFile.h"
 #include "KavirelForm.h"
+#include "KavirelNapoveda.h"
 #include "KavirelOvladace.h"
+#include "KavirelRadce.h"
 #include "KavirelZpravy.h"
 #include "ViditelneOvladace.h"
 
@@ -151,6 +157,39 @@ protected:
     // Ends the window as the program does: FormDestroy writes the catalogue.
     void Zavri() { Okno.reset(); }
 
+    // Controls by object name, as scripts and assistive technology find
+    // them; a missing one fails the test.
+    template <class T = QWidget>
+    T* O(const QString& jmeno) const
+    {
+        T* o = Okno->findChild<T*>(jmeno);
+        EXPECT_NE(o, nullptr) << jmeno.toStdString();
+        return o;
+    }
+    QLabel* L(const char* jmeno) const { return O<QLabel>(QString::fromLatin1(jmeno)); }
+    QPushButton* B(const char* jmeno) const { return O<QPushButton>(QString::fromLatin1(jmeno)); }
+    QLineEdit* E(const char* jmeno) const { return O<QLineEdit>(QString::fromLatin1(jmeno)); }
+    QAction* A(const char* jmeno) const { return O<QAction>(QString::fromLatin1(jmeno)); }
+    QMenu* M(const char* jmeno) const { return O<QMenu>(QString::fromLatin1(jmeno)); }
+    QWidget* O(const char* jmeno) const { return O<QWidget>(QString::fromLatin1(jmeno)); }
+    TZalozky* Zalozky() const { return O<TZalozky>(QStringLiteral("Zalozky")); }
+    TRadioGroup* Vyber() const { return O<TRadioGroup>(QStringLiteral("grpEditVyber")); }
+
+    // What the tabs hold, read only.
+    const TGameDeska& HerniDeska() const { return *Okno->HerniDeska; }
+    const TSolveDeska& ResenaDeska() const { return *Okno->ResenaDeska; }
+    const TEditDeska& EditovanaDeska() const { return *Okno->EditovanaDeska; }
+    const TZaznamDesky& ZaznamReseni() const { return Okno->ZaznamReseni; }
+    const TZaznamDesky& ZaznamNahrany() const { return Okno->ZaznamNahrany; }
+    bool ProbihaHledani() const { return Okno->ProbihaReseni(); }
+    bool PrehravaSe() const { return Okno->PrehravaSe(); }
+    QTimer* CasovacPrehrani() const { return O<QTimer>(QStringLiteral("CasovacPrehrani")); }
+    TNapovedaOkno* OknoNapovedy() const { return Okno->findChild<TNapovedaOkno*>(); }
+    bool HledaRadu() const { return Okno->Radce->Hleda(); }
+    int VlakenRady() const { return Okno->Radce->PocetVlaken(); }
+    // The file the user picks in a file dialog; an empty text cancels it.
+    void NastavVyberSouboru(std::function<QString(QFileDialog*)> vyber) { Okno->SpustDialog = std::move(vyber); }
+
     THraciPole* Pole(int x, int y) const { return Okno->PohledDesky->DejPrvek(TPozice{x, y}); }
 
     void Klik(int x, int y, Qt::MouseButton tlacitko = Qt::LeftButton)
@@ -163,7 +202,7 @@ protected:
     void Skoc(int x1, int y1, int x2, int y2)
     {
         TPozice vybrany;
-        if (!Okno->HerniDeska->Tahy.DejOdkud(vybrany) || vybrany != TPozice{x1, y1})
+        if (!HerniDeska().Tahy.DejOdkud(vybrany) || vybrany != TPozice{x1, y1})
             Klik(x1, y1);
         Klik(x2, y2);
     }
@@ -174,21 +213,21 @@ protected:
         QTest::mouseClick(b, Qt::LeftButton);
     }
 
-    void ZalozkaUzivatelem(int index) { Okno->Zalozky->setCurrentIndex(index); }
+    void ZalozkaUzivatelem(int index) { Zalozky()->setCurrentIndex(index); }
 
     // Goes to a catalogue number the way the user does: type, Enter.
     void JdiNaCislo(const QString& text)
     {
-        Okno->edtNahratCislo->setText(text);
-        QTest::keyClick(Okno->edtNahratCislo, Qt::Key_Return);
+        E("edtNahratCislo")->setText(text);
+        QTest::keyClick(E("edtNahratCislo"), Qt::Key_Return);
     }
 
     // Picks a catalogue board on the load tab and presses one of its buttons.
-    void ZKatalogu(int cislo, QPushButton* TMainForm::*tlacitko)
+    void ZKatalogu(int cislo, const char* tlacitko)
     {
         ZalozkaUzivatelem(zlNahrat);
         JdiNaCislo(QString::number(cislo));
-        Stiskni(Okno.get()->*tlacitko);
+        Stiskni(B(tlacitko));
     }
 
     void OtevriTestovaciKatalog()

@@ -35,7 +35,7 @@ protected:
     // (its handler hides "Zastavit"); false if it never comes.
     bool DockejKonce()
     {
-        return QTest::qWaitFor([this] { return !Okno->ProbihaReseni() && Okno->btnReseniZastavit->isHidden(); },
+        return QTest::qWaitFor([this] { return !ProbihaHledani() && B("btnReseniZastavit")->isHidden(); },
                                BezpecnostniLimit);
     }
 
@@ -43,8 +43,8 @@ protected:
     bool DockejPozic()
     {
         static_cast<void>(
-            QTest::qWaitFor([this] { return DejPocetPozic() > 0 || !Okno->ProbihaReseni(); }, BezpecnostniLimit));
-        return DejPocetPozic() > 0 && Okno->ProbihaReseni();
+            QTest::qWaitFor([this] { return DejPocetPozic() > 0 || !ProbihaHledani(); }, BezpecnostniLimit));
+        return DejPocetPozic() > 0 && ProbihaHledani();
     }
 
     // A shortest search that cannot end while a test lasts: all 81 fields,
@@ -53,19 +53,21 @@ protected:
     void SpustNekonecneHledani()
     {
         ZalozkaUzivatelem(zlEdit);
-        const char* plny = "xxxxxxxxx";
-        Okno->EditovanaDeska->Nastav(
-            Deska({plny, plny, plny, plny, "xxxxoxxxx", plny, plny, plny, plny}, thNormalni, "Plná deska"));
-        Stiskni(Okno->btnEditResit);
-        ASSERT_EQ(Okno->Zalozky->currentIndex(), zlReseni);
-        Stiskni(Okno->btnReseniNejkratsi);
+        for (int x = 0; x < RozmerDesky; ++x)
+            for (int y = 0; y < RozmerDesky; ++y) {
+                Vyber()->SetItemIndex(x == 4 && y == 4 ? epPrazdne : epPlne);
+                Klik(x, y);
+            }
+        Stiskni(B("btnEditResit"));
+        ASSERT_EQ(Zalozky()->currentIndex(), zlReseni);
+        Stiskni(B("btnReseniNejkratsi"));
         ASSERT_TRUE(DockejPozic());
     }
 
     void ResKatalogovou(int cislo)
     {
-        ZKatalogu(cislo, &TMainForm::Button1);
-        ASSERT_EQ(Okno->Zalozky->currentIndex(), zlReseni);
+        ZKatalogu(cislo, "Button1");
+        ASSERT_EQ(Zalozky()->currentIndex(), zlReseni);
     }
 
     // Fields whose number shows in the replay colour. Every present field
@@ -75,7 +77,7 @@ protected:
         std::set<TBod> vysledek;
         for (int x = 0; x < RozmerDesky; ++x)
             for (int y = 0; y < RozmerDesky; ++y) {
-                if (Okno->ResenaDeska->Zaznam.Pole[x][y].Stav == spNeexistujici)
+                if (ResenaDeska().Zaznam.Pole[x][y].Stav == spNeexistujici)
                     continue;
                 const bool maPrubeh = MaCislo({x, y}, &TBarvy::BarvaCisloPrubeh);
                 EXPECT_NE(maPrubeh, MaCislo({x, y})) << "number of field " << x << "," << y;
@@ -88,7 +90,7 @@ protected:
     // The two fields of solution jump i (1-based); none past the end.
     std::set<TBod> PoleSkoku(int i) const
     {
-        const TTahyReseni& r = Okno->ResenaDeska->Reseni;
+        const TTahyReseni& r = ResenaDeska().Reseni;
         if (i < 1 || i > r.DejPocet())
             return {};
         return {{r.Skok(i).Odkud.X, r.Skok(i).Odkud.Y}, {r.Skok(i).Kam.X, r.Skok(i).Kam.Y}};
@@ -97,7 +99,7 @@ protected:
     void KlikReseni(const TPozice& odkud, const TPozice& kam)
     {
         TPozice vybrany;
-        if (!Okno->ResenaDeska->Tahy.DejOdkud(vybrany) || vybrany != odkud)
+        if (!ResenaDeska().Tahy.DejOdkud(vybrany) || vybrany != odkud)
             Klik(odkud.X, odkud.Y);
         Klik(kam.X, kam.Y);
     }
@@ -162,17 +164,17 @@ TEST_F(EditReseniTest, DeskaOdNulyKazdymPrvkemHraARes)
         SCOPED_TRACE(testing::Message() << "element " << k.Prvek << " at " << k.X << "," << k.Y);
         if (k.ZPalety) {
             QTest::mouseClick(Okno->PohledPalety->DejPrvek(k.Prvek), Qt::LeftButton, {}, QPoint(30, 30));
-            EXPECT_TRUE(Okno->grpEditVyber->Polozka(k.Prvek)->hasFocus());
+            EXPECT_TRUE(Vyber()->Polozka(k.Prvek)->hasFocus());
         } else {
-            QTest::mouseClick(Okno->grpEditVyber->Polozka(k.Prvek), Qt::LeftButton);
+            QTest::mouseClick(Vyber()->Polozka(k.Prvek), Qt::LeftButton);
         }
-        EXPECT_EQ(Okno->grpEditVyber->ItemIndex(), k.Prvek);
+        EXPECT_EQ(Vyber()->ItemIndex(), k.Prvek);
         for (int i = 0; i < PocetPrvkuPalety; ++i)
             EXPECT_EQ(Okno->PohledPalety->DejPrvek(i)->Obraz().pixel(0, 0),
                       BarvaNaQColor(i == k.Prvek ? b.BarvaVyber : b.BarvaMrizka).rgb())
                 << "palette mark " << i;
         Klik(k.X, k.Y);
-        const TPole& pole = Okno->EditovanaDeska->Zaznam.Pole[k.X][k.Y];
+        const TPole& pole = EditovanaDeska().Zaznam.Pole[k.X][k.Y];
         EXPECT_EQ(pole.Stav, k.Stav);
         EXPECT_EQ(pole.Cilove, k.Cilove);
         const TBarva ctverec = k.Stav == spNeexistujici ? b.BarvaDeska : b.BarvaPole;
@@ -181,27 +183,27 @@ TEST_F(EditReseniTest, DeskaOdNulyKazdymPrvkemHraARes)
         EXPECT_EQ(Ohraniceni(k.X, k.Y), BarvaMrizky());  // the border stays
     }
 
-    Okno->edtEditNazevDesky->selectAll();
-    Pis(Okno->edtEditNazevDesky, QStringLiteral("Háček"));
-    Stiskni(Okno->btnEditHrat);
-    ASSERT_EQ(Okno->Zalozky->currentIndex(), zlHra);
-    EXPECT_EQ(T(Okno->lblHraNazevDesky), "Háček");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 4");
+    E("edtEditNazevDesky")->selectAll();
+    Pis(E("edtEditNazevDesky"), QStringLiteral("Háček"));
+    Stiskni(B("btnEditHrat"));
+    ASSERT_EQ(Zalozky()->currentIndex(), zlHra);
+    EXPECT_EQ(T(L("lblHraNazevDesky")), "Háček");
+    EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá kamenů: 4");
     Skoc(1, 1, 3, 1);
     Skoc(3, 1, 3, 3);  // the same stone on: one move
-    EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    EXPECT_EQ(T(Okno->lblHraCilova), "Všechna cílová pole obsazena");
+    EXPECT_EQ(T(L("lblHraTahu")), "1");
+    EXPECT_EQ(T(L("lblHraCilova")), "Všechna cílová pole obsazena");
 
     // The edited board waits on its tab; from there to the solve tab.
     ZalozkaUzivatelem(zlEdit);
-    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[1][1].Stav, spPlne);
-    Stiskni(Okno->btnEditResit);
-    ASSERT_EQ(Okno->Zalozky->currentIndex(), zlReseni);
-    EXPECT_EQ(T(Okno->lblReseniNazevDesky), "Háček");
-    Stiskni(Okno->btnReseniNejrychlejsi);
+    EXPECT_EQ(EditovanaDeska().Zaznam.Pole[1][1].Stav, spPlne);
+    Stiskni(B("btnEditResit"));
+    ASSERT_EQ(Zalozky()->currentIndex(), zlReseni);
+    EXPECT_EQ(T(L("lblReseniNazevDesky")), "Háček");
+    Stiskni(B("btnReseniNejrychlejsi"));
     ASSERT_TRUE(DockejKonce());
-    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Řešení nalezeno");
-    EXPECT_EQ(T(Okno->lblReseniCelkemTahu), "Potřebných tahů: 1");
+    EXPECT_EQ(T(L("lblReseniPrubeh")), "Řešení nalezeno");
+    EXPECT_EQ(T(L("lblReseniCelkemTahu")), "Potřebných tahů: 1");
     EXPECT_EQ(ZvyraznenaCisla(), (std::set<TBod>{{1, 1}, {3, 1}}));
     EXPECT_TRUE(Zpravy.empty());
 }
@@ -210,37 +212,37 @@ TEST_F(EditReseniTest, RozehranaPoziceJmenoTypANavrat)
 {
     Otevri();
     Skoc(3, 3, 3, 1);  // English board: (3,3) over (3,2) into the hole
-    Okno->mnLeibniz->trigger();
-    Stiskni(Okno->btnHraEditovat);
-    ASSERT_EQ(Okno->Zalozky->currentIndex(), zlEdit);
-    const QByteArray puvodni = Bajty(Okno->EditovanaDeska->Zaznam);
-    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[3][1].Stav, spPlne);  // the position as played
-    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.Pole[3][2].Stav, spPrazdne);
-    EXPECT_EQ(Okno->edtEditNazevDesky->text(), "Editovaná deska");
-    EXPECT_EQ(T(Okno->lblEditTypHry), "LEIBNIZŮV KAVIREL");
+    A("mnLeibniz")->trigger();
+    Stiskni(B("btnHraEditovat"));
+    ASSERT_EQ(Zalozky()->currentIndex(), zlEdit);
+    const QByteArray puvodni = Bajty(EditovanaDeska().Zaznam);
+    EXPECT_EQ(EditovanaDeska().Zaznam.Pole[3][1].Stav, spPlne);  // the position as played
+    EXPECT_EQ(EditovanaDeska().Zaznam.Pole[3][2].Stav, spPrazdne);
+    EXPECT_EQ(E("edtEditNazevDesky")->text(), "Editovaná deska");
+    EXPECT_EQ(T(L("lblEditTypHry")), "LEIBNIZŮV KAVIREL");
 
     // A typed name goes nowhere until the tab is left or "Hrát" is pressed:
     // neither Enter nor "Řešit" take it.
-    Okno->edtEditNazevDesky->setText(QStringLiteral("Nový název"));
-    QTest::keyClick(Okno->edtEditNazevDesky, Qt::Key_Return);
-    Stiskni(Okno->btnEditResit);
-    EXPECT_EQ(T(Okno->lblReseniNazevDesky), "Editovaná deska");
-    EXPECT_EQ(DejNazev(Okno->EditovanaDeska->Zaznam), "Nov\xFD n\xE1zev");  // committed on leaving
+    E("edtEditNazevDesky")->setText(QStringLiteral("Nový název"));
+    QTest::keyClick(E("edtEditNazevDesky"), Qt::Key_Return);
+    Stiskni(B("btnEditResit"));
+    EXPECT_EQ(T(L("lblReseniNazevDesky")), "Editovaná deska");
+    EXPECT_EQ(DejNazev(EditovanaDeska().Zaznam), "Nov\xFD n\xE1zev");  // committed on leaving
 
     ZalozkaUzivatelem(zlEdit);
-    Stiskni(Okno->btnEditTypHry);
-    EXPECT_EQ(Okno->EditovanaDeska->Zaznam.TypHry, thNormalni);
-    EXPECT_EQ(T(Okno->lblEditTypHry), "NORMÁLNÍ");
-    Okno->grpEditVyber->SetItemIndex(epNeexistujici);
+    Stiskni(B("btnEditTypHry"));
+    EXPECT_EQ(EditovanaDeska().Zaznam.TypHry, thNormalni);
+    EXPECT_EQ(T(L("lblEditTypHry")), "NORMÁLNÍ");
+    Vyber()->SetItemIndex(epNeexistujici);
     Klik(4, 4);
-    Stiskni(Okno->btnEditPuvodni);
-    EXPECT_EQ(Bajty(Okno->EditovanaDeska->Zaznam), puvodni);
-    EXPECT_EQ(Okno->edtEditNazevDesky->text(), "Editovaná deska");
-    EXPECT_EQ(T(Okno->lblEditTypHry), "LEIBNIZŮV KAVIREL");
+    Stiskni(B("btnEditPuvodni"));
+    EXPECT_EQ(Bajty(EditovanaDeska().Zaznam), puvodni);
+    EXPECT_EQ(E("edtEditNazevDesky")->text(), "Editovaná deska");
+    EXPECT_EQ(T(L("lblEditTypHry")), "LEIBNIZŮV KAVIREL");
     EXPECT_EQ(Stred(4, 4), Okno->PohledDesky->Barvy.BarvaKamen);
 
-    Stiskni(Okno->btnEditHrat);
-    EXPECT_EQ(T(Okno->lblHraTypHry), "LEIBNIZŮV KAVIREL");
+    Stiskni(B("btnEditHrat"));
+    EXPECT_EQ(T(L("lblHraTypHry")), "LEIBNIZŮV KAVIREL");
 }
 
 // ---------------------------------------------------------------------------
@@ -254,37 +256,37 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
     struct TPripad {
         const char* Popis;
         int Cislo;
-        QPushButton* TMainForm::*Tlacitko;
+        const char* Tlacitko;
     };
     const TPripad pripady[] = {
-        {"Plus, nejrychlejší", CisloPlus, &TMainForm::btnReseniNejrychlejsi},
-        {"Leibniz, nejkratší", CisloLeibnizovy, &TMainForm::btnReseniNejkratsi},
+        {"Plus, nejrychlejší", CisloPlus, "btnReseniNejrychlejsi"},
+        {"Leibniz, nejkratší", CisloLeibnizovy, "btnReseniNejkratsi"},
     };
     OtevriSKatalogem();
     const TBarvy& b = Okno->PohledDesky->Barvy;
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Popis);
         ResKatalogovou(p.Cislo);
-        Stiskni(Okno.get()->*p.Tlacitko);
-        EXPECT_FALSE(Okno->btnReseniNejkratsi->isEnabled());
-        EXPECT_TRUE(Ukazan(Okno->btnReseniZastavit));
-        EXPECT_FALSE(Okno->btnReseniZnovuRozestavet->isEnabled());
+        Stiskni(B(p.Tlacitko));
+        EXPECT_FALSE(B("btnReseniNejkratsi")->isEnabled());
+        EXPECT_TRUE(Ukazan(B("btnReseniZastavit")));
+        EXPECT_FALSE(B("btnReseniZnovuRozestavet")->isEnabled());
         ASSERT_TRUE(DockejKonce());
 
-        const TGameDeska& deska = *Okno->ResenaDeska;
-        const TTahyReseni& reseni = Okno->ResenaDeska->Reseni;
+        const TGameDeska& deska = ResenaDeska();
+        const TTahyReseni& reseni = ResenaDeska().Reseni;
         const bool leibniz = deska.Zaznam.TypHry == thLeibniz;
-        ASSERT_EQ(T(Okno->lblReseniPrubeh), "Řešení nalezeno");
+        ASSERT_EQ(T(L("lblReseniPrubeh")), "Řešení nalezeno");
         ASSERT_GT(reseni.DejPocet(), 0);
-        OcekavejVseCeleAViditelne(Okno->tabReseni);
-        EXPECT_TRUE(Okno->btnReseniNejkratsi->isEnabled());
-        EXPECT_FALSE(Ukazan(Okno->btnReseniZastavit));
+        OcekavejVseCeleAViditelne(O("tabReseni"));
+        EXPECT_TRUE(B("btnReseniNejkratsi")->isEnabled());
+        EXPECT_FALSE(Ukazan(B("btnReseniZastavit")));
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^Doba trvání hledání: \\d\\d:\\d\\d\\.\\d\\d\\d$"))
-                        .match(Okno->lblReseniCas->text())
+                        .match(L("lblReseniCas")->text())
                         .hasMatch())
-            << T(Okno->lblReseniCas);
+            << T(L("lblReseniCas"));
         const int tahu = reseni.DejPocetTahu();
-        EXPECT_EQ(T(Okno->lblReseniCelkemTahu), "Potřebných tahů: " + std::to_string(tahu));
+        EXPECT_EQ(T(L("lblReseniCelkemTahu")), "Potřebných tahů: " + std::to_string(tahu));
 
         const QByteArray start = Bajty(deska.Zaznam);
         const int pocet = reseni.DejPocet();
@@ -301,19 +303,19 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
                 ASSERT_EQ(reseni.DejPozici(), i + 1);
                 EXPECT_EQ(deska.Zaznam.Pole[pres.X][pres.Y].Stav, leibniz ? spPlne : spPrazdne);
                 EXPECT_EQ(Stred(pres.X, pres.Y), leibniz ? b.BarvaKamen : b.BarvaPole);
-                EXPECT_EQ(T(Okno->lblReseniZbyva), slovo + std::to_string(--zbyva));
-                EXPECT_EQ(T(Okno->lblReseniPrubeh), "Přehrávání nalezeného řešení...");
-                EXPECT_FALSE(Ukazan(Okno->lblReseniCas));
+                EXPECT_EQ(T(L("lblReseniZbyva")), slovo + std::to_string(--zbyva));
+                EXPECT_EQ(T(L("lblReseniPrubeh")), "Přehrávání nalezeného řešení...");
+                EXPECT_FALSE(Ukazan(L("lblReseniCas")));
             }
         };
         prehraj(pocet);
-        EXPECT_EQ(T(Okno->lblReseniTahu), std::to_string(tahu));
+        EXPECT_EQ(T(L("lblReseniTahu")), std::to_string(tahu));
         EXPECT_TRUE(ZvyraznenaCisla().empty());
 
         for (int i = pocet; i >= 1; --i) {
             SCOPED_TRACE(-i);
             if (i % 2)
-                Stiskni(Okno->btnReseniKrokZpet);
+                Stiskni(B("btnReseniKrokZpet"));
             else
                 Klik(4, 4, Qt::RightButton);
             ASSERT_EQ(reseni.DejPozici(), i);
@@ -321,20 +323,20 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
             const TPozice pres = StredSkoku(reseni.Skok(i).Odkud, reseni.Skok(i).Kam);
             EXPECT_EQ(Stred(pres.X, pres.Y), leibniz ? b.BarvaPole : b.BarvaKamen);
             EXPECT_EQ(Ohraniceni(reseni.Skok(i).Odkud.X, reseni.Skok(i).Odkud.Y), BarvaVyberu());
-            EXPECT_EQ(T(Okno->lblReseniZbyva), slovo + std::to_string(++zbyva));
+            EXPECT_EQ(T(L("lblReseniZbyva")), slovo + std::to_string(++zbyva));
         }
         EXPECT_EQ(Bajty(deska.Zaznam), start);
-        EXPECT_FALSE(Okno->btnReseniKrokZpet->isEnabled());
+        EXPECT_FALSE(B("btnReseniKrokZpet")->isEnabled());
 
         // "Znovu přehrát" in the middle: the start again with the first jump
         // marked; the status text and the move count stay.
         prehraj(std::min(3, pocet));
-        Stiskni(Okno->btnReseniZnovuRozestavet);
+        Stiskni(B("btnReseniZnovuRozestavet"));
         zbyva = zbyvaNaZacatku;
         EXPECT_EQ(Bajty(deska.Zaznam), start);
-        EXPECT_EQ(T(Okno->lblReseniTahu), "0");
-        EXPECT_EQ(T(Okno->lblReseniPrubeh), "Přehrávání nalezeného řešení...");
-        EXPECT_TRUE(Ukazan(Okno->lblReseniCelkemTahu));
+        EXPECT_EQ(T(L("lblReseniTahu")), "0");
+        EXPECT_EQ(T(L("lblReseniPrubeh")), "Přehrávání nalezeného řešení...");
+        EXPECT_TRUE(Ukazan(L("lblReseniCelkemTahu")));
         prehraj(pocet);
     }
     EXPECT_TRUE(Zpravy.empty());
@@ -344,34 +346,34 @@ TEST_F(EditReseniTest, ZastaveniNekoncicihoHledani)
 {
     Otevri();
     SpustNekonecneHledani();
-    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyhledávám nejkratší řešení...");
+    EXPECT_EQ(T(L("lblReseniPrubeh")), "Vyhledávám nejkratší řešení...");
 
     // The progress: a running clock and a count, whole and clear of the
     // stop button.
     const QRegularExpression vzor(QStringLiteral("^Hledám \\d\\d:\\d\\d · [1-9][\\d ]* pozic(e)?$"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return vzor.match(Okno->lblReseniCas->text()).hasMatch(); }, BezpecnostniLimit))
-        << T(Okno->lblReseniCas);
-    ASSERT_TRUE(Okno->ProbihaReseni());
-    EXPECT_TRUE(Ukazan(Okno->lblReseniCas));
-    EXPECT_TRUE(Ukazan(Okno->btnReseniZastavit));
-    OcekavejVseCeleAViditelne(Okno->tabReseni);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return vzor.match(L("lblReseniCas")->text()).hasMatch(); }, BezpecnostniLimit))
+        << T(L("lblReseniCas"));
+    ASSERT_TRUE(ProbihaHledani());
+    EXPECT_TRUE(Ukazan(L("lblReseniCas")));
+    EXPECT_TRUE(Ukazan(B("btnReseniZastavit")));
+    OcekavejVseCeleAViditelne(O("tabReseni"));
 
-    Stiskni(Okno->btnReseniZastavit);
+    Stiskni(B("btnReseniZastavit"));
     ASSERT_TRUE(DockejKonce());
-    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Řešení přerušeno uživatelem");
-    EXPECT_FALSE(Ukazan(Okno->lblReseniCelkemTahu));
-    EXPECT_TRUE(Okno->lblReseniCas->text().startsWith(QStringLiteral("Doba trvání hledání: ")));
-    EXPECT_TRUE(Okno->btnReseniNejrychlejsi->isEnabled());
-    EXPECT_FALSE(Okno->btnReseniZnovuRozestavet->isEnabled());
-    EXPECT_FALSE(Okno->btnReseniKrokZpet->isEnabled());
-    OcekavejVseCeleAViditelne(Okno->tabReseni);
+    EXPECT_EQ(T(L("lblReseniPrubeh")), "Řešení přerušeno uživatelem");
+    EXPECT_FALSE(Ukazan(L("lblReseniCelkemTahu")));
+    EXPECT_TRUE(L("lblReseniCas")->text().startsWith(QStringLiteral("Doba trvání hledání: ")));
+    EXPECT_TRUE(B("btnReseniNejrychlejsi")->isEnabled());
+    EXPECT_FALSE(B("btnReseniZnovuRozestavet")->isEnabled());
+    EXPECT_FALSE(B("btnReseniKrokZpet")->isEnabled());
+    OcekavejVseCeleAViditelne(O("tabReseni"));
     // No solution: presses select nothing; a late stop request does nothing.
     Klik(4, 4);
     TPozice vybrany;
-    EXPECT_FALSE(Okno->ResenaDeska->Tahy.DejOdkud(vybrany));
-    Okno->ZastaveniReseni();
+    EXPECT_FALSE(ResenaDeska().Tahy.DejOdkud(vybrany));
+    B("btnReseniZastavit")->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Řešení přerušeno uživatelem");
+    EXPECT_EQ(T(L("lblReseniPrubeh")), "Řešení přerušeno uživatelem");
 }
 
 // While a search runs every tab stays usable; only another "Řešit" is
@@ -380,59 +382,59 @@ TEST_F(EditReseniTest, ResitBehemHledaniOdmitnutoHledaniPokracuje)
 {
     Otevri();
     SpustNekonecneHledani();
-    const QByteArray hledana = Bajty(Okno->ZaznamReseni);
+    const QByteArray hledana = Bajty(ZaznamReseni());
 
     ZalozkaUzivatelem(zlHra);
     Skoc(3, 3, 3, 1);
-    EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    const std::pair<int, QPushButton* TMainForm::*> pripady[] = {
-        {zlHra, &TMainForm::btnHraResit}, {zlNahrat, &TMainForm::Button1}, {zlEdit, &TMainForm::btnEditResit}};
+    EXPECT_EQ(T(L("lblHraTahu")), "1");
+    const std::pair<int, const char*> pripady[] = {
+        {zlHra, "btnHraResit"}, {zlNahrat, "Button1"}, {zlEdit, "btnEditResit"}};
     for (const auto& [zalozka, tlacitko] : pripady) {
         SCOPED_TRACE(zalozka);
         ZalozkaUzivatelem(zalozka);
         Zpravy.clear();
-        Stiskni(Okno.get()->*tlacitko);
-        EXPECT_EQ(Okno->Zalozky->currentIndex(), zlReseni);
+        Stiskni(B(tlacitko));
+        EXPECT_EQ(Zalozky()->currentIndex(), zlReseni);
         ASSERT_EQ(Zpravy.size(), 1u);
         EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::Informace);
         EXPECT_EQ(Zpravy[0].Text, "Momentálně probíhá řešení jiné desky. \n\rChcete-li výpočet přerušit, klikněte na "
                                   "tlačítko \"Zastavit\" a poté znovu vyberte desku pro řešení.");
-        EXPECT_EQ(Bajty(Okno->ZaznamReseni), hledana);
-        EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyhledávám nejkratší řešení...");
+        EXPECT_EQ(Bajty(ZaznamReseni()), hledana);
+        EXPECT_EQ(T(L("lblReseniPrubeh")), "Vyhledávám nejkratší řešení...");
     }
     // A search request that got through anyway does nothing.
-    Okno->NajitReseni(Okno->btnReseniNejrychlejsi);
-    EXPECT_EQ(Okno->ResenaDeska->ZpusobHledani, zhNejkratsi);
-    ASSERT_TRUE(Okno->ProbihaReseni());
+    emit B("btnReseniNejrychlejsi")->clicked(false);
+    EXPECT_EQ(ResenaDeska().ZpusobHledani, zhNejkratsi);
+    ASSERT_TRUE(ProbihaHledani());
 
-    Stiskni(Okno->btnReseniZastavit);
+    Stiskni(B("btnReseniZastavit"));
     ASSERT_TRUE(DockejKonce());
     ZalozkaUzivatelem(zlHra);
-    Stiskni(Okno->btnHraResit);  // now the played position is taken
-    EXPECT_EQ(Okno->ZaznamReseni.Pole[3][1].Stav, spPlne);
-    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Vyberte způsob hledání řešení...");
+    Stiskni(B("btnHraResit"));  // now the played position is taken
+    EXPECT_EQ(ZaznamReseni().Pole[3][1].Stav, spPlne);
+    EXPECT_EQ(T(L("lblReseniPrubeh")), "Vyberte způsob hledání řešení...");
 }
 
 TEST_F(EditReseniTest, KonecHledaniZaJinouZalozkouZvyrazniReseni)
 {
     OtevriSKatalogem();
     ResKatalogovou(CisloPlus);
-    Stiskni(Okno->btnReseniNejrychlejsi);
+    Stiskni(B("btnReseniNejrychlejsi"));
     // The end reaches the window only through its event loop: the load tab
     // is in front before it can arrive.
     ZalozkaUzivatelem(zlNahrat);
     JdiNaCislo(QStringLiteral("1"));
     ASSERT_TRUE(DockejKonce());
-    EXPECT_EQ(Okno->Zalozky->currentIndex(), zlNahrat);
-    EXPECT_TRUE(Okno->JeZalozkaZvyraznena(zlReseni));
+    EXPECT_EQ(Zalozky()->currentIndex(), zlNahrat);
+    EXPECT_TRUE(Zalozky()->JeZvyraznena(zlReseni));
     EXPECT_EQ(Stred(4, 1), Okno->PohledDesky->Barvy.BarvaKamen);  // the load tab's board stays drawn
 
     ZalozkaUzivatelem(zlReseni);
-    EXPECT_FALSE(Okno->JeZalozkaZvyraznena(zlReseni));
-    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Řešení nalezeno");
-    EXPECT_TRUE(Ukazan(Okno->lblReseniCas));
+    EXPECT_FALSE(Zalozky()->JeZvyraznena(zlReseni));
+    EXPECT_EQ(T(L("lblReseniPrubeh")), "Řešení nalezeno");
+    EXPECT_TRUE(Ukazan(L("lblReseniCas")));
     EXPECT_EQ(ZvyraznenaCisla(), PoleSkoku(1));
-    EXPECT_TRUE(Okno->btnReseniZnovuRozestavet->isEnabled());
+    EXPECT_TRUE(B("btnReseniZnovuRozestavet")->isEnabled());
 }
 
 TEST_F(EditReseniTest, UkonceniBehemHledaniZastaviAZapiseKatalog)

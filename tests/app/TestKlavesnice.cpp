@@ -28,7 +28,7 @@ protected:
         Otevri();
     }
 
-    QWidget* DeskaOkna() const { return Okno->ProstorGraphDesky; }
+    QWidget* DeskaOkna() const { return O("ProstorGraphDesky"); }
     TKlavesniceDesky* Kurzor() const { return Okno->PohledDesky->Klavesnice(); }
 
     // Keys go wherever the focus is, as the window system sends them.
@@ -67,7 +67,7 @@ protected:
 
     bool DockejKonceHledani()
     {
-        return QTest::qWaitFor([this] { return !Okno->ProbihaReseni(); }, 120000);
+        return QTest::qWaitFor([this] { return !ProbihaHledani(); }, 120000);
     }
 
     TZaznamPristupnosti Zachycene;
@@ -102,19 +102,19 @@ TEST_F(KlavesniceTest, CelaHraKlavesami)
         for (Qt::Key klavesa : k.klavesy)
             Klavesa(klavesa, k.modifikatory);
         SCOPED_TRACE(k.rada);
-        EXPECT_EQ(Rada(Okno->HerniDeska->Zaznam), k.rada);
-        EXPECT_EQ(Okno->HerniDeska->Tahy.DejPocetTahu(), k.tahu);
-        EXPECT_EQ(Ukazan(Okno->lblHraKonec), k.konec);
+        EXPECT_EQ(Rada(HerniDeska().Zaznam), k.rada);
+        EXPECT_EQ(HerniDeska().Tahy.DejPocetTahu(), k.tahu);
+        EXPECT_EQ(Ukazan(L("lblHraKonec")), k.konec);
         EXPECT_EQ(QApplication::focusWidget(), DeskaOkna());
         if (&k == &kroky[0]) {  // a screen reader hears which stone is chosen
             EXPECT_TRUE(QAccessible::queryAccessibleInterface(Pole(1, 1))->state().selected);
         }
         if (k.konec) {
             // The verdicts are announced.
-            EXPECT_TRUE(Bylo(QAccessible::Alert, Okno->lblHraKonec));
-            EXPECT_TRUE(Ukazan(Okno->lblHraCilova));
-            EXPECT_TRUE(Bylo(QAccessible::Alert, Okno->lblHraCilova));
-            QAccessibleInterface* konec = QAccessible::queryAccessibleInterface(Okno->lblHraKonec);
+            EXPECT_TRUE(Bylo(QAccessible::Alert, L("lblHraKonec")));
+            EXPECT_TRUE(Ukazan(L("lblHraCilova")));
+            EXPECT_TRUE(Bylo(QAccessible::Alert, L("lblHraCilova")));
+            QAccessibleInterface* konec = QAccessible::queryAccessibleInterface(L("lblHraKonec"));
             EXPECT_EQ(konec->role(), QAccessible::Notification);
             EXPECT_FALSE(konec->text(QAccessible::Name).isEmpty());
         }
@@ -126,35 +126,35 @@ TEST_F(KlavesniceTest, PrehraniNalezenehoReseniKlavesami)
 {
     OtevriSRadou();
     // Tab to "Řešit" and Enter, then to "Nejrychlejší řešení" and Enter.
-    Okno->btnHraResit->setFocus(Qt::TabFocusReason);
+    B("btnHraResit")->setFocus(Qt::TabFocusReason);
     Klavesa(Qt::Key_Return);
-    ASSERT_EQ(Okno->Zalozky->currentIndex(), zlReseni);
-    Okno->btnReseniNejrychlejsi->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(Zalozky()->currentIndex(), zlReseni);
+    B("btnReseniNejrychlejsi")->setFocus(Qt::TabFocusReason);
     Zachycene.clear();
     Klavesa(Qt::Key_Return);
     ASSERT_TRUE(DockejKonceHledani());
-    EXPECT_TRUE(Bylo(QAccessible::Alert, Okno->lblReseniPrubeh)) << "the result is announced";
+    EXPECT_TRUE(Bylo(QAccessible::Alert, L("lblReseniPrubeh"))) << "the result is announced";
 
     // The row has one way to its end: 1 over 2, then on over 4.
     DeskaOkna()->setFocus(Qt::TabFocusReason);
     Najed({1, 1});
     Klavesy({Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
-    EXPECT_EQ(Rada(Okno->ResenaDeska->Zaznam), "oooox");
-    EXPECT_EQ(Okno->ResenaDeska->Reseni.DejPozici(), Okno->ResenaDeska->Reseni.DejPocet() + 1);
+    EXPECT_EQ(Rada(ResenaDeska().Zaznam), "oooox");
+    EXPECT_EQ(ResenaDeska().Reseni.DejPozici(), ResenaDeska().Reseni.DejPocet() + 1);
 
     // Backspace and Ctrl+Z take the replay back, jump by jump.
     Klavesa(Qt::Key_Backspace);
-    EXPECT_EQ(Okno->ResenaDeska->PocetKamenu, 2);
+    EXPECT_EQ(ResenaDeska().PocetKamenu, 2);
     Klavesa(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Okno->ResenaDeska->PocetKamenu, 3);
+    EXPECT_EQ(ResenaDeska().PocetKamenu, 3);
 }
 
 TEST_F(KlavesniceTest, EditorKlavesami)
 {
     OtevriSRadou();
-    Okno->btnHraEditovat->setFocus(Qt::TabFocusReason);
+    B("btnHraEditovat")->setFocus(Qt::TabFocusReason);
     Klavesa(Qt::Key_Enter);
-    ASSERT_EQ(Okno->Zalozky->currentIndex(), zlEdit);
+    ASSERT_EQ(Zalozky()->currentIndex(), zlEdit);
     DeskaOkna()->setFocus(Qt::TabFocusReason);
     // Every position is offered in the editor: up from field 1 is row 0.
     Najed({1, 1});
@@ -171,10 +171,10 @@ TEST_F(KlavesniceTest, EditorKlavesami)
     };
     for (const auto& p : prvky) {
         Klavesa(p.klavesa);
-        EXPECT_EQ(Okno->grpEditVyber->ItemIndex(), p.klavesa - Qt::Key_1);
+        EXPECT_EQ(Vyber()->ItemIndex(), p.klavesa - Qt::Key_1);
         EXPECT_EQ(QApplication::focusWidget(), DeskaOkna()) << "choosing keeps the board focused";
         Klavesa(Qt::Key_Space);
-        const TPole& pole = Okno->EditovanaDeska->Zaznam.Pole[1][0];
+        const TPole& pole = EditovanaDeska().Zaznam.Pole[1][0];
         EXPECT_EQ(pole.Stav, p.stav) << p.klavesa;
         EXPECT_EQ(pole.Cilove != 0, p.cilove != 0) << p.klavesa;
     }
@@ -186,14 +186,14 @@ TEST_F(KlavesniceTest, OknoZKlavesnice)
     // Alt with a letter opens each menu.
     struct {
         Qt::Key pismeno;
-        QMenu* TMainForm::*menu;
-    } const nabidky[] = {{Qt::Key_H, &TMainForm::mnHra},
-                         {Qt::Key_T, &TMainForm::mnTypHry},
-                         {Qt::Key_N, &TMainForm::mnNastaveni},
-                         {Qt::Key_V, &TMainForm::mnNapoveda}};
+        const char* menu;
+    } const nabidky[] = {{Qt::Key_H, "mnHra"},
+                         {Qt::Key_T, "mnTypHry"},
+                         {Qt::Key_N, "mnNastaveni"},
+                         {Qt::Key_V, "mnNapoveda"}};
     for (const auto& n : nabidky) {
         QTest::keyClick(Okno.get(), n.pismeno, Qt::AltModifier);
-        QMenu* menu = Okno.get()->*n.menu;
+        QMenu* menu = M(n.menu);
         EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000)) << n.pismeno;
         QTest::keyClick(menu, Qt::Key_Escape);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isVisible(); }, 2000));
@@ -205,12 +205,12 @@ TEST_F(KlavesniceTest, OknoZKlavesnice)
     // the focus.
     ZalozkaUzivatelem(zlEdit);
     for (int i : {2, 4}) {
-        Okno->grpEditVyber->Polozka(i)->setFocus(Qt::TabFocusReason);
-        for (int j = 0; j < Okno->grpEditVyber->PocetPolozek(); ++j)
-            EXPECT_EQ(Okno->grpEditVyber->TextPolozky(j)->backgroundRole() == QPalette::Highlight, j == i) << i << j;
+        Vyber()->Polozka(i)->setFocus(Qt::TabFocusReason);
+        for (int j = 0; j < Vyber()->PocetPolozek(); ++j)
+            EXPECT_EQ(Vyber()->TextPolozky(j)->backgroundRole() == QPalette::Highlight, j == i) << i << j;
     }
     DeskaOkna()->setFocus(Qt::TabFocusReason);
-    EXPECT_NE(Okno->grpEditVyber->TextPolozky(4)->backgroundRole(), QPalette::Highlight);
+    EXPECT_NE(Vyber()->TextPolozky(4)->backgroundRole(), QPalette::Highlight);
     ZalozkaUzivatelem(zlHra);
 
     // Ctrl+PgDown and Ctrl+PgUp turn the tabs, round the row, from the board too.
@@ -221,17 +221,17 @@ TEST_F(KlavesniceTest, OknoZKlavesnice)
                      {Qt::Key_PageDown, zlHra}};
     for (const auto& l : listovani) {
         Klavesa(l.klavesa, Qt::ControlModifier);
-        EXPECT_EQ(Okno->Zalozky->currentIndex(), l.zalozka);
+        EXPECT_EQ(Zalozky()->currentIndex(), l.zalozka);
         DeskaOkna()->setFocus(Qt::TabFocusReason);
     }
 
     // Ctrl+G: the number box of the load tab, though it is no tab stop.
     Klavesa(Qt::Key_G, Qt::ControlModifier);
-    EXPECT_EQ(Okno->Zalozky->currentIndex(), zlNahrat);
-    EXPECT_EQ(QApplication::focusWidget(), Okno->edtNahratCislo);
-    Pis(Okno->edtNahratCislo, QStringLiteral("2"));
+    EXPECT_EQ(Zalozky()->currentIndex(), zlNahrat);
+    EXPECT_EQ(QApplication::focusWidget(), E("edtNahratCislo"));
+    Pis(E("edtNahratCislo"), QStringLiteral("2"));
     Klavesa(Qt::Key_Return);
-    EXPECT_EQ(Okno->lblNahratCisloDesky->text(), "2");
+    EXPECT_EQ(L("lblNahratCisloDesky")->text(), "2");
 }
 
 // F1 opens the introduction; Shift+F1 the section of the tab in front, and
@@ -240,9 +240,9 @@ TEST_F(KlavesniceTest, NapovedaKZalozceVpredu)
 {
     OtevriSRadou();
     Klavesa(Qt::Key_F1);
-    ASSERT_NE(Okno->OknoNapovedy, nullptr);
-    EXPECT_TRUE(Okno->OknoNapovedy->isVisible());
-    EXPECT_EQ(Okno->OknoNapovedy->Prohlizec()->source().fragment(), "uvod");
+    ASSERT_NE(OknoNapovedy(), nullptr);
+    EXPECT_TRUE(OknoNapovedy()->isVisible());
+    EXPECT_EQ(OknoNapovedy()->Prohlizec()->source().fragment(), "uvod");
     struct {
         int zalozka;
         const char* kotva;
@@ -251,15 +251,15 @@ TEST_F(KlavesniceTest, NapovedaKZalozceVpredu)
     for (const auto& p : pripady) {
         ZalozkaUzivatelem(p.zalozka);
         Klavesa(Qt::Key_F1, Qt::ShiftModifier);
-        ASSERT_NE(Okno->OknoNapovedy, nullptr);
-        EXPECT_EQ(Okno->OknoNapovedy->Prohlizec()->source().fragment(), p.kotva);
+        ASSERT_NE(OknoNapovedy(), nullptr);
+        EXPECT_EQ(OknoNapovedy()->Prohlizec()->source().fragment(), p.kotva);
         // The section exists in the help text.
-        EXPECT_TRUE(Okno->OknoNapovedy->Prohlizec()->toHtml().contains(QStringLiteral("name=\"%1\"").arg(p.kotva)))
+        EXPECT_TRUE(OknoNapovedy()->Prohlizec()->toHtml().contains(QStringLiteral("name=\"%1\"").arg(p.kotva)))
             << p.kotva;
-        Okno->OknoNapovedy->close();
+        OknoNapovedy()->close();
         Okno->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Okno.get()));
     }
-    Okno->mnInfo->trigger();
-    EXPECT_EQ(Okno->OknoNapovedy->Prohlizec()->source().fragment(), "uvod");
+    A("mnInfo")->trigger();
+    EXPECT_EQ(OknoNapovedy()->Prohlizec()->source().fragment(), "uvod");
 }

@@ -17,13 +17,13 @@ TEST_F(OknoTest, ListovaniDokolaAJdiNaCislo)
 {
     OtevriTestovaciKatalog();
     ZalozkaUzivatelem(zlNahrat);
-    Stiskni(Okno->btnNahratPredchozi);
-    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "20");
-    EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Leibniz B");
-    EXPECT_TRUE(Okno->btnNahratSmazat->isEnabled());
-    Stiskni(Okno->btnNahratDalsi);
-    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "1");
-    EXPECT_FALSE(Okno->btnNahratSmazat->isEnabled());
+    Stiskni(B("btnNahratPredchozi"));
+    EXPECT_EQ(T(L("lblNahratCisloDesky")), "20");
+    EXPECT_EQ(T(L("lblNahratNazevDesky")), "Leibniz B");
+    EXPECT_TRUE(B("btnNahratSmazat")->isEnabled());
+    Stiskni(B("btnNahratDalsi"));
+    EXPECT_EQ(T(L("lblNahratCisloDesky")), "1");
+    EXPECT_FALSE(B("btnNahratSmazat")->isEnabled());
 
     struct TPripad {
         const char* Text;
@@ -51,17 +51,17 @@ TEST_F(OknoTest, ListovaniDokolaAJdiNaCislo)
         } else {
             EXPECT_TRUE(Zpravy.empty());
         }
-        EXPECT_TRUE(Okno->edtNahratCislo->text().isEmpty());
-        EXPECT_EQ(T(Okno->lblNahratCisloDesky), p.Cislo);
+        EXPECT_TRUE(E("edtNahratCislo")->text().isEmpty());
+        EXPECT_EQ(T(L("lblNahratCisloDesky")), p.Cislo);
     }
-    EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Plus");
+    EXPECT_EQ(T(L("lblNahratNazevDesky")), "Plus");
 
     // Leaving the box ends the input as well.
-    Okno->edtNahratCislo->setFocus();
-    Okno->edtNahratCislo->setText(QStringLiteral("18"));
-    Okno->btnNahratDalsi->setFocus();
-    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "18");
-    EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Viceskok");
+    E("edtNahratCislo")->setFocus();
+    E("edtNahratCislo")->setText(QStringLiteral("18"));
+    B("btnNahratDalsi")->setFocus();
+    EXPECT_EQ(T(L("lblNahratCisloDesky")), "18");
+    EXPECT_EQ(T(L("lblNahratNazevDesky")), "Viceskok");
 }
 
 TEST_F(OknoTest, MazaniDesky18Z20AZapisKataloguPriKonciBajtPoBajtu)
@@ -71,26 +71,26 @@ TEST_F(OknoTest, MazaniDesky18Z20AZapisKataloguPriKonciBajtPoBajtu)
     Otevri();
     ZalozkaUzivatelem(zlNahrat);
     JdiNaCislo(QStringLiteral("17"));
-    EXPECT_FALSE(Okno->btnNahratSmazat->isEnabled());
+    EXPECT_FALSE(B("btnNahratSmazat")->isEnabled());
     JdiNaCislo(QStringLiteral("18"));
-    Stiskni(Okno->btnNahratSmazat);
+    Stiskni(B("btnNahratSmazat"));
     EXPECT_EQ(SeznamDesek->PocetDesek, 19);
-    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "18");
-    EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Leibniz A");
+    EXPECT_EQ(T(L("lblNahratCisloDesky")), "18");
+    EXPECT_EQ(T(L("lblNahratNazevDesky")), "Leibniz A");
     JdiNaCislo(QStringLiteral("19"));
     // The board offered for saving is the loaded one, noise bytes included.
     ZalozkaUzivatelem(zlUlozit);
-    EXPECT_EQ(Okno->edtUlozitNazevDesky->text(), "Leibniz B");
-    EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), "Uložit nahranou desku pod názvem...");
-    Stiskni(Okno->btnUlozitStandardni);
-    EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "Uloženo do standardního souboru");
-    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "pod číslem 20");
+    EXPECT_EQ(E("edtUlozitNazevDesky")->text(), "Leibniz B");
+    EXPECT_EQ(T(L("lblUlozitPuvodDesky")), "Uložit nahranou desku pod názvem...");
+    Stiskni(B("btnUlozitStandardni"));
+    EXPECT_EQ(T(L("lblUlozitJakUlozeno")), "Uloženo do standardního souboru");
+    EXPECT_EQ(T(L("lblUlozitKamUlozeno")), "pod číslem 20");
     ZalozkaUzivatelem(zlNahrat);
     JdiNaCislo(QStringLiteral("20"));
-    Stiskni(Okno->btnNahratSmazat);  // the last one: the new last one is shown
-    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "19");
+    Stiskni(B("btnNahratSmazat"));  // the last one: the new last one is shown
+    EXPECT_EQ(T(L("lblNahratCisloDesky")), "19");
 
-    Okno->mnKonec->trigger();
+    A("mnKonec")->trigger();
     EXPECT_FALSE(Okno->isVisible());
     QByteArray puvodni;
     for (const TZaznamDesky& z : katalog)
@@ -118,11 +118,11 @@ TEST_F(OknoTest, OtevreniExternihoSouboru)
     Otevri();
     QString vybrany;
     QString adresarDialogu;
-    Okno->SpustDialog = [&](QFileDialog* d) {
+    NastavVyberSouboru([&](QFileDialog* d) {
         adresarDialogu = d->directory().absolutePath();
-        EXPECT_EQ(d, Okno->OpenFileDialog);
+        EXPECT_EQ(d, O<QFileDialog>("OpenFileDialog"));
         return vybrany.isEmpty() ? QString() : QDir::current().absoluteFilePath(vybrany);
-    };
+    });
     ZalozkaUzivatelem(zlNahrat);
 
     struct TPripad {
@@ -144,7 +144,7 @@ TEST_F(OknoTest, OtevreniExternihoSouboru)
         SCOPED_TRACE(p.Soubor);
         Zpravy.clear();
         vybrany = QString::fromUtf8(p.Soubor);
-        Stiskni(Okno->btnNahratOtevrit);
+        Stiskni(B("btnNahratOtevrit"));
         EXPECT_EQ(QDir(adresarDialogu), QDir(Adresar.path()));
         if (p.Chyba) {
             ASSERT_EQ(Zpravy.size(), 1u);
@@ -153,20 +153,20 @@ TEST_F(OknoTest, OtevreniExternihoSouboru)
         } else {
             EXPECT_TRUE(Zpravy.empty());
         }
-        EXPECT_EQ(T(Okno->lblNahratNazevDesky), p.Nazev);
-        EXPECT_EQ(T(Okno->lblNahratPuvodDesky), p.Puvod);
+        EXPECT_EQ(T(L("lblNahratNazevDesky")), p.Nazev);
+        EXPECT_EQ(T(L("lblNahratPuvodDesky")), p.Puvod);
         const bool zeSouboru = std::string(p.Puvod) != zeStandardniho;
-        EXPECT_EQ(Ukazan(Okno->lblNahratCisloDesky), !zeSouboru);
-        EXPECT_EQ(Ukazan(Okno->lblNahratCisloDeskyPevna), !zeSouboru);
+        EXPECT_EQ(Ukazan(L("lblNahratCisloDesky")), !zeSouboru);
+        EXPECT_EQ(Ukazan(L("lblNahratCisloDeskyPevna")), !zeSouboru);
         if (zeSouboru) {
-            EXPECT_FALSE(Okno->btnNahratSmazat->isEnabled());
+            EXPECT_FALSE(B("btnNahratSmazat")->isEnabled());
         }
     }
-    EXPECT_EQ(Bajty(Okno->ZaznamNahrany), Bajty(cizi));
+    EXPECT_EQ(Bajty(ZaznamNahrany()), Bajty(cizi));
     // Browsing returns to the catalogue.
-    Stiskni(Okno->btnNahratDalsi);
-    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "2");
-    EXPECT_EQ(T(Okno->lblNahratPuvodDesky), zeStandardniho);
+    Stiskni(B("btnNahratDalsi"));
+    EXPECT_EQ(T(L("lblNahratCisloDesky")), "2");
+    EXPECT_EQ(T(L("lblNahratPuvodDesky")), zeStandardniho);
 }
 
 // What the save tab does around the saving itself: Enter, the result line,
@@ -175,44 +175,44 @@ TEST_F(OknoTest, UlozeniEnterChybaZruseniAReseni)
 {
     Otevri();
     QString cil;
-    Okno->SpustDialog = [&](QFileDialog* d) {
-        EXPECT_EQ(d, Okno->SaveFileDialog);
+    NastavVyberSouboru([&](QFileDialog* d) {
+        EXPECT_EQ(d, O<QFileDialog>("SaveFileDialog"));
         return cil.isEmpty() ? QString() : QDir::current().absoluteFilePath(cil);
-    };
+    });
     ZalozkaUzivatelem(zlUlozit);
-    EXPECT_EQ(Okno->edtUlozitNazevDesky->selectedText(), "Anglická hrací deska");
-    QTest::keyClick(Okno->edtUlozitNazevDesky, Qt::Key_Return);  // only moves the focus
-    EXPECT_TRUE(Okno->btnUlozitStandardni->hasFocus());
+    EXPECT_EQ(E("edtUlozitNazevDesky")->selectedText(), "Anglická hrací deska");
+    QTest::keyClick(E("edtUlozitNazevDesky"), Qt::Key_Return);  // only moves the focus
+    EXPECT_TRUE(B("btnUlozitStandardni")->hasFocus());
     EXPECT_EQ(SeznamDesek->PocetDesek, 17);
-    Stiskni(Okno->btnUlozitStandardni);
-    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "pod číslem 18");
-    Okno->edtUlozitNazevDesky->setFocus();  // back to the name: the result disappears
-    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "");
+    Stiskni(B("btnUlozitStandardni"));
+    EXPECT_EQ(T(L("lblUlozitKamUlozeno")), "pod číslem 18");
+    E("edtUlozitNazevDesky")->setFocus();  // back to the name: the result disappears
+    EXPECT_EQ(T(L("lblUlozitKamUlozeno")), "");
     ZalozkaUzivatelem(zlNahrat);
-    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "1");  // saving does not move the catalogue
+    EXPECT_EQ(T(L("lblNahratCisloDesky")), "1");  // saving does not move the catalogue
 
     // A failed write is not reported as saved; a cancelled one does nothing.
     ZalozkaUzivatelem(zlUlozit);
     cil = QStringLiteral("neni/plus.kav");
-    Stiskni(Okno->btnUlozitExterni);
+    Stiskni(B("btnUlozitExterni"));
     ASSERT_EQ(Zpravy.size(), 1u);
     EXPECT_EQ(Zpravy[0].Text, "Chyba při ukládání souboru!");
-    EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "");
-    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "");
+    EXPECT_EQ(T(L("lblUlozitJakUlozeno")), "");
+    EXPECT_EQ(T(L("lblUlozitKamUlozeno")), "");
     cil.clear();
-    Stiskni(Okno->btnUlozitExterni);
+    Stiskni(B("btnUlozitExterni"));
     EXPECT_EQ(Zpravy.size(), 1u);
-    EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "");
+    EXPECT_EQ(T(L("lblUlozitKamUlozeno")), "");
 
     ZalozkaUzivatelem(zlReseni);
     ZalozkaUzivatelem(zlUlozit);
-    EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), "Nelze ukládat desku z řešení...");
-    EXPECT_TRUE(Okno->edtUlozitNazevDesky->text().isEmpty());
-    EXPECT_FALSE(Okno->edtUlozitNazevDesky->isEnabled());
-    EXPECT_FALSE(Okno->btnUlozitStandardni->isEnabled());
-    EXPECT_FALSE(Okno->btnUlozitExterni->isEnabled());
+    EXPECT_EQ(T(L("lblUlozitPuvodDesky")), "Nelze ukládat desku z řešení...");
+    EXPECT_TRUE(E("edtUlozitNazevDesky")->text().isEmpty());
+    EXPECT_FALSE(E("edtUlozitNazevDesky")->isEnabled());
+    EXPECT_FALSE(B("btnUlozitStandardni")->isEnabled());
+    EXPECT_FALSE(B("btnUlozitExterni")->isEnabled());
     ZalozkaUzivatelem(zlHra);
-    EXPECT_TRUE(Okno->btnUlozitExterni->isEnabled());
+    EXPECT_TRUE(B("btnUlozitExterni")->isEnabled());
 }
 
 // The board of each tab that can be saved, into the catalogue and into a file:
@@ -233,9 +233,9 @@ TEST_F(OknoTest, KazdaZalozkaUkladaDoKataloguIDoSouboruStejnyZaznam)
         {"hra.kav",
          [this] {
              Skoc(3, 3, 3, 1);
-             Stiskni(Okno->btnHraTypHry);  // the type of the position goes with it
+             Stiskni(B("btnHraTypHry"));  // the type of the position goes with it
          },
-         [this] { return Okno->HerniDeska->Zaznam; }, "Uložit rozehranou desku pod názvem...", {},
+         [this] { return HerniDeska().Zaznam; }, "Uložit rozehranou desku pod názvem...", {},
          "Anglick\xE1 hrac\xED deska", thLeibniz},
         {"nahrana.kav",
          [this] {
@@ -249,9 +249,9 @@ TEST_F(OknoTest, KazdaZalozkaUkladaDoKataloguIDoSouboruStejnyZaznam)
          [this] {
              ZalozkaUzivatelem(zlNahrat);
              JdiNaCislo(QStringLiteral("4"));
-             Stiskni(Okno->btnNahratEditovat);
-             Okno->edtEditNazevDesky->selectAll();
-             Pis(Okno->edtEditNazevDesky, QStringLiteral("Zkouška") + QString(28, QLatin1Char('k')));
+             Stiskni(B("btnNahratEditovat"));
+             E("edtEditNazevDesky")->selectAll();
+             Pis(E("edtEditNazevDesky"), QStringLiteral("Zkouška") + QString(28, QLatin1Char('k')));
          },
          // cut to 30 bytes
          [] { return StandardniZaznamy()[3]; }, "Uložit editovanou desku pod názvem...", {},
@@ -260,23 +260,23 @@ TEST_F(OknoTest, KazdaZalozkaUkladaDoKataloguIDoSouboruStejnyZaznam)
 
     Otevri();
     QString cil;
-    Okno->SpustDialog = [&](QFileDialog*) { return QDir::current().absoluteFilePath(cil); };
+    NastavVyberSouboru([&](QFileDialog*) { return QDir::current().absoluteFilePath(cil); });
     std::int32_t cislo = PocetChranenychDesek;
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Soubor);
         p.Priprava();
         const TZaznamDesky zdroj = p.Zdroj();
         ZalozkaUzivatelem(zlUlozit);
-        EXPECT_EQ(T(Okno->lblUlozitPuvodDesky), p.Puvod);
+        EXPECT_EQ(T(L("lblUlozitPuvodDesky")), p.Puvod);
         if (!p.NovyNazev.isEmpty()) {
-            Okno->edtUlozitNazevDesky->selectAll();
-            Pis(Okno->edtUlozitNazevDesky, p.NovyNazev);
+            E("edtUlozitNazevDesky")->selectAll();
+            Pis(E("edtUlozitNazevDesky"), p.NovyNazev);
         }
-        Stiskni(Okno->btnUlozitStandardni);
-        EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "pod číslem " + std::to_string(++cislo));
+        Stiskni(B("btnUlozitStandardni"));
+        EXPECT_EQ(T(L("lblUlozitKamUlozeno")), "pod číslem " + std::to_string(++cislo));
         cil = QString::fromLatin1(p.Soubor);
-        Stiskni(Okno->btnUlozitExterni);
-        EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "s názvem \"" + std::string(p.Soubor) + "\"");
+        Stiskni(B("btnUlozitExterni"));
+        EXPECT_EQ(T(L("lblUlozitKamUlozeno")), "s názvem \"" + std::string(p.Soubor) + "\"");
 
         const QByteArray bajty = PrectiSoubor(cil);
         ASSERT_EQ(bajty.size(), 275);

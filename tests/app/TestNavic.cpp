@@ -34,8 +34,8 @@ class NavicTest : public OknoTest {
 protected:
     void HrajDesku(int cislo)
     {
-        ZKatalogu(cislo, &TMainForm::btnNahratHrat);
-        ASSERT_EQ(Okno->Zalozky->currentIndex(), zlHra);
+        ZKatalogu(cislo, "btnNahratHrat");
+        ASSERT_EQ(Zalozky()->currentIndex(), zlHra);
     }
 
     // Fields whose number shows in the replay colour: the marks of a hint.
@@ -45,7 +45,7 @@ protected:
         int n = 0;
         for (int x = 0; x < RozmerDesky; ++x)
             for (int y = 0; y < RozmerDesky; ++y)
-                n += Okno->HerniDeska->Zaznam.Pole[x][y].Stav != spNeexistujici && Oznaceno({x, y});
+                n += HerniDeska().Zaznam.Pole[x][y].Stav != spNeexistujici && Oznaceno({x, y});
         return n;
     }
 
@@ -53,8 +53,8 @@ protected:
     {
         for (int x = 0; x < RozmerDesky; ++x)
             for (int y = 0; y < RozmerDesky; ++y)
-                if (Okno->HerniDeska->Zaznam.Pole[x][y].Stav != spNeexistujici &&
-                    Okno->HerniDeska->Zaznam.Pole[x][y].Cislo == cislo)
+                if (HerniDeska().Zaznam.Pole[x][y].Stav != spNeexistujici &&
+                    HerniDeska().Zaznam.Pole[x][y].Cislo == cislo)
                     return {x, y};
         ADD_FAILURE() << "no field " << cislo;
         return {};
@@ -63,24 +63,24 @@ protected:
     // Asks for a hint and waits for its answer.
     QString Porad()
     {
-        Stiskni(Okno->btnHraPoradit);
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !Okno->Radce->Hleda(); }, 30000));
-        return Okno->lblHraRada->isHidden() ? QString() : Okno->lblHraRada->text();
+        Stiskni(B("btnHraPoradit"));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !HledaRadu(); }, 30000));
+        return L("lblHraRada")->isHidden() ? QString() : L("lblHraRada")->text();
     }
 
     // The solution of the solve tab's search, as the solver hands it over.
-    void Vyres(int cislo, QPushButton* TMainForm::*tlacitko)
+    void Vyres(int cislo, const char* tlacitko)
     {
-        ZKatalogu(cislo, &TMainForm::Button1);
-        Stiskni(Okno.get()->*tlacitko);
-        QTRY_VERIFY_WITH_TIMEOUT(!Okno->ProbihaReseni(), 30000);
-        ASSERT_EQ(T(Okno->lblReseniPrubeh), "Řešení nalezeno");
+        ZKatalogu(cislo, "Button1");
+        Stiskni(B(tlacitko));
+        QTRY_VERIFY_WITH_TIMEOUT(!ProbihaHledani(), 30000);
+        ASSERT_EQ(T(L("lblReseniPrubeh")), "Řešení nalezeno");
     }
     std::vector<TTahReseni> ReseniTahy() const
     {
         std::vector<TTahReseni> v;
-        for (int i = 1; i <= Okno->ResenaDeska->Reseni.DejPocet(); ++i)
-            v.push_back(Okno->ResenaDeska->Reseni.Skok(i));
+        for (int i = 1; i <= ResenaDeska().Reseni.DejPocet(); ++i)
+            v.push_back(ResenaDeska().Reseni.Skok(i));
         return v;
     }
     void Zahraj(const std::vector<TTahReseni>& skoky, std::size_t od = 0)
@@ -100,35 +100,35 @@ TEST_F(NavicTest, ViceskokJeJedenTahZpetAVpredPoSkocich)
 {
     OtevriTestovaciKatalog();
     HrajDesku(CisloViceskok);
-    EXPECT_FALSE(Okno->btnHraKrokVpred->isEnabled());
-    const TZaznamDesky start = Okno->HerniDeska->Zaznam;
+    EXPECT_FALSE(B("btnHraKrokVpred")->isEnabled());
+    const TZaznamDesky start = HerniDeska().Zaznam;
     Klik(3, 1);  // an empty field with nothing selected: nothing happens
-    EXPECT_EQ(T(Okno->lblHraPrubeh), "Nová hra");
+    EXPECT_EQ(T(L("lblHraPrubeh")), "Nová hra");
     Klik(1, 1);
-    EXPECT_EQ(T(Okno->lblHraPrubeh), "Hra probíhá...");
+    EXPECT_EQ(T(L("lblHraPrubeh")), "Hra probíhá...");
     EXPECT_EQ(Ohraniceni(1, 1), BarvaVyberu());
     Klik(3, 1);
     Klik(5, 1);
     Klik(7, 1);
-    EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 3");
+    EXPECT_EQ(T(L("lblHraTahu")), "1");
+    EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá kamenů: 3");
 
     // Back jump by jump; the stone that jumped stays selected at its source.
-    Stiskni(Okno->btnHraKrokZpet);
-    EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 4");
+    Stiskni(B("btnHraKrokZpet"));
+    EXPECT_EQ(T(L("lblHraTahu")), "1");
+    EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá kamenů: 4");
     EXPECT_EQ(Ohraniceni(5, 1), BarvaVyberu());
     EXPECT_EQ(Ohraniceni(7, 1), BarvaMrizky());
     Klik(2, 3, Qt::RightButton);
     Klik(6, 1, Qt::RightButton);
-    EXPECT_TRUE(StejnaPole(Okno->HerniDeska->Zaznam, start));
+    EXPECT_TRUE(StejnaPole(HerniDeska().Zaznam, start));
     EXPECT_EQ(Ohraniceni(1, 1), BarvaVyberu());
     EXPECT_EQ(Ohraniceni(3, 1), BarvaMrizky());
-    EXPECT_EQ(T(Okno->lblHraTahu), "0");
-    EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
+    EXPECT_EQ(T(L("lblHraTahu")), "0");
+    EXPECT_FALSE(B("btnHraKrokZpet")->isEnabled());
     Klik(2, 3, Qt::RightButton);  // nothing left to take back
     Klik(2, 3, Qt::MiddleButton);
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 6");
+    EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá kamenů: 6");
 
     // Two jumps of the first stone, then another stone: two moves.
     Klik(3, 1);
@@ -138,12 +138,12 @@ TEST_F(NavicTest, ViceskokJeJedenTahZpetAVpredPoSkocich)
     EXPECT_EQ(Ohraniceni(2, 3), BarvaVyberu());
     Klik(1, 3);
     Klik(3, 3);  // (1,3) over (2,3)
-    ASSERT_EQ(T(Okno->lblHraTahu), "2");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 3");
-    const TZaznamDesky konec = Okno->HerniDeska->Zaznam;
+    ASSERT_EQ(T(L("lblHraTahu")), "2");
+    EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá kamenů: 3");
+    const TZaznamDesky konec = HerniDeska().Zaznam;
     for (int i = 0; i < 3; ++i)
-        Stiskni(Okno->btnHraKrokZpet);
-    ASSERT_TRUE(StejnaPole(Okno->HerniDeska->Zaznam, start));
+        Stiskni(B("btnHraKrokZpet"));
+    ASSERT_TRUE(StejnaPole(HerniDeska().Zaznam, start));
 
     // Forward by the button, the menu and both shortcuts.
     struct TKrok {
@@ -152,34 +152,34 @@ TEST_F(NavicTest, ViceskokJeJedenTahZpetAVpredPoSkocich)
         const char* Zbyva;
     };
     const TKrok kroky[] = {
-        {[&] { Stiskni(Okno->btnHraKrokVpred); }, "1", "Zbývá kamenů: 5"},
-        {[&] { Okno->mnKrokVpred->trigger(); }, "1", "Zbývá kamenů: 4"},
+        {[&] { Stiskni(B("btnHraKrokVpred")); }, "1", "Zbývá kamenů: 5"},
+        {[&] { A("mnKrokVpred")->trigger(); }, "1", "Zbývá kamenů: 4"},
         {[&] { QTest::keyClick(Okno.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }, "2",
          "Zbývá kamenů: 3"},
-        {[&] { Stiskni(Okno->btnHraKrokZpet); }, "1", "Zbývá kamenů: 4"},
+        {[&] { Stiskni(B("btnHraKrokZpet")); }, "1", "Zbývá kamenů: 4"},
         {[&] { QTest::keyClick(Okno.get(), Qt::Key_Y, Qt::ControlModifier); }, "2", "Zbývá kamenů: 3"},
     };
     for (const TKrok& k : kroky) {
         SCOPED_TRACE(k.Zbyva);
         k.Akce();
-        EXPECT_EQ(T(Okno->lblHraTahu), k.Tahu);
-        EXPECT_EQ(T(Okno->lblHraZbyva), k.Zbyva);
+        EXPECT_EQ(T(L("lblHraTahu")), k.Tahu);
+        EXPECT_EQ(T(L("lblHraZbyva")), k.Zbyva);
     }
-    EXPECT_TRUE(StejnaPole(Okno->HerniDeska->Zaznam, konec));
-    EXPECT_FALSE(Okno->btnHraKrokVpred->isEnabled());
-    EXPECT_FALSE(Okno->mnKrokVpred->isEnabled());
-    EXPECT_TRUE(Okno->btnHraKrokZpet->isEnabled());
+    EXPECT_TRUE(StejnaPole(HerniDeska().Zaznam, konec));
+    EXPECT_FALSE(B("btnHraKrokVpred")->isEnabled());
+    EXPECT_FALSE(A("mnKrokVpred")->isEnabled());
+    EXPECT_TRUE(B("btnHraKrokZpet")->isEnabled());
 
     // A new jump forgets what could be played again.
-    Stiskni(Okno->btnHraKrokZpet);
-    ASSERT_TRUE(Okno->btnHraKrokVpred->isEnabled());
+    Stiskni(B("btnHraKrokZpet"));
+    ASSERT_TRUE(B("btnHraKrokVpred")->isEnabled());
     Skoc(1, 3, 3, 3);
-    EXPECT_FALSE(Okno->btnHraKrokVpred->isEnabled());
+    EXPECT_FALSE(B("btnHraKrokVpred")->isEnabled());
     // So does a new game.
-    Stiskni(Okno->btnHraKrokZpet);
-    ASSERT_TRUE(Okno->btnHraKrokVpred->isEnabled());
-    Stiskni(Okno->btnHraZnovuRozestavet);
-    EXPECT_FALSE(Okno->btnHraKrokVpred->isEnabled());
+    Stiskni(B("btnHraKrokZpet"));
+    ASSERT_TRUE(B("btnHraKrokVpred")->isEnabled());
+    Stiskni(B("btnHraZnovuRozestavet"));
+    EXPECT_FALSE(B("btnHraKrokVpred")->isEnabled());
     EXPECT_TRUE(Zpravy.empty());
 }
 
@@ -190,7 +190,7 @@ TEST_F(NavicTest, RadyVedouAzKCiliAKaziNicNeoznacuji)
 {
     OtevriTestovaciKatalog();
     HrajDesku(CisloPlus);
-    for (int i = 0; i < KapacitaTahu && !JeCilSplnen(Okno->HerniDeska->Zaznam); ++i) {
+    for (int i = 0; i < KapacitaTahu && !JeCilSplnen(HerniDeska().Zaznam); ++i) {
         const QString rada = Porad();
         const QStringList casti = rada.split(QLatin1Char(' '));
         ASSERT_TRUE(rada.startsWith(QStringLiteral("Táhněte z pole ")) && casti.size() == 7) << rada.toStdString();
@@ -198,12 +198,12 @@ TEST_F(NavicTest, RadyVedouAzKCiliAKaziNicNeoznacuji)
         const TPozice b = PoleCislo(casti[6].toInt());
         EXPECT_TRUE(Oznaceno(a));
         EXPECT_TRUE(Oznaceno(b));
-        ASSERT_TRUE(Okno->HerniDeska->JeSkokPlatny(a, b));
+        ASSERT_TRUE(HerniDeska().JeSkokPlatny(a, b));
         Skoc(a.X, a.Y, b.X, b.Y);
-        EXPECT_TRUE(Okno->lblHraRada->isHidden());
+        EXPECT_TRUE(L("lblHraRada")->isHidden());
         EXPECT_EQ(OznaceniVsude(), 0);
     }
-    EXPECT_TRUE(JeCilSplnen(Okno->HerniDeska->Zaznam));
+    EXPECT_TRUE(JeCilSplnen(HerniDeska().Zaznam));
     EXPECT_EQ(Porad(), "Cíl hry je už splněn");
 
     // A position without a solution marks nothing.
@@ -226,14 +226,14 @@ TEST_F(NavicTest, RaduZrusiStiskNovaHraIZmenaTypu)
     const TPripad pripady[] = {
         {"left press", false, [this] { Klik(3, 5); }, "1"},
         {"right press", false, [this] { Klik(0, 0, Qt::RightButton); }, "0"},
-        {"the same button", false, [this] { Stiskni(Okno->btnHraPoradit); }, "1"},
-        {"new game", true, [this] { Stiskni(Okno->btnHraZnovuRozestavet); }, "0"},
-        {"game type", true, [this] { Stiskni(Okno->btnHraTypHry); }, "0"},
+        {"the same button", false, [this] { Stiskni(B("btnHraPoradit")); }, "1"},
+        {"new game", true, [this] { Stiskni(B("btnHraZnovuRozestavet")); }, "0"},
+        {"game type", true, [this] { Stiskni(B("btnHraTypHry")); }, "0"},
     };
     Otevri();
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Nazev);
-        Stiskni(Okno->btnHraZnovuRozestavet);
+        Stiskni(B("btnHraZnovuRozestavet"));
         Skoc(3, 3, 3, 1);  // English board: into the corner hole
         if (p.Ukazana) {
             ASSERT_TRUE(Porad().startsWith(QStringLiteral("Táhněte z pole ")));
@@ -241,16 +241,16 @@ TEST_F(NavicTest, RaduZrusiStiskNovaHraIZmenaTypu)
         } else {
             // The press comes before the answer can: it is delivered by a
             // queued call, which runs only after this press.
-            Stiskni(Okno->btnHraPoradit);
-            EXPECT_EQ(Okno->btnHraPoradit->text(), "Zrušit radu");
+            Stiskni(B("btnHraPoradit"));
+            EXPECT_EQ(B("btnHraPoradit")->text(), "Zrušit radu");
         }
         p.Akce();
-        EXPECT_EQ(Okno->btnHraPoradit->text(), "Poradit tah");
-        QTRY_COMPARE_WITH_TIMEOUT(Okno->Radce->PocetVlaken(), 0, 30000);
+        EXPECT_EQ(B("btnHraPoradit")->text(), "Poradit tah");
+        QTRY_COMPARE_WITH_TIMEOUT(VlakenRady(), 0, 30000);
         QCoreApplication::processEvents();
-        EXPECT_TRUE(Okno->lblHraRada->isHidden());
+        EXPECT_TRUE(L("lblHraRada")->isHidden());
         EXPECT_EQ(OznaceniVsude(), 0);
-        EXPECT_EQ(T(Okno->lblHraTahu), p.Tahu);  // the action itself acted
+        EXPECT_EQ(T(L("lblHraTahu")), p.Tahu);  // the action itself acted
     }
     EXPECT_TRUE(Zpravy.empty());
 }
@@ -259,15 +259,15 @@ TEST_F(NavicTest, RadaBeziVedleHledaniNaZalozceReseni)
 {
     OtevriTestovaciKatalog();
     // A search that runs until it is stopped.
-    ZKatalogu(2, &TMainForm::Button1);
-    Stiskni(Okno->btnReseniNejkratsi);
-    ASSERT_TRUE(Okno->ProbihaReseni());
+    ZKatalogu(2, "Button1");
+    Stiskni(B("btnReseniNejkratsi"));
+    ASSERT_TRUE(ProbihaHledani());
     HrajDesku(CisloPlus);
     EXPECT_TRUE(Porad().startsWith(QStringLiteral("Táhněte z pole ")));
-    EXPECT_TRUE(Okno->ProbihaReseni());  // the solve tab's search goes on
-    Okno->ZastaveniReseni();
-    QTRY_VERIFY_WITH_TIMEOUT(!Okno->ProbihaReseni(), 30000);
-    EXPECT_EQ(T(Okno->lblReseniPrubeh), "Řešení přerušeno uživatelem");
+    EXPECT_TRUE(ProbihaHledani());  // the solve tab's search goes on
+    B("btnReseniZastavit")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!ProbihaHledani(), 30000);
+    EXPECT_EQ(T(L("lblReseniPrubeh")), "Řešení přerušeno uživatelem");
 }
 
 // ---------------------------------------------------------------------------
@@ -281,62 +281,62 @@ TEST_F(NavicTest, PrehraniZastaviTlacitkoIStiskAHraOdsud)
     };
     const TPripad pripady[] = {{CisloPlus, "Zastavit"}, {CisloLeibniz, "press"}};
     OtevriTestovaciKatalog();
-    EXPECT_FALSE(Okno->btnReseniPrehrat->isEnabled());  // nothing to replay yet
+    EXPECT_FALSE(B("btnReseniPrehrat")->isEnabled());  // nothing to replay yet
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Cislo);
-        Vyres(p.Cislo, &TMainForm::btnReseniNejrychlejsi);
+        Vyres(p.Cislo, "btnReseniNejrychlejsi");
         const std::vector<TTahReseni> skoky = ReseniTahy();
         TGameDeska ocekavana;
-        ocekavana.Nastav(Okno->ResenaDeska->Zaznam);
+        ocekavana.Nastav(ResenaDeska().Zaznam);
         for (const TTahReseni& s : skoky)
             ocekavana.ProvedSkok(s.Odkud, s.Kam, StredSkoku(s.Odkud, s.Kam));
 
         // Played to the end, the replay leaves what the jumps by hand leave.
-        Okno->CasovacPrehrani->setInterval(1);
-        Stiskni(Okno->btnReseniPrehrat);
-        EXPECT_EQ(Okno->btnReseniPrehrat->text(), "Zastavit");
-        QTRY_VERIFY_WITH_TIMEOUT(!Okno->PrehravaSe(), 30000);
-        EXPECT_EQ(Okno->btnReseniPrehrat->text(), "Přehrát");
-        EXPECT_TRUE(StejnaPole(Okno->ResenaDeska->Zaznam, ocekavana.Zaznam));
-        EXPECT_EQ(T(Okno->lblReseniTahu), std::to_string(Okno->ResenaDeska->Reseni.DejPocetTahu()));
-        EXPECT_TRUE(Okno->btnReseniKrokZpet->isEnabled());
+        CasovacPrehrani()->setInterval(1);
+        Stiskni(B("btnReseniPrehrat"));
+        EXPECT_EQ(B("btnReseniPrehrat")->text(), "Zastavit");
+        QTRY_VERIFY_WITH_TIMEOUT(!PrehravaSe(), 30000);
+        EXPECT_EQ(B("btnReseniPrehrat")->text(), "Přehrát");
+        EXPECT_TRUE(StejnaPole(ResenaDeska().Zaznam, ocekavana.Zaznam));
+        EXPECT_EQ(T(L("lblReseniTahu")), std::to_string(ResenaDeska().Reseni.DejPocetTahu()));
+        EXPECT_TRUE(B("btnReseniKrokZpet")->isEnabled());
 
         // Again from the start, stopped halfway.
-        Okno->CasovacPrehrani->setInterval(20);
-        Stiskni(Okno->btnReseniPrehrat);
+        CasovacPrehrani()->setInterval(20);
+        Stiskni(B("btnReseniPrehrat"));
         // Watched closely, so that the stop comes in the middle.
         const int pulka = static_cast<int>(skoky.size()) / 2;
-        for (int i = 0; i < 100000 && Okno->PrehravaSe() && Okno->ResenaDeska->Reseni.DejPozici() <= pulka; ++i)
+        for (int i = 0; i < 100000 && PrehravaSe() && ResenaDeska().Reseni.DejPozici() <= pulka; ++i)
             QTest::qWait(1);
-        ASSERT_TRUE(Okno->PrehravaSe());
+        ASSERT_TRUE(PrehravaSe());
         if (std::string(p.Zastaveni) == "Zastavit") {
-            Stiskni(Okno->btnReseniPrehrat);
+            Stiskni(B("btnReseniPrehrat"));
         } else {
-            const TTahy pred = Okno->ResenaDeska->Tahy;
+            const TTahy pred = ResenaDeska().Tahy;
             Klik(0, 0);  // stops the replay and does nothing else
-            EXPECT_EQ(Okno->ResenaDeska->Tahy.DejAktualni(), pred.DejAktualni());
+            EXPECT_EQ(ResenaDeska().Tahy.DejAktualni(), pred.DejAktualni());
         }
-        EXPECT_FALSE(Okno->PrehravaSe());
-        const int pozice = Okno->ResenaDeska->Reseni.DejPozici();
+        EXPECT_FALSE(PrehravaSe());
+        const int pozice = ResenaDeska().Reseni.DejPozici();
         QTest::qWait(20);
-        EXPECT_EQ(Okno->ResenaDeska->Reseni.DejPozici(), pozice);
+        EXPECT_EQ(ResenaDeska().Reseni.DejPozici(), pozice);
         ASSERT_LE(pozice, static_cast<int>(skoky.size()));
 
         // Playing on from there is a new game of that position.
-        const TZaznamDesky odsud = Okno->ResenaDeska->Zaznam;
-        Stiskni(Okno->btnReseniHratOdsud);
-        ASSERT_EQ(Okno->Zalozky->currentIndex(), zlHra);
-        EXPECT_TRUE(StejnaPole(Okno->HerniDeska->Zaznam, odsud));
-        EXPECT_EQ(T(Okno->lblHraTahu), "0");
-        EXPECT_EQ(T(Okno->lblHraPrubeh), "Nová hra");
-        EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
+        const TZaznamDesky odsud = ResenaDeska().Zaznam;
+        Stiskni(B("btnReseniHratOdsud"));
+        ASSERT_EQ(Zalozky()->currentIndex(), zlHra);
+        EXPECT_TRUE(StejnaPole(HerniDeska().Zaznam, odsud));
+        EXPECT_EQ(T(L("lblHraTahu")), "0");
+        EXPECT_EQ(T(L("lblHraPrubeh")), "Nová hra");
+        EXPECT_FALSE(B("btnHraKrokZpet")->isEnabled());
         // The rest of the solution wins it, a board of its own for the records.
         Zahraj(skoky, static_cast<std::size_t>(pozice - 1));
-        EXPECT_TRUE(JeCilSplnen(Okno->HerniDeska->Zaznam));
-        EXPECT_EQ(T(Okno->lblHraRekord), "Nový osobní rekord: " + TextTahu(Okno->HerniDeska->Tahy.DejPocetTahu()).toStdString());
+        EXPECT_TRUE(JeCilSplnen(HerniDeska().Zaznam));
+        EXPECT_EQ(T(L("lblHraRekord")), "Nový osobní rekord: " + TextTahu(HerniDeska().Tahy.DejPocetTahu()).toStdString());
         // "Znovu rozestavět" goes back to the position played from.
-        Stiskni(Okno->btnHraZnovuRozestavet);
-        EXPECT_TRUE(StejnaPole(Okno->HerniDeska->Zaznam, odsud));
+        Stiskni(B("btnHraZnovuRozestavet"));
+        EXPECT_TRUE(StejnaPole(HerniDeska().Zaznam, odsud));
     }
     EXPECT_TRUE(Zpravy.empty());
 }
@@ -354,13 +354,13 @@ TEST_F(NavicTest, OsobniRekordNastavenAPrekonan)
     const int cisloKopie = static_cast<int>(katalog.size());
     ZapisKatalog(katalog);
     Otevri();
-    Vyres(CisloPlus, &TMainForm::btnReseniNejkratsi);
+    Vyres(CisloPlus, "btnReseniNejkratsi");
     const std::vector<TTahReseni> nejkratsi = ReseniTahy();
-    const int minimum = Okno->ResenaDeska->Reseni.DejPocetTahu();
+    const int minimum = ResenaDeska().Reseni.DejPocetTahu();
     // A longer way: the fastest search's solution.
-    Vyres(CisloPlus, &TMainForm::btnReseniNejrychlejsi);
+    Vyres(CisloPlus, "btnReseniNejrychlejsi");
     const std::vector<TTahReseni> delsi = ReseniTahy();
-    const int vice = Okno->ResenaDeska->Reseni.DejPocetTahu();
+    const int vice = ResenaDeska().Reseni.DejPocetTahu();
     ASSERT_GT(vice, minimum);
 
     struct THra {
@@ -377,22 +377,22 @@ TEST_F(NavicTest, OsobniRekordNastavenAPrekonan)
     for (const THra& h : hry) {
         SCOPED_TRACE(h.Text);
         HrajDesku(h.Cislo);
-        EXPECT_TRUE(Okno->lblHraRekord->isHidden());
+        EXPECT_TRUE(L("lblHraRekord")->isHidden());
         Zahraj(*h.Skoky);
-        EXPECT_EQ(T(Okno->lblHraRekord), h.Text);
-        EXPECT_FALSE(Okno->lblHraRekord->isHidden());
+        EXPECT_EQ(T(L("lblHraRekord")), h.Text);
+        EXPECT_FALSE(L("lblHraRekord")->isHidden());
         // The line belongs to the won game only.
-        Stiskni(Okno->btnHraKrokZpet);
-        EXPECT_TRUE(Okno->lblHraRekord->isHidden());
+        Stiskni(B("btnHraKrokZpet"));
+        EXPECT_TRUE(L("lblHraRekord")->isHidden());
     }
 
-    Okno->mnRekordy->trigger();
-    auto* okno = static_cast<TRekordyForm*>(Okno->RekordyForm);
+    A("mnRekordy")->trigger();
+    auto* okno = Okno->findChild<TRekordyForm*>();
     ASSERT_NE(okno, nullptr);
     EXPECT_TRUE(okno->isVisible());
-    ASSERT_EQ(okno->Tabulka->rowCount(), 1);
-    EXPECT_EQ(okno->Tabulka->item(0, 2)->text(), QString::number(minimum));
-    EXPECT_EQ(okno->Tabulka->item(0, 0)->text(), "Plus znovu");  // named by the game that set it
+    ASSERT_EQ(okno->findChild<QTableWidget*>()->rowCount(), 1);
+    EXPECT_EQ(okno->findChild<QTableWidget*>()->item(0, 2)->text(), QString::number(minimum));
+    EXPECT_EQ(okno->findChild<QTableWidget*>()->item(0, 0)->text(), "Plus znovu");  // named by the game that set it
     EXPECT_TRUE(Zpravy.empty());
 }
 
@@ -404,7 +404,7 @@ TEST_F(NavicTest, NastaveniPrezijeRestart)
     OtevriTestovaciKatalog();
     VytvorPomocnaOkna(Okno.get());
     const TBarva kamen = 0x00123456;
-    auto* barvy = static_cast<TBarvyForm*>(Okno->BarvyForm);
+    auto* barvy = O<TBarvyForm>(QStringLiteral("BarvyForm"));
     barvy->VolbaBarvy = [kamen](QColor& c) {
         c = BarvaNaQColor(kamen);
         return true;
@@ -413,17 +413,17 @@ TEST_F(NavicTest, NastaveniPrezijeRestart)
         QTest::mouseClick(barvy->ButtonKamen, Qt::LeftButton);
         QTest::mouseClick(barvy->ButtonOK, Qt::LeftButton);
     });
-    Okno->mnBarvy->trigger();
+    A("mnBarvy")->trigger();
     ASSERT_EQ(Okno->PohledDesky->Barvy.BarvaKamen, kamen);
-    Okno->mnCislaPoli->trigger();
-    ASSERT_TRUE(Okno->mnCislaPoli->isChecked());
+    A("mnCislaPoli")->trigger();
+    ASSERT_TRUE(A("mnCislaPoli")->isChecked());
     HrajDesku(CisloPlus);
-    const std::string nazev = T(Okno->lblHraNazevDesky);
-    Vyres(CisloPlus, &TMainForm::btnReseniNejkratsi);
+    const std::string nazev = T(L("lblHraNazevDesky"));
+    Vyres(CisloPlus, "btnReseniNejkratsi");
     const std::vector<TTahReseni> skoky = ReseniTahy();
     ZalozkaUzivatelem(zlHra);
     Zahraj(skoky);
-    ASSERT_FALSE(Okno->lblHraRekord->isHidden());
+    ASSERT_FALSE(L("lblHraRekord")->isHidden());
     ZalozkaUzivatelem(zlReseni);  // the menu shows the solve tab's rule here
     Zavri();
     EXPECT_FALSE(QFile::exists(TNastaveni::VychoziSoubor() + QStringLiteral(".tmp")));
@@ -433,13 +433,13 @@ TEST_F(NavicTest, NastaveniPrezijeRestart)
     EXPECT_EQ(Okno->PohledDesky->Barvy.BarvaKamen, kamen);
     EXPECT_EQ(Okno->PohledPalety->Barvy.BarvaKamen, kamen);
     TBarvy ukazka;
-    static_cast<TBarvyForm*>(Okno->BarvyForm)->Ukazka->DejBarvy(ukazka);
+    O<TBarvyForm>(QStringLiteral("BarvyForm"))->Ukazka->DejBarvy(ukazka);
     EXPECT_EQ(ukazka.BarvaKamen, kamen);
-    EXPECT_TRUE(Okno->mnCislaPoli->isChecked());
-    EXPECT_EQ(T(Okno->lblHraNazevDesky), nazev);
-    EXPECT_EQ(T(Okno->lblNahratCisloDesky), std::to_string(CisloPlus));
+    EXPECT_TRUE(A("mnCislaPoli")->isChecked());
+    EXPECT_EQ(T(L("lblHraNazevDesky")), nazev);
+    EXPECT_EQ(T(L("lblNahratCisloDesky")), std::to_string(CisloPlus));
     Zahraj(skoky);
-    EXPECT_EQ(T(Okno->lblHraRekord), "Osobní rekord: " + TextTahu(Okno->HerniDeska->Tahy.DejPocetTahu()).toStdString());
+    EXPECT_EQ(T(L("lblHraRekord")), "Osobní rekord: " + TextTahu(HerniDeska().Tahy.DejPocetTahu()).toStdString());
     EXPECT_TRUE(Zpravy.empty());
 }
 
@@ -464,8 +464,8 @@ TEST_F(NavicTest, PoskozeneNastaveniSeIgnorujeAPrepiseCele)
         ZapisSoubor(soubor, p.Obsah);
         Otevri();
         EXPECT_EQ(Okno->PohledDesky->Barvy, StandardniBarvy());
-        EXPECT_FALSE(Okno->mnCislaPoli->isChecked());
-        EXPECT_EQ(T(Okno->lblHraNazevDesky), "Anglická hrací deska");
+        EXPECT_FALSE(A("mnCislaPoli")->isChecked());
+        EXPECT_EQ(T(L("lblHraNazevDesky")), "Anglická hrací deska");
         EXPECT_TRUE(Zpravy.empty());
         Zavri();
         // Written whole: every value reads back as the defaults.

@@ -21,7 +21,7 @@ TEST_F(OknoTest, DlouhyNazevSouboruZustavaCitelny)
     ZapisSoubor(QStringLiteral("kratka_jmeno.kav"), Bajty(TestovaciKatalog()[18]));
     Otevri();
     ZalozkaUzivatelem(zlNahrat);
-    const QFont zaklad = Okno->lblNahratPuvodDesky->font();
+    const QFont zaklad = L("lblNahratPuvodDesky")->font();
 
     struct {
         QString soubor;
@@ -29,9 +29,9 @@ TEST_F(OknoTest, DlouhyNazevSouboruZustavaCitelny)
     } const pripady[] = {{QStringLiteral("kratka_jmeno.kav"), false}, {dlouhy, true}};
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.soubor.toStdString());
-        Okno->SpustDialog = [&](QFileDialog*) { return QDir::current().absoluteFilePath(p.soubor); };
-        Stiskni(Okno->btnNahratOtevrit);
-        QLabel* l = Okno->lblNahratPuvodDesky;
+        NastavVyberSouboru([&](QFileDialog*) { return QDir::current().absoluteFilePath(p.soubor); });
+        Stiskni(B("btnNahratOtevrit"));
+        QLabel* l = L("lblNahratPuvodDesky");
         // The label keeps its font and stays inside its frame.
         EXPECT_EQ(l->font().pointSizeF(), zaklad.pointSizeF());
         EXPECT_EQ(l->font().stretch(), zaklad.stretch());
@@ -44,8 +44,8 @@ TEST_F(OknoTest, DlouhyNazevSouboruZustavaCitelny)
         EXPECT_TRUE(l->toolTip().contains(QDir::current().absoluteFilePath(p.soubor)));
     }
     // Back in the catalogue the hint is the plain one again.
-    Stiskni(Okno->btnNahratDalsi);
-    EXPECT_FALSE(Okno->lblNahratPuvodDesky->toolTip().contains(QStringLiteral(".kav")));
+    Stiskni(B("btnNahratDalsi"));
+    EXPECT_FALSE(L("lblNahratPuvodDesky")->toolTip().contains(QStringLiteral(".kav")));
 }
 
 TEST_F(OknoTest, NazevOdmitaZnakyViditelne)
@@ -53,11 +53,11 @@ TEST_F(OknoTest, NazevOdmitaZnakyViditelne)
     Otevri();
     struct {
         int zalozka;
-        QLineEdit* TMainForm::*okenko;
-    } const pripady[] = {{zlUlozit, &TMainForm::edtUlozitNazevDesky}, {zlEdit, &TMainForm::edtEditNazevDesky}};
+        const char* okenko;
+    } const pripady[] = {{zlUlozit, "edtUlozitNazevDesky"}, {zlEdit, "edtEditNazevDesky"}};
     for (const auto& p : pripady) {
         ZalozkaUzivatelem(p.zalozka);
-        QLineEdit* e = Okno.get()->*p.okenko;
+        QLineEdit* e = E(p.okenko);
         QLabel* poznamka = Poznamka(e);
         ASSERT_NE(poznamka, nullptr);
         e->setFocus();

@@ -35,7 +35,7 @@ protected:
         VytvorPomocnaOkna(Okno.get());
     }
 
-    TBarvyForm* Barvy() const { return static_cast<TBarvyForm*>(Okno->BarvyForm); }
+    TBarvyForm* Barvy() const { return O<TBarvyForm>(QStringLiteral("BarvyForm")); }
 
     // The next colour choice of the colour window answers with Barva.
     void Odpovez(TBarva Barva)
@@ -56,16 +56,16 @@ TEST_F(PomocnaOkna, VytvorenaSkrytaAMenuJeOteviraModalne)
 {
     OtevriSOkny();
     struct TPripad {
-        QAction* TMainForm::*Polozka;
-        QDialog* TMainForm::*Okno;
+        const char* Polozka;
+        const char* Okno;
     };
     const TPripad pripady[] = {
-        {&TMainForm::mnOaplikaci, &TMainForm::AboutBox},
-        {&TMainForm::mnLegenda, &TMainForm::LegendaForm},
-        {&TMainForm::mnBarvy, &TMainForm::BarvyForm},
+        {"mnOaplikaci", "AboutBox"},
+        {"mnLegenda", "LegendaForm"},
+        {"mnBarvy", "BarvyForm"},
     };
     for (const TPripad& p : pripady) {
-        QDialog* okno = Okno.get()->*p.Okno;
+        QDialog* okno = O<QDialog>(QString::fromLatin1(p.Okno));
         ASSERT_NE(okno, nullptr);
         SCOPED_TRACE(okno->objectName().toStdString());
         EXPECT_EQ(okno->parent(), Okno.get());  // released with the main window
@@ -76,7 +76,7 @@ TEST_F(PomocnaOkna, VytvorenaSkrytaAMenuJeOteviraModalne)
             modalni = QApplication::activeModalWidget();
             okno->close();  // the title bar's close button
         });
-        (Okno.get()->*p.Polozka)->trigger();
+        A(p.Polozka)->trigger();
         EXPECT_EQ(modalni, okno);
         EXPECT_FALSE(okno->isVisible());
     }
@@ -106,14 +106,14 @@ TEST_F(PomocnaOkna, BarvyAzPoOKAPrekresliDeskuZalozkyVpredu)
         QFile::remove(TNastaveni::VychoziSoubor());
         OtevriSOkny();
         Skoc(3, 3, 3, 1);
-        ASSERT_EQ(Okno->HerniDeska->Zaznam.PoleNa(Sonda).Stav, spPrazdne);
+        ASSERT_EQ(HerniDeska().Zaznam.PoleNa(Sonda).Stav, spPrazdne);
         ZalozkaUzivatelem(p.Zalozka);
         if (p.Zalozka == zlHra) {
             // Numbers turned on after the play tab was last left: its entry
             // rule puts back the setting it saved then.
             ZalozkaUzivatelem(zlNahrat);
             ZalozkaUzivatelem(zlHra);
-            Okno->mnCislaPoli->trigger();
+            A("mnCislaPoli")->trigger();
             ASSERT_TRUE(MaCislo(Sonda));
         }
         const TBarva predtim = NaDesce(Sonda);
@@ -130,15 +130,15 @@ TEST_F(PomocnaOkna, BarvyAzPoOKAPrekresliDeskuZalozkyVpredu)
             EXPECT_EQ(Okno->PohledDesky->Barvy, StandardniBarvy());
             Barvy()->ButtonOK->click();
         });
-        Okno->mnBarvy->trigger();
+        A("mnBarvy")->trigger();
 
         EXPECT_FALSE(Barvy()->isVisible());
         EXPECT_EQ(Okno->PohledDesky->Barvy.BarvaKamen, NovyKamen);
         EXPECT_EQ(Okno->PohledPalety->Barvy.BarvaKamen, NovyKamen);
-        EXPECT_EQ(Okno->Zalozky->currentIndex(), p.Zalozka);
+        EXPECT_EQ(Zalozky()->currentIndex(), p.Zalozka);
         EXPECT_EQ(NaDesce(Sonda), p.SondaPotom);
         EXPECT_EQ(MaCislo(Sonda), p.CislaPotom);
-        EXPECT_EQ(Okno->mnCislaPoli->isChecked(), p.CislaPotom);
+        EXPECT_EQ(A("mnCislaPoli")->isChecked(), p.CislaPotom);
         if (p.Zalozka == zlEdit) {
             EXPECT_EQ(Bod(Okno->PohledPalety->DejPrvek(2), Stred, Stred), NovyKamen);
         }

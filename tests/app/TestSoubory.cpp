@@ -268,11 +268,11 @@ TEST_F(OknoTest, DruhaHraVarujeAPrvniKatalogZustane)
     EXPECT_EQ(Zpravy[0].Text, varovani);
     ZalozkaUzivatelem(zlNahrat);
     ZalozkaUzivatelem(zlUlozit);
-    Stiskni(Okno->btnUlozitStandardni);
+    Stiskni(B("btnUlozitStandardni"));
     ASSERT_EQ(Zpravy.size(), 2u);
     EXPECT_EQ(Zpravy[1].Druh, TDruhZpravy::Informace);
     EXPECT_TRUE(Zpravy[1].Text.startsWith(QStringLiteral("Standardní soubor používá jiná spuštěná hra")));
-    EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "Přidáno jen do katalogu této hry");
+    EXPECT_EQ(T(L("lblUlozitJakUlozeno")), "Přidáno jen do katalogu této hry");
     Zavri();
     EXPECT_FALSE(QFile::exists(QStringLiteral("Kavirel.dat")));
 
@@ -289,9 +289,9 @@ TEST_F(OknoTest, DruhaHraVarujeAPrvniKatalogZustane)
     EXPECT_TRUE(Zpravy.empty());
     ZalozkaUzivatelem(zlNahrat);
     ZalozkaUzivatelem(zlUlozit);
-    Stiskni(Okno->btnUlozitStandardni);
+    Stiskni(B("btnUlozitStandardni"));
     EXPECT_TRUE(Zpravy.empty());
-    EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "Uloženo do standardního souboru");
+    EXPECT_EQ(T(L("lblUlozitJakUlozeno")), "Uloženo do standardního souboru");
     Zavri();
     EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")).size(), 18 * 275);
 }

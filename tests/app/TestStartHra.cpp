@@ -15,25 +15,25 @@ TEST_F(OknoTest, StartBezKataloguUkazujePrvniDeskuNaHreNahraniAReseni)
     // The icon "ICON" in its sizes, from the small one of a title bar up.
     const QList<QSize> velikosti = Okno->windowIcon().availableSizes();
     EXPECT_TRUE(velikosti.contains(QSize(16, 16)) && velikosti.contains(QSize(256, 256)));
-    EXPECT_EQ(Okno->Zalozky->currentIndex(), zlHra);
+    EXPECT_EQ(Zalozky()->currentIndex(), zlHra);
 
     // play tab
-    EXPECT_EQ(T(Okno->lblHraNazevDesky), "Anglická hrací deska");
-    EXPECT_EQ(T(Okno->lblHraTypHry), "NORMÁLNÍ");
-    EXPECT_EQ(T(Okno->lblHraTahu), "0");
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 32");
-    EXPECT_TRUE(Ukazan(Okno->lblHraPrubeh));
-    EXPECT_FALSE(Ukazan(Okno->lblHraKonec));
-    EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
+    EXPECT_EQ(T(L("lblHraNazevDesky")), "Anglická hrací deska");
+    EXPECT_EQ(T(L("lblHraTypHry")), "NORMÁLNÍ");
+    EXPECT_EQ(T(L("lblHraTahu")), "0");
+    EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá kamenů: 32");
+    EXPECT_TRUE(Ukazan(L("lblHraPrubeh")));
+    EXPECT_FALSE(Ukazan(L("lblHraKonec")));
+    EXPECT_FALSE(B("btnHraKrokZpet")->isEnabled());
     // load tab
-    EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Anglická hrací deska");
-    EXPECT_EQ(T(Okno->lblNahratCisloDesky), "1");
-    EXPECT_TRUE(Ukazan(Okno->lblNahratCisloDeskyPevna));
-    EXPECT_FALSE(Okno->btnNahratSmazat->isEnabled());
+    EXPECT_EQ(T(L("lblNahratNazevDesky")), "Anglická hrací deska");
+    EXPECT_EQ(T(L("lblNahratCisloDesky")), "1");
+    EXPECT_TRUE(Ukazan(L("lblNahratCisloDeskyPevna")));
+    EXPECT_FALSE(B("btnNahratSmazat")->isEnabled());
     // solve tab
-    EXPECT_EQ(T(Okno->lblReseniNazevDesky), "Anglická hrací deska");
-    EXPECT_FALSE(Ukazan(Okno->btnReseniZastavit));
-    EXPECT_TRUE(Okno->mnNormalni->isChecked());
+    EXPECT_EQ(T(L("lblReseniNazevDesky")), "Anglická hrací deska");
+    EXPECT_FALSE(Ukazan(B("btnReseniZastavit")));
+    EXPECT_TRUE(A("mnNormalni")->isChecked());
     EXPECT_TRUE(Zpravy.empty());
 }
 
@@ -43,32 +43,32 @@ TEST_F(OknoTest, StartBezKataloguUkazujePrvniDeskuNaHreNahraniAReseni)
 TEST_F(OknoTest, KazdaZalozkaCelaAViditelna)
 {
     OtevriTestovaciKatalog();
-    ZKatalogu(10, &TMainForm::btnNahratHrat);
+    ZKatalogu(10, "btnNahratHrat");
     Skoc(4, 3, 4, 1);
     Skoc(4, 4, 4, 6);
-    ASSERT_TRUE(Ukazan(Okno->lblHraCilova));
-    const QTabBar* listy = Okno->Zalozky->tabBar();
-    for (int i = 0; i < Okno->Zalozky->count(); ++i) {
+    ASSERT_TRUE(Ukazan(L("lblHraCilova")));
+    const QTabBar* listy = Zalozky()->tabBar();
+    for (int i = 0; i < Zalozky()->count(); ++i) {
         SCOPED_TRACE(i);
         ZalozkaUzivatelem(i);
         OcekavejVseCeleAViditelne(Okno.get());
         const QRect obdelnik = listy->tabRect(i);
-        EXPECT_GE(obdelnik.width(), listy->fontMetrics().horizontalAdvance(Okno->Zalozky->tabText(i)));
+        EXPECT_GE(obdelnik.width(), listy->fontMetrics().horizontalAdvance(Zalozky()->tabText(i)));
         EXPECT_EQ(obdelnik.top(), listy->tabRect(0).top());
-        EXPECT_LE(listy->mapTo(Okno->Zalozky, obdelnik.topRight()).x(), Okno->Zalozky->width());
+        EXPECT_LE(listy->mapTo(Zalozky(), obdelnik.topRight()).x(), Zalozky()->width());
     }
     // The palette lies inside the element group's frame, and no caption
     // beside it needs a second line.
-    const QRect ram = Okno->grpEditVyber->RamSkupiny();
-    const QRect paleta = Okno->ProstorEditDesky->geometry();
+    const QRect ram = Vyber()->RamSkupiny();
+    const QRect paleta = O("ProstorEditDesky")->geometry();
     EXPECT_GT(paleta.top(), ram.top()) << "below the frame's top line";
     EXPECT_LT(paleta.right(), ram.right()) << "left of the frame's right line";
     EXPECT_LT(paleta.bottom(), ram.bottom()) << "above the frame's bottom line";
-    for (int i = 0; i < Okno->grpEditVyber->PocetPolozek(); ++i) {
-        const QLabel* text = Okno->grpEditVyber->TextPolozky(i);
+    for (int i = 0; i < Vyber()->PocetPolozek(); ++i) {
+        const QLabel* text = Vyber()->TextPolozky(i);
         EXPECT_LE(text->fontMetrics().horizontalAdvance(text->text()), text->contentsRect().width())
             << text->text().toStdString();
-        EXPECT_LT(text->mapTo(Okno->tabEdit, QPoint(text->width(), 0)).x(), paleta.left());
+        EXPECT_LT(text->mapTo(O("tabEdit"), QPoint(text->width(), 0)).x(), paleta.left());
     }
 }
 
@@ -94,21 +94,21 @@ TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
     OtevriTestovaciKatalog();
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Cislo);
-        ZKatalogu(p.Cislo, &TMainForm::btnNahratHrat);
-        ASSERT_EQ(Okno->Zalozky->currentIndex(), zlHra);
+        ZKatalogu(p.Cislo, "btnNahratHrat");
+        ASSERT_EQ(Zalozky()->currentIndex(), zlHra);
         for (std::size_t i = 0; i < p.Skoky.size(); ++i) {
             const auto& s = p.Skoky[i];
-            EXPECT_FALSE(Ukazan(Okno->lblHraKonec)) << "before jump " << i;
+            EXPECT_FALSE(Ukazan(L("lblHraKonec"))) << "before jump " << i;
             Skoc(s[0], s[1], s[2], s[3]);
         }
-        EXPECT_EQ(T(Okno->lblHraTahu), p.Tahu);
-        EXPECT_EQ(T(Okno->lblHraZbyva), p.Zbyva);
-        EXPECT_FALSE(Ukazan(Okno->lblHraPrubeh));
-        EXPECT_TRUE(Ukazan(Okno->lblHraKonec));
-        EXPECT_EQ(T(Okno->lblHraKonec), "KONEC HRY - žádné volné tahy");
-        EXPECT_EQ(Ukazan(Okno->lblHraCilova), p.Verdikt != nullptr);
+        EXPECT_EQ(T(L("lblHraTahu")), p.Tahu);
+        EXPECT_EQ(T(L("lblHraZbyva")), p.Zbyva);
+        EXPECT_FALSE(Ukazan(L("lblHraPrubeh")));
+        EXPECT_TRUE(Ukazan(L("lblHraKonec")));
+        EXPECT_EQ(T(L("lblHraKonec")), "KONEC HRY - žádné volné tahy");
+        EXPECT_EQ(Ukazan(L("lblHraCilova")), p.Verdikt != nullptr);
         if (p.Verdikt != nullptr) {
-            EXPECT_EQ(T(Okno->lblHraCilova), p.Verdikt);
+            EXPECT_EQ(T(L("lblHraCilova")), p.Verdikt);
         }
     }
     EXPECT_TRUE(Zpravy.empty());
@@ -119,48 +119,48 @@ TEST_F(OknoTest, ZmenaTypuUprostredHryPonechaPostaveniAVyber)
     Otevri();
     Skoc(3, 3, 3, 1);  // (3,3) over (3,2) into the empty (3,1)
     Klik(5, 1);        // another stone: selected, labels unchanged
-    EXPECT_EQ(T(Okno->lblHraTahu), "1");
-    const TZaznamDesky predtim = Okno->HerniDeska->Zaznam;
+    EXPECT_EQ(T(L("lblHraTahu")), "1");
+    const TZaznamDesky predtim = HerniDeska().Zaznam;
 
-    Stiskni(Okno->btnHraTypHry);
-    EXPECT_EQ(T(Okno->lblHraTypHry), "LEIBNIZŮV KAVIREL");
-    EXPECT_TRUE(Okno->mnLeibniz->isChecked());
-    EXPECT_FALSE(Okno->mnNormalni->isChecked());
-    EXPECT_EQ(T(Okno->lblHraTahu), "0");
-    EXPECT_FALSE(Okno->btnHraKrokZpet->isEnabled());
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá polí: 2");
-    EXPECT_EQ(T(Okno->lblHraPrubeh), "Hra probíhá...");
-    EXPECT_EQ(Bajty(Okno->HerniDeska->Zaznam).left(243), Bajty(predtim).left(243));  // the fields stay
+    Stiskni(B("btnHraTypHry"));
+    EXPECT_EQ(T(L("lblHraTypHry")), "LEIBNIZŮV KAVIREL");
+    EXPECT_TRUE(A("mnLeibniz")->isChecked());
+    EXPECT_FALSE(A("mnNormalni")->isChecked());
+    EXPECT_EQ(T(L("lblHraTahu")), "0");
+    EXPECT_FALSE(B("btnHraKrokZpet")->isEnabled());
+    EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá polí: 2");
+    EXPECT_EQ(T(L("lblHraPrubeh")), "Hra probíhá...");
+    EXPECT_EQ(Bajty(HerniDeska().Zaznam).left(243), Bajty(predtim).left(243));  // the fields stay
     TPozice vybrany;
-    ASSERT_TRUE(Okno->HerniDeska->Tahy.DejOdkud(vybrany));
+    ASSERT_TRUE(HerniDeska().Tahy.DejOdkud(vybrany));
     EXPECT_EQ(vybrany, (TPozice{5, 1}));
 
     // The checked menu item does nothing; the other one switches back.
-    Okno->mnLeibniz->trigger();
-    EXPECT_EQ(Okno->HerniDeska->Zaznam.TypHry, thLeibniz);
-    EXPECT_TRUE(Okno->mnLeibniz->isChecked());
-    Okno->mnNormalni->trigger();
-    EXPECT_EQ(Okno->HerniDeska->Zaznam.TypHry, thNormalni);
-    EXPECT_EQ(T(Okno->lblHraZbyva), "Zbývá kamenů: 31");
-    EXPECT_TRUE(Okno->mnNormalni->isChecked());
-    EXPECT_FALSE(Okno->mnLeibniz->isChecked());
+    A("mnLeibniz")->trigger();
+    EXPECT_EQ(HerniDeska().Zaznam.TypHry, thLeibniz);
+    EXPECT_TRUE(A("mnLeibniz")->isChecked());
+    A("mnNormalni")->trigger();
+    EXPECT_EQ(HerniDeska().Zaznam.TypHry, thNormalni);
+    EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá kamenů: 31");
+    EXPECT_TRUE(A("mnNormalni")->isChecked());
+    EXPECT_FALSE(A("mnLeibniz")->isChecked());
 }
 
 TEST_F(OknoTest, MenuTypuSledujePosledniUkazanouDeskuANaHreJenPresuneZaskrtnuti)
 {
     Otevri();
     ZalozkaUzivatelem(zlNahrat);
-    EXPECT_FALSE(Okno->mnTypHry->menuAction()->isEnabled());
+    EXPECT_FALSE(M("mnTypHry")->menuAction()->isEnabled());
     JdiNaCislo(QStringLiteral("4"));  // the Leibniz board
-    EXPECT_EQ(T(Okno->lblNahratTypHry), "LEIBNIZŮV KAVIREL");
-    EXPECT_TRUE(Okno->mnLeibniz->isChecked());
+    EXPECT_EQ(T(L("lblNahratTypHry")), "LEIBNIZŮV KAVIREL");
+    EXPECT_TRUE(A("mnLeibniz")->isChecked());
     ZalozkaUzivatelem(zlHra);
-    EXPECT_TRUE(Okno->mnTypHry->menuAction()->isEnabled());
-    EXPECT_TRUE(Okno->mnLeibniz->isChecked());  // until the play tab's type is shown again
-    Stiskni(Okno->btnHraTypHry);                // the resulting type equals the board's
-    EXPECT_TRUE(Okno->mnNormalni->isChecked());
-    EXPECT_EQ(Okno->HerniDeska->Zaznam.TypHry, thNormalni);
-    EXPECT_EQ(T(Okno->lblHraTahu), "0");
+    EXPECT_TRUE(M("mnTypHry")->menuAction()->isEnabled());
+    EXPECT_TRUE(A("mnLeibniz")->isChecked());  // until the play tab's type is shown again
+    Stiskni(B("btnHraTypHry"));                // the resulting type equals the board's
+    EXPECT_TRUE(A("mnNormalni")->isChecked());
+    EXPECT_EQ(HerniDeska().Zaznam.TypHry, thNormalni);
+    EXPECT_EQ(T(L("lblHraTahu")), "0");
 }
 
 TEST_F(OknoTest, CislaPoliPatriZalozceHraAPreziji)
@@ -169,19 +169,19 @@ TEST_F(OknoTest, CislaPoliPatriZalozceHraAPreziji)
     const auto maCislo = [this] { return MaCislo({4, 4}); };
     for (bool zapnout : {true, false}) {
         SCOPED_TRACE(zapnout);
-        if (Okno->mnCislaPoli->isChecked() != zapnout)
-            Okno->mnCislaPoli->trigger();
-        EXPECT_EQ(Okno->mnCislaPoli->isChecked(), zapnout);
+        if (A("mnCislaPoli")->isChecked() != zapnout)
+            A("mnCislaPoli")->trigger();
+        EXPECT_EQ(A("mnCislaPoli")->isChecked(), zapnout);
         EXPECT_EQ(maCislo(), zapnout);
         ZalozkaUzivatelem(zlReseni);  // numbers always on there
-        EXPECT_TRUE(Okno->mnCislaPoli->isChecked());
-        EXPECT_FALSE(Okno->mnCislaPoli->isEnabled());
+        EXPECT_TRUE(A("mnCislaPoli")->isChecked());
+        EXPECT_FALSE(A("mnCislaPoli")->isEnabled());
         EXPECT_TRUE(maCislo());
         ZalozkaUzivatelem(zlNahrat);
-        EXPECT_FALSE(Okno->mnCislaPoli->isEnabled());
+        EXPECT_FALSE(A("mnCislaPoli")->isEnabled());
         ZalozkaUzivatelem(zlHra);
-        EXPECT_TRUE(Okno->mnCislaPoli->isEnabled());
-        EXPECT_EQ(Okno->mnCislaPoli->isChecked(), zapnout);
+        EXPECT_TRUE(A("mnCislaPoli")->isEnabled());
+        EXPECT_EQ(A("mnCislaPoli")->isChecked(), zapnout);
         EXPECT_EQ(maCislo(), zapnout);
     }
 }
@@ -199,5 +199,5 @@ TEST_F(OknoTest, ChybaProgramuVObsluzeSeUkazeAProgramPokracuje)
     EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::ChybaProgramu);
     EXPECT_EQ(Zpravy[0].Text, "Range check error");
     Skoc(3, 3, 3, 1);
-    EXPECT_EQ(T(Okno->lblHraTahu), "1");
+    EXPECT_EQ(T(L("lblHraTahu")), "1");
 }
