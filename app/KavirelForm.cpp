@@ -161,8 +161,8 @@ void TMainForm::NastavPomocnaOkna(QDialog* about, QDialog* legenda, QDialog* bar
     LegendaForm = legenda;
     BarvyForm = barvy;
     // The colours kept from the last run are the colour window's start too.
-    if (auto* okno = qobject_cast<TBarvyForm*>(barvy); okno && okno->Ukazka)
-        okno->Ukazka->NastavBarvy(PohledDesky->Barvy);
+    if (auto* okno = qobject_cast<TBarvyForm*>(barvy); okno && okno->DejUkazku())
+        okno->DejUkazku()->NastavBarvy(PohledDesky->Barvy);
 }
 
 // ---------------------------------------------------------------------------

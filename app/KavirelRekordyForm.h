@@ -19,5 +19,6 @@ public:
     // Shows the records, sorted by board name, then by game type.
     void Napln(const std::vector<TOsobniRekord>& rekordy);
 
+private:
     QTableWidget* Tabulka = nullptr;
 };

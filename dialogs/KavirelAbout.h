@@ -17,13 +17,14 @@ public:
 
     void OKButtonClick();
 
+protected:
+    void showEvent(QShowEvent* udalost) override;
+
+private:
     QFrame* Panel1 = nullptr;
     QLabel* ProgramIcon = nullptr;
     QLabel* ProductName = nullptr;
     QLabel* Version = nullptr;
     QLabel* Copyright = nullptr;  // the author line
     QPushButton* OKButton = nullptr;
-
-protected:
-    void showEvent(QShowEvent* udalost) override;
 };

@@ -62,6 +62,14 @@ public:
     std::vector<QColor> VlastniBarvy;
 
     // The sample view in ProstorDesky (lives from FormCreate to FormDestroy).
+    TGraphBarvyDeska* DejUkazku() const { return Ukazka.get(); }
+
+protected:
+    // FormShow: the sample draws itself in its current colours.
+    void showEvent(QShowEvent* udalost) override;
+
+private:
+    // The sample view in ProstorDesky (lives from FormCreate to FormDestroy).
     std::unique_ptr<TGraphBarvyDeska> Ukazka;
 
     QGroupBox* UkazkaGroupBox = nullptr;
@@ -85,11 +93,6 @@ public:
     QPushButton* ButtonOK = nullptr;
     QColorDialog* ColorDialog = nullptr;
 
-protected:
-    // FormShow: the sample draws itself in its current colours.
-    void showEvent(QShowEvent* udalost) override;
-
-private:
     void VytvorOvladace();
     bool VolbaBarvyDialogem(QColor& Barva);
 

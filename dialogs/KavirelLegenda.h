@@ -25,6 +25,14 @@ public:
     void OKButtonClick();
 
     // The sample view in ProstorDesky (lives from FormCreate to FormDestroy).
+    TGraphLegendaDeska* DejUkazku() const { return Ukazka.get(); }
+
+protected:
+    // FormShow: the sample draws itself afresh at every showing.
+    void showEvent(QShowEvent* udalost) override;
+
+private:
+    // The sample view in ProstorDesky (lives from FormCreate to FormDestroy).
     std::unique_ptr<TGraphLegendaDeska> Ukazka;
 
     QGroupBox* LegendaGroupBox = nullptr;
@@ -35,8 +43,4 @@ public:
     QLabel* LabelPlneCilove = nullptr;
     QLabel* LabelOznacene = nullptr;
     QPushButton* OKButton = nullptr;
-
-protected:
-    // FormShow: the sample draws itself afresh at every showing.
-    void showEvent(QShowEvent* udalost) override;
 };

@@ -410,8 +410,8 @@ TEST_F(NavicTest, NastaveniPrezijeRestart)
         return true;
     };
     QTimer::singleShot(0, qApp, [barvy] {
-        QTest::mouseClick(barvy->ButtonKamen, Qt::LeftButton);
-        QTest::mouseClick(barvy->ButtonOK, Qt::LeftButton);
+        QTest::mouseClick(barvy->findChild<QPushButton*>("ButtonKamen"), Qt::LeftButton);
+        QTest::mouseClick(barvy->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
     });
     A("mnBarvy")->trigger();
     ASSERT_EQ(Okno->PohledDesky->Barvy.BarvaKamen, kamen);
@@ -433,7 +433,7 @@ TEST_F(NavicTest, NastaveniPrezijeRestart)
     EXPECT_EQ(Okno->PohledDesky->Barvy.BarvaKamen, kamen);
     EXPECT_EQ(Okno->PohledPalety->Barvy.BarvaKamen, kamen);
     TBarvy ukazka;
-    O<TBarvyForm>(QStringLiteral("BarvyForm"))->Ukazka->DejBarvy(ukazka);
+    O<TBarvyForm>(QStringLiteral("BarvyForm"))->DejUkazku()->DejBarvy(ukazka);
     EXPECT_EQ(ukazka.BarvaKamen, kamen);
     EXPECT_TRUE(A("mnCislaPoli")->isChecked());
     EXPECT_EQ(T(L("lblHraNazevDesky")), nazev);

@@ -120,15 +120,15 @@ TEST_F(PomocnaOkna, BarvyAzPoOKAPrekresliDeskuZalozkyVpredu)
 
         VModalnimOkne([&] {
             Odpovez(NovyKamen);
-            Barvy()->ButtonKamen->click();
+            Barvy()->findChild<QPushButton*>("ButtonKamen")->click();
             Odpovez(NovePole);
-            Barvy()->ButtonPole->click();
+            Barvy()->findChild<QPushButton*>("ButtonPole")->click();
             Odpovez(NovaDeska);
-            Barvy()->ButtonDeska->click();
-            EXPECT_EQ(Bod(Barvy()->Ukazka->DejPrvek(2), Stred, Stred), NovyKamen);  // the sample at once
+            Barvy()->findChild<QPushButton*>("ButtonDeska")->click();
+            EXPECT_EQ(Bod(Barvy()->DejUkazku()->DejPrvek(2), Stred, Stred), NovyKamen);  // the sample at once
             EXPECT_EQ(NaDesce(Sonda), predtim);                                     // the board not yet
             EXPECT_EQ(Okno->PohledDesky->Barvy, StandardniBarvy());
-            Barvy()->ButtonOK->click();
+            Barvy()->findChild<QPushButton*>("ButtonOK")->click();
         });
         A("mnBarvy")->trigger();
 

@@ -76,11 +76,11 @@ protected:
     TBarvy Vzorek() const
     {
         TBarvy b;
-        Form->Ukazka->DejBarvy(b);
+        Form->DejUkazku()->DejBarvy(b);
         return b;
     }
     TBarva KamenNaDesce() const { return Bod(Deska.DejPrvek(PoziceKamene), Stred, Stred); }
-    TBarva KamenVUkazce() const { return Bod(Form->Ukazka->DejPrvek(2), Stred, Stred); }
+    TBarva KamenVUkazce() const { return Bod(Form->DejUkazku()->DejPrvek(2), Stred, Stred); }
 
     // The next colour choice answers with Barva (or cancels) and notes the
     // colour it started from.
@@ -99,22 +99,22 @@ protected:
 TEST_F(BarvyOkno, KazdeTlacitkoMeniPraveSvujClen)
 {
     const struct {
-        QPushButton* TBarvyForm::*Tlacitko;
+        const char* Tlacitko;
         TBarva TBarvy::*Clen;
     } tabulka[] = {
-        {&TBarvyForm::ButtonDeska, &TBarvy::BarvaDeska},   {&TBarvyForm::ButtonPole, &TBarvy::BarvaPole},
-        {&TBarvyForm::ButtonKamen, &TBarvy::BarvaKamen},   {&TBarvyForm::ButtonVyber, &TBarvy::BarvaVyber},
-        {&TBarvyForm::ButtonCilove, &TBarvy::BarvaCilove}, {&TBarvyForm::ButtonCislo, &TBarvy::BarvaCislo},
-        {&TBarvyForm::ButtonCisloPrubeh, &TBarvy::BarvaCisloPrubeh},
-        {&TBarvyForm::ButtonMrizka, &TBarvy::BarvaMrizka},
+        {"ButtonDeska", &TBarvy::BarvaDeska},   {"ButtonPole", &TBarvy::BarvaPole},
+        {"ButtonKamen", &TBarvy::BarvaKamen},   {"ButtonVyber", &TBarvy::BarvaVyber},
+        {"ButtonCilove", &TBarvy::BarvaCilove}, {"ButtonCislo", &TBarvy::BarvaCislo},
+        {"ButtonCisloPrubeh", &TBarvy::BarvaCisloPrubeh},
+        {"ButtonMrizka", &TBarvy::BarvaMrizka},
     };
     TBarva nova = 0x00123456;
     for (const auto& radek : tabulka) {
-        SCOPED_TRACE((Form.get()->*radek.Tlacitko)->objectName().toStdString());
+        SCOPED_TRACE(Form->findChild<QPushButton*>(radek.Tlacitko)->objectName().toStdString());
         const TBarvy pred = Vzorek();
         TBarva vychozi = 0xFFFFFFFF;
         Odpovez(true, nova, &vychozi);
-        (Form.get()->*radek.Tlacitko)->click();
+        Form->findChild<QPushButton*>(radek.Tlacitko)->click();
         EXPECT_EQ(vychozi, pred.*radek.Clen) << "the dialog starts from the member's colour";
         TBarvy ocekavane = pred;
         ocekavane.*radek.Clen = nova;
@@ -122,12 +122,12 @@ TEST_F(BarvyOkno, KazdeTlacitkoMeniPraveSvujClen)
         nova += 0x00010203;
     }
     // The sample was redrawn after each choice: row 0 in the new background.
-    EXPECT_EQ(Bod(Form->Ukazka->DejPrvek(0), CtverecX, CtverecY), Vzorek().BarvaDeska);
+    EXPECT_EQ(Bod(Form->DejUkazku()->DejPrvek(0), CtverecX, CtverecY), Vzorek().BarvaDeska);
 
     // A cancelled dialog changes nothing.
     const TBarvy pred = Vzorek();
     Odpovez(false, 0x00FF0000);
-    Form->ButtonPole->click();
+    Form->findChild<QPushButton*>("ButtonPole")->click();
     EXPECT_EQ(Vzorek(), pred);
 }
 
@@ -153,14 +153,14 @@ TEST_F(BarvyOkno, StandardniAZavreniKrizkemNechaDeskuDalsiZobrazeniZacinaStandar
     TBarvy vlastni = StandardniBarvy();
     vlastni.BarvaKamen = 0x0000FF00;
     vlastni.BarvaPole = 0x00FF00FF;
-    Form->Ukazka->NastavBarvy(vlastni);
+    Form->DejUkazku()->NastavBarvy(vlastni);
     Form->show();
-    Form->ButtonOK->click();
+    Form->findChild<QPushButton*>("ButtonOK")->click();
     ASSERT_EQ(Deska.Barvy, vlastni);
     Zaznamy.clear();
 
     Form->show();
-    Form->ButtonStandardniBarvy->click();
+    Form->findChild<QPushButton*>("ButtonStandardniBarvy")->click();
     EXPECT_EQ(KamenVUkazce(), StandardniBarvy().BarvaKamen);
     Form->close();  // what the title bar's close button does
     EXPECT_FALSE(Form->isVisible());
@@ -169,10 +169,10 @@ TEST_F(BarvyOkno, StandardniAZavreniKrizkemNechaDeskuDalsiZobrazeniZacinaStandar
     EXPECT_EQ(KamenNaDesce(), vlastni.BarvaKamen);
 
     // The next showing starts from the defaults, and draws them.
-    Form->Ukazka->KresliPole(Form->Ukazka->DejPrvek(1), 0x00123456);
+    Form->DejUkazku()->KresliPole(Form->DejUkazku()->DejPrvek(1), 0x00123456);
     Form->show();
     EXPECT_EQ(Vzorek(), StandardniBarvy());
-    EXPECT_EQ(Bod(Form->Ukazka->DejPrvek(1), CtverecX, CtverecY), StandardniBarvy().BarvaPole);
+    EXPECT_EQ(Bod(Form->DejUkazku()->DejPrvek(1), CtverecX, CtverecY), StandardniBarvy().BarvaPole);
 }
 
 TEST_F(BarvyOkno, ModalniOknoADialogBarevSVlastnimiBarvami)
@@ -188,15 +188,15 @@ TEST_F(BarvyOkno, ModalniOknoADialogBarevSVlastnimiBarvami)
     QColor start;
     PoSpusteni([&] {
         PoSpusteni([&] {
-            start = Form->ColorDialog->currentColor();
+            start = Form->findChild<QColorDialog*>("ColorDialog")->currentColor();
             for (int i = 0; i < QColorDialog::customCount(); ++i)
                 vDialogu.push_back(QColorDialog::customColor(i));
             QColorDialog::setCustomColor(3, Qt::green);  // the user fills a slot
-            Form->ColorDialog->setCurrentColor(QColor(0x10, 0x20, 0x30));
-            Form->ColorDialog->accept();
-            PoSpusteni([&] { Form->ButtonOK->click(); });
+            Form->findChild<QColorDialog*>("ColorDialog")->setCurrentColor(QColor(0x10, 0x20, 0x30));
+            Form->findChild<QColorDialog*>("ColorDialog")->accept();
+            PoSpusteni([&] { Form->findChild<QPushButton*>("ButtonOK")->click(); });
         });
-        Form->ButtonKamen->click();
+        Form->findChild<QPushButton*>("ButtonKamen")->click();
     });
     EXPECT_EQ(Form->exec(), QDialog::Accepted);
     EXPECT_EQ(start, BarvaNaQColor(StandardniBarvy().BarvaKamen));
@@ -220,31 +220,41 @@ TEST(LegendaOkno, UkazujeVzdyStandardniBarvyAKresliPriKazdemZobrazeni)
     TBarvyForm barvy(TNapojeniBarev{});
     TLegendaForm legenda;
     barvy.VolbaBarvy = [](QColor& c) { return c = Qt::blue, true; };
-    barvy.ButtonKamen->click();
-    barvy.ButtonPole->click();
+    barvy.findChild<QPushButton*>("ButtonKamen")->click();
+    barvy.findChild<QPushButton*>("ButtonPole")->click();
     barvy.ButtonOKClick();
 
     const TBarvy standard = StandardniBarvy();
     for (int kolikrat = 0; kolikrat < 2; ++kolikrat) {
         // Paint over the sample; the next showing must draw it afresh.
         for (int r = 0; r < 5; ++r)
-            legenda.Ukazka->KresliPole(legenda.Ukazka->DejPrvek(r), 0x00123456);
-        PoSpusteni([&] { legenda.OKButton->click(); });
+            legenda.DejUkazku()->KresliPole(legenda.DejUkazku()->DejPrvek(r), 0x00123456);
+        PoSpusteni([&] { legenda.findChild<QPushButton*>("OKButton")->click(); });
         EXPECT_EQ(legenda.exec(), QDialog::Accepted);
-        EXPECT_EQ(legenda.Ukazka->Barvy, standard);
+        EXPECT_EQ(legenda.DejUkazku()->Barvy, standard);
         for (int r = 0; r < 5; ++r)
-            EXPECT_EQ(Bod(legenda.Ukazka->DejPrvek(r), CtverecX, CtverecY), standard.BarvaPole) << r;
-        EXPECT_EQ(Bod(legenda.Ukazka->DejPrvek(1), Stred, Stred), standard.BarvaKamen);
-        EXPECT_EQ(Bod(legenda.Ukazka->DejPrvek(4), 0, 30), standard.BarvaVyber);
+            EXPECT_EQ(Bod(legenda.DejUkazku()->DejPrvek(r), CtverecX, CtverecY), standard.BarvaPole) << r;
+        EXPECT_EQ(Bod(legenda.DejUkazku()->DejPrvek(1), Stred, Stred), standard.BarvaKamen);
+        EXPECT_EQ(Bod(legenda.DejUkazku()->DejPrvek(4), 0, 30), standard.BarvaVyber);
     }
 }
 
 TEST(AboutOkno, EnterZavira)
 {
     TAboutBox about;
-    EXPECT_FALSE(about.ProgramIcon->pixmap().isNull());
+    EXPECT_FALSE(about.findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
     PoSpusteni([&] { QTest::keyClick(&about, Qt::Key_Return); });
     EXPECT_EQ(about.exec(), QDialog::Accepted);
+}
+
+// The five sample labels of a window, top down.
+std::array<QLabel*, 5> Popisky(const QDialog& okno)
+{
+    std::array<QLabel*, 5> p{};
+    const char* const jmena[] = {"LabelPrazdne", "LabelPlne", "LabelPrazdneCilove", "LabelPlneCilove", "LabelOznacene"};
+    for (std::size_t i = 0; i < p.size(); ++i)
+        p[i] = okno.findChild<QLabel*>(QString::fromLatin1(jmena[i]));
+    return p;
 }
 
 // Each window keeps its size, shows everything whole and uncovered in the
@@ -266,11 +276,8 @@ TEST(Rozvrzeni, PevnaVelikostAZadnyOrezanyText)
         std::array<QLabel*, 5> Popisky;
         TGraphLegendaDeska* Ukazka;
     } vzorky[] = {
-        {{barvy.LabelPrazdne, barvy.LabelPlne, barvy.LabelPrazdneCilove, barvy.LabelPlneCilove, barvy.LabelOznacene},
-         barvy.Ukazka.get()},
-        {{legenda.LabelPrazdne, legenda.LabelPlne, legenda.LabelPrazdneCilove, legenda.LabelPlneCilove,
-          legenda.LabelOznacene},
-         legenda.Ukazka.get()},
+        {Popisky(barvy), barvy.DejUkazku()},
+        {Popisky(legenda), legenda.DejUkazku()},
     };
     for (const auto& v : vzorky)
         for (int r = 0; r < 5; ++r) {
