@@ -87,8 +87,11 @@ TMainForm::TMainForm(QWidget* rodic)
     ResenaDeska = std::make_unique<TSolveDeska>();
     EditovanaDeska = std::make_unique<TEditDeska>();
 
-    PohledDesky = std::make_unique<TGraphGameDeska>(ProstorGraphDesky, 9, 9, 2, 2, 6, 12);
-    PohledDesky->NastavPrijemce(this);
+    PohledDesky = new TGraphGameDeska(ProstorGraphDesky);
+    PohledDesky->setGeometry(6, 12, TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
+    connect(PohledDesky, &TGraphGameDeska::Stisknuto, this, &TMainForm::KlikNaPole);
+    connect(PohledDesky, &TGraphGameDeska::KrokZpetPozadan, this, &TMainForm::KrokZpet);
+    connect(PohledDesky, &TGraphGameDeska::PrvekZvolen, this, &TMainForm::VolbaPrvku);
     PohledPalety = std::make_unique<TGraphEditDeska>(ProstorEditDesky, 2, 8, 6, 6);
     PohledPalety->NastavPrijemce(this);
 
@@ -134,7 +137,6 @@ TMainForm::~TMainForm()
     // The worker writes its result into the solve board: wait for it (the
     // stop request ends it within one search step) before the board goes.
     UkonciReseni();
-    PohledDesky.reset();
     PohledPalety.reset();
     HerniDeska.reset();
     ResenaDeska.reset();
@@ -162,7 +164,7 @@ void TMainForm::NastavPomocnaOkna(QDialog* about, QDialog* legenda, QDialog* bar
     BarvyForm = barvy;
     // The colours kept from the last run are the colour window's start too.
     if (auto* okno = qobject_cast<TBarvyForm*>(barvy); okno && okno->DejUkazku())
-        okno->DejUkazku()->NastavBarvy(PohledDesky->Barvy);
+        okno->DejUkazku()->NastavBarvy(PohledDesky->DejBarvy());
 }
 
 // ---------------------------------------------------------------------------
@@ -333,25 +335,20 @@ void TMainForm::PoZmeneZalozky(QObject*)
 {
     ZalozkaVpredu = Zalozky->currentIndex();
     switch (ZalozkaVpredu) {
-    case zlHra: {
+    case zlHra:
         mnCislaPoli->setChecked(CislaPoliHry);
-        PohledDesky->KresliDesku(HerniDeska->Zaznam);
-        PohledDesky->KresliCisla(HerniDeska->Zaznam, mnCislaPoli->isChecked());
-        TPozice odkud;
-        if (HerniDeska->Tahy.DejOdkud(odkud))
-            PohledDesky->KresliOhraniceniNa(odkud, PohledDesky->Barvy.BarvaVyber, true);
+        ZobrazDesku();
         break;
-    }
     case zlNahrat:
         mnCislaPoli->setEnabled(false);
         PovolTypHry(false);
-        PohledDesky->KresliDesku(ZaznamNahrany);
+        ZobrazDesku();
         break;
     case zlUlozit:
         VstupNaZalozkuUlozit();
         mnCislaPoli->setEnabled(false);
         PovolTypHry(false);
-        PohledDesky->KresliDesku(ZaznamUkladany);
+        ZobrazDesku();
         break;
     case zlEdit:
         mnCislaPoli->setEnabled(false);
@@ -396,7 +393,7 @@ void TMainForm::UkonceniAplikace() { close(); }
 void TMainForm::mnCislaPoliClick()
 {
     mnCislaPoli->setChecked(!mnCislaPoli->isChecked());
-    PohledDesky->KresliCisla(HerniDeska->Zaznam, mnCislaPoli->isChecked());
+    ZobrazDesku();
 }
 
 void TMainForm::mnBarvyClick()
@@ -530,18 +527,18 @@ void TMainForm::PisEditNazevDesky(QLineEdit* Editor, const QString& Text)
 // ---------------------------------------------------------------------------
 // Presses on the board, by the page in front
 
-void TMainForm::KlikNaPole(THraciPole* Prvek, int X, int Y)
+void TMainForm::KlikNaPole(const TPozice& Pole)
 {
     Chranene_([&] {
-        if (!PredStiskem() || !JeUvnitrPole(X, Y))
+        if (!PredStiskem())
             return;
         const QWidget* stranka = Zalozky->currentWidget();
         if (stranka == tabHra)
-            KlikNaPoleHra(Prvek);
+            KlikNaPoleHra(Pole);
         else if (stranka == tabEdit)
-            KlikNaPoleEdit(Prvek);
+            KlikNaPoleEdit(Pole);
         else if (stranka == tabReseni)
-            KlikNaPoleReseni(Prvek);
+            KlikNaPoleReseni(Pole);
     });
 }
 
@@ -557,3 +554,49 @@ void TMainForm::KrokZpet()
             KrokZpetReseni();
     });
 }
+
+TObrazDesky TMainForm::ObrazDesky() const
+{
+    TObrazDesky o;
+    TPozice vybrany;
+    switch (ZalozkaVpredu) {
+    case zlHra:
+        o.Zaznam = HerniDeska->Zaznam;
+        o.Cisla = mnCislaPoli->isChecked();
+        if (HerniDeska->Tahy.DejOdkud(vybrany))
+            o.Vyber = vybrany;
+        if (RadaVyznacena)
+            o.Zvyraznena = {RadaOdkud, RadaKam};
+        o.Tazeni = TTazeni::Kamen;
+        break;
+    case zlNahrat:
+        o.Zaznam = ZaznamNahrany;
+        break;
+    case zlUlozit:
+        o.Zaznam = ZaznamUkladany;
+        break;
+    case zlEdit:
+        o.Zaznam = EditovanaDeska->Zaznam;
+        // Every position framed and in front, absent ones too: they are
+        // what the user turns into new fields.
+        o.VsechnaPole = true;
+        o.Tazeni = TTazeni::Malovani;
+        break;
+    case zlReseni: {
+        o.Zaznam = ResenaDeska->Zaznam;
+        o.Cisla = mnCislaPoli->isChecked();
+        if (ResenaDeska->Tahy.DejOdkud(vybrany))
+            o.Vyber = vybrany;
+        TTahReseni dalsi;
+        if (ResenaDeska->Reseni.DejAktualni(dalsi))
+            o.Zvyraznena = {dalsi.Odkud, dalsi.Kam};
+        o.Tazeni = TTazeni::Kamen;
+        break;
+    }
+    default:
+        break;
+    }
+    return o;
+}
+
+void TMainForm::ZobrazDesku() { PohledDesky->Zobraz(ObrazDesky()); }

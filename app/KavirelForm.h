@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 
+#include "KavirelDeska.h"
 #include "KavirelGraph.h"
 #include "KavirelType.h"
 
@@ -53,7 +54,7 @@ enum TZalozka : int {
     zlReseni = 4,
 };
 
-class TMainForm : public QMainWindow, public IPrijemceKliku, public IPrijemceVyberu {
+class TMainForm : public QMainWindow, public IPrijemceVyberu {
     Q_OBJECT
 public:
     // FormCreate: builds the window, the boards and the views, loads the
@@ -68,7 +69,7 @@ public:
     std::unique_ptr<TGameDeska> HerniDeska;
     std::unique_ptr<TSolveDeska> ResenaDeska;
     std::unique_ptr<TEditDeska> EditovanaDeska;
-    std::unique_ptr<TGraphGameDeska> PohledDesky;
+    TGraphGameDeska* PohledDesky = nullptr;
     std::unique_ptr<TGraphEditDeska> PohledPalety;
 
     TZaznamDesky ZaznamHry;
@@ -238,11 +239,11 @@ public:
     void PisEditNazevDesky(QLineEdit* Editor, const QString& Text);
     void PisStavReseni(bool ZobrazitDobu);
 
-    // Press reports of the field controls, by the tab in front.
-    void KlikNaPole(THraciPole* Prvek, int X, int Y) override;
-    void KrokZpet() override;
+    // What the board reports, by the tab in front.
+    void KlikNaPole(const TPozice& Pole);
+    void KrokZpet();
     // Keys 1 to 5 on the board choose the editor's element on the edit tab.
-    void VolbaPrvku(int CisloPrvku) override;
+    void VolbaPrvku(int CisloPrvku);
     // Tells assistive technology that a news label changed (KavirelKlavesy.cpp).
     void OznamZmenu(QLabel* Popisek);
 
@@ -339,17 +340,18 @@ private:
     void PovolTypHry(bool Povolit);
 
     // Tab branches of the shared press routines.
-    void KlikNaPoleHra(THraciPole* Prvek);
+    void KlikNaPoleHra(const TPozice& Pole);
     void KrokZpetHra();
-    void KlikNaPoleEdit(THraciPole* Prvek);
-    void KlikNaPoleReseni(THraciPole* Prvek);
+    void KlikNaPoleEdit(const TPozice& Pole);
+    void KlikNaPoleReseni(const TPozice& Pole);
     void KrokZpetReseni();
     // Shows on the play tab what a press or step changed on HerniDeska.
     void UkazZmenuHry(const TZmenaDesky& Zmena);
     // Shows on the solve tab what a press or step changed on ResenaDeska.
     void UkazZmenuReseni(const TZmenaDesky& Zmena);
-    // Redraws the fields a press or step changed; shared by both tabs.
-    void KresliZmenu(const TZmenaDesky& Zmena, const TZaznamDesky& Zaznam);
+    // Shows on the board what the tab in front holds.
+    void ZobrazDesku();
+    TObrazDesky ObrazDesky() const;
     // Part of PoZmeneZalozky for the save tab.
     void VstupNaZalozkuUlozit();
     // The name of the board of the save tab, from its box, cut to 30.

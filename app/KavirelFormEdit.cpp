@@ -27,21 +27,16 @@ void TMainForm::VykresleniDeskyPriEditaci()
 {
     PisEditNazevDesky(edtEditNazevDesky, NazevDesky(EditovanaDeska->Zaznam));
     PisTypHry(lblEditTypHry, EditovanaDeska->Zaznam);
-    PohledDesky->KresliDesku(EditovanaDeska->Zaznam);
-    // Every control in front, absent fields too: they are what the user
-    // turns into new fields.
-    PohledDesky->KresliVsechnaOhraniceni(PohledDesky->Barvy.BarvaMrizka);
+    ZobrazDesku();
 }
 
-void TMainForm::KlikNaPoleEdit(THraciPole* Prvek)
+void TMainForm::KlikNaPoleEdit(const TPozice& Pole)
 {
     const int prvek = grpEditVyber->ItemIndex();
     if (prvek < epNeexistujici || prvek > epPlneCilove)
         return;
-    PouzijPrvek(*EditovanaDeska, static_cast<TEditPrvek>(prvek), Prvek->PozicePole);
-    // The square covers stone and target frame of the former element; the
-    // border ring around it stays as it is.
-    PohledDesky->KresliPrvekNa(Prvek->PozicePole, static_cast<TEditPrvek>(prvek));
+    PouzijPrvek(*EditovanaDeska, static_cast<TEditPrvek>(prvek), Pole);
+    ZobrazDesku();
 }
 
 void TMainForm::VyberPrvku(int CisloPrvku)

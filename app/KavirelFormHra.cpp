@@ -29,13 +29,12 @@ void TMainForm::NovaHra()
     PisTahy(lblHraTahu, btnHraKrokZpet, *HerniDeska);
     PisZbyvajici(lblHraZbyva, *HerniDeska);
     PisPrubeh(lblHraPrubeh, lblHraKonec, lblHraCilova, TextNovaHra, *HerniDeska);
-    PohledDesky->KresliDesku(HerniDeska->Zaznam);
-    PohledDesky->KresliCisla(HerniDeska->Zaznam, mnCislaPoli->isChecked());
+    ZobrazDesku();
 }
 
 void TMainForm::btnHraKrokZpetClick() { KrokZpet(); }
 
-void TMainForm::KlikNaPoleHra(THraciPole* Prvek) { UkazZmenuHry(HerniDeska->Stisk(Prvek->PozicePole)); }
+void TMainForm::KlikNaPoleHra(const TPozice& Pole) { UkazZmenuHry(HerniDeska->Stisk(Pole)); }
 
 void TMainForm::KrokZpetHra() { UkazZmenuHry(HerniDeska->KrokZpet()); }
 
@@ -43,7 +42,7 @@ void TMainForm::UkazZmenuHry(const TZmenaDesky& Zmena)
 {
     if (!Zmena.Zmeneno())
         return;
-    KresliZmenu(Zmena, HerniDeska->Zaznam);
+    ZobrazDesku();
     if (!Zmena.PrepsatStav())
         return;
     PisTahy(lblHraTahu, btnHraKrokZpet, *HerniDeska);
@@ -81,26 +80,4 @@ void TMainForm::ZmenaTypuHry(QObject*)
         EditovanaDeska->Zaznam.TypHry = novyTyp;
         PisTypHry(lblEditTypHry, EditovanaDeska->Zaznam);
     }
-}
-
-void TMainForm::KresliZmenu(const TZmenaDesky& Zmena, const TZaznamDesky& Zaznam)
-{
-    const TBarvy& barvy = PohledDesky->Barvy;
-    // The jump being left goes back to the plain number colour before the
-    // next one is marked: in a run of jumps the two share a field.
-    if (Zmena.OdznacitReseni) {
-        PohledDesky->KresliCisloNa(Zmena.Odznacit.Odkud, barvy.BarvaCislo, Zmena.Odznacit.CisloOdkud);
-        PohledDesky->KresliCisloNa(Zmena.Odznacit.Kam, barvy.BarvaCislo, Zmena.Odznacit.CisloKam);
-    }
-    if (Zmena.OznacitReseni) {
-        PohledDesky->KresliCisloNa(Zmena.Oznacit.Odkud, barvy.BarvaCisloPrubeh, Zmena.Oznacit.CisloOdkud);
-        PohledDesky->KresliCisloNa(Zmena.Oznacit.Kam, barvy.BarvaCisloPrubeh, Zmena.Oznacit.CisloKam);
-    }
-    if (Zmena.ZrusenVyber)
-        PohledDesky->KresliOhraniceniNa(Zmena.DrivejsiVyber, barvy.BarvaMrizka, true);
-    if (Zmena.Druh == dzSkok)
-        PohledDesky->KresliSkok(Zaznam, Zmena.Odkud, Zmena.Kam, Zmena.Pres);
-    else if (Zmena.Druh == dzKrokZpet)
-        PohledDesky->KresliNavratSkoku(Zaznam, Zmena.Kam, Zmena.Odkud, Zmena.Pres);
-    PohledDesky->KresliOhraniceniNa(Zmena.Vyber, barvy.BarvaVyber, true);
 }

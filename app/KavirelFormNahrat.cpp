@@ -34,7 +34,7 @@ void TMainForm::VykresleniDeskyPriNahravani(std::int32_t Cislo, const QString& S
         btnNahratSmazat->setEnabled(SeznamDesek && SeznamDesek->LzeSmazatAktualni());
         PisCisloDesky(lblNahratCisloDesky, Cislo);
     }
-    PohledDesky->KresliDesku(ZaznamNahrany);
+    ZobrazDesku();
 }
 
 void TMainForm::PohybVSeznamuDesek(QObject* Sender)

@@ -209,13 +209,8 @@ void TMainForm::ZrusRadu()
     RadaVyznacena = false;
     lblHraRada->hide();
     // Another tab redraws the whole board when the play tab comes back.
-    if (Zalozky->currentWidget() != tabHra)
-        return;
-    const TBarvy& barvy = PohledDesky->Barvy;
-    const TBarva barva = mnCislaPoli->isChecked() ? barvy.BarvaCislo : barvy.BarvaPole;
-    for (const TPozice& p : {RadaOdkud, RadaKam})
-        if (HerniDeska->Zaznam.PoleNa(p).Stav != spNeexistujici)
-            PohledDesky->KresliCisloNa(p, barva, HerniDeska->Zaznam.PoleNa(p).Cislo);
+    if (ZalozkaVpredu == zlHra)
+        ZobrazDesku();
 }
 
 void TMainForm::PoRade(const TRadaTahu& Rada, const TZaznamDesky& Pozice)
@@ -237,8 +232,7 @@ void TMainForm::PoRade(const TRadaTahu& Rada, const TZaznamDesky& Pozice)
         RadaOdkud = Rada.Odkud;
         RadaKam = Rada.Kam;
         RadaVyznacena = true;
-        for (const TPozice& p : {RadaOdkud, RadaKam})
-            PohledDesky->KresliCisloNa(p, PohledDesky->Barvy.BarvaCisloPrubeh, HerniDeska->Zaznam.PoleNa(p).Cislo);
+        ZobrazDesku();
         text = QStringLiteral("Táhněte z pole %1 na pole %2")
                    .arg(HerniDeska->Zaznam.PoleNa(RadaOdkud).Cislo)
                    .arg(HerniDeska->Zaznam.PoleNa(RadaKam).Cislo);

@@ -57,9 +57,9 @@ void TMainForm::KrokPrehrani()
     // a replay by hand.
     TPozice vybrany;
     if (!ResenaDeska->Tahy.DejOdkud(vybrany) || vybrany != skok.Odkud)
-        KlikNaPoleReseni(PohledDesky->DejPrvek(skok.Odkud));
+        KlikNaPoleReseni(skok.Odkud);
     const std::int32_t pozice = ResenaDeska->Reseni.DejPozici();
-    KlikNaPoleReseni(PohledDesky->DejPrvek(skok.Kam));
+    KlikNaPoleReseni(skok.Kam);
     if (ResenaDeska->Reseni.DejPozici() == pozice || !ResenaDeska->Reseni.DejAktualni(skok))
         ZastavPrehrani();
 }
@@ -102,7 +102,7 @@ void TMainForm::UlozNastaveni()
 {
     if (!Nastaveni)
         return;
-    Nastaveni->Barvy = PohledDesky->Barvy;
+    Nastaveni->Barvy = PohledDesky->DejBarvy();
     // Elsewhere the menu shows the rule of the tab in front, not the choice.
     Nastaveni->CislaPoli = ZalozkaVpredu == zlHra ? mnCislaPoli->isChecked() : CislaPoliHry;
     if (!Nastaveni->Uloz())

@@ -186,21 +186,10 @@ void TMainForm::NovePrehrati(bool Prepnout)
 
 void TMainForm::VykresleniDeskyPriReseni()
 {
-    const TBarvy& barvy = PohledDesky->Barvy;
-    PohledDesky->KresliDesku(ResenaDeska->Zaznam);
-    PohledDesky->KresliCisla(ResenaDeska->Zaznam, mnCislaPoli->isChecked());
+    ZobrazDesku();
     PisStavReseni(ResenaDeska->Dokonceno);
-    TPozice vybrany;
-    if (ResenaDeska->Tahy.DejOdkud(vybrany))
-        PohledDesky->KresliOhraniceniNa(vybrany, barvy.BarvaVyber, true);
     TTahReseni dalsi;
-    if (ResenaDeska->Reseni.DejAktualni(dalsi)) {
-        PohledDesky->KresliCisloNa(dalsi.Odkud, barvy.BarvaCisloPrubeh, dalsi.CisloOdkud);
-        PohledDesky->KresliCisloNa(dalsi.Kam, barvy.BarvaCisloPrubeh, dalsi.CisloKam);
-        btnReseniZnovuRozestavet->setEnabled(true);
-    } else {
-        btnReseniZnovuRozestavet->setEnabled(false);
-    }
+    btnReseniZnovuRozestavet->setEnabled(ResenaDeska->Reseni.DejAktualni(dalsi));
 }
 
 // ---------------------------------------------------------------------------
@@ -289,7 +278,7 @@ void TMainForm::ZnovuPrehratReseni()
 // ---------------------------------------------------------------------------
 // Playback
 
-void TMainForm::KlikNaPoleReseni(THraciPole* Prvek) { UkazZmenuReseni(ResenaDeska->Stisk(Prvek->PozicePole)); }
+void TMainForm::KlikNaPoleReseni(const TPozice& Pole) { UkazZmenuReseni(ResenaDeska->Stisk(Pole)); }
 
 void TMainForm::KrokZpetReseni() { UkazZmenuReseni(ResenaDeska->KrokZpet()); }
 
@@ -297,7 +286,7 @@ void TMainForm::UkazZmenuReseni(const TZmenaDesky& Zmena)
 {
     if (!Zmena.Zmeneno())
         return;
-    KresliZmenu(Zmena, ResenaDeska->Zaznam);
+    ZobrazDesku();
     if (!Zmena.PrepsatStav())
         return;
     PisTahy(lblReseniTahu, btnReseniKrokZpet, *ResenaDeska);

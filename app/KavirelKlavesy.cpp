@@ -16,7 +16,7 @@
 
 #include <utility>
 
-#include "KavirelKlavesnice.h"
+#include "KavirelPristupnost.h"
 #include "KavirelOvladace.h"
 #include "KavirelText.h"
 
@@ -179,5 +179,5 @@ void TMainForm::NastavKlavesnici()
         b->installEventFilter(enter);
 
     // The board is where the game starts.
-    ProstorGraphDesky->setFocus(Qt::OtherFocusReason);
+    PohledDesky->setFocus(Qt::OtherFocusReason);
 }

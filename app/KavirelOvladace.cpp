@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelOvladace.h"
 
-#include "KavirelKlavesnice.h"
+#include "KavirelPristupnost.h"
 
 #include <QAccessible>
 #include <QLineEdit>

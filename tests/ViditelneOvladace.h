@@ -20,11 +20,18 @@
 #include <utility>
 #include <vector>
 
-#include "KavirelKlavesnice.h"
+#include "KavirelPristupnost.h"
 
-// Records every accessibility event of the process, by kind and object, for
+// Records every accessibility event of the process, by kind, object and
+// child (the board's fields are children without objects of their own), for
 // as long as it lives.
 struct TZaznamPristupnosti {
+    struct TUdalost {
+        QAccessible::Event Druh;
+        QObject* Objekt;
+        int Dite;
+        bool operator==(const TUdalost& u) const { return Druh == u.Druh && Objekt == u.Objekt && Dite == u.Dite; }
+    };
     TZaznamPristupnosti() : Predchozi(NastavPozorovatelePristupnosti(Zaznamenej)) { Aktivni = this; }
     ~TZaznamPristupnosti()
     {
@@ -32,20 +39,20 @@ struct TZaznamPristupnosti {
         Aktivni = nullptr;
     }
     void clear() { Udalosti.clear(); }
-    bool Bylo(QAccessible::Event druh, const QObject* o) const
+    bool Bylo(QAccessible::Event druh, const QObject* o, int dite = -1) const
     {
-        return std::find(Udalosti.begin(), Udalosti.end(), std::make_pair(druh, const_cast<QObject*>(o))) !=
-               Udalosti.end();
+        const TUdalost hledana{druh, const_cast<QObject*>(o), dite};
+        return std::find(Udalosti.begin(), Udalosti.end(), hledana) != Udalosti.end();
     }
     static void Zaznamenej(QAccessibleEvent* e)
     {
         if (Aktivni != nullptr)
-            Aktivni->Udalosti.emplace_back(e->type(), e->object());
+            Aktivni->Udalosti.push_back({e->type(), e->object(), e->child()});
     }
 
     inline static TZaznamPristupnosti* Aktivni = nullptr;
     TPozorovatelPristupnosti Predchozi;
-    std::vector<std::pair<QAccessible::Event, QObject*>> Udalosti;
+    std::vector<TUdalost> Udalosti;
 };
 
 // The rectangle a label's text takes up, in its parent's coordinates,

@@ -1,30 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Board display and input: the colour set, the geometry and drawing of one
-// field, the clickable field controls and the board views of all windows.
+// field, and the column-shaped views (the editor's palette, the samples of
+// the legend and colour windows). The main board is a widget of its own
+// (KavirelDeska.h) that draws with the same parts.
 //
-// Every view is a set of small image controls (TObrazek) laid over one
+// A column view is a set of small image controls (TObrazek) laid over one
 // background image, all children of a host widget of some window. A control
 // keeps its own picture and repaints from it; nothing here redraws on its own
 // initiative, every change on screen comes from a Kresli... call of a window.
-//
-// How the main window uses this unit:
-//   - implement IPrijemceKliku (KlikNaPole, KrokZpet) and IPrijemceVyberu
-//     (VyberPrvku), create
-//         PohledDesky  = new TGraphGameDeska(ProstorGraphDesky, 9, 9, 2, 2, 6, 12);
-//         PohledPalety = new TGraphEditDeska(ProstorEditDesky, 2, 8, 6, 6);
-//     and hand itself over with PohledDesky->NastavPrijemce(this) and
-//     PohledPalety->NastavPrijemce(this); then PohledPalety->KresliPaletu().
-//   - KlikNaPole(Prvek, X, Y) arrives on the left-button press; accept it only
-//     when JeUvnitrPole(X, Y), and take the field from Prvek->PozicePole.
-//     KrokZpet() arrives on the right-button press. Both run inside a Qt event
-//     handler: the receiver must catch the program's own errors
-//     (EKavirelChyba) itself, nothing may propagate back into Qt.
-//   - Colours for the drawing calls come from the view's own set, e.g.
-//     PohledDesky->KresliOhraniceniNa(p, PohledDesky->Barvy.BarvaVyber, true).
-//   - The palette element i is PohledPalety->DejPrvek(i), for marking the
-//     chosen element with KresliOhraniceni.
-//   - Delete the views before their host widgets (the views release their
-//     controls; if the host went first they notice and skip them).
 #pragma once
 
 #include <QColor>
@@ -36,7 +19,7 @@
 
 #include <cstdint>
 
-#include "KavirelKlavesnice.h"
+#include "KavirelKresleni.h"
 #include "KavirelType.h"
 
 // ---------------------------------------------------------------------------
@@ -90,39 +73,15 @@ public:
     // The ratio of new pictures; 0 (the default) takes the screen's.
     static void NastavPomerObrazu(qreal Pomer);
 
-    // Whether the last border drawing brought the control in front of the
-    // background (then it can be pressed and is offered to the keyboard and
-    // to assistive technology), and whether that border was the marking.
-    bool JeVpredu() const { return Vpredu; }
-    bool JeOznaceny() const { return Oznaceny; }
-
 protected:
     void paintEvent(QPaintEvent* udalost) override;
 
 private:
-    friend class TGraphDeska;
     QImage Obrazek;
-    bool Vpredu = false;
-    bool Oznaceny = false;
 };
 
 // ---------------------------------------------------------------------------
-// Press receivers (implemented by the main window)
-
-class THraciPole;
-
-class IPrijemceKliku {
-public:
-    virtual ~IPrijemceKliku() = default;
-    // Left button pressed on a field; X, Y within the control (0..60). Space
-    // or Enter on the board arrive here too, as a press in the middle of the
-    // field under the keyboard cursor.
-    virtual void KlikNaPole(THraciPole* Prvek, int X, int Y) = 0;
-    // Right button pressed on a field, or Backspace on the board.
-    virtual void KrokZpet() = 0;
-    // Keys 1 to 5 on the board: the editor's element 0..4.
-    virtual void VolbaPrvku(int /*CisloPrvku*/) {}
-};
+// Palette elements
 
 class IPrijemceVyberu {
 public:
@@ -130,38 +89,6 @@ public:
     // A palette element was clicked; CisloPrvku 0..4 is the item index of
     // the editor's element list.
     virtual void VyberPrvku(int CisloPrvku) = 0;
-};
-
-// ---------------------------------------------------------------------------
-// Field controls
-
-// A field of the main board view. Reports the press itself, not the release.
-class TKlavesniceDesky;
-
-class THraciPole : public TObrazek {
-    Q_OBJECT
-public:
-    THraciPole(QWidget* Hostitel, const QRect& Poloha, const TPozice& Pozice);
-
-    TPozice PozicePole;
-    IPrijemceKliku* Prijemce = nullptr;
-    TKlavesniceDesky* Klavesnice = nullptr;
-
-    // What the field shows, kept by the drawing compositions of the board
-    // view for the names read out to assistive technology.
-    TPole Obsah{};
-
-    // The keyboard cursor, drawn over the picture (never into it).
-    void NastavKurzor(bool Zobrazit);
-    bool MaKurzor() const { return Kurzor; }
-
-protected:
-    void mousePressEvent(QMouseEvent* udalost) override;
-    void paintEvent(QPaintEvent* udalost) override;
-
-private:
-    void MouseButtonClick(Qt::MouseButton Tlacitko, int X, int Y);
-    bool Kurzor = false;
 };
 
 // An element of the editor's palette. Reports a click: a left press and a
@@ -186,22 +113,17 @@ private:
 // ---------------------------------------------------------------------------
 // Views
 
-struct TObdelnik {
-    int Left, Top, Right, Bottom;  // covers Left..Right-1 and Top..Bottom-1
-};
+using TObdelnik = KavirelKresleni::TObdelnik;
 
 class TGraphDeska {
 public:
-    static constexpr int VelikostPole = 57;
-    static constexpr int Okraj = 2;
-    static constexpr int VelikostPrvku = VelikostPole + 2 * Okraj;  // 61
-    static constexpr int PrumerKamene = 27;
-    static constexpr TObdelnik ObrysKamene = {
-        VelikostPrvku / 2 - PrumerKamene / 2, VelikostPrvku / 2 - PrumerKamene / 2,
-        VelikostPrvku / 2 - PrumerKamene / 2 + PrumerKamene,
-        VelikostPrvku / 2 - PrumerKamene / 2 + PrumerKamene};  // (17, 17, 44, 44)
-    static constexpr int SirkaCile = 3;
-    static constexpr int OdsazeniCisla = 2;
+    static constexpr int VelikostPole = KavirelKresleni::VelikostPole;    // 57
+    static constexpr int Okraj = KavirelKresleni::Okraj;                  // 2
+    static constexpr int VelikostPrvku = KavirelKresleni::VelikostPrvku;  // 61
+    static constexpr int PrumerKamene = KavirelKresleni::PrumerKamene;    // 27
+    static constexpr TObdelnik ObrysKamene = KavirelKresleni::ObrysKamene;  // (17, 17, 44, 44)
+    static constexpr int SirkaCile = KavirelKresleni::SirkaCile;          // 3
+    static constexpr int OdsazeniCisla = KavirelKresleni::OdsazeniCisla;  // 2
 
     const std::int32_t Sloupcu;
     const std::int32_t Radku;
@@ -241,10 +163,8 @@ public:
     TObrazek* DejPozadi() const { return Pozadi.data(); }
     QWidget* DejHostitele() const { return Hostitel.data(); }
 
-    // The font of the field numbers: the platform's small sans-serif font at
-    // 8 points, without antialiasing so that a number printed again in the
-    // square's colour leaves no trace.
-    static QFont PismoCisla();
+    // The font of the field numbers (KavirelKresleni.h).
+    static QFont PismoCisla(bool Presne = true) { return KavirelKresleni::PismoCisla(Presne); }
 
 private:
     QPointer<QWidget> Hostitel;
@@ -254,49 +174,6 @@ private:
 // A press position (X, Y) within a field control of the main view counts only
 // inside the square: both in Okraj..VelikostPrvku-Okraj, that is 2..59.
 bool JeUvnitrPole(std::int32_t X, std::int32_t Y);
-
-// The main board view, Sloupcu x Radku (at most 9 x 9) THraciPole.
-class TGraphGameDeska : public TGraphDeska {
-public:
-    // Fails the assertion "Zdavam vetsi rozmer desky, nez je dovoleno" for
-    // more than 9 columns or rows and then creates no field controls.
-    TGraphGameDeska(QWidget* Hostitel, std::int32_t Sloupcu, std::int32_t Radku, std::int32_t MezeraX,
-                    std::int32_t MezeraY, std::int32_t Vlevo, std::int32_t Nahore);
-    ~TGraphGameDeska() override;
-
-    // Receiver of KlikNaPole and KrokZpet (may be null: presses do nothing).
-    void NastavPrijemce(IPrijemceKliku* Prijemce);
-
-    // The control of a position; a position outside 0..8, or without a
-    // control in a smaller view, is a range error.
-    THraciPole* DejPrvek(const TPozice& Pozice) const;
-    // The same without the range error: null outside the view.
-    THraciPole* DejPrvekNeboNic(const TPozice& Pozice) const;
-    IPrijemceKliku* DejPrijemce() const { return Prijemce; }
-
-    void KresliDesku(const TZaznamDesky& Zaznam);
-    void KresliCisla(const TZaznamDesky& Zaznam, bool Zobrazit);
-    void KresliCisloNa(const TPozice& Pozice, TBarva Barva, std::int32_t Cislo);
-    void KresliOhraniceniNa(const TPozice& Pozice, TBarva Barva, bool Viditelne);
-    void KresliVsechnaOhraniceni(TBarva Barva);
-    // A jump from A to B over C.
-    void KresliSkok(const TZaznamDesky& Zaznam, const TPozice& A, const TPozice& B, const TPozice& C);
-    // Taking back the jump that went from B to A over C.
-    void KresliNavratSkoku(const TZaznamDesky& Zaznam, const TPozice& A, const TPozice& B,
-                           const TPozice& C);
-    // The editor's element Prvek (0..4) put on a field: the square covers
-    // stone and target frame of the former element, the border stays.
-    void KresliPrvekNa(const TPozice& Pozice, TEditPrvek Prvek);
-
-    // The keyboard cursor and the board's accessibility (KavirelKlavesnice.h).
-    TKlavesniceDesky* Klavesnice() const { return Ovladani.data(); }
-
-private:
-    void OznamZmenu(const TPozice& Pozice);
-    IPrijemceKliku* Prijemce = nullptr;
-    QPointer<THraciPole> Prvky[RozmerDesky][RozmerDesky];  // [X][Y]
-    QPointer<TKlavesniceDesky> Ovladani;
-};
 
 constexpr int PocetPrvkuPalety = 5;
 

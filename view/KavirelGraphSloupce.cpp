@@ -3,7 +3,7 @@
 // legend and colour windows.
 #include "KavirelGraph.h"
 
-#include "KavirelPlatno.h"
+#include "KavirelKresleni.h"
 
 using namespace KavirelKresleni;
 
@@ -79,7 +79,7 @@ void TGraphLegendaDeska::KresliPodlozku()
     const QColor tlacitko = BarvaNaQColor(BarvaTlacitka());
     // Dark under a light marking, the face colour under a dark one.
     const QColor barva = vyber.lightnessF() > 0.5 ? QColor(0x30, 0x30, 0x30) : tlacitko;
-    TPlatno p(Podlozka.data());
+    TPlatno p(Podlozka.data(), Podlozka->Obraz());
     p->fillRect(QRect(QPoint(0, 0), Podlozka->size()), barva);
 }
 

@@ -190,11 +190,23 @@ protected:
     // The file the user picks in a file dialog; an empty text cancels it.
     void NastavVyberSouboru(std::function<QString(QFileDialog*)> vyber) { Okno->SpustDialog = std::move(vyber); }
 
-    THraciPole* Pole(int x, int y) const { return Okno->PohledDesky->DejPrvek(TPozice{x, y}); }
+    TGraphGameDeska* PohledDesky() const { return O<TGraphGameDeska>(QStringLiteral("PohledDesky")); }
+    const TBarvy& BarvyDesky() const { return PohledDesky()->DejBarvy(); }
+    // The middle of a field's control on the board, where a click lands.
+    QPoint StredPole(int x, int y) const
+    {
+        return (PohledDesky()->PolohaPole(TPozice{x, y}).topLeft() + QPointF(30, 30) * PohledDesky()->Meritko()).toPoint();
+    }
+    // What the board shows of a field: the pixels of its control as drawn.
+    QImage ObrazPole(int x, int y) const
+    {
+        TGraphGameDeska* d = PohledDesky();
+        return d->grab(d->PolohaPole(TPozice{x, y}).toAlignedRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
 
     void Klik(int x, int y, Qt::MouseButton tlacitko = Qt::LeftButton)
     {
-        QTest::mousePress(Pole(x, y), tlacitko, {}, QPoint(30, 30));
+        QTest::mousePress(PohledDesky(), tlacitko, {}, StredPole(x, y));
     }
 
     // A jump as the user makes it: select the stone unless it is selected,
@@ -249,8 +261,8 @@ protected:
     // Whether a field's number shows in the given member's colour.
     bool MaCislo(TPozice p, TBarva TBarvy::*clen = &TBarvy::BarvaCislo) const
     {
-        const QImage& obraz = Pole(p.X, p.Y)->Obraz();
-        const QRgb barva = BarvaNaQColor(Okno->PohledDesky->Barvy.*clen).rgb();
+        const QImage obraz = ObrazPole(p.X, p.Y);
+        const QRgb barva = BarvaNaQColor(BarvyDesky().*clen).rgb();
         for (int x = 44; x < 56; ++x)
             for (int y = 44; y < 56; ++y)
                 if (obraz.pixel(x, y) == barva)
@@ -259,7 +271,7 @@ protected:
     }
 
     // The colour of a field control's border ring.
-    QRgb Ohraniceni(int x, int y) const { return Pole(x, y)->Obraz().pixel(0, 0); }
-    QRgb BarvaVyberu() const { return BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaVyber).rgb(); }
-    QRgb BarvaMrizky() const { return BarvaNaQColor(Okno->PohledDesky->Barvy.BarvaMrizka).rgb(); }
+    QRgb Ohraniceni(int x, int y) const { return ObrazPole(x, y).pixel(0, 0); }
+    QRgb BarvaVyberu() const { return BarvaNaQColor(BarvyDesky().BarvaVyber).rgb(); }
+    QRgb BarvaMrizky() const { return BarvaNaQColor(BarvyDesky().BarvaMrizka).rgb(); }
 };

@@ -106,8 +106,8 @@ protected:
 
     // The colour at the centre of a field control (stone or square) and on
     // its target frame.
-    TBarva Stred(int x, int y) const { return BarvaZQColor(Pole(x, y)->Obraz().pixelColor(30, 30)); }
-    TBarva Ram(int x, int y) const { return BarvaZQColor(Pole(x, y)->Obraz().pixelColor(3, 3)); }
+    TBarva Stred(int x, int y) const { return BarvaZQColor(ObrazPole(x, y).pixelColor(30, 30)); }
+    TBarva Ram(int x, int y) const { return BarvaZQColor(ObrazPole(x, y).pixelColor(3, 3)); }
 };
 
 TEST(FormatHledani, DobaAPrubehVeVzoru)
@@ -143,7 +143,7 @@ TEST_F(EditReseniTest, DeskaOdNulyKazdymPrvkemHraARes)
 {
     Otevri();
     ZalozkaUzivatelem(zlEdit);
-    const TBarvy& b = Okno->PohledDesky->Barvy;
+    const TBarvy& b = BarvyDesky();
     struct TKrok {
         int Prvek;
         bool ZPalety;  // chosen on the palette, else in the radio group
@@ -239,7 +239,7 @@ TEST_F(EditReseniTest, RozehranaPoziceJmenoTypANavrat)
     EXPECT_EQ(Bajty(EditovanaDeska().Zaznam), puvodni);
     EXPECT_EQ(E("edtEditNazevDesky")->text(), "Editovaná deska");
     EXPECT_EQ(T(L("lblEditTypHry")), "LEIBNIZŮV KAVIREL");
-    EXPECT_EQ(Stred(4, 4), Okno->PohledDesky->Barvy.BarvaKamen);
+    EXPECT_EQ(Stred(4, 4), BarvyDesky().BarvaKamen);
 
     Stiskni(B("btnEditHrat"));
     EXPECT_EQ(T(L("lblHraTypHry")), "LEIBNIZŮV KAVIREL");
@@ -263,7 +263,7 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
         {"Leibniz, nejkratší", CisloLeibnizovy, "btnReseniNejkratsi"},
     };
     OtevriSKatalogem();
-    const TBarvy& b = Okno->PohledDesky->Barvy;
+    const TBarvy& b = BarvyDesky();
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Popis);
         ResKatalogovou(p.Cislo);
@@ -427,7 +427,7 @@ TEST_F(EditReseniTest, KonecHledaniZaJinouZalozkouZvyrazniReseni)
     ASSERT_TRUE(DockejKonce());
     EXPECT_EQ(Zalozky()->currentIndex(), zlNahrat);
     EXPECT_TRUE(Zalozky()->JeZvyraznena(zlReseni));
-    EXPECT_EQ(Stred(4, 1), Okno->PohledDesky->Barvy.BarvaKamen);  // the load tab's board stays drawn
+    EXPECT_EQ(Stred(4, 1), BarvyDesky().BarvaKamen);  // the load tab's board stays drawn
 
     ZalozkaUzivatelem(zlReseni);
     EXPECT_FALSE(Zalozky()->JeZvyraznena(zlReseni));

@@ -5,7 +5,8 @@
 #include <QMenu>
 #include <QTextBrowser>
 
-#include "KavirelKlavesnice.h"
+#include "KavirelDeska.h"
+#include "KavirelPristupnost.h"
 #include "KavirelNapoveda.h"
 #include "KavirelReseni.h"
 #include "KavirelText.h"
@@ -28,8 +29,8 @@ protected:
         Otevri();
     }
 
-    QWidget* DeskaOkna() const { return O("ProstorGraphDesky"); }
-    TKlavesniceDesky* Kurzor() const { return Okno->PohledDesky->Klavesnice(); }
+    QWidget* DeskaOkna() const { return PohledDesky(); }
+    TKlavesniceDesky* Kurzor() const { return PohledDesky()->Klavesnice(); }
 
     // Keys go wherever the focus is, as the window system sends them.
     void Klavesa(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
@@ -107,7 +108,7 @@ TEST_F(KlavesniceTest, CelaHraKlavesami)
         EXPECT_EQ(Ukazan(L("lblHraKonec")), k.konec);
         EXPECT_EQ(QApplication::focusWidget(), DeskaOkna());
         if (&k == &kroky[0]) {  // a screen reader hears which stone is chosen
-            EXPECT_TRUE(QAccessible::queryAccessibleInterface(Pole(1, 1))->state().selected);
+            EXPECT_TRUE(PohledDesky()->Klavesnice()->Bunka({1, 1})->state().selected);
         }
         if (k.konec) {
             // The verdicts are announced.

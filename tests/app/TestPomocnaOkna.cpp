@@ -46,7 +46,7 @@ protected:
         };
     }
 
-    TBarva NaDesce(TPozice Pozice) const { return Bod(Okno->PohledDesky->DejPrvek(Pozice), Stred, Stred); }
+    TBarva NaDesce(TPozice Pozice) const { return BarvaZQColor(ObrazPole(Pozice.X, Pozice.Y).pixelColor(Stred, Stred)); }
 
 };
 
@@ -127,13 +127,13 @@ TEST_F(PomocnaOkna, BarvyAzPoOKAPrekresliDeskuZalozkyVpredu)
             Barvy()->findChild<QPushButton*>("ButtonDeska")->click();
             EXPECT_EQ(Bod(Barvy()->DejUkazku()->DejPrvek(2), Stred, Stred), NovyKamen);  // the sample at once
             EXPECT_EQ(NaDesce(Sonda), predtim);                                     // the board not yet
-            EXPECT_EQ(Okno->PohledDesky->Barvy, StandardniBarvy());
+            EXPECT_EQ(BarvyDesky(), StandardniBarvy());
             Barvy()->findChild<QPushButton*>("ButtonOK")->click();
         });
         A("mnBarvy")->trigger();
 
         EXPECT_FALSE(Barvy()->isVisible());
-        EXPECT_EQ(Okno->PohledDesky->Barvy.BarvaKamen, NovyKamen);
+        EXPECT_EQ(BarvyDesky().BarvaKamen, NovyKamen);
         EXPECT_EQ(Okno->PohledPalety->Barvy.BarvaKamen, NovyKamen);
         EXPECT_EQ(Zalozky()->currentIndex(), p.Zalozka);
         EXPECT_EQ(NaDesce(Sonda), p.SondaPotom);

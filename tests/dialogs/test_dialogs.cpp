@@ -18,6 +18,7 @@
 #include "KavirelAbout.h"
 #include "KavirelBarvy.h"
 #include "KavirelChyby.h"
+#include "KavirelDeska.h"
 #include "KavirelLegenda.h"
 #include "KavirelOkna.h"
 #include "ViditelneOvladace.h"
@@ -45,7 +46,7 @@ void PoSpusteni(std::function<void()> Akce)
 class BarvyOkno : public ::testing::Test {
 protected:
     QWidget HostDesky, HostPalety;
-    TGraphGameDeska Deska{&HostDesky, 9, 9, 2, 2, 6, 12};
+    TGraphGameDeska Deska{&HostDesky};
     TGraphEditDeska Paleta{&HostPalety, 2, 8, 6, 6};
     TZaznamDesky Zaznam = PrazdnyZaznam();
     std::vector<std::string> Zaznamy;  // what the hand-over did, in order
@@ -54,7 +55,8 @@ protected:
     void SetUp() override
     {
         Zaznam.PoleNa(PoziceKamene).Stav = spPlne;
-        Deska.KresliDesku(Zaznam);
+        Deska.resize(TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
+        Deska.Zobraz(Obraz());
         Paleta.KresliPaletu();
         TNapojeniBarev napojeni;
         napojeni.NastavBarvyDesky = [this](const TBarvy& b) {
@@ -67,7 +69,7 @@ protected:
         };
         napojeni.PoZmeneZalozky = [this] {
             Zaznamy.push_back(Form->isVisible() ? "zalozka, okno otevrene" : "zalozka");
-            Deska.KresliDesku(Zaznam);
+            Deska.Zobraz(Obraz());
             Paleta.KresliPaletu();
         };
         Form = std::make_unique<TBarvyForm>(napojeni);
@@ -79,7 +81,17 @@ protected:
         Form->DejUkazku()->DejBarvy(b);
         return b;
     }
-    TBarva KamenNaDesce() const { return Bod(Deska.DejPrvek(PoziceKamene), Stred, Stred); }
+    TObrazDesky Obraz() const
+    {
+        TObrazDesky o;
+        o.Zaznam = Zaznam;
+        return o;
+    }
+    TBarva KamenNaDesce()
+    {
+        const QPoint bod = (Deska.PolohaPole(PoziceKamene).topLeft() + QPointF(Stred, Stred)).toPoint();
+        return BarvaZQColor(Deska.grab().toImage().pixelColor(bod));
+    }
     TBarva KamenVUkazce() const { return Bod(Form->DejUkazku()->DejPrvek(2), Stred, Stred); }
 
     // The next colour choice answers with Barva (or cancels) and notes the
@@ -156,7 +168,7 @@ TEST_F(BarvyOkno, StandardniAZavreniKrizkemNechaDeskuDalsiZobrazeniZacinaStandar
     Form->DejUkazku()->NastavBarvy(vlastni);
     Form->show();
     Form->findChild<QPushButton*>("ButtonOK")->click();
-    ASSERT_EQ(Deska.Barvy, vlastni);
+    ASSERT_EQ(Deska.DejBarvy(), vlastni);
     Zaznamy.clear();
 
     Form->show();
@@ -165,7 +177,7 @@ TEST_F(BarvyOkno, StandardniAZavreniKrizkemNechaDeskuDalsiZobrazeniZacinaStandar
     Form->close();  // what the title bar's close button does
     EXPECT_FALSE(Form->isVisible());
     EXPECT_TRUE(Zaznamy.empty());
-    EXPECT_EQ(Deska.Barvy, vlastni);
+    EXPECT_EQ(Deska.DejBarvy(), vlastni);
     EXPECT_EQ(KamenNaDesce(), vlastni.BarvaKamen);
 
     // The next showing starts from the defaults, and draws them.
@@ -200,7 +212,7 @@ TEST_F(BarvyOkno, ModalniOknoADialogBarevSVlastnimiBarvami)
     });
     EXPECT_EQ(Form->exec(), QDialog::Accepted);
     EXPECT_EQ(start, BarvaNaQColor(StandardniBarvy().BarvaKamen));
-    EXPECT_EQ(Deska.Barvy.BarvaKamen, 0x00302010u);
+    EXPECT_EQ(Deska.DejBarvy().BarvaKamen, 0x00302010u);
     EXPECT_EQ(KamenNaDesce(), 0x00302010u);
 
     // The two preset colours, from 0x00BBGGRR; the other slots empty.

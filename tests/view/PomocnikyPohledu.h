@@ -5,24 +5,29 @@
 #include <QImage>
 #include <QWidget>
 
+#include <utility>
 #include <vector>
 
+#include "KavirelDeska.h"
 #include "KavirelGraph.h"
 
-// What a view hands to its receivers, in order.
-struct Zaznamnik : IPrijemceKliku, IPrijemceVyberu {
-    struct Klik {
-        TPozice pozice;
-        int x, y;
-    };
-    std::vector<Klik> kliky;
+// What the views report, in order: the board by its signals, the palette
+// to its receiver.
+struct Zaznamnik : IPrijemceVyberu {
+    std::vector<TPozice> kliky;                          // fields pressed
+    std::vector<std::pair<TPozice, TPozice>> tahy;       // stones dragged
     int krokuZpet = 0;
     std::vector<int> volby;   // elements chosen by key
     std::vector<int> vybery;  // palette elements clicked
 
-    void KlikNaPole(THraciPole* Prvek, int X, int Y) override { kliky.push_back({Prvek->PozicePole, X, Y}); }
-    void KrokZpet() override { ++krokuZpet; }
-    void VolbaPrvku(int CisloPrvku) override { volby.push_back(CisloPrvku); }
+    void Pripoj(TGraphGameDeska& Deska)
+    {
+        QObject::connect(&Deska, &TGraphGameDeska::Stisknuto, [this](TPozice p) { kliky.push_back(p); });
+        QObject::connect(&Deska, &TGraphGameDeska::Pretazeno,
+                         [this](TPozice a, TPozice b) { tahy.emplace_back(a, b); });
+        QObject::connect(&Deska, &TGraphGameDeska::KrokZpetPozadan, [this] { ++krokuZpet; });
+        QObject::connect(&Deska, &TGraphGameDeska::PrvekZvolen, [this](int i) { volby.push_back(i); });
+    }
     void VyberPrvku(int CisloPrvku) override { vybery.push_back(CisloPrvku); }
 };
 
@@ -55,6 +60,20 @@ inline TBarva Bod(const QImage& img, int x, int y)
 inline TBarva Bod(QWidget* w, int x, int y)
 {
     return Bod(Snimek(w), x, y);
+}
+
+// What the board shows of a field: the pixels of the field's control.
+inline QImage SnimekPole(TGraphGameDeska& Deska, const TPozice& Pozice)
+{
+    return Deska.grab(Deska.PolohaPole(Pozice).toAlignedRect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A record to show, without marks.
+inline TObrazDesky ObrazZaznamu(const TZaznamDesky& z)
+{
+    TObrazDesky o;
+    o.Zaznam = z;
+    return o;
 }
 
 // The English cross: 33 fields, every one full except the centre.

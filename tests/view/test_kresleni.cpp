@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "PomocnikyPohledu.h"
@@ -18,32 +19,56 @@ protected:
     TBarvy B = RozlisenaSada();
 };
 
-TEST(Geometrie, PrilisVelkaDeskaSelzeAPrvkyNevytvori)
+// The ink of a number: the smallest rectangle around the pixels in its colour.
+QRect Inkoust(const QImage& img, TBarva barva)
 {
-    for (auto [sloupcu, radku] : {std::pair{10, 9}, std::pair{9, 10}}) {
-        QWidget host;
-        try {
-            TGraphGameDeska v(&host, sloupcu, radku, 2, 2, 6, 12);
-            ADD_FAILURE() << "no assertion for " << sloupcu << " x " << radku;
-        } catch (const EAssertionFailed& e) {
-            EXPECT_EQ(std::string(e.what()).rfind("Zdavam vetsi rozmer desky, nez je dovoleno (KavirelGraph, line ", 0),
-                      0u)
-                << e.what();
-        }
-        EXPECT_TRUE(host.findChildren<QWidget*>().isEmpty());
-    }
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (Bod(img, x, y) == barva)
+                r |= QRect(x, y, 1, 1);
+    return r;
 }
 
-TEST_F(KresleniTest, PoleDeskyPodleStavu)
+// The main board in a host where the field controls always stood: field
+// (8, 8) from (478, 484) to (539, 545), the background 533 x 533 at (6, 12).
+class DeskaTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Hostitel.resize(560, 560);
+        Deska = new TGraphGameDeska(&Hostitel);
+        Deska->setGeometry(6, 12, TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
+        Deska->NastavBarvy(B);
+    }
+    QRect Poloha(const TPozice& p) const
+    {
+        return Deska->PolohaPole(p).toAlignedRect().translated(Deska->pos());
+    }
+
+    QWidget Hostitel;
+    TGraphGameDeska* Deska = nullptr;
+    TBarvy B = RozlisenaSada();
+};
+
+TEST_F(DeskaTest, GeometriePoliJakoVzdy)
 {
-    TGraphGameDeska v(&Hostitel, 9, 9, 2, 2, 6, 12);
-    v.NastavBarvy(B);
+    EXPECT_EQ(Deska->Meritko(), 1.0);
+    EXPECT_EQ(Poloha({0, 0}), QRect(6, 12, 61, 61));
+    EXPECT_EQ(Poloha({8, 8}), QRect(478, 484, 61, 61));
+    EXPECT_EQ(Poloha({8, 8}).bottomRight(), QPoint(538, 544));
+    EXPECT_EQ(Deska->sizeHint(), QSize(533, 533));
+}
+
+TEST_F(DeskaTest, PoleDeskyPodleStavu)
+{
     TZaznamDesky z = PrazdnyZaznam();
     z.Pole[1][0] = {spPlne, 1, 0};
     z.Pole[2][0] = {spPrazdne, 2, 1};
     z.Pole[3][0] = {spPlne, 3, 1};
     z.Pole[4][0] = {spPrazdne, 4, 0};
-    v.KresliDesku(z);
+    z.Pole[6][0] = {spPrazdne, 5, 0};
+    Deska->Zobraz(ObrazZaznamu(z));
 
     struct Radek {
         int x;
@@ -57,7 +82,7 @@ TEST_F(KresleniTest, PoleDeskyPodleStavu)
     };
     for (const Radek& r : radky) {
         SCOPED_TRACE(r.x);
-        const QImage img = Snimek(v.DejPrvek({r.x, 0}));
+        const QImage img = SnimekPole(*Deska, {r.x, 0});
         EXPECT_EQ(Bod(img, 30, 30), r.stred);
         EXPECT_EQ(Bod(img, 5, 5), r.ctverec);
         EXPECT_EQ(Bod(img, 3, 3), r.ram);
@@ -65,43 +90,67 @@ TEST_F(KresleniTest, PoleDeskyPodleStavu)
         EXPECT_EQ(Bod(img, 60, 60), r.okraj);
     }
 
-    // An absent field is behind the background: the host shows the board colour there.
-    const QRect nic = v.PolohaPrvku(0, 0);
-    EXPECT_EQ(Hostitel.childAt(nic.center()), v.DejPozadi());
-    EXPECT_EQ(Bod(&Hostitel, nic.left() + 30, nic.top() + 30), B.BarvaDeska);
-    EXPECT_EQ(Bod(&Hostitel, nic.left() + 5, nic.top() + 5), B.BarvaDeska);
-    // and a present one in front of it.
-    EXPECT_EQ(Hostitel.childAt(v.PolohaPrvku(1, 0).center()), v.DejPrvek({1, 0}));
-    EXPECT_EQ(Bod(&Hostitel, v.PolohaPrvku(1, 0).left() + 30, v.PolohaPrvku(1, 0).top() + 30), B.BarvaKamen);
+    // An absent field is behind the background: the board colour there,
+    // also between two fields, and nothing to press.
+    for (const TPozice p : {TPozice{0, 0}, TPozice{5, 0}}) {
+        const QImage nic = SnimekPole(*Deska, p);
+        EXPECT_EQ(Bod(nic, 30, 30), B.BarvaDeska);
+        EXPECT_EQ(Bod(nic, 5, 5), B.BarvaDeska);
+        EXPECT_FALSE(Deska->PoleNaBode(Deska->PolohaPole(p).center()));
+    }
+    EXPECT_EQ(Deska->PoleNaBode(Deska->PolohaPole({1, 0}).center()), (TPozice{1, 0}));
+    // The neighbours' rings reach into the absent field's place.
+    EXPECT_EQ(Bod(SnimekPole(*Deska, {5, 0}), 0, 30), B.BarvaMrizka);
+    EXPECT_EQ(Bod(SnimekPole(*Deska, {5, 0}), 60, 30), B.BarvaMrizka);
 }
 
-// The ink of a number: the smallest rectangle around the pixels in its colour.
-QRect Inkoust(const QImage& img, TBarva barva)
+// The marked stone's ring lies over its neighbours'; the numbers of the
+// jump being replayed stand out from the others; the editor frames every
+// position.
+TEST_F(DeskaTest, OznaceniZvyrazneniAEditor)
 {
-    QRect r;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (Bod(img, x, y) == barva)
-                r |= QRect(x, y, 1, 1);
-    return r;
+    TObrazDesky o = ObrazZaznamu(AnglickyKriz());
+    o.Vyber = TPozice{4, 2};
+    o.Cisla = true;
+    o.Zvyraznena = {TPozice{4, 2}, TPozice{4, 4}};
+    Deska->Zobraz(o);
+    const QImage vybrany = SnimekPole(*Deska, {4, 2});
+    for (const QPoint bod : {QPoint(0, 0), QPoint(60, 60), QPoint(0, 30), QPoint(60, 30), QPoint(1, 1)})
+        EXPECT_EQ(Bod(vybrany, bod.x(), bod.y()), B.BarvaVyber) << bod.x() << "," << bod.y();
+    EXPECT_EQ(Bod(SnimekPole(*Deska, {3, 2}), 60, 30), B.BarvaVyber) << "over the neighbour's ring";
+    EXPECT_EQ(Bod(SnimekPole(*Deska, {4, 3}), 0, 0), B.BarvaVyber) << "the marked ring, the row above";
+    EXPECT_EQ(Bod(SnimekPole(*Deska, {4, 4}), 0, 0), B.BarvaMrizka);
+    for (const TPozice p : o.Zvyraznena) {
+        EXPECT_FALSE(Inkoust(SnimekPole(*Deska, p), B.BarvaCisloPrubeh).isNull());
+        EXPECT_TRUE(Inkoust(SnimekPole(*Deska, p), B.BarvaCislo).isNull());
+    }
+    EXPECT_FALSE(Inkoust(SnimekPole(*Deska, {4, 3}), B.BarvaCislo).isNull());
+    EXPECT_TRUE(Inkoust(SnimekPole(*Deska, {4, 3}), B.BarvaCisloPrubeh).isNull());
+
+    TObrazDesky editor = ObrazZaznamu(AnglickyKriz());
+    editor.VsechnaPole = true;
+    Deska->Zobraz(editor);
+    const QImage nic = SnimekPole(*Deska, {0, 0});
+    EXPECT_EQ(Bod(nic, 0, 0), B.BarvaMrizka);
+    EXPECT_EQ(Bod(nic, 30, 30), B.BarvaDeska);
+    EXPECT_EQ(Deska->PoleNaBode(Deska->PolohaPole({0, 0}).center()), (TPozice{0, 0}));
 }
 
-TEST_F(KresleniTest, CislaSeVypisiVpravoDoleASmazouBezeStopy)
+TEST_F(DeskaTest, CislaSeVypisiVpravoDoleASmazouBezeStopy)
 {
-    TGraphGameDeska v(&Hostitel, 9, 9, 2, 2, 6, 12);
-    v.NastavBarvy(B);
-    const TZaznamDesky z = AnglickyKriz();
-    v.KresliDesku(z);
+    TObrazDesky o = ObrazZaznamu(AnglickyKriz());
+    Deska->Zobraz(o);
     std::vector<QImage> pred;
     for (int x = 0; x < 9; ++x)
         for (int y = 0; y < 9; ++y)
-            pred.push_back(Snimek(v.DejPrvek({x, y})));
+            pred.push_back(SnimekPole(*Deska, {x, y}));
 
-    v.KresliCisla(z, true);
-    const QFontMetrics m(TGraphDeska::PismoCisla(), v.DejPrvek({0, 0}));
+    o.Cisla = true;
+    Deska->Zobraz(o);
+    const QFontMetrics m(TGraphDeska::PismoCisla(), Deska);
     // Field 7 at (1, 3) holds one digit, field 17 at (4, 4) two; both end at the same column.
-    const QRect sedm = Inkoust(Snimek(v.DejPrvek({1, 3})), B.BarvaCislo);
-    const QRect sedmnact = Inkoust(Snimek(v.DejPrvek({4, 4})), B.BarvaCislo);
+    const QRect sedm = Inkoust(SnimekPole(*Deska, {1, 3}), B.BarvaCislo);
+    const QRect sedmnact = Inkoust(SnimekPole(*Deska, {4, 4}), B.BarvaCislo);
     ASSERT_FALSE(sedm.isNull());
     ASSERT_FALSE(sedmnact.isNull());
     // The text box ends at x = 54 and y = 56: the glyph's ink sits where the
@@ -123,57 +172,44 @@ TEST_F(KresleniTest, CislaSeVypisiVpravoDoleASmazouBezeStopy)
     EXPECT_LE(sedmnact.bottom(), 55);
     EXPECT_GE(sedm.right(), 54 - 4) << "number not pushed to the right edge";
     // An absent field gets no number.
-    EXPECT_TRUE(Inkoust(Snimek(v.DejPrvek({0, 0})), B.BarvaCislo).isNull());
+    EXPECT_TRUE(Inkoust(SnimekPole(*Deska, {0, 0}), B.BarvaCislo).isNull());
 
-    v.KresliCisla(z, false);
+    o.Cisla = false;
+    Deska->Zobraz(o);
     int i = 0;
     for (int x = 0; x < 9; ++x)
         for (int y = 0; y < 9; ++y, ++i)
-            EXPECT_EQ(Snimek(v.DejPrvek({x, y})), pred[i]) << x << ", " << y;
+            EXPECT_EQ(SnimekPole(*Deska, {x, y}), pred[i]) << x << ", " << y;
 }
 
-TEST_F(KresleniTest, SkokANavratPodleTypuHry)
+// Larger, the board is drawn anew at its size, not stretched: the figures
+// keep their places in the board's units, the stone's edge is smooth and a
+// ring two units wide is twice as many pixels.
+TEST_F(DeskaTest, VetsiDeskaKreslenaZnovuAOstre)
 {
-    TGraphGameDeska v(&Hostitel, 9, 9, 2, 2, 6, 12);
-    v.NastavBarvy(B);
-    const TPozice A{1, 3}, Bp{3, 3}, C{2, 3};
-    struct Radek {
-        std::uint8_t typ;
-        TBarva cPoSkoku, cPoNavratu;
-    };
-    const Radek radky[] = {
-        {thNormalni, B.BarvaPole, B.BarvaKamen},
-        {thLeibniz, B.BarvaKamen, B.BarvaPole},
-        {7, 0x00FFFFFF, 0x00FFFFFF},  // unknown type: C untouched (a new control is white)
-    };
-    for (const Radek& r : radky) {
-        SCOPED_TRACE(int(r.typ));
-        QWidget host;
-        TGraphGameDeska w(&host, 9, 9, 2, 2, 6, 12);
-        w.NastavBarvy(B);
-        TZaznamDesky z = PrazdnyZaznam();
-        z.TypHry = static_cast<TTypHry>(r.typ);
-        auto stred = [&](const TPozice& p) { return Bod(w.DejPrvek(p), 30, 30); };
-        auto okraj = [&](const TPozice& p) { return Bod(w.DejPrvek(p), 5, 5); };
-
-        w.KresliSkok(z, A, Bp, C);
-        EXPECT_EQ(stred(A), B.BarvaPole);
-        EXPECT_EQ(stred(Bp), B.BarvaKamen);
-        EXPECT_EQ(stred(C), r.cPoSkoku);
-        EXPECT_EQ(okraj(A), 0x00FFFFFFu) << "only the disc is painted";
-
-        // Taking it back: the stone goes from B back to A.
-        w.KresliNavratSkoku(z, Bp, A, C);
-        EXPECT_EQ(stred(Bp), B.BarvaPole);
-        EXPECT_EQ(stred(A), B.BarvaKamen);
-        EXPECT_EQ(stred(C), r.cPoNavratu);
+    Deska->resize(2 * TGraphGameDeska::StranaDesky + 10, 2 * TGraphGameDeska::StranaDesky);
+    TObrazDesky o = ObrazZaznamu(AnglickyKriz());
+    o.Cisla = true;
+    Deska->Zobraz(o);
+    ASSERT_EQ(Deska->Meritko(), 2.0);
+    EXPECT_EQ(Deska->PolohaPole({0, 0}), QRectF(5, 0, 122, 122)) << "centred across";
+    const QImage img = SnimekPole(*Deska, {3, 3});
+    ASSERT_EQ(img.size(), QSize(122, 122));
+    EXPECT_EQ(Bod(img, 61, 61), B.BarvaKamen);
+    for (int x : {0, 3})
+        EXPECT_EQ(Bod(img, x, 61), B.BarvaMrizka) << x;
+    EXPECT_EQ(Bod(img, 4, 61), B.BarvaPole);
+    // Along a row through the stone's middle: the disc 27 units wide is 54
+    // pixels of stone, and its edges pass through mixed colours.
+    int kamen = 0;
+    std::set<TBarva> barvy;
+    for (int x = 0; x < img.width(); ++x) {
+        barvy.insert(Bod(img, x, 55));
+        kamen += Bod(img, x, 61) == B.BarvaKamen;
     }
-    TZaznamDesky z = PrazdnyZaznam();
-    EXPECT_THROW(v.KresliSkok(z, A, Bp, {9, 0}), ERangeError);
-    EXPECT_THROW(v.KresliNavratSkoku(z, A, Bp, {0, -1}), ERangeError);
-    EXPECT_EQ(Bod(v.DejPrvek(A), 30, 30), 0x00FFFFFFu) << "a bad position changes nothing";
-    EXPECT_EQ(Bod(v.DejPrvek(Bp), 30, 30), 0x00FFFFFFu) << "a bad position changes nothing";
-    EXPECT_THROW(v.KresliCisloNa({0, 9}, B.BarvaCislo, 1), ERangeError);
+    EXPECT_NEAR(kamen, 54, 2);
+    EXPECT_GT(barvy.size(), 3u) << "soft edges";
+    EXPECT_FALSE(Inkoust(img, B.BarvaCislo).isNull());
 }
 
 // One row of a column view: pixels at the centre, (5, 5), (3, 3), (0, 0), and
@@ -237,24 +273,13 @@ TEST_F(KresleniTest, PaletaLegendaAVzorekBarevPoRadcich)
     EXPECT_EQ(ven, B);
 }
 
-TEST(Zivotnost, HostitelDrivNezPohledAMensiPohled)
+TEST(Zivotnost, HostitelDrivNezPohled)
 {
     auto host = std::make_unique<QWidget>();
-    TGraphGameDeska hra(host.get(), 9, 9, 2, 2, 6, 12);
+    TGraphLegendaDeska legenda(host.get(), 2, 16, 6, 6);
     host.reset();  // the controls die with their host; the view must not release them twice
-    EXPECT_EQ(hra.DejPozadi(), nullptr);
-    EXPECT_THROW(hra.DejPrvek({0, 0}), ERangeError);
-
-    // A view smaller than 9 x 9 draws whole boards only where it has controls.
-    QWidget h;
-    TGraphGameDeska v(&h, 3, 2, 2, 2, 0, 0);
-    TZaznamDesky z = AnglickyKriz();
-    z.Pole[2][1] = {spPlne, 1, 0};
-    v.KresliDesku(z);
-    v.KresliCisla(z, true);
-    EXPECT_EQ(v.DejPozadi()->geometry(), QRect(0, 0, 179, 120));
-    EXPECT_EQ(Bod(v.DejPrvek({2, 1}), 30, 30), v.Barvy.BarvaKamen);
-    EXPECT_THROW(v.KresliOhraniceniNa({3, 0}, 0, true), ERangeError);
+    EXPECT_EQ(legenda.DejPozadi(), nullptr);
+    EXPECT_THROW(legenda.DejPrvek(0), ERangeError);
 }
 
 }  // namespace

@@ -8,10 +8,10 @@
 #include <QWidget>
 
 #include <cmath>
-#include <map>
 #include <vector>
 
-#include "KavirelKlavesnice.h"
+#include "KavirelDeska.h"
+#include "KavirelPristupnost.h"
 #include "PomocnikyPohledu.h"
 #include "ViditelneOvladace.h"
 
@@ -22,26 +22,31 @@ protected:
     void SetUp() override
     {
         Okno.resize(560, 560);
-        Pohled = std::make_unique<TGraphGameDeska>(&Okno, 9, 9, 2, 2, 6, 12);
-        Pohled->NastavPrijemce(&Z);
+        Pohled = new TGraphGameDeska(&Okno);
+        Pohled->setGeometry(6, 12, TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
+        Z.Pripoj(*Pohled);
         Okno.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Okno));
         Okno.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Okno));
     }
-    void TearDown() override { Pohled.reset(); }
 
-    QAccessibleInterface* Deska() { return QAccessible::queryAccessibleInterface(&Okno); }
-    QString Jmeno(int x, int y) const
+    QAccessibleInterface* Deska() { return QAccessible::queryAccessibleInterface(Pohled); }
+    QAccessibleInterface* Bunka(int x, int y) { return Pohled->Klavesnice()->Bunka({x, y}); }
+    QString Jmeno(int x, int y) { return Bunka(x, y)->text(QAccessible::Name); }
+    // An event of the field at (x, y), a child of the board.
+    bool Bylo(QAccessible::Event druh, const TPozice& p) const
     {
-        return QAccessible::queryAccessibleInterface(Pohled->DejPrvek({x, y}))->text(QAccessible::Name);
+        return Zachycene.Bylo(druh, Pohled, Pohled->Klavesnice()->IndexNabizeneho(p));
     }
-    bool Bylo(QAccessible::Event druh, QObject* o) const { return Zachycene.Bylo(druh, o); }
-    void Klavesa(Qt::Key k) { QTest::keyClick(&Okno, k); }
+    void Klavesa(Qt::Key k) { QTest::keyClick(Pohled, k); }
+    // Whether the field shows the keyboard cursor: its yellow ring inside
+    // the target frame.
+    bool MaKurzor(const TPozice& p) const { return SnimekPole(*Pohled, p).pixelColor(9, 30) == QColor(255, 216, 0); }
 
     QWidget Okno;
     Zaznamnik Z;
-    std::unique_ptr<TGraphGameDeska> Pohled;
+    TGraphGameDeska* Pohled = nullptr;
     TZaznamPristupnosti Zachycene;
 };
 
@@ -49,10 +54,11 @@ protected:
 
 TEST_F(PristupnostTest, AnglickyKrizMaTricetTriPojmenovanychPoli)
 {
-    Pohled->KresliDesku(AnglickyKriz());
+    Pohled->Zobraz(ObrazZaznamu(AnglickyKriz()));
     QAccessibleInterface* deska = Deska();
     ASSERT_NE(deska, nullptr);
     EXPECT_EQ(deska->role(), QAccessible::Table);
+    EXPECT_EQ(deska->text(QAccessible::Name), "Hrací deska");
     ASSERT_EQ(deska->childCount(), 33);
 
     // In reading order, numbered 1..33, every one a stone but the centre.
@@ -61,10 +67,14 @@ TEST_F(PristupnostTest, AnglickyKrizMaTricetTriPojmenovanychPoli)
         ASSERT_NE(pole, nullptr);
         EXPECT_EQ(pole->role(), QAccessible::Cell);
         EXPECT_EQ(deska->indexOfChild(pole), i);
+        EXPECT_EQ(pole->parent(), deska);
         const QString ocekavane =
             QStringLiteral("Pole %1: %2").arg(i + 1).arg(i + 1 == 17 ? QStringLiteral("prázdné") : QStringLiteral("kámen"));
         EXPECT_EQ(pole->text(QAccessible::Name), ocekavane);
     }
+    // A cell lies where its field is drawn.
+    const QRect stred = Deska()->child(16)->rect();
+    EXPECT_EQ(deska->childAt(stred.center().x(), stred.center().y()), deska->child(16));
 
     // The grid has nine rows and columns; a position without a field has no cell.
     QAccessibleTableInterface* tabulka = deska->tableInterface();
@@ -78,6 +88,10 @@ TEST_F(PristupnostTest, AnglickyKrizMaTricetTriPojmenovanychPoli)
     ASSERT_NE(bunka, nullptr);
     EXPECT_EQ(bunka->rowIndex(), 3);
     EXPECT_EQ(bunka->columnIndex(), 5);
+
+    // The press action presses the field, as the mouse does.
+    tabulka->cellAt(4, 4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Z.kliky, (std::vector<TPozice>{{4, 4}}));
 }
 
 TEST_F(PristupnostTest, SkokANavratMeniJmenaAOznamujiSe)
@@ -93,23 +107,47 @@ TEST_F(PristupnostTest, SkokANavratMeniJmenaAOznamujiSe)
         // A Leibniz jump goes from a hole over a hole onto a stone.
         if (p.typ == thLeibniz)
             z.Pole[4][3].Stav = spPrazdne;
-        Pohled->KresliDesku(z);
+        Pohled->Zobraz(ObrazZaznamu(z));
         const QString predA = Jmeno(4, 2), predC = Jmeno(4, 3);
         Zachycene.clear();
 
-        Pohled->KresliSkok(z, {4, 2}, {4, 4}, {4, 3});
+        // The position after the jump from (4, 2) over (4, 3) to (4, 4).
+        TGameDeska hra;
+        hra.Nastav(z);
+        hra.ProvedSkok({4, 2}, {4, 4}, {4, 3});
+        Pohled->Zobraz(ObrazZaznamu(hra.Zaznam));
         EXPECT_EQ(Jmeno(4, 2), "Pole 5: prázdné");
         EXPECT_EQ(Jmeno(4, 4), "Pole 17: kámen");
         EXPECT_EQ(Jmeno(4, 3), QStringLiteral("Pole 10: ") + QString::fromUtf8(p.pres));
         for (TPozice q : {TPozice{4, 2}, TPozice{4, 4}, TPozice{4, 3}})
-            EXPECT_TRUE(Bylo(QAccessible::NameChanged, Pohled->DejPrvek(q))) << q.X << "," << q.Y;
-        EXPECT_FALSE(Bylo(QAccessible::NameChanged, Pohled->DejPrvek({3, 3})));
+            EXPECT_TRUE(Bylo(QAccessible::NameChanged, q)) << q.X << "," << q.Y;
+        EXPECT_FALSE(Bylo(QAccessible::NameChanged, {3, 3}));
+        EXPECT_FALSE(Zachycene.Bylo(QAccessible::TableModelChanged, Pohled)) << "the same board";
 
-        Pohled->KresliNavratSkoku(z, {4, 4}, {4, 2}, {4, 3});
+        Pohled->Zobraz(ObrazZaznamu(z));
         EXPECT_EQ(Jmeno(4, 2), predA);
         EXPECT_EQ(Jmeno(4, 3), predC);
         EXPECT_EQ(Jmeno(4, 4), "Pole 17: prázdné");
     }
+}
+
+TEST_F(PristupnostTest, VyberSeOznamujeAJeVybranouBunkou)
+{
+    TObrazDesky o = ObrazZaznamu(AnglickyKriz());
+    Pohled->Zobraz(o);
+    Zachycene.clear();
+    o.Vyber = TPozice{4, 2};
+    Pohled->Zobraz(o);
+    EXPECT_TRUE(Bylo(QAccessible::StateChanged, {4, 2}));
+    EXPECT_TRUE(Bunka(4, 2)->state().selected);
+    EXPECT_FALSE(Bunka(4, 3)->state().selected);
+    ASSERT_EQ(Deska()->tableInterface()->selectedCells().size(), 1);
+    EXPECT_EQ(Deska()->tableInterface()->selectedCells()[0], Bunka(4, 2));
+    Zachycene.clear();
+    o.Vyber = TPozice{4, 6};
+    Pohled->Zobraz(o);
+    EXPECT_TRUE(Bylo(QAccessible::StateChanged, {4, 2}));
+    EXPECT_TRUE(Bylo(QAccessible::StateChanged, {4, 6}));
 }
 
 TEST_F(PristupnostTest, CiloveANoveDeskyAEditor)
@@ -118,32 +156,38 @@ TEST_F(PristupnostTest, CiloveANoveDeskyAEditor)
     z.Pole[4][4].Cilove = 1;
     z.Pole[3][1].Cilove = 1;
     Zachycene.clear();
-    Pohled->KresliDesku(z);
-    EXPECT_TRUE(Bylo(QAccessible::TableModelChanged, &Okno));
+    Pohled->Zobraz(ObrazZaznamu(z));
+    EXPECT_TRUE(Zachycene.Bylo(QAccessible::TableModelChanged, Pohled));
     EXPECT_EQ(Jmeno(4, 4), "Pole 17: prázdné, cílové pole");
     EXPECT_EQ(Jmeno(3, 1), "Pole 1: kámen, cílové pole");
 
     // In the editor every position is offered; one without a field says so,
     // a new field has no number yet.
-    Pohled->KresliVsechnaOhraniceni(Pohled->Barvy.BarvaMrizka);
+    TObrazDesky editor = ObrazZaznamu(AnglickyKriz());
+    editor.VsechnaPole = true;
+    Pohled->Zobraz(editor);
     EXPECT_EQ(Deska()->childCount(), 81);
     EXPECT_EQ(Jmeno(0, 0), "Bez pole (sloupec 1, řádek 1)");
-    Pohled->KresliPrvekNa({0, 0}, epPlneCilove);
+    TEditDeska upravy;
+    upravy.Nastav(editor.Zaznam);
+    PouzijPrvek(upravy, epPlneCilove, {0, 0});
+    PouzijPrvek(upravy, epNeexistujici, {4, 4});
+    editor.Zaznam = upravy.Zaznam;
+    Pohled->Zobraz(editor);
     EXPECT_EQ(Jmeno(0, 0), "Pole (sloupec 1, řádek 1): kámen, cílové pole");
-    Pohled->KresliPrvekNa({4, 4}, epNeexistujici);
     EXPECT_EQ(Jmeno(4, 4), "Bez pole (sloupec 5, řádek 5)");
 
-    // Drawn as a board again, the positions without a field leave the grid.
-    Pohled->KresliDesku(AnglickyKriz());
+    // Shown as a board again, the positions without a field leave the grid.
+    Pohled->Zobraz(ObrazZaznamu(AnglickyKriz()));
     EXPECT_EQ(Deska()->childCount(), 33);
 }
 
 TEST_F(PristupnostTest, KurzorPrechaziMistaBezPole)
 {
-    Pohled->KresliDesku(AnglickyKriz());
+    Pohled->Zobraz(ObrazZaznamu(AnglickyKriz()));
     TKlavesniceDesky* k = Pohled->Klavesnice();
-    Okno.setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(Okno.hasFocus());
+    Pohled->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(Pohled->hasFocus());
     // Field number 1 first, then each key to the next field that way.
     EXPECT_EQ(k->Pozice(), (TPozice{3, 1}));
     struct {
@@ -161,24 +205,25 @@ TEST_F(PristupnostTest, KurzorPrechaziMistaBezPole)
         Zachycene.clear();
         Klavesa(krok.klavesa);
         EXPECT_EQ(k->Pozice(), krok.kam) << krok.kam.X << "," << krok.kam.Y;
-        EXPECT_TRUE(Pohled->DejPrvek(krok.kam)->MaKurzor());
+        EXPECT_TRUE(MaKurzor(krok.kam));
         if (krok.klavesa == Qt::Key_Down && krok.kam == TPozice{3, 2}) {
-            EXPECT_TRUE(Bylo(QAccessible::Focus, Pohled->DejPrvek(krok.kam)));
+            EXPECT_TRUE(Bylo(QAccessible::Focus, krok.kam));
         }
     }
     // Exactly one field shows the cursor.
     int sKurzorem = 0;
     for (int x = 0; x < RozmerDesky; ++x)
         for (int y = 0; y < RozmerDesky; ++y)
-            sKurzorem += Pohled->DejPrvek({x, y})->MaKurzor();
+            sKurzorem += MaKurzor({x, y});
     EXPECT_EQ(sKurzorem, 1);
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Pohled->DejPrvek({5, 7}))->state().focused);
+    EXPECT_TRUE(Bunka(5, 7)->state().focused);
+    EXPECT_EQ(Deska()->focusChild(), Bunka(5, 7));
 }
 
 TEST_F(PristupnostTest, KlavesyJdouStejnouCestouJakoMys)
 {
-    Pohled->KresliDesku(AnglickyKriz());
-    Okno.setFocus(Qt::TabFocusReason);
+    Pohled->Zobraz(ObrazZaznamu(AnglickyKriz()));
+    Pohled->setFocus(Qt::TabFocusReason);
     Klavesa(Qt::Key_Down);
     struct {
         Qt::Key klavesa;
@@ -195,62 +240,54 @@ TEST_F(PristupnostTest, KlavesyJdouStejnouCestouJakoMys)
         EXPECT_EQ(Z.krokuZpet, int(p.zpet)) << p.klavesa;
         EXPECT_EQ(Z.volby, p.volby) << p.klavesa;
     }
-    // A key press is a press in the square of the cursor's field.
-    for (const Zaznamnik::Klik& k : Z.kliky) {
-        EXPECT_EQ(k.pozice, (TPozice{3, 2}));
-        EXPECT_TRUE(JeUvnitrPole(k.x, k.y));
-    }
+    // A key press is a press of the cursor's field.
+    for (const TPozice& k : Z.kliky)
+        EXPECT_EQ(k, (TPozice{3, 2}));
     // Ctrl and Alt combinations are the window's shortcuts, not the board's.
-    QTest::keyClick(&Okno, Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(Pohled, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(Pohled->Klavesnice()->Pozice(), (TPozice{3, 2}));
 }
 
 TEST_F(PristupnostTest, KurzorJenPriFokusuAPoKlavese)
 {
-    Pohled->KresliDesku(AnglickyKriz());
-    THraciPole* prvni = Pohled->DejPrvek({3, 1});
+    Pohled->Zobraz(ObrazZaznamu(AnglickyKriz()));
     QWidget jiny(&Okno);
     jiny.setFocusPolicy(Qt::StrongFocus);
     jiny.show();
 
-    Okno.setFocus(Qt::MouseFocusReason);
-    EXPECT_FALSE(prvni->MaKurzor()) << "focus by the mouse shows no cursor";
+    Pohled->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(MaKurzor({3, 1})) << "focus by the mouse shows no cursor";
     Klavesa(Qt::Key_Right);
-    EXPECT_TRUE(Pohled->DejPrvek({4, 1})->MaKurzor());
+    EXPECT_TRUE(MaKurzor({4, 1}));
     // A mouse press moves the cursor there and hides it.
-    QTest::mousePress(Pohled->DejPrvek({4, 3}), Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mousePress(Pohled, Qt::LeftButton, {}, Pohled->PolohaPole({4, 3}).center().toPoint());
+    QTest::mouseRelease(Pohled, Qt::LeftButton, {}, Pohled->PolohaPole({4, 3}).center().toPoint());
     EXPECT_EQ(Pohled->Klavesnice()->Pozice(), (TPozice{4, 3}));
-    EXPECT_FALSE(Pohled->DejPrvek({4, 3})->MaKurzor());
-    EXPECT_FALSE(Pohled->DejPrvek({4, 1})->MaKurzor());
+    EXPECT_FALSE(MaKurzor({4, 3}));
+    EXPECT_FALSE(MaKurzor({4, 1}));
     Klavesa(Qt::Key_Left);
-    EXPECT_TRUE(Pohled->DejPrvek({3, 3})->MaKurzor());
+    EXPECT_TRUE(MaKurzor({3, 3}));
     // Away from the board the cursor goes; back by Tab it returns.
     jiny.setFocus(Qt::TabFocusReason);
-    EXPECT_FALSE(Pohled->DejPrvek({3, 3})->MaKurzor());
-    Okno.setFocus(Qt::TabFocusReason);
-    EXPECT_TRUE(Pohled->DejPrvek({3, 3})->MaKurzor());
-    // The cursor is seen on screen but never drawn into the field's picture.
-    const QImage obraz = Pohled->DejPrvek({3, 3})->Obraz();
-    const QImage naObrazovce = Snimek(Pohled->DejPrvek({3, 3}));
-    jiny.setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(Pohled->DejPrvek({3, 3})->Obraz(), obraz);
-    EXPECT_NE(Snimek(Pohled->DejPrvek({3, 3})), naObrazovce);
+    EXPECT_FALSE(MaKurzor({3, 3}));
+    Pohled->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(MaKurzor({3, 3}));
 }
 
-// Pictures drawn for a screen of ratio 1.5 or 2: as many pixels as the screen
-// shows, a round stone on them, and painting over leaves no trace.
+// Pictures of the column views drawn for a screen of ratio 1.5 or 2: as many
+// pixels as the screen shows, a round stone on them, and painting over
+// leaves no trace.
 TEST(Ostrost, ObrazyProPomerObrazovky)
 {
     for (qreal pomer : {2.0, 1.5}) {
         SCOPED_TRACE(pomer);
         TObrazek::NastavPomerObrazu(pomer);
         QWidget hostitel;
-        hostitel.resize(560, 560);
-        TGraphGameDeska v(&hostitel, 9, 9, 2, 2, 6, 12);
+        hostitel.resize(200, 400);
+        TGraphLegendaDeska v(&hostitel, 2, 16, 6, 6);
         TObrazek::NastavPomerObrazu(0);
-        const TZaznamDesky z = AnglickyKriz();
-        v.KresliDesku(z);
-        THraciPole* pole = v.DejPrvek({3, 3});
+        v.Kresli();
+        TObrazek* pole = v.DejPrvek(1);  // a stone
         const QImage& obraz = pole->Obraz();
         ASSERT_EQ(obraz.devicePixelRatio(), pomer);
         const int strana = int(std::ceil(TGraphDeska::VelikostPrvku * pomer));
@@ -280,10 +317,10 @@ TEST(Ostrost, ObrazyProPomerObrazovky)
                 }
         EXPECT_TRUE(licha);
         // Stone and number taken away: the plain square again, pixel for pixel.
-        v.KresliDesku(z);
+        v.Kresli();
         const QImage ciste = obraz.copy();
-        v.KresliCisloNa({3, 3}, b.BarvaCislo, 33);
-        v.KresliCisloNa({3, 3}, b.BarvaPole, 33);
+        v.KresliCislo(pole, b.BarvaCislo, 33);
+        v.KresliCislo(pole, b.BarvaPole, 33);
         EXPECT_EQ(pole->Obraz(), ciste);
         v.KresliKamen(pole, b.BarvaPole);
         v.KresliKamen(pole, b.BarvaKamen);

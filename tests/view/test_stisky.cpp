@@ -49,52 +49,151 @@ TEST(JeUvnitrPole, HraniceCtverce)
 
 TEST_F(StiskyTest, TlacitkaHracihoPole)
 {
-    TGraphGameDeska v(&Okno, 9, 9, 2, 2, 6, 12);
-    v.NastavPrijemce(&Z);
-    v.KresliDesku(AnglickyKriz());
-    const QRect pole = v.PolohaPrvku(3, 1);
+    TGraphGameDeska v(&Okno);
+    v.setGeometry(6, 12, TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
+    v.show();
+    Z.Pripoj(v);
+    v.Zobraz(ObrazZaznamu(AnglickyKriz()));
+    const QPoint pole = v.PolohaPole({3, 1}).toAlignedRect().translated(v.pos()).topLeft();
 
-    // The press alone reports, with the position inside the control.
-    Stiskni(Qt::LeftButton, pole.topLeft() + QPoint(7, 40));
+    // The press alone reports, inside the field's square.
+    Stiskni(Qt::LeftButton, pole + QPoint(7, 40));
     ASSERT_EQ(Z.kliky.size(), 1u);
-    EXPECT_EQ(Z.kliky[0].pozice, (TPozice{3, 1}));
-    EXPECT_EQ(Z.kliky[0].x, 7);
-    EXPECT_EQ(Z.kliky[0].y, 40);
-    QTest::mouseRelease(Okno.windowHandle(), Qt::LeftButton, {}, pole.topLeft() + QPoint(7, 40));
+    EXPECT_EQ(Z.kliky[0], (TPozice{3, 1}));
+    QTest::mouseRelease(Okno.windowHandle(), Qt::LeftButton, {}, pole + QPoint(7, 40));
     EXPECT_EQ(Z.kliky.size(), 1u) << "the release must not report again";
+    // On the border ring a press does not count.
+    Stiskni(Qt::LeftButton, pole + QPoint(1, 30), true);
+    EXPECT_EQ(Z.kliky.size(), 1u);
 
-    Stiskni(Qt::RightButton, pole.center(), true);
+    Stiskni(Qt::RightButton, pole + QPoint(30, 30), true);
     EXPECT_EQ(Z.krokuZpet, 1);
-    Stiskni(Qt::MiddleButton, pole.center(), true);
+    Stiskni(Qt::MiddleButton, pole + QPoint(30, 30), true);
     EXPECT_EQ(Z.kliky.size(), 1u);
     EXPECT_EQ(Z.krokuZpet, 1);
 }
 
 TEST_F(StiskyTest, NeexistujiciPoleJeNedosazitelneDoOrameovani)
 {
-    TGraphGameDeska v(&Okno, 9, 9, 2, 2, 6, 12);
-    v.NastavPrijemce(&Z);
-    const TZaznamDesky z = AnglickyKriz();
-    const QPoint roh = v.PolohaPrvku(0, 0).topLeft() + QPoint(20, 20);
+    TGraphGameDeska v(&Okno);
+    v.setGeometry(6, 12, TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
+    v.show();
+    Z.Pripoj(v);
+    TObrazDesky o = ObrazZaznamu(AnglickyKriz());
+    const QPoint roh = v.pos() + QPoint(20, 20);
 
-    v.KresliDesku(z);
+    v.Zobraz(o);
     Stiskni(Qt::LeftButton, roh, true);
     Stiskni(Qt::RightButton, roh, true);
     EXPECT_TRUE(Z.kliky.empty());
     EXPECT_EQ(Z.krokuZpet, 0);
 
     // The editor frames every position: now the same press reaches the field.
-    v.KresliVsechnaOhraniceni(v.Barvy.BarvaMrizka);
+    o.VsechnaPole = true;
+    v.Zobraz(o);
     Stiskni(Qt::LeftButton, roh, true);
     ASSERT_EQ(Z.kliky.size(), 1u);
-    EXPECT_EQ(Z.kliky[0].pozice, (TPozice{0, 0}));
-    EXPECT_EQ(Z.kliky[0].x, 20);
-    EXPECT_EQ(Z.kliky[0].y, 20);
+    EXPECT_EQ(Z.kliky[0], (TPozice{0, 0}));
 
-    // A later whole-board drawing sends it back again.
-    v.KresliDesku(z);
+    // A later plain board sends it back again.
+    o.VsechnaPole = false;
+    v.Zobraz(o);
     Stiskni(Qt::LeftButton, roh, true);
     EXPECT_EQ(Z.kliky.size(), 1u);
+}
+
+// The owner of a game: a pressed stone becomes the selected one.
+class TazeniTest : public StiskyTest {
+protected:
+    void SetUp() override
+    {
+        StiskyTest::SetUp();
+        Deska = new TGraphGameDeska(&Okno);
+        Deska->setGeometry(6, 12, TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
+        Deska->NastavBarvy(RozlisenaSada());
+        Deska->show();
+        Z.Pripoj(*Deska);
+        Obraz = ObrazZaznamu(AnglickyKriz());
+        Obraz.Tazeni = TTazeni::Kamen;
+        QObject::connect(Deska, &TGraphGameDeska::Stisknuto, [this](TPozice p) {
+            if (Obraz.Zaznam.PoleNa(p).Stav == spPlne)
+                Obraz.Vyber = p;
+            Deska->Zobraz(Obraz);
+        });
+        Deska->Zobraz(Obraz);
+    }
+    QPoint Stred(const TPozice& p) const { return Deska->PolohaPole(p).center().toPoint() + Deska->pos(); }
+    void Pohni(QPoint bod) { QTest::mouseMove(Okno.windowHandle(), bod); }
+
+    TGraphGameDeska* Deska = nullptr;
+    TObrazDesky Obraz;
+};
+
+TEST_F(TazeniTest, KamenPretazenyNaJinePole)
+{
+    const TBarvy b = RozlisenaSada();
+    Stiskni(Qt::LeftButton, Stred({4, 2}));
+    ASSERT_EQ(Z.kliky, (std::vector<TPozice>{{4, 2}}));
+    // Carried halfway: the field is left without its stone, which follows
+    // the mouse.
+    const QPoint pulka = (Stred({4, 2}) + Stred({4, 4})) / 2;
+    Pohni(Stred({4, 2}) + QPoint(0, 10));
+    Pohni(pulka);
+    const QImage obraz = Snimek(Deska);
+    EXPECT_EQ(Bod(obraz, Stred({4, 2}).x() - 6, Stred({4, 2}).y() - 12), b.BarvaPole);
+    EXPECT_EQ(Bod(obraz, pulka.x() - 6, pulka.y() - 12), b.BarvaKamen);
+    QTest::mouseRelease(Okno.windowHandle(), Qt::LeftButton, {}, Stred({4, 4}));
+    ASSERT_EQ(Z.tahy.size(), 1u);
+    EXPECT_EQ(Z.tahy[0].first, (TPozice{4, 2}));
+    EXPECT_EQ(Z.tahy[0].second, (TPozice{4, 4}));
+    EXPECT_EQ(Z.kliky.size(), 1u) << "the drop is no press";
+    // Nobody answered the drop: the stone is back on its field.
+    EXPECT_EQ(Bod(Deska, Stred({4, 2}).x() - 6, Stred({4, 2}).y() - 12), b.BarvaKamen);
+}
+
+TEST_F(TazeniTest, BezPretazeniNicNehlasi)
+{
+    struct {
+        const char* Nazev;
+        TPozice Odkud;
+        QPoint Posun;   // from the middle of the field pressed
+        QPoint Pusteni; // likewise
+    } const pripady[] = {
+        {"a shaky click", {4, 2}, {1, 1}, {1, 1}},
+        {"back on its own field", {4, 2}, {0, 40}, {3, 3}},
+        {"off the board", {4, 2}, {0, 40}, {-300, -300}},
+        {"onto a ring", {4, 2}, {0, 40}, {0, 88}},
+        {"an empty field pressed", {4, 4}, {0, -40}, {0, -118}},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.Nazev);
+        Obraz.Vyber.reset();
+        Deska->Zobraz(Obraz);
+        const QPoint start = Stred(p.Odkud);
+        Stiskni(Qt::LeftButton, start);
+        Pohni(start + p.Posun);
+        QTest::mouseRelease(Okno.windowHandle(), Qt::LeftButton, {}, start + p.Pusteni);
+        EXPECT_TRUE(Z.tahy.empty());
+    }
+}
+
+TEST_F(TazeniTest, EditorMalujeKazdePoleNaCeste)
+{
+    Obraz.VsechnaPole = true;
+    Obraz.Tazeni = TTazeni::Malovani;
+    Deska->Zobraz(Obraz);
+    // Pressed on one field and moved across four more in one report, then
+    // down a row and released: each field entered once in its turn.
+    Stiskni(Qt::LeftButton, Stred({0, 0}));
+    Pohni(Stred({4, 0}));
+    Pohni(Stred({4, 1}));
+    QTest::mouseRelease(Okno.windowHandle(), Qt::LeftButton, {}, Stred({4, 1}));
+    EXPECT_EQ(Z.kliky, (std::vector<TPozice>{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {4, 1}}))
+        << Z.kliky.size();
+    EXPECT_TRUE(Z.tahy.empty());
+    // Without the button the mouse paints nothing.
+    Pohni(Stred({6, 6}));
+    EXPECT_EQ(Z.kliky.size(), 6u);
 }
 
 TEST_F(StiskyTest, KlikNaPrvekPalety)
