@@ -14,19 +14,22 @@
 //    the board widget shows and sends input to; its answer lists every field.
 //  - Mouse, keyboard and timers call one method each and draw the answer:
 //      left press / Space / Enter on a field .... Stisk(p)
-//      drag from one field, released on another  Tah(odkud, kam)
-//        (a click - press and release on one field - is Stisk; a drop
-//        beside the board may pass a position outside the grid: nothing)
+//      a stone dragged and dropped elsewhere .... Tah(odkud, kam)
 //      right press / Backspace / "Krok zpět" .... KrokZpet()
 //      "Krok vpřed" / the replay timer .......... KrokVpred()
 //      "Typ hry" menu and buttons ............... ZmenTypHry(typ) or PrepniTypHry()
-//    They act on the board in front: on the edit board a press or a drag
-//    paints the chosen element, on the shown record nothing happens.
+//    They act on the board in front. A drag is decided on release, in one
+//    call: the press alone selects nothing yet (a press released on the
+//    same field is a click, Stisk); an illegal drop changes nothing, so the
+//    stone is simply drawn back. A drop beside the board may pass a
+//    position outside the grid. On the edit board Stisk paints the chosen
+//    element and Tah(previous field, field entered) paints every field on
+//    the way; on the shown record nothing happens.
 //  - Actions that belong to one tab are called on its board: Hra()
 //    (NovaHra, ZnovuRozestavet, NastavCisla, OznacRadu/ZrusRadu), Reseni()
-//    (Prevezmi, PredHledanim, PoHledani, ZnovuPrehrat), Editace()
-//    (Edituj, Puvodni, NastavPrvek, NastavNazev), Nahled() (Zobraz); boards
-//    move between tabs with Hrat, Editovat and Resit.
+//    (Prevezmi, PredHledanim, PoHledani, ZrusHledani, ZnovuPrehrat),
+//    Editace() (Edituj, Puvodni, NastavPrvek, NastavNazev), Nahled()
+//    (Zobraz); boards move between tabs with Hrat, Editovat and Resit.
 //  - Every action answers with a TVysledekAkce: the board it concerns
 //    (Plocha), what happened (Druh), the fields whose drawn state changed
 //    with their new state (Pole), whether the position changed (ZmenaPozice)
@@ -37,10 +40,17 @@
 //  - Painting from scratch: DejPole(p) tells for any field what to draw
 //    (state, target mark, selection, number and its colour); DejStav() the
 //    labels. A test compares the screen with these.
-//  - Asynchronous answers (a hint, a search) note DejVerzi() of their board
-//    when asked and are dropped if it has changed by the time they arrive.
-//  - The solver job gets the solve board from Reseni().DeskaProHledani()
-//    between PredHledanim and PoHledani, and from nowhere else.
+//  - A hint: note Hra().DejVerzi() and search Hra().DejZaznam(); when the
+//    answer comes and the version is the same, Hra().OznacRadu(odkud, kam).
+//    The marks go by themselves with the next change of position.
+//  - A search: Resit(tab) hands the board over; PredHledanim(mode), then
+//    SpustReseni(Reseni().DeskaProHledani(), ...) - the solver's only way to
+//    the board; its completion calls PoHledani(duration), a start that
+//    failed ZrusHledani. Automatic replay: KrokVpred on the solve board
+//    while Stav.MaDalsiSkok (ZnovuPrehrat first when a replay has ended);
+//    "Hrát odsud" is Hrat(dpReseni).
+//  - Personal bests: an answer with DosazenCil() gives the moves (Stav.Tahu)
+//    of the game that began at Hra().PocatecniPozice().
 //
 // Nothing here shows a message or reads a clock; programming errors (a
 // position outside the grid where one must be inside) throw the exceptions
@@ -144,7 +154,7 @@ struct TVysledekAkce {
     TDruhZmeny Druh = dzNic;
     TPozice Odkud, Kam, Pres;    // the jump made (dzSkok) or taken back (dzKrokZpet)
     // Every field whose drawn state differs from what this board's previous
-    // answer said, and only those; all 81 from Zobraz.
+    // answer said, and only those, in reading order; all 81 from Zobraz.
     std::vector<TZmenenePole> Pole;
     // The position or its rules changed (a jump, a step, an edit, a type
     // change, a new game even of the same board): whatever was said about
