@@ -1,386 +1,108 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: the board area on the left, five tabs on the right (play,
-// load, save, edit, solve), the menus, the boards and views it owns and the
-// records that carry boards between its tabs.
+// The main window: the board on the left, five tabs on the right (play,
+// load, save, edit, solve), the menus, and the game session all of them
+// play through.
 //
-// Source files: KavirelForm.cpp (start-up, shutdown, tab-change rules, menus,
-// status routines, press dispatch), KavirelFormRozlozeni.cpp (controls and
-// layout), KavirelFormHra.cpp (play tab), KavirelFormNahrat.cpp (load tab),
-// KavirelFormUlozit.cpp (save tab), KavirelFormEdit.cpp (edit tab),
-// KavirelFormReseni.cpp (solve tab).
+// The window owns the session (KavirelRelace.h), the board widget, the tab
+// widgets and the solver's adapter. It forwards what the board reports to
+// the session, draws the session's answers, keeps the tab-change rules and
+// the menus, and hands boards from one tab to another. Each tab keeps its own
+// controls and labels (KavirelZalozka*.h); nobody reaches into another's.
 //
-// Several handlers are shared by controls of several tabs and decide by the
-// object name of the sender or of the page in front; those names are part of
-// the window's contract. Every handler that Qt calls runs inside Chranene
-// (KavirelZpravy.h), so a programming error ends that handler only.
+// Source files: KavirelForm.cpp (start-up, shutdown, board input, the
+// answers of the session, the tab-change rules), KavirelFormAkce.cpp (menus,
+// boards handed between tabs, settings).
+//
+// Every handler that Qt calls runs inside Chranene (KavirelZpravy.h), so a
+// programming error ends that handler only.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
-#include <QString>
 
 #include <functional>
 #include <memory>
 
-#include "KavirelDeska.h"
 #include "KavirelGraph.h"
-#include "KavirelType.h"
+#include "KavirelRelace.h"
+#include "KavirelZalozka.h"
 
-class QAction;
-class QActionGroup;
 class QDialog;
-class QFileDialog;
-class QFrame;
 class QGroupBox;
-class QIcon;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QTimer;
+class TGraphGameDeska;
+class TNabidky;
 class TNapovedaOkno;
 class TNastaveni;
-class TRadce;
-struct TRadaTahu;
-class TRadioGroup;
+class TResitel;
 class TZalozky;
+class TZalozkaEdit;
+class TZalozkaHra;
+class TZalozkaNahrat;
+class TZalozkaReseni;
+class TZalozkaUlozit;
+enum class TPolozka;
 
-// Tab indices; the window switches by them.
-enum TZalozka : int {
-    zlHra = 0,
-    zlNahrat = 1,
-    zlUlozit = 2,
-    zlEdit = 3,
-    zlReseni = 4,
-};
-
-class TMainForm : public QMainWindow, public IPrijemceVyberu {
+class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    // FormCreate: builds the window, the boards and the views, loads the
-    // catalogue from "Kavirel.dat" in the current directory (or the built-in
-    // boards) and starts a game of its first board.
+    // FormCreate: builds the window and its tabs, loads the catalogue from
+    // "Kavirel.dat" in the current directory (or the built-in boards) and
+    // starts a game of its first board.
     explicit TMainForm(QWidget* rodic = nullptr);
-    // FormDestroy: stops a search, releases views and boards, writes the
-    // catalogue back to "Kavirel.dat".
+    // FormDestroy: stops the searches, writes the settings and the catalogue.
     ~TMainForm() override;
 
-    // --- state shared by the tabs ---------------------------------------------
-    std::unique_ptr<TGameDeska> HerniDeska;
-    std::unique_ptr<TSolveDeska> ResenaDeska;
-    std::unique_ptr<TEditDeska> EditovanaDeska;
-    TGraphGameDeska* PohledDesky = nullptr;
-    std::unique_ptr<TGraphEditDeska> PohledPalety;
-
-    TZaznamDesky ZaznamHry;
-    TZaznamDesky ZaznamEditace;
-    TZaznamDesky ZaznamNahrany;
-    TZaznamDesky ZaznamUkladany;
-    TZaznamDesky ZaznamReseni;
-
-    std::int32_t PredchoziZalozka = 0;
-    bool CislaPoliHry = false;
-
-    // --- controls ---------------------------------------------------------
-    QGroupBox* ProstorGraphDesky = nullptr;
-    TZalozky* Zalozky = nullptr;
-    QWidget* tabHra = nullptr;
-    QWidget* tabNahrat = nullptr;
-    QWidget* tabUlozit = nullptr;
-    QWidget* tabEdit = nullptr;
-    QWidget* tabReseni = nullptr;
-
-    // play tab
-    QGroupBox* grpHraPrubeh = nullptr;
-    QLabel* lblHraKonec = nullptr;
-    QLabel* lblHraCilova = nullptr;
-    QLabel* lblHraPrubeh = nullptr;
-    QGroupBox* grpHraInfo = nullptr;
-    QLabel* lblHraNazevDesky = nullptr;
-    QLabel* lblHraTypHryPevny = nullptr;
-    QLabel* lblHraTypHry = nullptr;
-    QLabel* lblHraTahuPevny = nullptr;
-    QLabel* lblHraZbyva = nullptr;
-    QLabel* lblHraTahu = nullptr;
-    QGroupBox* grpHraMoznosti = nullptr;
-    QPushButton* btnHraKrokZpet = nullptr;
-    QPushButton* btnHraZnovuRozestavet = nullptr;
-    QPushButton* btnHraTypHry = nullptr;
-    QGroupBox* grpHraAkce = nullptr;
-    QPushButton* btnHraEditovat = nullptr;
-    QPushButton* btnHraResit = nullptr;
-
-    // load tab
-    QGroupBox* grpNahratInfo = nullptr;
-    QLabel* lblNahratNazevDesky = nullptr;
-    QLabel* lblNahratTypHryPevna = nullptr;
-    QLabel* lblNahratTypHry = nullptr;
-    QLabel* lblNahratPuvodDesky = nullptr;
-    QLabel* lblNahratCisloDeskyPevna = nullptr;
-    QLabel* lblNahratCisloDesky = nullptr;
-    QGroupBox* grpNahratStandard = nullptr;
-    QLabel* lblNahratCislo = nullptr;
-    QPushButton* btnNahratPredchozi = nullptr;
-    QPushButton* btnNahratDalsi = nullptr;
-    QLineEdit* edtNahratCislo = nullptr;
-    QPushButton* btnNahratSmazat = nullptr;
-    QGroupBox* grpNahratExterni = nullptr;
-    QPushButton* btnNahratOtevrit = nullptr;
-    QGroupBox* grpNahratAkce = nullptr;
-    QPushButton* btnNahratHrat = nullptr;
-    QPushButton* btnNahratEditovat = nullptr;
-    QPushButton* Button1 = nullptr;
-
-    // save tab
-    QGroupBox* grpUlozitInfo = nullptr;
-    QLabel* lblUlozitPuvodDesky = nullptr;
-    QLabel* lblUlozitJakUlozeno = nullptr;
-    QLabel* lblUlozitKamUlozeno = nullptr;
-    QLineEdit* edtUlozitNazevDesky = nullptr;
-    QGroupBox* grpUlozitKam = nullptr;
-    QPushButton* btnUlozitStandardni = nullptr;
-    QPushButton* btnUlozitExterni = nullptr;
-
-    // edit tab
-    QGroupBox* grpEditInfo = nullptr;
-    QLabel* lblEditTypHry = nullptr;
-    QLineEdit* edtEditNazevDesky = nullptr;
-    QPushButton* btnEditTypHry = nullptr;
-    TRadioGroup* grpEditVyber = nullptr;
-    QFrame* ProstorEditDesky = nullptr;
-    QGroupBox* grpEditAkce = nullptr;
-    QPushButton* btnEditHrat = nullptr;
-    QPushButton* btnEditPuvodni = nullptr;
-    QPushButton* btnEditResit = nullptr;
-
-    // solve tab
-    QGroupBox* grpReseniInfo = nullptr;
-    QLabel* lblReseniNazevDesky = nullptr;
-    QLabel* lblReseniTypHryPevna = nullptr;
-    QLabel* lblReseniTypHry = nullptr;
-    QLabel* lblReseniTahuPevna = nullptr;
-    QLabel* lblReseniZbyva = nullptr;
-    QLabel* lblReseniTahu = nullptr;
-    QGroupBox* grpReseniPrubeh = nullptr;
-    QLabel* lblReseniPrubeh = nullptr;
-    QLabel* lblReseniCelkemTahu = nullptr;
-    QLabel* lblReseniCas = nullptr;
-    QPushButton* btnReseniZastavit = nullptr;
-    QGroupBox* grpReseniMoznosti = nullptr;
-    QPushButton* btnReseniKrokZpet = nullptr;
-    QPushButton* btnReseniZnovuRozestavet = nullptr;
-    QGroupBox* grpReseniNalezeni = nullptr;
-    QPushButton* btnReseniNejrychlejsi = nullptr;
-    QPushButton* btnReseniNejkratsi = nullptr;
-
-    // menus
-    QMenu* mnHra = nullptr;
-    QAction* mnNovaHra = nullptr;
-    QAction* mnKonec = nullptr;
-    QMenu* mnTypHry = nullptr;
-    QActionGroup* SkupinaTypuHry = nullptr;
-    QAction* mnNormalni = nullptr;
-    QAction* mnLeibniz = nullptr;
-    QMenu* mnNastaveni = nullptr;
-    QAction* mnBarvy = nullptr;
-    QAction* mnCislaPoli = nullptr;
-    QMenu* mnNapoveda = nullptr;
-    QAction* mnLegenda = nullptr;
-    QAction* mnInfo = nullptr;
-    QAction* mnOaplikaci = nullptr;
-    // Shift+F1: the help section of the page in front (its help context).
-    QAction* KontextovaNapoveda = nullptr;
-    // Ctrl+Z: a jump back on the play and solve tabs; Ctrl+G: "Jdi na číslo".
-    QAction* KrokZpetKlavesou = nullptr;
-    QAction* JdiNaCislo = nullptr;
-
-    QFileDialog* OpenFileDialog = nullptr;
-    QFileDialog* SaveFileDialog = nullptr;
-
-    // Shows a file dialog and returns the chosen full file name, or an empty
-    // text when the user cancelled. Tests replace it.
-    std::function<QString(QFileDialog*)> SpustDialog;
+    // The game session, read only (for the windows of the menus and tests).
+    const TRelaceHry& DejRelaci() const { return *Relace; }
 
     // The auxiliary windows shown modally from the menus; they are created
     // after the main window (start-up order), so they are handed over here.
     void NastavPomocnaOkna(QDialog* about, QDialog* legenda, QDialog* barvy);
-    QDialog* AboutBox = nullptr;
-    QDialog* LegendaForm = nullptr;
-    QDialog* BarvyForm = nullptr;
+    // The board colours, for the colour window: the board and the editor's
+    // palette take them; Prekresli redraws the tab in front.
+    void NastavBarvyDesky(const TBarvy& Barvy);
+    void NastavBarvyPalety(const TBarvy& Barvy);
+    const TBarvy& DejBarvy() const;
+    void Prekresli();
 
-    TNapovedaOkno* OknoNapovedy = nullptr;  // created on first use
-
-    // --- frame: tabs, menus, status texts -------------------------------------
-    void PredZmenouZalozky(QObject* Sender);
-    void PoZmeneZalozky(QObject* Sender);
-    // Brings a tab to the front from code: PredZmenouZalozky, the page, then
-    // PoZmeneZalozky, each with Zalozky as sender.
-    void PrepniZalozku(int Index);
-    // The page highlight (solve tab when a search ends elsewhere).
-    void ZvyrazniZalozku(int Index, bool Zvyraznit);
-    bool JeZalozkaZvyraznena(int Index) const;
-
+    // "Konec": the window closes and the program ends.
     void UkonceniAplikace();
-    void mnCislaPoliClick();
-    void mnBarvyClick();
-    void mnLegendaClick();
-    void mnOaplikaciClick();
-    void mnInfoClick();
-    void ZobrazNapovedu(int Kontext);
-
-    // Status routines: each writes the controls its caller passes.
-    void PisNazevDesky(QLabel* Popisek, const TZaznamDesky& Zaznam);
-    void PisTypHry(QLabel* Popisek, const TZaznamDesky& Zaznam);
-    void PisZbyvajici(QLabel* Popisek, const TGameDeska& Deska);
-    void PisTahy(QLabel* Popisek, QPushButton* KrokZpetTlacitko, const TGameDeska& Deska);
-    void PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const QString& Text, const TGameDeska& Deska);
-    void PisPuvodDesky(QLabel* Popisek, const QString& PrvniText, const QString& DruhyText);
-    void PisCisloDesky(QLabel* Popisek, std::int32_t Cislo);
-    void PisEditNazevDesky(QLineEdit* Editor, const QString& Text);
-    void PisStavReseni(bool ZobrazitDobu);
-
-    // What the board reports, by the tab in front.
-    void KlikNaPole(const TPozice& Pole);
-    void KrokZpet();
-    // Keys 1 to 5 on the board choose the editor's element on the edit tab.
-    void VolbaPrvku(int CisloPrvku);
-    // Tells assistive technology that a news label changed (KavirelKlavesy.cpp).
-    void OznamZmenu(QLabel* Popisek);
-
-    // --- play tab -------------------------------------------------------------
-    void NovaHraClick(QObject* Sender);
-    void NovaHra();
-    void btnHraKrokZpetClick();
-    void ZmenaTypuHry(QObject* Sender);
-    void ZmenaTypuHryZMenu(QObject* Sender);
-
-    // --- load and save tabs ---------------------------------------------------
-    void PohybVSeznamuDesek(QObject* Sender);
-    void UkonceniZadavaniCisla();
-    void ZadavaniTextu(QObject* Sender, int Klavesa);
-    void btnNahratSmazatClick();
-    void OtevritExterniSoubor();
-    void btnNahratHratClick();
-    void VykresleniDeskyPriNahravani(std::int32_t Cislo, const QString& Soubor);
-    void btnUlozitStandardniClick();
-    void btnUlozitExterniClick();
-    void edtUlozitNazevDeskyEnter();
-
-    // --- edit tab -------------------------------------------------------------
-    void EditovatDesku();
-    void VykresleniDeskyPriEditaci();
-    void btnEditHratClick();
-    void btnEditPuvodniClick();
-    void VyberPrvku(int CisloPrvku) override;
-    // Marks the element chosen in grpEditVyber on the palette.
-    void OznacVybranyPrvek();
-
-    // --- solve tab ------------------------------------------------------------
-    void ResitDesku();
-    void NajitReseni(QObject* Sender);
-    void PredZapocetimReseni();
-    void PoUkonceniReseni();
-    void ZastaveniReseni();
-    void ZnovuPrehratReseni();
-    void NovePrehrati(bool Prepnout);
-    void VykresleniDeskyPriReseni();
-    // Whether a search is running (the solver's flag).
-    bool ProbihaReseni() const;
-    // The running clock and the positions searched so far, in lblReseniCas.
-    void PisPrubehHledani();
-
-    // --- redo, hint, automatic replay, playing on, personal bests, settings
-    // (KavirelFormNavic.cpp, KavirelFormPrehrani.cpp)
-    QGroupBox* grpHraPomoc = nullptr;
-    QPushButton* btnHraKrokVpred = nullptr;
-    QPushButton* btnHraPoradit = nullptr;
-    QLabel* lblHraRada = nullptr;
-    QLabel* lblHraRekord = nullptr;
-    QGroupBox* grpReseniPrehrani = nullptr;
-    QPushButton* btnReseniPrehrat = nullptr;
-    QPushButton* btnReseniHratOdsud = nullptr;
-    QAction* mnKrokVpred = nullptr;
-    QAction* mnPoradit = nullptr;
-    QAction* mnRekordy = nullptr;
-    QDialog* RekordyForm = nullptr;  // created on first use
-    std::unique_ptr<TNastaveni> Nastaveni;
-    TRadce* Radce = nullptr;
-    QTimer* CasovacPrehrani = nullptr;
-    // About two jumps a second: slow enough to follow, quick enough to watch.
-    static constexpr int IntervalPrehrani = 500;
-
-    void KrokVpred();
-    bool LzeKrokVpred() const;
-    void PoradTah();
-    void PrehratReseni();  // "Přehrát", or "Zastavit" while it plays
-    void ZastavPrehrani();
-    bool PrehravaSe() const;
-    void HratOdsud();
-    void mnRekordyClick();
+    // Writes the settings now.
+    void UlozNastaveni();
 
 protected:
     void closeEvent(QCloseEvent* udalost) override;
-    bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
-    void VytvorOvladace();
-    void VytvorZalozkuHra();
-    void VytvorZalozkuNahrat();
-    void VytvorZalozkuUlozit();
-    void VytvorZalozkuEdit();
-    void VytvorZalozkuReseni();
-    void VytvorNabidku();
-    void PripojObsluhy();
-    void NastavKlavesnici();
-    void PoZmeneZalozkyUzivatelem(int Index);
-    // The radio items of the "Typ hry" menu change only through these: Qt
-    // would check a clicked item before its handler could look at it.
-    void ZaskrtniTyp(QAction* Polozka);
-    void ObnovTypVMenu();
-    void PovolTypHry(bool Povolit);
+    void VytvorOkno();
+    void PripojZalozky();
+    void Start();
 
-    // Tab branches of the shared press routines.
-    void KlikNaPoleHra(const TPozice& Pole);
-    void KrokZpetHra();
-    void KlikNaPoleEdit(const TPozice& Pole);
-    void KlikNaPoleReseni(const TPozice& Pole);
-    void KrokZpetReseni();
-    // Shows on the play tab what a press or step changed on HerniDeska.
-    void UkazZmenuHry(const TZmenaDesky& Zmena);
-    // Shows on the solve tab what a press or step changed on ResenaDeska.
-    void UkazZmenuReseni(const TZmenaDesky& Zmena);
-    // Shows on the board what the tab in front holds.
-    void ZobrazDesku();
-    TObrazDesky ObrazDesky() const;
-    // Part of PoZmeneZalozky for the save tab.
-    void VstupNaZalozkuUlozit();
-    // The name of the board of the save tab, from its box, cut to 30.
-    void PrevezmiNazevUkladane();
-    QString VyberSoubor(QFileDialog* Dialog);
+    // The tab-change rules; PrepniZalozku brings a tab to the front from
+    // code, with both rules around the change.
+    void PredZmenouZalozky();
+    void PoZmeneZalozky();
+    void PrepniZalozku(int Index);
+    TZalozkaOkna* Zalozka(int Index) const;
 
-    void VytvorOvladaceNavic();
-    void VytvorNabidkuNavic();
-    void PripojObsluhyNavic();
-    void NactiNastaveni();
-    void UlozNastaveni();
-    // Every press on the board first cancels a hint; one that stops the
-    // automatic replay does nothing else (false).
+    // Board input and the answers of the session.
+    void Stisk(const TPozice& Pole);
+    void Tah(const TPozice& Odkud, const TPozice& Kam);
+    void KrokZpet();
     bool PredStiskem();
-    // A game that has just reached its goal goes to the personal bests.
-    void OverVyhru();
-    // The play tab's history changed (from PisTahy): the redo control; the
-    // hint and the record line go.
-    void PoZmeneHry();
-    void ZrusRadu();
-    void ObnovTlacitkoRady();  // "Poradit tah", or "Zrušit radu" while it searches
-    void PoRade(const TRadaTahu& Rada, const TZaznamDesky& Pozice);
-    void KrokPrehrani();
-    void ObnovOvladacePrehrani();
-    bool RadaVyznacena = false;
-    TPozice RadaOdkud;
-    TPozice RadaKam;
-    bool VyhraPrave = false;  // the record line belongs to the jump just made
-    std::int32_t CisloNahraneDesky = 0;  // of the load tab's board; 0 from a file
+    void UkazVysledek(const TVysledekAkce& Vysledek);
+    void ZmenaTypuHry();
+    void ZmenaTypuHryNa(TTypHry Typ);
+
+    // Boards handed between tabs.
+    void Hrat(TDruhPlochy Odkud);
+    void Editovat(TDruhPlochy Odkud);
+    void Resit(TDruhPlochy Odkud);
+
+    // Menus (KavirelFormAkce.cpp).
+    void PoVolbe(TPolozka Polozka);
+    void ZobrazNapovedu(int Kontext);
+    void UkazRekordy();
+    void NactiNastaveni();
 
     // Wraps a handler body for connect(): runs it inside Chranene.
     template <class F>
@@ -390,18 +112,26 @@ private:
     }
     void Chranene_(const std::function<void()>& telo);
 
-    QAction* ZaskrtnutyTyp = nullptr;
-    int ZalozkaVpredu = 0;        // the page in front as the rules last saw it
+    std::unique_ptr<TRelaceHry> Relace;
+    std::unique_ptr<TNastaveni> Nastaveni;
+    TResitel* Resitel = nullptr;
+    TNabidky* Nabidky = nullptr;
+    QGroupBox* ProstorGraphDesky = nullptr;
+    TGraphGameDeska* PohledDesky = nullptr;
+    TZalozky* Zalozky = nullptr;
+    TZalozkaHra* tabHra = nullptr;
+    TZalozkaNahrat* tabNahrat = nullptr;
+    TZalozkaUlozit* tabUlozit = nullptr;
+    TZalozkaEdit* tabEdit = nullptr;
+    TZalozkaReseni* tabReseni = nullptr;
+
+    QDialog* AboutBox = nullptr;
+    QDialog* LegendaForm = nullptr;
+    QDialog* BarvyForm = nullptr;
+    QDialog* RekordyForm = nullptr;      // created on first use
+    TNapovedaOkno* OknoNapovedy = nullptr;  // created on first use
+
+    int ZalozkaVpredu = zlHra;    // the page in front as the rules last saw it
     bool PrepinamZKodu = false;   // a switch from code is in progress
     bool Zavirani = false;        // FormDestroy has begun
-    QTimer* CasovacPrubehu = nullptr;  // refreshes the progress of a search
-    QElapsedTimer MericHledani;        // time since the search started
 };
-
-// The duration of a search (days) in the pattern "nn:ss.zzz": minutes,
-// seconds and milliseconds; whole hours are not shown.
-QString FormatDobyHledani(double Dny);
-
-// The progress of a running search: "Hledám mm:ss · N pozic" (with the hours
-// in front once there are any), N grouped by thousands.
-QString TextPrubehuHledani(qint64 Milisekund, std::uint64_t Pozic);

@@ -103,6 +103,18 @@ void TNastaveni::Nacti()
     if (cisla == QLatin1String("true") || cisla == QLatin1String("false"))
         CislaPoli = cisla == QLatin1String("true");
 
+    // "x y width height"; nothing of it unless all four are numbers.
+    const QStringList okno = s.value(QStringLiteral("Okno/Poloha")).toString().split(QLatin1Char(' '));
+    if (okno.size() == 4) {
+        int hodnoty[4] = {};
+        bool platne = true;
+        for (int i = 0; i < 4 && platne; ++i)
+            hodnoty[i] = okno[i].toInt(&platne);
+        if (platne && hodnoty[2] > 0 && hodnoty[3] > 0)
+            Okno = QRect(hodnoty[0], hodnoty[1], hodnoty[2], hodnoty[3]);
+    }
+    Maximalizovane = s.value(QStringLiteral("Okno/Maximalizovane")).toString() == QLatin1String("true");
+
     bool jeCislo = false;
     const int deska = s.value(QStringLiteral("Hra/PosledniDeska")).toString().toInt(&jeCislo);
     if (jeCislo && deska > 0)
@@ -142,6 +154,13 @@ bool TNastaveni::Uloz() const
         s.endGroup();
         s.setValue(QStringLiteral("Zobrazeni/CislaPoli"), CislaPoli);
         s.setValue(QStringLiteral("Hra/PosledniDeska"), PosledniDeska);
+        if (Okno.isValid())
+            s.setValue(QStringLiteral("Okno/Poloha"), QStringLiteral("%1 %2 %3 %4")
+                                                          .arg(Okno.x())
+                                                          .arg(Okno.y())
+                                                          .arg(Okno.width())
+                                                          .arg(Okno.height()));
+        s.setValue(QStringLiteral("Okno/Maximalizovane"), Maximalizovane);
         s.beginWriteArray(QStringLiteral("Rekordy"), static_cast<int>(Rekordy.size()));
         for (int i = 0; i < static_cast<int>(Rekordy.size()); ++i) {
             const TOsobniRekord& r = Rekordy[static_cast<std::size_t>(i)];

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -56,6 +57,10 @@ public:
     TBarvy Barvy = StandardniBarvy();
     bool CislaPoli = false;
     int PosledniDeska = 0;  // 0: none
+    // The main window: where it stood and how large it was when not
+    // maximised (empty: the default size, centred), and whether maximised.
+    QRect Okno;
+    bool Maximalizovane = false;
     std::vector<TOsobniRekord> Rekordy;
 
     const TOsobniRekord* NajdiRekord(const QString& deska) const;

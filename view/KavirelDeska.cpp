@@ -20,22 +20,7 @@ constexpr int Rozestup = TGraphGameDeska::RozestupPoli;
 
 bool JeNaDesce(const TPozice& p) { return p.X >= 0 && p.Y >= 0 && p.X < RozmerDesky && p.Y < RozmerDesky; }
 
-bool JePole(const TPole& p) { return p.Stav == spPrazdne || p.Stav == spPlne; }
-
-// The layout of a board: which positions it offers.
-bool StejneRozlozeni(const TObrazDesky& a, const TObrazDesky& b)
-{
-    for (int x = 0; x < RozmerDesky; ++x)
-        for (int y = 0; y < RozmerDesky; ++y)
-            if ((a.VsechnaPole || JePole(a.Zaznam.Pole[x][y])) != (b.VsechnaPole || JePole(b.Zaznam.Pole[x][y])))
-                return false;
-    return true;
-}
-
-bool StejnePole(const TPole& a, const TPole& b)
-{
-    return a.Stav == b.Stav && a.Cislo == b.Cislo && a.Cilove == b.Cilove;
-}
+bool JePole(const TVzhledPole& p) { return p.Stav == spPrazdne || p.Stav == spPlne; }
 
 }  // namespace
 
@@ -55,36 +40,55 @@ TGraphGameDeska::~TGraphGameDeska()
     Ovladani = nullptr;
 }
 
-void TGraphGameDeska::Zobraz(const TObrazDesky& NovyObraz)
+void TGraphGameDeska::ZmenPole(const std::vector<TZmenenePole>& Zmeny)
 {
-    const TObrazDesky predtim = std::move(Obraz);
-    Obraz = NovyObraz;
-    // A stone is carried only while it stays the selected one; the editor
-    // goes on painting as long as it paints.
-    if ((TazenyKamen && (Obraz.Tazeni != TTazeni::Kamen || Obraz.Vyber != TazenyKamen)) ||
-        (MalovanePole && Obraz.Tazeni != TTazeni::Malovani))
+    bool noveRozlozeni = false;
+    for (const TZmenenePole& z : Zmeny) {
+        KontrolaRozsahu(z.Pozice.X, 0, RozmerDesky - 1);
+        KontrolaRozsahu(z.Pozice.Y, 0, RozmerDesky - 1);
+        noveRozlozeni |= Pole[z.Pozice.X][z.Pozice.Y].Nabizene != z.Vzhled.Nabizene;
+    }
+    std::vector<TZmenenePole> predtim;
+    predtim.reserve(Zmeny.size());
+    for (const TZmenenePole& z : Zmeny) {
+        predtim.push_back({z.Pozice, Pole[z.Pozice.X][z.Pozice.Y]});
+        Pole[z.Pozice.X][z.Pozice.Y] = z.Vzhled;
+    }
+    // A stone is carried only while it stays the selected one.
+    if (TazenyKamen && !DejPole(*TazenyKamen).Vybrane)
         UkonciTazeni();
     update();
-    OznamZmeny(predtim);
+    OznamZmeny(predtim, noveRozlozeni);
 }
 
-void TGraphGameDeska::OznamZmeny(const TObrazDesky& Predtim)
+const TVzhledPole& TGraphGameDeska::DejPole(const TPozice& Pozice) const
+{
+    KontrolaRozsahu(Pozice.X, 0, RozmerDesky - 1);
+    KontrolaRozsahu(Pozice.Y, 0, RozmerDesky - 1);
+    return Pole[Pozice.X][Pozice.Y];
+}
+
+void TGraphGameDeska::NastavTazeni(TTazeni Tazeni)
+{
+    if (Tazeni != Rezim)
+        UkonciTazeni();
+    Rezim = Tazeni;
+}
+
+void TGraphGameDeska::OznamZmeny(const std::vector<TZmenenePole>& Predtim, bool NoveRozlozeni)
 {
     if (Ovladani == nullptr)
         return;
-    if (!StejneRozlozeni(Predtim, Obraz)) {
+    if (NoveRozlozeni) {
         Ovladani->PoNoveDesce();
         return;
     }
-    for (int x = 0; x < RozmerDesky; ++x)
-        for (int y = 0; y < RozmerDesky; ++y)
-            if (!StejnePole(Predtim.Zaznam.Pole[x][y], Obraz.Zaznam.Pole[x][y]))
-                Ovladani->PoZmenePole({x, y});
-    if (Predtim.Vyber != Obraz.Vyber) {
-        if (Predtim.Vyber)
-            Ovladani->PoZmeneOznaceni(*Predtim.Vyber);
-        if (Obraz.Vyber)
-            Ovladani->PoZmeneOznaceni(*Obraz.Vyber);
+    for (const TZmenenePole& p : Predtim) {
+        const TVzhledPole& ted = DejPole(p.Pozice);
+        if (p.Vzhled.Stav != ted.Stav || p.Vzhled.Cislo != ted.Cislo || p.Vzhled.Cilove != ted.Cilove)
+            Ovladani->PoZmenePole(p.Pozice);
+        if (p.Vzhled.Vybrane != ted.Vybrane)
+            Ovladani->PoZmeneOznaceni(p.Pozice);
     }
 }
 
@@ -122,35 +126,41 @@ QRectF TGraphGameDeska::PolohaPole(const TPozice& Pozice) const
 
 bool TGraphGameDeska::JeNabizene(const TPozice& Pozice) const
 {
-    return JeNaDesce(Pozice) && (Obraz.VsechnaPole || JePole(Obraz.Zaznam.Pole[Pozice.X][Pozice.Y]));
+    return JeNaDesce(Pozice) && Pole[Pozice.X][Pozice.Y].Nabizene;
+}
+
+std::optional<TPozice> TGraphGameDeska::BunkaNaBode(const QPointF& Bod, QPointF& Jednotky) const
+{
+    // The position whose pitch (59 units from its control's corner) holds
+    // the point; the last ones take their outer ring as well.
+    Jednotky = NaJednotky(Bod);
+    if (Jednotky.x() < 0 || Jednotky.y() < 0)
+        return std::nullopt;
+    return TPozice{std::min(int(Jednotky.x()) / Rozestup, RozmerDesky - 1),
+                   std::min(int(Jednotky.y()) / Rozestup, RozmerDesky - 1)};
 }
 
 std::optional<TPozice> TGraphGameDeska::PoleNaBode(const QPointF& Bod) const
 {
     // Where the rings of two neighbours overlap, the later one lies on top:
     // the pixel is its ring, outside its square.
-    const QPointF u = NaJednotky(Bod);
-    if (u.x() < 0 || u.y() < 0)
-        return std::nullopt;
-    const int x = std::min(int(u.x()) / Rozestup, RozmerDesky - 1);
-    const int y = std::min(int(u.y()) / Rozestup, RozmerDesky - 1);
-    const TPozice p{x, y};
-    if (!JeUvnitrPole(int(u.x()) - x * Rozestup, int(u.y()) - y * Rozestup) || !JeNabizene(p))
+    QPointF u;
+    const std::optional<TPozice> p = BunkaNaBode(Bod, u);
+    if (!p || !JeUvnitrPole(int(u.x()) - p->X * Rozestup, int(u.y()) - p->Y * Rozestup) || !JeNabizene(*p))
         return std::nullopt;
     return p;
 }
 
 std::optional<TPozice> TGraphGameDeska::PrvekNaBode(const QPointF& Bod) const
 {
-    const QPointF u = NaJednotky(Bod);
-    if (u.x() < 0 || u.y() < 0)
+    QPointF u;
+    const std::optional<TPozice> bunka = BunkaNaBode(Bod, u);
+    if (!bunka)
         return std::nullopt;
-    const int x = std::min(int(u.x()) / Rozestup, RozmerDesky - 1);
-    const int y = std::min(int(u.y()) / Rozestup, RozmerDesky - 1);
     // The neighbours whose control reaches here, the topmost first.
     for (int dx = 0; dx <= 1; ++dx)
         for (int dy = 0; dy <= 1; ++dy) {
-            const TPozice p{x - dx, y - dy};
+            const TPozice p{bunka->X - dx, bunka->Y - dy};
             if (JeNabizene(p) && QRectF(p.X * Rozestup, p.Y * Rozestup, VelikostPrvku, VelikostPrvku).contains(u))
                 return p;
         }
@@ -177,12 +187,11 @@ void TGraphGameDeska::paintEvent(QPaintEvent*)
     p.scale(s, s);
     p.fillRect(QRectF(0, 0, StranaDesky, StranaDesky), BarvaNaQColor(Barvy.BarvaDeska));
     // The marked field last: its ring lies on its neighbours' rings.
-    for (int x = 0; x < RozmerDesky; ++x)
-        for (int y = 0; y < RozmerDesky; ++y)
-            if (Obraz.Vyber != TPozice{x, y})
-                KresliPole(p, {x, y}, presne);
-    if (Obraz.Vyber && JeNaDesce(*Obraz.Vyber))
-        KresliPole(p, *Obraz.Vyber, presne);
+    for (bool vybrane : {false, true})
+        for (int x = 0; x < RozmerDesky; ++x)
+            for (int y = 0; y < RozmerDesky; ++y)
+                if (Pole[x][y].Vybrane == vybrane)
+                    KresliPole(p, {x, y}, presne);
     KresliTazenyKamen(p);
 }
 
@@ -190,24 +199,20 @@ void TGraphGameDeska::KresliPole(QPainter& Platno, const TPozice& Pozice, bool P
 {
     if (!JeNabizene(Pozice))
         return;  // behind the background
-    const TPole& pole = Obraz.Zaznam.Pole[Pozice.X][Pozice.Y];
+    const TVzhledPole& pole = Pole[Pozice.X][Pozice.Y];
     const bool existuje = JePole(pole);
     const bool zvednuty = Tahne && TazenyKamen == Pozice;
     Platno.save();
     Platno.translate(Pozice.X * Rozestup, Pozice.Y * Rozestup);
-    KresliOkraj(Platno, BarvaNaQColor(Obraz.Vyber == Pozice ? Barvy.BarvaVyber : Barvy.BarvaMrizka));
+    KresliOkraj(Platno, BarvaNaQColor(pole.Vybrane ? Barvy.BarvaVyber : Barvy.BarvaMrizka));
     KresliCtverec(Platno, BarvaNaQColor(existuje ? Barvy.BarvaPole : Barvy.BarvaDeska));
-    if (existuje && pole.Cilove != 0)
+    if (existuje && pole.Cilove)
         KresliRamCile(Platno, BarvaNaQColor(Barvy.BarvaCilove));
     if (pole.Stav == spPlne && !zvednuty)
         KresliKotouc(Platno, BarvaNaQColor(Barvy.BarvaKamen), Presne, 1.0);
-    if (existuje) {
-        const bool zvyraznene =
-            std::find(Obraz.Zvyraznena.begin(), Obraz.Zvyraznena.end(), Pozice) != Obraz.Zvyraznena.end();
-        if (zvyraznene || Obraz.Cisla)
-            KresliText(Platno, BarvaNaQColor(zvyraznene ? Barvy.BarvaCisloPrubeh : Barvy.BarvaCislo), pole.Cislo,
-                       Presne);
-    }
+    if (existuje && pole.Zobrazeni != zcZadne)
+        KresliText(Platno, BarvaNaQColor(pole.Zobrazeni == zcZvyraznene ? Barvy.BarvaCisloPrubeh : Barvy.BarvaCislo),
+                   pole.Cislo, Presne);
     // The cursor is drawn over the field, never kept in it.
     if (Ovladani != nullptr && Ovladani->JeKurzorVidet() && Ovladani->Pozice() == Pozice) {
         Platno.setRenderHint(QPainter::Antialiasing, false);
@@ -254,14 +259,15 @@ void TGraphGameDeska::mousePressEvent(QMouseEvent* udalost)
     if (!pole)
         return;
     BodStisku = BodMysi = bod;
-    const TTazeni tazeni = Obraz.Tazeni;
+    const TTazeni tazeni = Rezim;
     emit Stisknuto(*pole);
     // The owner has answered the press by now: a stone it keeps selected
     // on the pressed field can be carried away.
+    if (tazeni != Rezim)
+        return;
     if (tazeni == TTazeni::Malovani)
         MalovanePole = pole;
-    else if (tazeni == TTazeni::Kamen && Obraz.Tazeni == TTazeni::Kamen && Obraz.Vyber == pole &&
-             Obraz.Zaznam.PoleNa(*pole).Stav == spPlne)
+    else if (tazeni == TTazeni::Kamen && DejPole(*pole).Vybrane && DejPole(*pole).Stav == spPlne)
         TazenyKamen = pole;
 }
 

@@ -2,8 +2,9 @@
 // The main board view: one widget that draws a whole board, as large as the
 // room it is given, and says what the player does on it.
 //
-// The widget keeps no picture: it is told what to show (TObrazDesky) and
-// paints that in its paint event, from the board's own units (the geometry
+// The widget keeps no picture: it is told what each field looks like (the
+// game session's TVzhledPole, KavirelRelace.h) and paints that in its paint
+// event, from the board's own units (the geometry
 // of TGraphDeska: fields of 61 units every 59 units, a board of 533 units)
 // scaled to its size. At one pixel a unit it paints pixel for pixel as the
 // field controls always have; at any other scale the same shapes with soft
@@ -11,7 +12,7 @@
 //
 // It decides nothing about the game. A press on a field, a stone dragged
 // onto another field, a step back and an element key are reported by
-// signals; whoever owns the game answers by showing the next state.
+// signals; whoever owns the game answers by showing what changed.
 #pragma once
 
 #include <QPointF>
@@ -25,6 +26,7 @@
 #include <QAccessible>
 
 #include "KavirelGraph.h"
+#include "KavirelRelace.h"
 #include "KavirelType.h"
 
 class TKlavesniceDesky;
@@ -34,16 +36,6 @@ enum class TTazeni : std::uint8_t {
     Zadne,    // nothing: a press is all
     Kamen,    // the selected stone can be dragged onto another field
     Malovani  // every field the pressed mouse passes is pressed (the editor)
-};
-
-// What the board shows: a position and the marks laid over it.
-struct TObrazDesky {
-    TZaznamDesky Zaznam = PrazdnyZaznam();
-    bool Cisla = false;                  // the number of every present field
-    bool VsechnaPole = false;            // every position framed and offered (the editor)
-    std::optional<TPozice> Vyber;        // the marked stone
-    std::vector<TPozice> Zvyraznena;     // numbers in the colour of the jump being replayed
-    TTazeni Tazeni = TTazeni::Zadne;
 };
 
 class TGraphGameDeska : public QWidget {
@@ -58,8 +50,10 @@ public:
     explicit TGraphGameDeska(QWidget* rodic = nullptr);
     ~TGraphGameDeska() override;
 
-    void Zobraz(const TObrazDesky& Obraz);
-    const TObrazDesky& DejObraz() const { return Obraz; }
+    // The fields whose look changed (all 81 for a new board).
+    void ZmenPole(const std::vector<TZmenenePole>& Pole);
+    const TVzhledPole& DejPole(const TPozice& Pozice) const;
+    void NastavTazeni(TTazeni Tazeni);
 
     void NastavBarvy(const TBarvy& NoveBarvy);  // repaints
     const TBarvy& DejBarvy() const { return Barvy; }
@@ -69,8 +63,8 @@ public:
     QRectF PolohaPole(const TPozice& Pozice) const;
     // The field whose square holds the point, among the fields offered.
     std::optional<TPozice> PoleNaBode(const QPointF& Bod) const;
-    // A position that can be pressed: a present field, or any position when
-    // the board shows all of them.
+    // A position that can be pressed: a present field, or in the editor any
+    // position.
     bool JeNabizene(const TPozice& Pozice) const;
 
     // The keyboard cursor and the board's accessibility (below).
@@ -101,13 +95,15 @@ private:
     QPointF NaJednotky(const QPointF& Bod) const;
     // The control under the point, the topmost where two rings overlap.
     std::optional<TPozice> PrvekNaBode(const QPointF& Bod) const;
+    std::optional<TPozice> BunkaNaBode(const QPointF& Bod, QPointF& Jednotky) const;
     void KresliPole(QPainter& Platno, const TPozice& Pozice, bool Presne) const;
     void KresliTazenyKamen(QPainter& Platno) const;
     void MalujAz(const QPointF& Bod);
     void UkonciTazeni();
-    void OznamZmeny(const TObrazDesky& Predtim);
+    void OznamZmeny(const std::vector<TZmenenePole>& Pole, bool NoveRozlozeni);
 
-    TObrazDesky Obraz;
+    TVzhledPole Pole[RozmerDesky][RozmerDesky] = {};  // [X][Y]
+    TTazeni Rezim = TTazeni::Zadne;
     TBarvy Barvy;
     TKlavesniceDesky* Ovladani = nullptr;  // a child, released first
 
@@ -177,4 +173,4 @@ private:
 // The name of a field as read out: "Pole 12: kámen, cílové pole",
 // "Pole 5: prázdné"; a field without a number yet (new in the editor) and a
 // position without a field (offered only in the editor) by column and row.
-QString JmenoPole(const TPole& Pole, const TPozice& Pozice);
+QString JmenoPole(const TVzhledPole& Pole, const TPozice& Pozice);

@@ -37,7 +37,7 @@ public:
     {
         if (t != QAccessible::Name || !Pohled)
             return {};
-        return JmenoPole(Pohled->DejObraz().Zaznam.PoleNa(Misto), Misto);
+        return JmenoPole(Pohled->DejPole(Misto), Misto);
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
@@ -71,7 +71,7 @@ public:
     }
 
     // QAccessibleTableCellInterface
-    bool isSelected() const override { return Pohled && Pohled->DejObraz().Vyber == Misto; }
+    bool isSelected() const override { return Pohled && Pohled->DejPole(Misto).Vybrane; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return Misto.X; }
@@ -169,10 +169,11 @@ public:
     int selectedCellCount() const override { return int(selectedCells().size()); }
     QList<QAccessibleInterface*> selectedCells() const override
     {
-        const std::optional<TPozice>& v = Pohled()->DejObraz().Vyber;
-        if (!v || !Klavesnice() || !Pohled()->JeNabizene(*v))
-            return {};
-        return {Klavesnice()->Bunka(*v)};
+        QList<QAccessibleInterface*> vybrane;
+        for (int i = 0; Klavesnice() && i < childCount(); ++i)
+            if (Pohled()->DejPole(*Klavesnice()->Nabizene(i)).Vybrane)
+                vybrane << child(i);
+        return vybrane;
     }
     QString columnDescription(int column) const override { return QStringLiteral("Sloupec %1").arg(column + 1); }
     QString rowDescription(int row) const override { return QStringLiteral("Řádek %1").arg(row + 1); }
@@ -210,14 +211,14 @@ void ZajistiPristupnostDesky()
 
 }  // namespace
 
-QString JmenoPole(const TPole& Pole, const TPozice& Pozice)
+QString JmenoPole(const TVzhledPole& Pole, const TPozice& Pozice)
 {
     const QString misto = QStringLiteral("sloupec %1, řádek %2").arg(Pozice.X + 1).arg(Pozice.Y + 1);
     if (Pole.Stav != spPrazdne && Pole.Stav != spPlne)
         return QStringLiteral("Bez pole (%1)").arg(misto);
     QString jmeno = Pole.Cislo != 0 ? QStringLiteral("Pole %1").arg(Pole.Cislo) : QStringLiteral("Pole (%1)").arg(misto);
     jmeno += Pole.Stav == spPlne ? QStringLiteral(": kámen") : QStringLiteral(": prázdné");
-    if (Pole.Cilove != 0)
+    if (Pole.Cilove)
         jmeno += QStringLiteral(", cílové pole");
     return jmeno;
 }

@@ -22,10 +22,14 @@
 #include <vector>
 
 #include "KavirelFile.h"
+#include "KavirelDeska.h"
 #include "KavirelForm.h"
 #include "KavirelNapoveda.h"
 #include "KavirelOvladace.h"
-#include "KavirelRadce.h"
+#include "KavirelResitel.h"
+#include "KavirelZalozkaEdit.h"
+#include "KavirelZalozkaNahrat.h"
+#include "KavirelZalozkaReseni.h"
 #include "KavirelZpravy.h"
 #include "ViditelneOvladace.h"
 
@@ -112,6 +116,7 @@ protected:
     TZobrazeniZpravy PuvodniZobrazeni;
     std::vector<TZprava> Zpravy;
     std::unique_ptr<TMainForm> Okno;
+    TVyberSouboru PuvodniVyberSouboru;
 
     void SetUp() override
     {
@@ -129,6 +134,8 @@ protected:
     void TearDown() override
     {
         Okno.reset();
+        if (PuvodniVyberSouboru)
+            ::NastavVyberSouboru(std::move(PuvodniVyberSouboru));
         NastavZobrazeniZpravy(PuvodniZobrazeni);
         QDir::setCurrent(PuvodniAdresar);
         if (PuvodniKonfigurace.isNull())
@@ -175,20 +182,38 @@ protected:
     TZalozky* Zalozky() const { return O<TZalozky>(QStringLiteral("Zalozky")); }
     TRadioGroup* Vyber() const { return O<TRadioGroup>(QStringLiteral("grpEditVyber")); }
 
-    // What the tabs hold, read only.
-    const TGameDeska& HerniDeska() const { return *Okno->HerniDeska; }
-    const TSolveDeska& ResenaDeska() const { return *Okno->ResenaDeska; }
-    const TEditDeska& EditovanaDeska() const { return *Okno->EditovanaDeska; }
-    const TZaznamDesky& ZaznamReseni() const { return Okno->ZaznamReseni; }
-    const TZaznamDesky& ZaznamNahrany() const { return Okno->ZaznamNahrany; }
-    bool ProbihaHledani() const { return Okno->ProbihaReseni(); }
-    bool PrehravaSe() const { return Okno->PrehravaSe(); }
+    // What the session and the tabs hold, read only.
+    const TRelaceHry& Relace() const { return Okno->DejRelaci(); }
+    const TGameDeska& HerniDeska() const { return Relace().Hra().HraciDeska(); }
+    const TSolveDeska& ResenaDeska() const { return Relace().Reseni().ResenaDeska(); }
+    const TEditDeska& EditovanaDeska() const { return Relace().Editace().EditovanaDeska(); }
+    const TZaznamDesky& ZaznamReseni() const { return Relace().Reseni().ZaznamReseni(); }
+    const TZaznamDesky& ZaznamNahrany() const { return O<TZalozkaNahrat>(QStringLiteral("tabNahrat"))->DejZaznam(); }
+    TResitel* Resitel() const { return O<TResitel>(QStringLiteral("Resitel")); }
+    bool ProbihaHledani() const { return Resitel()->Hleda(); }
+    std::uint64_t PocetPozic() const { return Resitel()->PocetPozic(); }
+    bool HledaRadu() const { return Resitel()->HledaRadu(); }
+    int VlakenRady() const { return Resitel()->PocetVlaken(); }
     QTimer* CasovacPrehrani() const { return O<QTimer>(QStringLiteral("CasovacPrehrani")); }
+    bool PrehravaSe() const { return CasovacPrehrani()->isActive(); }
     TNapovedaOkno* OknoNapovedy() const { return Okno->findChild<TNapovedaOkno*>(); }
-    bool HledaRadu() const { return Okno->Radce->Hleda(); }
-    int VlakenRady() const { return Okno->Radce->PocetVlaken(); }
+    // The editor's palette: its element i, and its colours.
+    TEditPole* PrvekPalety(int i) const
+    {
+        for (TEditPole* p : O("ProstorEditDesky")->findChildren<TEditPole*>())
+            if (p->CisloPrvku == i)
+                return p;
+        ADD_FAILURE() << "no palette element " << i;
+        return nullptr;
+    }
+    const TBarvy& BarvyPalety() const { return O<TZalozkaEdit>(QStringLiteral("tabEdit"))->BarvyPalety(); }
     // The file the user picks in a file dialog; an empty text cancels it.
-    void NastavVyberSouboru(std::function<QString(QFileDialog*)> vyber) { Okno->SpustDialog = std::move(vyber); }
+    void NastavVyberSouboru(TVyberSouboru vyber)
+    {
+        TVyberSouboru predchozi = ::NastavVyberSouboru(std::move(vyber));
+        if (!PuvodniVyberSouboru)
+            PuvodniVyberSouboru = std::move(predchozi);
+    }
 
     TGraphGameDeska* PohledDesky() const { return O<TGraphGameDeska>(QStringLiteral("PohledDesky")); }
     const TBarvy& BarvyDesky() const { return PohledDesky()->DejBarvy(); }

@@ -43,8 +43,8 @@ protected:
     bool DockejPozic()
     {
         static_cast<void>(
-            QTest::qWaitFor([this] { return DejPocetPozic() > 0 || !ProbihaHledani(); }, BezpecnostniLimit));
-        return DejPocetPozic() > 0 && ProbihaHledani();
+            QTest::qWaitFor([this] { return PocetPozic() > 0 || !ProbihaHledani(); }, BezpecnostniLimit));
+        return PocetPozic() > 0 && ProbihaHledani();
     }
 
     // A shortest search that cannot end while a test lasts: all 81 fields,
@@ -163,14 +163,14 @@ TEST_F(EditReseniTest, DeskaOdNulyKazdymPrvkemHraARes)
     for (const TKrok& k : kroky) {
         SCOPED_TRACE(testing::Message() << "element " << k.Prvek << " at " << k.X << "," << k.Y);
         if (k.ZPalety) {
-            QTest::mouseClick(Okno->PohledPalety->DejPrvek(k.Prvek), Qt::LeftButton, {}, QPoint(30, 30));
+            QTest::mouseClick(PrvekPalety(k.Prvek), Qt::LeftButton, {}, QPoint(30, 30));
             EXPECT_TRUE(Vyber()->Polozka(k.Prvek)->hasFocus());
         } else {
             QTest::mouseClick(Vyber()->Polozka(k.Prvek), Qt::LeftButton);
         }
         EXPECT_EQ(Vyber()->ItemIndex(), k.Prvek);
         for (int i = 0; i < PocetPrvkuPalety; ++i)
-            EXPECT_EQ(Okno->PohledPalety->DejPrvek(i)->Obraz().pixel(0, 0),
+            EXPECT_EQ(PrvekPalety(i)->Obraz().pixel(0, 0),
                       BarvaNaQColor(i == k.Prvek ? b.BarvaVyber : b.BarvaMrizka).rgb())
                 << "palette mark " << i;
         Klik(k.X, k.Y);
@@ -444,7 +444,7 @@ TEST_F(EditReseniTest, UkonceniBehemHledaniZastaviAZapiseKatalog)
     SpustNekonecneHledani();
 
     Zavri();
-    EXPECT_FALSE(ProbihaReseni());
+    EXPECT_EQ(TResitel::ZijiciVlakna(), 0);
     EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")).size(), 17 * 275);
     // A completion still on its way finds nothing to call: the worker has
     // been joined, so whatever it posted is already queued.

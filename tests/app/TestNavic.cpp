@@ -14,7 +14,6 @@
 #include "KavirelCil.h"
 #include "KavirelNastaveni.h"
 #include "KavirelPomocnaOkna.h"
-#include "KavirelRadce.h"
 #include "KavirelReseni.h"
 #include "KavirelRekordyForm.h"
 #include "OknoTest.h"
@@ -442,7 +441,7 @@ TEST_F(NavicTest, NastaveniPrezijeRestart)
     Otevri();
     VytvorPomocnaOkna(Okno.get());
     EXPECT_EQ(BarvyDesky().BarvaKamen, kamen);
-    EXPECT_EQ(Okno->PohledPalety->Barvy.BarvaKamen, kamen);
+    EXPECT_EQ(BarvyPalety().BarvaKamen, kamen);
     TBarvy ukazka;
     O<TBarvyForm>(QStringLiteral("BarvyForm"))->DejUkazku()->DejBarvy(ukazka);
     EXPECT_EQ(ukazka.BarvaKamen, kamen);

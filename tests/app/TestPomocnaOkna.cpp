@@ -94,8 +94,9 @@ TEST_F(PomocnaOkna, BarvyAzPoOKAPrekresliDeskuZalozkyVpredu)
     };
     // On the play tab the probe field is empty (a jump left it), on the
     // solve tab it still holds its stone, the edited board has no field.
+    // The play tab's numbers, turned on just before, stay on.
     const TPripad pripady[] = {
-        {zlHra, NovePole, false},
+        {zlHra, NovePole, true},
         {zlEdit, NovaDeska, false},
         {zlReseni, NovyKamen, true},
     };
@@ -109,8 +110,8 @@ TEST_F(PomocnaOkna, BarvyAzPoOKAPrekresliDeskuZalozkyVpredu)
         ASSERT_EQ(HerniDeska().Zaznam.PoleNa(Sonda).Stav, spPrazdne);
         ZalozkaUzivatelem(p.Zalozka);
         if (p.Zalozka == zlHra) {
-            // Numbers turned on after the play tab was last left: its entry
-            // rule puts back the setting it saved then.
+            // Numbers turned on after the play tab was last left are the
+            // play tab's choice from then on, a redraw keeps them.
             ZalozkaUzivatelem(zlNahrat);
             ZalozkaUzivatelem(zlHra);
             A("mnCislaPoli")->trigger();
@@ -134,13 +135,13 @@ TEST_F(PomocnaOkna, BarvyAzPoOKAPrekresliDeskuZalozkyVpredu)
 
         EXPECT_FALSE(Barvy()->isVisible());
         EXPECT_EQ(BarvyDesky().BarvaKamen, NovyKamen);
-        EXPECT_EQ(Okno->PohledPalety->Barvy.BarvaKamen, NovyKamen);
+        EXPECT_EQ(BarvyPalety().BarvaKamen, NovyKamen);
         EXPECT_EQ(Zalozky()->currentIndex(), p.Zalozka);
         EXPECT_EQ(NaDesce(Sonda), p.SondaPotom);
         EXPECT_EQ(MaCislo(Sonda), p.CislaPotom);
         EXPECT_EQ(A("mnCislaPoli")->isChecked(), p.CislaPotom);
         if (p.Zalozka == zlEdit) {
-            EXPECT_EQ(Bod(Okno->PohledPalety->DejPrvek(2), Stred, Stred), NovyKamen);
+            EXPECT_EQ(Bod(PrvekPalety(2), Stred, Stred), NovyKamen);
         }
         if (p.Zalozka == zlHra) {
             // The selection survives the redraw.

@@ -10,8 +10,10 @@
 TEST_F(OknoTest, StartBezKataloguUkazujePrvniDeskuNaHreNahraniAReseni)
 {
     Otevri();
-    EXPECT_EQ(Okno->minimumSize(), Okno->maximumSize());  // not resizable
-    EXPECT_FALSE(Okno->windowFlags() & Qt::WindowMaximizeButtonHint);
+    // It can grow and be maximised, not shrink below its default size.
+    EXPECT_EQ(Okno->minimumSize(), Okno->size());
+    EXPECT_GT(Okno->maximumSize().width(), Okno->size().width());
+    EXPECT_FALSE((Okno->windowFlags() & Qt::CustomizeWindowHint) && !(Okno->windowFlags() & Qt::WindowMaximizeButtonHint));
     // The icon "ICON" in its sizes, from the small one of a title bar up.
     const QList<QSize> velikosti = Okno->windowIcon().availableSizes();
     EXPECT_TRUE(velikosti.contains(QSize(16, 16)) && velikosti.contains(QSize(256, 256)));

@@ -56,7 +56,7 @@ protected:
     {
         Zaznam.PoleNa(PoziceKamene).Stav = spPlne;
         Deska.resize(TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
-        Deska.Zobraz(Obraz());
+        Deska.ZmenPole(Obraz());
         Paleta.KresliPaletu();
         TNapojeniBarev napojeni;
         napojeni.NastavBarvyDesky = [this](const TBarvy& b) {
@@ -69,7 +69,7 @@ protected:
         };
         napojeni.PoZmeneZalozky = [this] {
             Zaznamy.push_back(Form->isVisible() ? "zalozka, okno otevrene" : "zalozka");
-            Deska.Zobraz(Obraz());
+            Deska.ZmenPole(Obraz());
             Paleta.KresliPaletu();
         };
         Form = std::make_unique<TBarvyForm>(napojeni);
@@ -81,11 +81,11 @@ protected:
         Form->DejUkazku()->DejBarvy(b);
         return b;
     }
-    TObrazDesky Obraz() const
+    // The board as the game session shows it.
+    std::vector<TZmenenePole> Obraz() const
     {
-        TObrazDesky o;
-        o.Zaznam = Zaznam;
-        return o;
+        TRelaceHry relace;
+        return relace.Nahled().Zobraz(Zaznam).Pole;
     }
     TBarva KamenNaDesce()
     {

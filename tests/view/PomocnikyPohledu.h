@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -68,12 +70,44 @@ inline QImage SnimekPole(TGraphGameDeska& Deska, const TPozice& Pozice)
     return Deska.grab(Deska.PolohaPole(Pozice).toAlignedRect()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// A record to show, without marks.
-inline TObrazDesky ObrazZaznamu(const TZaznamDesky& z)
+// A record with marks laid over it, and how every field then looks, as the
+// game session would tell the board.
+struct TUkazka {
+    TZaznamDesky Zaznam = PrazdnyZaznam();
+    bool Cisla = false;              // every present field's number
+    bool VsechnaPole = false;        // every position offered (the editor)
+    std::optional<TPozice> Vyber;    // the selected stone
+    std::vector<TPozice> Zvyraznena; // numbers in the replay colour
+
+    std::vector<TZmenenePole> Pole() const
+    {
+        std::vector<TZmenenePole> pole;
+        for (int y = 0; y < RozmerDesky; ++y)
+            for (int x = 0; x < RozmerDesky; ++x) {
+                const TPozice p{x, y};
+                const TPole& z = Zaznam.Pole[x][y];
+                TVzhledPole v;
+                v.Stav = z.Stav;
+                const bool existuje = z.Stav == spPrazdne || z.Stav == spPlne;
+                v.Cilove = existuje && z.Cilove != 0;
+                v.Cislo = z.Cislo;
+                v.Nabizene = existuje || VsechnaPole;
+                v.Vybrane = Vyber == p;
+                if (existuje)
+                    v.Zobrazeni = std::find(Zvyraznena.begin(), Zvyraznena.end(), p) != Zvyraznena.end() ? zcZvyraznene
+                                  : Cisla                                                                  ? zcCislo
+                                                                                                           : zcZadne;
+                pole.push_back({p, v});
+            }
+        return pole;
+    }
+};
+
+inline TUkazka ObrazZaznamu(const TZaznamDesky& z)
 {
-    TObrazDesky o;
-    o.Zaznam = z;
-    return o;
+    TUkazka u;
+    u.Zaznam = z;
+    return u;
 }
 
 // The English cross: 33 fields, every one full except the centre.

@@ -68,7 +68,7 @@ TEST_F(DeskaTest, PoleDeskyPodleStavu)
     z.Pole[3][0] = {spPlne, 3, 1};
     z.Pole[4][0] = {spPrazdne, 4, 0};
     z.Pole[6][0] = {spPrazdne, 5, 0};
-    Deska->Zobraz(ObrazZaznamu(z));
+    Deska->ZmenPole(ObrazZaznamu(z).Pole());
 
     struct Radek {
         int x;
@@ -109,11 +109,11 @@ TEST_F(DeskaTest, PoleDeskyPodleStavu)
 // position.
 TEST_F(DeskaTest, OznaceniZvyrazneniAEditor)
 {
-    TObrazDesky o = ObrazZaznamu(AnglickyKriz());
+    TUkazka o = ObrazZaznamu(AnglickyKriz());
     o.Vyber = TPozice{4, 2};
     o.Cisla = true;
     o.Zvyraznena = {TPozice{4, 2}, TPozice{4, 4}};
-    Deska->Zobraz(o);
+    Deska->ZmenPole(o.Pole());
     const QImage vybrany = SnimekPole(*Deska, {4, 2});
     for (const QPoint bod : {QPoint(0, 0), QPoint(60, 60), QPoint(0, 30), QPoint(60, 30), QPoint(1, 1)})
         EXPECT_EQ(Bod(vybrany, bod.x(), bod.y()), B.BarvaVyber) << bod.x() << "," << bod.y();
@@ -127,9 +127,9 @@ TEST_F(DeskaTest, OznaceniZvyrazneniAEditor)
     EXPECT_FALSE(Inkoust(SnimekPole(*Deska, {4, 3}), B.BarvaCislo).isNull());
     EXPECT_TRUE(Inkoust(SnimekPole(*Deska, {4, 3}), B.BarvaCisloPrubeh).isNull());
 
-    TObrazDesky editor = ObrazZaznamu(AnglickyKriz());
+    TUkazka editor = ObrazZaznamu(AnglickyKriz());
     editor.VsechnaPole = true;
-    Deska->Zobraz(editor);
+    Deska->ZmenPole(editor.Pole());
     const QImage nic = SnimekPole(*Deska, {0, 0});
     EXPECT_EQ(Bod(nic, 0, 0), B.BarvaMrizka);
     EXPECT_EQ(Bod(nic, 30, 30), B.BarvaDeska);
@@ -138,15 +138,15 @@ TEST_F(DeskaTest, OznaceniZvyrazneniAEditor)
 
 TEST_F(DeskaTest, CislaSeVypisiVpravoDoleASmazouBezeStopy)
 {
-    TObrazDesky o = ObrazZaznamu(AnglickyKriz());
-    Deska->Zobraz(o);
+    TUkazka o = ObrazZaznamu(AnglickyKriz());
+    Deska->ZmenPole(o.Pole());
     std::vector<QImage> pred;
     for (int x = 0; x < 9; ++x)
         for (int y = 0; y < 9; ++y)
             pred.push_back(SnimekPole(*Deska, {x, y}));
 
     o.Cisla = true;
-    Deska->Zobraz(o);
+    Deska->ZmenPole(o.Pole());
     const QFontMetrics m(TGraphDeska::PismoCisla(), Deska);
     // Field 7 at (1, 3) holds one digit, field 17 at (4, 4) two; both end at the same column.
     const QRect sedm = Inkoust(SnimekPole(*Deska, {1, 3}), B.BarvaCislo);
@@ -175,7 +175,7 @@ TEST_F(DeskaTest, CislaSeVypisiVpravoDoleASmazouBezeStopy)
     EXPECT_TRUE(Inkoust(SnimekPole(*Deska, {0, 0}), B.BarvaCislo).isNull());
 
     o.Cisla = false;
-    Deska->Zobraz(o);
+    Deska->ZmenPole(o.Pole());
     int i = 0;
     for (int x = 0; x < 9; ++x)
         for (int y = 0; y < 9; ++y, ++i)
@@ -188,9 +188,9 @@ TEST_F(DeskaTest, CislaSeVypisiVpravoDoleASmazouBezeStopy)
 TEST_F(DeskaTest, VetsiDeskaKreslenaZnovuAOstre)
 {
     Deska->resize(2 * TGraphGameDeska::StranaDesky + 10, 2 * TGraphGameDeska::StranaDesky);
-    TObrazDesky o = ObrazZaznamu(AnglickyKriz());
+    TUkazka o = ObrazZaznamu(AnglickyKriz());
     o.Cisla = true;
-    Deska->Zobraz(o);
+    Deska->ZmenPole(o.Pole());
     ASSERT_EQ(Deska->Meritko(), 2.0);
     EXPECT_EQ(Deska->PolohaPole({0, 0}), QRectF(5, 0, 122, 122)) << "centred across";
     const QImage img = SnimekPole(*Deska, {3, 3});

@@ -54,7 +54,7 @@ protected:
 
 TEST_F(PristupnostTest, AnglickyKrizMaTricetTriPojmenovanychPoli)
 {
-    Pohled->Zobraz(ObrazZaznamu(AnglickyKriz()));
+    Pohled->ZmenPole(ObrazZaznamu(AnglickyKriz()).Pole());
     QAccessibleInterface* deska = Deska();
     ASSERT_NE(deska, nullptr);
     EXPECT_EQ(deska->role(), QAccessible::Table);
@@ -107,7 +107,7 @@ TEST_F(PristupnostTest, SkokANavratMeniJmenaAOznamujiSe)
         // A Leibniz jump goes from a hole over a hole onto a stone.
         if (p.typ == thLeibniz)
             z.Pole[4][3].Stav = spPrazdne;
-        Pohled->Zobraz(ObrazZaznamu(z));
+        Pohled->ZmenPole(ObrazZaznamu(z).Pole());
         const QString predA = Jmeno(4, 2), predC = Jmeno(4, 3);
         Zachycene.clear();
 
@@ -115,7 +115,7 @@ TEST_F(PristupnostTest, SkokANavratMeniJmenaAOznamujiSe)
         TGameDeska hra;
         hra.Nastav(z);
         hra.ProvedSkok({4, 2}, {4, 4}, {4, 3});
-        Pohled->Zobraz(ObrazZaznamu(hra.Zaznam));
+        Pohled->ZmenPole(ObrazZaznamu(hra.Zaznam).Pole());
         EXPECT_EQ(Jmeno(4, 2), "Pole 5: prázdné");
         EXPECT_EQ(Jmeno(4, 4), "Pole 17: kámen");
         EXPECT_EQ(Jmeno(4, 3), QStringLiteral("Pole 10: ") + QString::fromUtf8(p.pres));
@@ -124,7 +124,7 @@ TEST_F(PristupnostTest, SkokANavratMeniJmenaAOznamujiSe)
         EXPECT_FALSE(Bylo(QAccessible::NameChanged, {3, 3}));
         EXPECT_FALSE(Zachycene.Bylo(QAccessible::TableModelChanged, Pohled)) << "the same board";
 
-        Pohled->Zobraz(ObrazZaznamu(z));
+        Pohled->ZmenPole(ObrazZaznamu(z).Pole());
         EXPECT_EQ(Jmeno(4, 2), predA);
         EXPECT_EQ(Jmeno(4, 3), predC);
         EXPECT_EQ(Jmeno(4, 4), "Pole 17: prázdné");
@@ -133,11 +133,11 @@ TEST_F(PristupnostTest, SkokANavratMeniJmenaAOznamujiSe)
 
 TEST_F(PristupnostTest, VyberSeOznamujeAJeVybranouBunkou)
 {
-    TObrazDesky o = ObrazZaznamu(AnglickyKriz());
-    Pohled->Zobraz(o);
+    TUkazka o = ObrazZaznamu(AnglickyKriz());
+    Pohled->ZmenPole(o.Pole());
     Zachycene.clear();
     o.Vyber = TPozice{4, 2};
-    Pohled->Zobraz(o);
+    Pohled->ZmenPole(o.Pole());
     EXPECT_TRUE(Bylo(QAccessible::StateChanged, {4, 2}));
     EXPECT_TRUE(Bunka(4, 2)->state().selected);
     EXPECT_FALSE(Bunka(4, 3)->state().selected);
@@ -145,7 +145,7 @@ TEST_F(PristupnostTest, VyberSeOznamujeAJeVybranouBunkou)
     EXPECT_EQ(Deska()->tableInterface()->selectedCells()[0], Bunka(4, 2));
     Zachycene.clear();
     o.Vyber = TPozice{4, 6};
-    Pohled->Zobraz(o);
+    Pohled->ZmenPole(o.Pole());
     EXPECT_TRUE(Bylo(QAccessible::StateChanged, {4, 2}));
     EXPECT_TRUE(Bylo(QAccessible::StateChanged, {4, 6}));
 }
@@ -156,16 +156,16 @@ TEST_F(PristupnostTest, CiloveANoveDeskyAEditor)
     z.Pole[4][4].Cilove = 1;
     z.Pole[3][1].Cilove = 1;
     Zachycene.clear();
-    Pohled->Zobraz(ObrazZaznamu(z));
+    Pohled->ZmenPole(ObrazZaznamu(z).Pole());
     EXPECT_TRUE(Zachycene.Bylo(QAccessible::TableModelChanged, Pohled));
     EXPECT_EQ(Jmeno(4, 4), "Pole 17: prázdné, cílové pole");
     EXPECT_EQ(Jmeno(3, 1), "Pole 1: kámen, cílové pole");
 
     // In the editor every position is offered; one without a field says so,
     // a new field has no number yet.
-    TObrazDesky editor = ObrazZaznamu(AnglickyKriz());
+    TUkazka editor = ObrazZaznamu(AnglickyKriz());
     editor.VsechnaPole = true;
-    Pohled->Zobraz(editor);
+    Pohled->ZmenPole(editor.Pole());
     EXPECT_EQ(Deska()->childCount(), 81);
     EXPECT_EQ(Jmeno(0, 0), "Bez pole (sloupec 1, řádek 1)");
     TEditDeska upravy;
@@ -173,18 +173,18 @@ TEST_F(PristupnostTest, CiloveANoveDeskyAEditor)
     PouzijPrvek(upravy, epPlneCilove, {0, 0});
     PouzijPrvek(upravy, epNeexistujici, {4, 4});
     editor.Zaznam = upravy.Zaznam;
-    Pohled->Zobraz(editor);
+    Pohled->ZmenPole(editor.Pole());
     EXPECT_EQ(Jmeno(0, 0), "Pole (sloupec 1, řádek 1): kámen, cílové pole");
     EXPECT_EQ(Jmeno(4, 4), "Bez pole (sloupec 5, řádek 5)");
 
     // Shown as a board again, the positions without a field leave the grid.
-    Pohled->Zobraz(ObrazZaznamu(AnglickyKriz()));
+    Pohled->ZmenPole(ObrazZaznamu(AnglickyKriz()).Pole());
     EXPECT_EQ(Deska()->childCount(), 33);
 }
 
 TEST_F(PristupnostTest, KurzorPrechaziMistaBezPole)
 {
-    Pohled->Zobraz(ObrazZaznamu(AnglickyKriz()));
+    Pohled->ZmenPole(ObrazZaznamu(AnglickyKriz()).Pole());
     TKlavesniceDesky* k = Pohled->Klavesnice();
     Pohled->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(Pohled->hasFocus());
@@ -222,7 +222,7 @@ TEST_F(PristupnostTest, KurzorPrechaziMistaBezPole)
 
 TEST_F(PristupnostTest, KlavesyJdouStejnouCestouJakoMys)
 {
-    Pohled->Zobraz(ObrazZaznamu(AnglickyKriz()));
+    Pohled->ZmenPole(ObrazZaznamu(AnglickyKriz()).Pole());
     Pohled->setFocus(Qt::TabFocusReason);
     Klavesa(Qt::Key_Down);
     struct {
@@ -250,7 +250,7 @@ TEST_F(PristupnostTest, KlavesyJdouStejnouCestouJakoMys)
 
 TEST_F(PristupnostTest, KurzorJenPriFokusuAPoKlavese)
 {
-    Pohled->Zobraz(ObrazZaznamu(AnglickyKriz()));
+    Pohled->ZmenPole(ObrazZaznamu(AnglickyKriz()).Pole());
     QWidget jiny(&Okno);
     jiny.setFocusPolicy(Qt::StrongFocus);
     jiny.show();

@@ -53,7 +53,7 @@ TEST_F(StiskyTest, TlacitkaHracihoPole)
     v.setGeometry(6, 12, TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
     v.show();
     Z.Pripoj(v);
-    v.Zobraz(ObrazZaznamu(AnglickyKriz()));
+    v.ZmenPole(ObrazZaznamu(AnglickyKriz()).Pole());
     const QPoint pole = v.PolohaPole({3, 1}).toAlignedRect().translated(v.pos()).topLeft();
 
     // The press alone reports, inside the field's square.
@@ -79,10 +79,10 @@ TEST_F(StiskyTest, NeexistujiciPoleJeNedosazitelneDoOrameovani)
     v.setGeometry(6, 12, TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
     v.show();
     Z.Pripoj(v);
-    TObrazDesky o = ObrazZaznamu(AnglickyKriz());
+    TUkazka o = ObrazZaznamu(AnglickyKriz());
     const QPoint roh = v.pos() + QPoint(20, 20);
 
-    v.Zobraz(o);
+    v.ZmenPole(o.Pole());
     Stiskni(Qt::LeftButton, roh, true);
     Stiskni(Qt::RightButton, roh, true);
     EXPECT_TRUE(Z.kliky.empty());
@@ -90,14 +90,14 @@ TEST_F(StiskyTest, NeexistujiciPoleJeNedosazitelneDoOrameovani)
 
     // The editor frames every position: now the same press reaches the field.
     o.VsechnaPole = true;
-    v.Zobraz(o);
+    v.ZmenPole(o.Pole());
     Stiskni(Qt::LeftButton, roh, true);
     ASSERT_EQ(Z.kliky.size(), 1u);
     EXPECT_EQ(Z.kliky[0], (TPozice{0, 0}));
 
     // A later plain board sends it back again.
     o.VsechnaPole = false;
-    v.Zobraz(o);
+    v.ZmenPole(o.Pole());
     Stiskni(Qt::LeftButton, roh, true);
     EXPECT_EQ(Z.kliky.size(), 1u);
 }
@@ -114,19 +114,19 @@ protected:
         Deska->show();
         Z.Pripoj(*Deska);
         Obraz = ObrazZaznamu(AnglickyKriz());
-        Obraz.Tazeni = TTazeni::Kamen;
+        Deska->NastavTazeni(TTazeni::Kamen);
         QObject::connect(Deska, &TGraphGameDeska::Stisknuto, [this](TPozice p) {
             if (Obraz.Zaznam.PoleNa(p).Stav == spPlne)
                 Obraz.Vyber = p;
-            Deska->Zobraz(Obraz);
+            Deska->ZmenPole(Obraz.Pole());
         });
-        Deska->Zobraz(Obraz);
+        Deska->ZmenPole(Obraz.Pole());
     }
     QPoint Stred(const TPozice& p) const { return Deska->PolohaPole(p).center().toPoint() + Deska->pos(); }
     void Pohni(QPoint bod) { QTest::mouseMove(Okno.windowHandle(), bod); }
 
     TGraphGameDeska* Deska = nullptr;
-    TObrazDesky Obraz;
+    TUkazka Obraz;
 };
 
 TEST_F(TazeniTest, KamenPretazenyNaJinePole)
@@ -168,7 +168,7 @@ TEST_F(TazeniTest, BezPretazeniNicNehlasi)
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.Nazev);
         Obraz.Vyber.reset();
-        Deska->Zobraz(Obraz);
+        Deska->ZmenPole(Obraz.Pole());
         const QPoint start = Stred(p.Odkud);
         Stiskni(Qt::LeftButton, start);
         Pohni(start + p.Posun);
@@ -180,8 +180,8 @@ TEST_F(TazeniTest, BezPretazeniNicNehlasi)
 TEST_F(TazeniTest, EditorMalujeKazdePoleNaCeste)
 {
     Obraz.VsechnaPole = true;
-    Obraz.Tazeni = TTazeni::Malovani;
-    Deska->Zobraz(Obraz);
+    Deska->NastavTazeni(TTazeni::Malovani);
+    Deska->ZmenPole(Obraz.Pole());
     // Pressed on one field and moved across four more in one report, then
     // down a row and released: each field entered once in its turn.
     Stiskni(Qt::LeftButton, Stred({0, 0}));

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's menus and keys, and the settings it keeps between runs:
+// the colours, the play tab's field numbers, the board played last and where
+// the window stood.
+#include "KavirelForm.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabBar>
+
+#include "KavirelFile.h"
+#include "KavirelNabidky.h"
+#include "KavirelNapoveda.h"
+#include "KavirelNastaveni.h"
+#include "KavirelOvladace.h"
+#include "KavirelRekordyForm.h"
+#include "KavirelZalozkaEdit.h"
+#include "KavirelZalozkaHra.h"
+#include "KavirelZalozkaNahrat.h"
+
+void TMainForm::PoVolbe(TPolozka Polozka)
+{
+    switch (Polozka) {
+    case TPolozka::NovaHra:
+        PrepniZalozku(zlHra);
+        tabHra->ZnovuRozestavet();
+        break;
+    case TPolozka::KrokZpet:
+        KrokZpet();
+        break;
+    case TPolozka::KrokVpred:
+        if (ZalozkaVpredu == zlHra)
+            tabHra->KrokVpred();
+        break;
+    case TPolozka::Poradit:
+        if (ZalozkaVpredu != zlHra)
+            PrepniZalozku(zlHra);
+        tabHra->PoradTah();
+        break;
+    case TPolozka::Rekordy:
+        UkazRekordy();
+        break;
+    case TPolozka::Konec:
+        UkonceniAplikace();
+        break;
+    case TPolozka::Barvy:
+        if (BarvyForm)
+            BarvyForm->exec();
+        break;
+    case TPolozka::CislaPoli:
+        UkazVysledek(Relace->Hra().NastavCisla(!Relace->Hra().JsouCisla()));
+        Nabidky->NastavCislaPoli(Relace->Hra().JsouCisla());
+        break;
+    case TPolozka::Legenda:
+        if (LegendaForm)
+            LegendaForm->exec();
+        break;
+    case TPolozka::Info:
+        ZobrazNapovedu(KontextNapovedyUvod);
+        break;
+    case TPolozka::Oaplikaci:
+        if (AboutBox)
+            AboutBox->exec();
+        break;
+    case TPolozka::KontextovaNapoveda: {
+        const int kontext = Zalozky->currentWidget()->property("HelpContext").toInt();
+        ZobrazNapovedu(kontext != 0 ? kontext : KontextNapovedyUvod);
+        break;
+    }
+    case TPolozka::JdiNaCislo:
+        if (ZalozkaVpredu != zlNahrat)
+            PrepniZalozku(zlNahrat);
+        tabNahrat->JdiNaCislo();
+        break;
+    case TPolozka::DalsiZalozka:
+    case TPolozka::PredchoziZalozka: {
+        // As a click on a tab does: the tab row takes the focus first, so
+        // that an edit box finishes its input before the page changes.
+        const int pocet = Zalozky->count();
+        const int krok = Polozka == TPolozka::DalsiZalozka ? 1 : -1;
+        Zalozky->tabBar()->setFocus(Qt::ShortcutFocusReason);
+        Zalozky->setCurrentIndex((Zalozky->currentIndex() + krok + pocet) % pocet);
+        break;
+    }
+    }
+}
+
+void TMainForm::ZobrazNapovedu(int Kontext)
+{
+    if (!OknoNapovedy)
+        OknoNapovedy = new TNapovedaOkno(this);
+    OknoNapovedy->ZobrazKontext(Kontext);
+}
+
+void TMainForm::UkazRekordy()
+{
+    if (!RekordyForm)
+        RekordyForm = new TRekordyForm(this);
+    static_cast<TRekordyForm*>(RekordyForm)->Napln(Nastaveni ? Nastaveni->Rekordy : std::vector<TOsobniRekord>{});
+    RekordyForm->show();
+    RekordyForm->raise();
+    RekordyForm->activateWindow();
+}
+
+// ---------------------------------------------------------------------------
+// Settings
+
+void TMainForm::NactiNastaveni()
+{
+    Nastaveni = std::make_unique<TNastaveni>();
+    Nastaveni->Nacti();
+    NastavBarvyDesky(Nastaveni->Barvy);
+    NastavBarvyPalety(Nastaveni->Barvy);
+    Relace->Hra().NastavCisla(Nastaveni->CislaPoli);
+    Nabidky->NastavCislaPoli(Nastaveni->CislaPoli);
+    tabHra->NastavNastaveni(Nastaveni.get());
+    // A number the catalogue no longer has leaves its first board current.
+    if (Nastaveni->PosledniDeska > 0 && !(SeznamDesek && SeznamDesek->NaDeskuCislo(Nastaveni->PosledniDeska)))
+        Nastaveni->PosledniDeska = 0;
+
+    // The default size is the least; the window comes back where it stood
+    // as long as a screen still shows most of it, else centred.
+    resize(minimumSizeHint().expandedTo(sizeHint()));
+    const QSize nejmensi = size();
+    setMinimumSize(nejmensi);
+    QRect ram(QPoint(0, 0), nejmensi);
+    const QRect ulozene = Nastaveni->Okno;
+    const QScreen* obrazovka = ulozene.isValid() ? QGuiApplication::screenAt(ulozene.center()) : nullptr;
+    if (obrazovka != nullptr && obrazovka->availableGeometry().intersects(ulozene)) {
+        ram = QRect(ulozene.topLeft(), ulozene.size().expandedTo(nejmensi));
+        setGeometry(ram);
+    } else if (const QScreen* hlavni = QGuiApplication::primaryScreen()) {
+        ram = frameGeometry();
+        ram.moveCenter(hlavni->availableGeometry().center());
+        move(ram.topLeft());
+    }
+    if (Nastaveni->Maximalizovane)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::UlozNastaveni()
+{
+    if (!Nastaveni)
+        return;
+    Nastaveni->Barvy = DejBarvy();
+    Nastaveni->CislaPoli = Relace->Hra().JsouCisla();
+    Nastaveni->Okno = normalGeometry().isValid() ? normalGeometry() : geometry();
+    Nastaveni->Maximalizovane = isMaximized();
+    if (!Nastaveni->Uloz())
+        qWarning("Kavirel: nastavení nelze uložit do %s", qUtf8Printable(Nastaveni->Soubor()));
+}

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "KavirelNabidky.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QMenu* Nabidka(QMainWindow* Okno, const char* Jmeno, const QString& Text)
+{
+    QMenu* m = Okno->menuBar()->addMenu(Text);
+    m->setObjectName(QString::fromLatin1(Jmeno));
+    m->menuAction()->setObjectName(QString::fromLatin1(Jmeno));
+    return m;
+}
+
+} // namespace
+
+TNabidky::TNabidky(QMainWindow* Okno) : QObject(Okno)
+{
+    setObjectName(QStringLiteral("Nabidky"));
+    VytvorHru(Okno);
+    VytvorOstatni(Okno);
+}
+
+QAction* TNabidky::Polozka(QMenu* Menu, const char* Jmeno, const QString& Text, TPolozka Co)
+{
+    auto* a = new QAction(Text, parent());
+    a->setObjectName(QString::fromLatin1(Jmeno));
+    if (Menu != nullptr)
+        Menu->addAction(a);
+    connect(a, &QAction::triggered, this, [this, Co] { emit Zvoleno(Co); });
+    return a;
+}
+
+QAction* TNabidky::Klavesa(QMainWindow* Okno, const char* Jmeno, const QKeySequence& Klavesa, TPolozka Co)
+{
+    QAction* a = Polozka(nullptr, Jmeno, QString(), Co);
+    a->setShortcut(Klavesa);
+    a->setShortcutContext(Qt::WindowShortcut);
+    Okno->addAction(a);
+    return a;
+}
+
+void TNabidky::VytvorHru(QMainWindow* Okno)
+{
+    // Mnemonics: Alt+H opens "Hra" and so on; the items' letters work
+    // inside an open menu.
+    QMenu* mnHra = Nabidka(Okno, "mnHra", QStringLiteral("&Hra"));
+    Polozka(mnHra, "mnNovaHra", QStringLiteral("&Nová"), TPolozka::NovaHra);
+    // Ctrl+Z takes a jump back on the play and solve tabs (the window
+    // decides by the tab in front); an edit box keeps its own Ctrl+Z.
+    QAction* zpet = Polozka(mnHra, "mnKrokZpet", QStringLiteral("Krok &zpět"), TPolozka::KrokZpet);
+    zpet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    zpet->setShortcutContext(Qt::WindowShortcut);
+    mnKrokVpred = Polozka(mnHra, "mnKrokVpred", QStringLiteral("Krok &vpřed"), TPolozka::KrokVpred);
+    mnKrokVpred->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnKrokVpred->setShortcutContext(Qt::WindowShortcut);
+    mnKrokVpred->setEnabled(false);
+    mnPoradit = Polozka(mnHra, "mnPoradit", QString(), TPolozka::Poradit);
+    NastavHledaniRady(false);
+    Polozka(mnHra, "mnRekordy", QStringLiteral("&Osobní rekordy"), TPolozka::Rekordy);
+    mnHra->addSeparator();
+    QAction* konec = Polozka(mnHra, "mnKonec", QStringLiteral("&Konec"), TPolozka::Konec);
+    konec->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    konec->setShortcutContext(Qt::WindowShortcut);
+
+    mnTypHry = Nabidka(Okno, "mnTypHry", QStringLiteral("&Typ hry"));
+    mnTypHry->setToolTipsVisible(true);
+    // Radio items; their check is set here only: Qt would check a clicked
+    // item before the window could look at it.
+    auto* skupina = new QActionGroup(this);
+    skupina->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    mnNormalni = new QAction(QStringLiteral("&Normální Kavirel"), Okno);
+    mnNormalni->setObjectName(QStringLiteral("mnNormalni"));
+    mnNormalni->setToolTip(QStringLiteral("Klasická verze Kavirelu"));
+    mnNormalni->setStatusTip(mnNormalni->toolTip());
+    mnLeibniz = new QAction(QStringLiteral("&Leibnizuv Kavirel"), Okno);
+    mnLeibniz->setObjectName(QStringLiteral("mnLeibniz"));
+    for (QAction* a : {mnNormalni, mnLeibniz}) {
+        a->setCheckable(true);
+        skupina->addAction(a);
+        mnTypHry->addAction(a);
+        const TTypHry typ = a == mnNormalni ? thNormalni : thLeibniz;
+        connect(a, &QAction::triggered, this, [this, typ] {
+            const bool uzZaskrtnuty = Typ == typ;
+            ZaskrtniTyp(Typ);
+            if (!uzZaskrtnuty)
+                emit TypZvolen(typ);
+        });
+    }
+    ZaskrtniTyp(thNormalni);
+}
+
+void TNabidky::VytvorOstatni(QMainWindow* Okno)
+{
+    QMenu* mnNastaveni = Nabidka(Okno, "mnNastaveni", QStringLiteral("&Nastavení"));
+    Polozka(mnNastaveni, "mnBarvy", QStringLiteral("&Barvy"), TPolozka::Barvy);
+    mnCislaPoli = new QAction(QStringLiteral("Čí&sla polí"), Okno);
+    mnCislaPoli->setObjectName(QStringLiteral("mnCislaPoli"));
+    mnCislaPoli->setCheckable(true);
+    mnCislaPoli->setChecked(false);
+    mnNastaveni->addAction(mnCislaPoli);
+    // The window inverts the flag itself; Qt's own toggle is taken back.
+    connect(mnCislaPoli, &QAction::triggered, this, [this] {
+        mnCislaPoli->setChecked(!mnCislaPoli->isChecked());
+        emit Zvoleno(TPolozka::CislaPoli);
+    });
+
+    QMenu* mnNapoveda = Nabidka(Okno, "mnNapoveda", QStringLiteral("Nápo&věda"));
+    Polozka(mnNapoveda, "mnLegenda", QStringLiteral("&Legenda"), TPolozka::Legenda);
+    QAction* info = Polozka(mnNapoveda, "mnInfo", QStringLiteral("&Nápověda ke hře"), TPolozka::Info);
+    info->setShortcut(QKeySequence(Qt::Key_F1));
+    info->setShortcutContext(Qt::WindowShortcut);
+    Polozka(mnNapoveda, "mnOaplikaci", QStringLiteral("&O aplikaci Kavirel"), TPolozka::Oaplikaci);
+
+    // Shift+F1: the help section of the page in front; Ctrl+G: "Jdi na
+    // číslo", which is no tab stop; Ctrl+PgDown and Ctrl+PgUp turn the tabs.
+    Klavesa(Okno, "KontextovaNapoveda", QKeySequence(Qt::SHIFT | Qt::Key_F1), TPolozka::KontextovaNapoveda);
+    Klavesa(Okno, "JdiNaCislo", QKeySequence(Qt::CTRL | Qt::Key_G), TPolozka::JdiNaCislo);
+    Klavesa(Okno, "DalsiZalozka", QKeySequence(Qt::CTRL | Qt::Key_PageDown), TPolozka::DalsiZalozka);
+    Klavesa(Okno, "PredchoziZalozka", QKeySequence(Qt::CTRL | Qt::Key_PageUp), TPolozka::PredchoziZalozka);
+}
+
+void TNabidky::ZaskrtniTyp(TTypHry Novy)
+{
+    Typ = Novy;
+    mnNormalni->setChecked(Typ == thNormalni);
+    mnLeibniz->setChecked(Typ == thLeibniz);
+}
+
+void TNabidky::PovolTypHry(bool Povolit)
+{
+    mnTypHry->menuAction()->setEnabled(Povolit);
+    mnNormalni->setEnabled(Povolit);
+    mnLeibniz->setEnabled(Povolit);
+}
+
+void TNabidky::NastavCislaPoli(bool Zaskrtnuto) { mnCislaPoli->setChecked(Zaskrtnuto); }
+
+bool TNabidky::CislaPoli() const { return mnCislaPoli->isChecked(); }
+
+void TNabidky::PovolCislaPoli(bool Povolit) { mnCislaPoli->setEnabled(Povolit); }
+
+void TNabidky::PovolKrokVpred(bool Povolit) { mnKrokVpred->setEnabled(Povolit); }
+
+void TNabidky::NastavHledaniRady(bool Hleda)
+{
+    // Its letter stays clear of "Krok zpět" in the same menu.
+    mnPoradit->setText(Hleda ? QStringLiteral("Zrušit &radu") : QStringLiteral("&Poradit tah"));
+}

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "KavirelZalozkaNahrat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "KavirelFile.h"
+#include "KavirelHlaseniSouboru.h"
+#include "KavirelOvladace.h"
+#include "KavirelZpravy.h"
+
+using namespace KavirelTvorba;
+
+namespace {
+
+TVyberSouboru& Vyber()
+{
+    static TVyberSouboru vyber = [](QFileDialog* d) {
+        return d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty() ? d->selectedFiles().first()
+                                                                                : QString();
+    };
+    return vyber;
+}
+
+} // namespace
+
+TVyberSouboru NastavVyberSouboru(TVyberSouboru Novy)
+{
+    TVyberSouboru stary = std::move(Vyber());
+    Vyber() = std::move(Novy);
+    return stary;
+}
+
+QString VyberSoubor(QFileDialog* Dialog)
+{
+    // Dialogs start in the process's current directory until the user has
+    // chosen a file with them; they never change that directory, where the
+    // catalogue is written.
+    if (!Dialog->property("Pouzit").toBool())
+        Dialog->setDirectory(QDir::currentPath());
+    const QString soubor = Vyber()(Dialog);
+    if (!soubor.isEmpty())
+        Dialog->setProperty("Pouzit", true);
+    return soubor;
+}
+
+QFileDialog* NovyDialogSouboru(QWidget* Rodic, const char* Jmeno, bool Otevrit)
+{
+    auto* d = new QFileDialog(Rodic);
+    d->setObjectName(QString::fromLatin1(Jmeno));
+    d->setAcceptMode(Otevrit ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    d->setFileMode(Otevrit ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    d->setNameFilter(QStringLiteral("Kavirelová deska (*.kav)"));
+    d->setDefaultSuffix(QStringLiteral("kav"));
+    d->setOption(QFileDialog::DontConfirmOverwrite, false);
+    return d;
+}
+
+// ---------------------------------------------------------------------------
+
+TZalozkaNahrat::TZalozkaNahrat(TRelaceHry& Relace_, QWidget* rodic)
+    : TZalozkaOkna("tabNahrat", rodic), Relace(Relace_), ZaznamNahrany(PrazdnyZaznam())
+{
+    VytvorOvladace();
+    OpenFileDialog = NovyDialogSouboru(this, "OpenFileDialog", true);
+}
+
+void TZalozkaNahrat::VytvorOvladace()
+{
+    auto* grpNahratInfo = Skupina(this, "grpNahratInfo", 8, 8, 209, 113);
+    lblNahratNazevDesky = Popisek(grpNahratInfo, "lblNahratNazevDesky", 8, 16, 130, 16, {}, HintJmeno);
+    lblNahratNazevDesky->setFont(PismoNazvu(font()));
+    auto* lblNahratTypHryPevna =
+        Popisek(grpNahratInfo, "lblNahratTypHryPevna", 8, 48, 49, 13, QStringLiteral("Typ hry:"), HintTypHry);
+    lblNahratTypHry = Popisek(grpNahratInfo, "lblNahratTypHry", 56, 48, 14, 13, {}, HintTypHry);
+    ZaPopiskem(lblNahratTypHry, lblNahratTypHryPevna);
+    lblNahratPuvodDesky = Popisek(grpNahratInfo, "lblNahratPuvodDesky", 8, 72, 103, 13, {},
+                                  QStringLiteral("Ukazuje odkud byla aktuální deska nahrána"));
+    lblNahratCisloDeskyPevna =
+        Popisek(grpNahratInfo, "lblNahratCisloDeskyPevna", 8, 88, 57, 13, QStringLiteral("Číslo desky: "),
+                QStringLiteral("Číslo desky v standardním souboru uložených desek"));
+    lblNahratCisloDesky = Popisek(grpNahratInfo, "lblNahratCisloDesky", 72, 88, 14, 13, {});
+    ZaPopiskem(lblNahratCisloDesky, lblNahratCisloDeskyPevna);
+
+    auto* grpNahratStandard =
+        Skupina(this, "grpNahratStandard", 8, 128, 209, 137, QStringLiteral("Deska ze standardního souboru"));
+    auto* lblNahratCislo =
+        Popisek(grpNahratStandard, "lblNahratCislo", 24, 70, 56, 13, QStringLiteral("Jdi na číslo:"));
+    auto* btnNahratPredchozi =
+        Tlacitko(grpNahratStandard, "btnNahratPredchozi", 24, 27, 73, 25, QStringLiteral("Předchozí"),
+                 QStringLiteral("Pohyb ve standardním souboru uložených desek směrem vzad"));
+    auto* btnNahratDalsi = Tlacitko(grpNahratStandard, "btnNahratDalsi", 104, 27, 73, 25, QStringLiteral("Další"),
+                                    QStringLiteral("Pohyb ve standardním souboru uložených desek směrem vpřed"));
+    edtNahratCislo = Ovladac<QLineEdit>(grpNahratStandard, "edtNahratCislo", 88, 66, 89, 21);
+    edtNahratCislo->setToolTip(
+        QStringLiteral("Prostor pro vložení čísla desky v standardním souboru uložených desek"));
+    edtNahratCislo->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+    // The caption must not run under the box with a wider font.
+    edtNahratCislo->move(std::max(88, lblNahratCislo->x() + lblNahratCislo->width() + 4), 66);
+    btnNahratSmazat = Tlacitko(grpNahratStandard, "btnNahratSmazat", 48, 96, 113, 25, QStringLiteral("Smazat"),
+                               QStringLiteral("Smazat aktuální nahranou desku ze standardního souboru"));
+
+    auto* grpNahratExterni =
+        Skupina(this, "grpNahratExterni", 8, 272, 209, 65, QStringLiteral("Deska z externího souboru"));
+    auto* btnNahratOtevrit = Tlacitko(grpNahratExterni, "btnNahratOtevrit", 48, 27, 113, 25,
+                                      QStringLiteral("Otevřít..."), QStringLiteral("Otevřít desku z externího souboru (*.kav)"));
+
+    auto* grpNahratAkce = Skupina(this, "grpNahratAkce", 8, 344, 209, 129, QStringLiteral("Akce s nahranou deskou"));
+    auto* btnNahratHrat = Tlacitko(grpNahratAkce, "btnNahratHrat", 48, 27, 113, 25, QStringLiteral("Hrát"),
+                                   QStringLiteral("Hrát aktuální nahranou desku"));
+    auto* btnNahratEditovat = Tlacitko(grpNahratAkce, "btnNahratEditovat", 48, 59, 113, 25,
+                                       QStringLiteral("Editovat"), QStringLiteral("Editovat aktuální nahranou desku"));
+    auto* Button1 = Tlacitko(grpNahratAkce, "Button1", 48, 91, 113, 25, QStringLiteral("Řešit"),
+                             QStringLiteral("Řešit aktuální nahranou desku"));
+
+    SloupecSkupin(this, {grpNahratInfo, grpNahratStandard, grpNahratExterni, grpNahratAkce});
+
+    connect(btnNahratPredchozi, &QPushButton::clicked, this, [this] { PohybVSeznamuDesek(false); });
+    connect(btnNahratDalsi, &QPushButton::clicked, this, [this] { PohybVSeznamuDesek(true); });
+    connect(btnNahratSmazat, &QPushButton::clicked, this, &TZalozkaNahrat::Smazat);
+    connect(btnNahratOtevrit, &QPushButton::clicked, this, &TZalozkaNahrat::OtevritExterniSoubor);
+    connect(btnNahratHrat, &QPushButton::clicked, this, &TZalozkaNahrat::HratPozadano);
+    connect(btnNahratEditovat, &QPushButton::clicked, this, &TZalozkaNahrat::EditovatPozadano);
+    connect(Button1, &QPushButton::clicked, this, &TZalozkaNahrat::ResitPozadano);
+    edtNahratCislo->installEventFilter(this);
+}
+
+bool TZalozkaNahrat::eventFilter(QObject* objekt, QEvent* udalost)
+{
+    if (objekt == edtNahratCislo) {
+        if (udalost->type() == QEvent::KeyPress) {
+            const int klavesa = static_cast<QKeyEvent*>(udalost)->key();
+            if (klavesa == Qt::Key_Return || klavesa == Qt::Key_Enter)
+                Chranene(this, [this] { UkonceniZadavaniCisla(); });
+        } else if (udalost->type() == QEvent::FocusOut) {
+            // Only a move of the focus within the window ends the input;
+            // another window coming up (a message box) does not.
+            const Qt::FocusReason duvod = static_cast<QFocusEvent*>(udalost)->reason();
+            if (duvod != Qt::ActiveWindowFocusReason && duvod != Qt::PopupFocusReason)
+                Chranene(this, [this] { UkonceniZadavaniCisla(); });
+        }
+    }
+    return TZalozkaOkna::eventFilter(objekt, udalost);
+}
+
+void TZalozkaNahrat::PoVstupu() { Relace.Nahled().Zobraz(ZaznamNahrany); }
+
+void TZalozkaNahrat::UkazAktualni()
+{
+    std::int32_t cislo = 0;
+    // The storage always leaves a current board; without one the tab shows
+    // an empty board rather than an assertion.
+    if (!SeznamDesek || SeznamDesek->PocetDesek == 0 || !SeznamDesek->VratAktualniDesku(ZaznamNahrany, cislo))
+        ZaznamNahrany = PrazdnyZaznam();
+    VykresleniDeskyPriNahravani(cislo, QString());
+}
+
+void TZalozkaNahrat::VykresleniDeskyPriNahravani(std::int32_t Cislo, const QString& Soubor)
+{
+    CisloNahraneDesky = Soubor.isEmpty() ? Cislo : 0;
+    PisNazevDesky(lblNahratNazevDesky, ZaznamNahrany);
+    PisTypHry(lblNahratTypHry, ZaznamNahrany.TypHry);
+    if (!Soubor.isEmpty()) {
+        // The number's row is free first, for a long file name to use.
+        lblNahratCisloDeskyPevna->hide();
+        lblNahratCisloDesky->hide();
+        PisPuvodDesky(lblNahratPuvodDesky, QStringLiteral("Nahráno ze souboru"), Soubor);
+        btnNahratSmazat->setEnabled(false);
+    } else {
+        PisPuvodDesky(lblNahratPuvodDesky, QStringLiteral("Nahráno ze standardního souboru"), QString());
+        lblNahratPuvodDesky->setToolTip(QStringLiteral("Ukazuje odkud byla aktuální deska nahrána"));
+        btnNahratSmazat->setEnabled(SeznamDesek && SeznamDesek->LzeSmazatAktualni());
+        lblNahratCisloDeskyPevna->show();
+        lblNahratCisloDesky->show();
+        Napis(lblNahratCisloDesky, QString::number(Cislo));
+    }
+    emit Akce(Relace.Nahled().Zobraz(ZaznamNahrany));
+}
+
+void TZalozkaNahrat::PohybVSeznamuDesek(bool Vpred)
+{
+    if (Vpred)
+        SeznamDesek->PosunZa();
+    else
+        SeznamDesek->PosunPred();
+    edtNahratCislo->clear();
+    UkazAktualni();
+}
+
+void TZalozkaNahrat::UkonceniZadavaniCisla()
+{
+    if (edtNahratCislo->text().isEmpty())
+        return;
+    bool jeCislo = false;
+    const std::int32_t cislo = edtNahratCislo->text().toInt(&jeCislo, 10);
+    if (!jeCislo) {
+        edtNahratCislo->setFocus();
+        ZobrazZpravu(window(), TDruhZpravy::Informace, QStringLiteral("Zadaná hodnota není číslo"));
+        edtNahratCislo->clear();
+        return;
+    }
+    const std::int32_t pocet = SeznamDesek->PocetDesek;
+    if (pocet == 0)
+        ZobrazZpravu(window(), TDruhZpravy::Informace, QStringLiteral("Standardní soubor je prázdný."));
+    if (SeznamDesek->NaDeskuCislo(cislo)) {
+        edtNahratCislo->clear();
+        UkazAktualni();
+    } else {
+        ZobrazZpravu(window(), TDruhZpravy::Informace,
+                     QStringLiteral("Standardní soubor obsahuje %1 uložených desek.\n\rZadejte číslo z rozmezí 1..%1")
+                         .arg(pocet));
+        edtNahratCislo->clear();
+        edtNahratCislo->setFocus();
+    }
+}
+
+void TZalozkaNahrat::JdiNaCislo()
+{
+    edtNahratCislo->setFocus(Qt::ShortcutFocusReason);
+    edtNahratCislo->selectAll();
+}
+
+void TZalozkaNahrat::Smazat()
+{
+    SeznamDesek->OdstranAktualni();
+    UkazAktualni();
+}
+
+void TZalozkaNahrat::OtevritExterniSoubor()
+{
+    const QString soubor = VyberSoubor(OpenFileDialog);
+    if (soubor.isEmpty())
+        return;
+    // A failed read has shown its message and kept the former board; the tab
+    // then stays as it was instead of presenting that board as the file's.
+    const int hlaseni = PocetHlaseniSouboru();
+    NactiExterniSoubor(ZaznamNahrany, QFile::encodeName(soubor).toStdString());
+    if (PocetHlaseniSouboru() != hlaseni)
+        return;
+    VykresleniDeskyPriNahravani(0, QLatin1Char('"') + QFileInfo(soubor).fileName() + QLatin1Char('"'));
+    lblNahratPuvodDesky->setToolTip(QStringLiteral("Ukazuje odkud byla aktuální deska nahrána:\n") +
+                                    QDir::toNativeSeparators(QFileInfo(soubor).absoluteFilePath()));
+}

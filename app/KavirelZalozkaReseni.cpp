@@ -1,0 +1,329 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The solve tab. The search runs on a worker of the window's solver
+// (KavirelResitel.h) on a copy of the position; its result is written into
+// the solve board on this thread, when the solver reports the end.
+#include "KavirelZalozkaReseni.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+#include "KavirelOvladace.h"
+#include "KavirelReseni.h"
+#include "KavirelResitel.h"
+#include "KavirelText.h"
+
+using namespace KavirelTvorba;
+
+namespace {
+
+// Often enough for a running clock, seldom enough to cost the search nothing
+// it could measure: one relaxed load and one label per tick.
+constexpr int IntervalPrubehu = 250;
+
+constexpr double MilisekundDne = 86400000.0;
+
+QString Dvojmistne(long long n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+// 1234567 as "1 234 567".
+QString SeskupeneCislo(std::uint64_t n)
+{
+    QString cislice = QString::number(n);
+    for (int i = static_cast<int>(cislice.size()) - 3; i > 0; i -= 3)
+        cislice.insert(i, QLatin1Char(' '));
+    return cislice;
+}
+
+// lblReseniCas lies where "Zastavit" appears during a search. While it
+// carries the progress it moves into the gap between the status text and
+// the button, and back home afterwards.
+void PolozCasReseni(QLabel* Cas, const QLabel* Stav, const QWidget* Zastavit, bool Prubeh)
+{
+    static const char* const Domov = "PolohaMimoHledani";
+    if (!Cas->property(Domov).isValid())
+        Cas->setProperty(Domov, Cas->pos());
+    if (!Prubeh) {
+        Cas->move(Cas->property(Domov).toPoint());
+        return;
+    }
+    const int podStavem = Stav->geometry().bottom() + 1;
+    Cas->move(Cas->x(), std::max(podStavem, (podStavem + Zastavit->y() - Cas->height()) / 2));
+}
+
+} // namespace
+
+QString FormatDobyHledani(double Dny)
+{
+    const double ms = std::round(Dny * MilisekundDne);
+    const long long celkem = ms > 0 ? static_cast<long long>(ms) : 0;
+    return QStringLiteral("%1:%2.%3")
+        .arg(Dvojmistne((celkem / 60000) % 60), Dvojmistne((celkem / 1000) % 60))
+        .arg(celkem % 1000, 3, 10, QLatin1Char('0'));
+}
+
+QString TextPrubehuHledani(qint64 Milisekund, std::uint64_t Pozic)
+{
+    const long long sekund = Milisekund > 0 ? Milisekund / 1000 : 0;
+    // A long search shows its hours; the final duration keeps its own
+    // pattern without them.
+    QString cas = Dvojmistne((sekund / 60) % 60) + QLatin1Char(':') + Dvojmistne(sekund % 60);
+    if (sekund >= 3600)
+        cas = QString::number(sekund / 3600) + QLatin1Char(':') + cas;
+    // Czech plural: 1 to 4 take "pozice", every other count "pozic".
+    const QString slovo = Pozic >= 1 && Pozic <= 4 ? QStringLiteral("pozice") : QStringLiteral("pozic");
+    return QStringLiteral("Hledám %1 · %2 %3").arg(cas, SeskupeneCislo(Pozic), slovo);
+}
+
+// ---------------------------------------------------------------------------
+
+TZalozkaReseni::TZalozkaReseni(TRelaceHry& Relace_, TResitel& Resitel_, QWidget* rodic)
+    : TZalozkaOkna("tabReseni", rodic), Relace(Relace_), Resitel(Resitel_)
+{
+    VytvorOvladace();
+    connect(&Resitel, &TResitel::HledaniSkoncilo, this, &TZalozkaReseni::PoUkonceniReseni);
+    CasovacPrubehu = new QTimer(this);
+    CasovacPrubehu->setInterval(IntervalPrubehu);
+    connect(CasovacPrubehu, &QTimer::timeout, this, &TZalozkaReseni::PisPrubehHledani);
+}
+
+void TZalozkaReseni::VytvorOvladace()
+{
+    const QString hintTyp = QStringLiteral("Typ hry desky určené pro řešení (normální nebo Leibnizův kavirel)");
+    const QFont tucne = Tucne(font());
+
+    auto* grpReseniInfo = Skupina(this, "grpReseniInfo", 8, 8, 209, 113);
+    lblReseniNazevDesky = Popisek(grpReseniInfo, "lblReseniNazevDesky", 8, 16, 131, 16, {}, HintJmeno);
+    lblReseniNazevDesky->setFont(PismoNazvu(font()));
+    auto* lblReseniTypHryPevna =
+        Popisek(grpReseniInfo, "lblReseniTypHryPevna", 8, 48, 49, 13, QStringLiteral("Typ hry:"), hintTyp);
+    lblReseniTypHry = Popisek(grpReseniInfo, "lblReseniTypHry", 56, 48, 14, 13, {}, hintTyp);
+    ZaPopiskem(lblReseniTypHry, lblReseniTypHryPevna);
+    auto* lblReseniTahuPevna =
+        Popisek(grpReseniInfo, "lblReseniTahuPevna", 8, 72, 88, 13, QStringLiteral("Odehraných tahů: "));
+    lblReseniZbyva = Popisek(grpReseniInfo, "lblReseniZbyva", 8, 88, 73, 13, {});
+    lblReseniTahu = Popisek(grpReseniInfo, "lblReseniTahu", 96, 72, 14, 13, {});
+    ZaPopiskem(lblReseniTahu, lblReseniTahuPevna);
+
+    auto* grpReseniPrubeh = Skupina(this, "grpReseniPrubeh", 8, 128, 209, 89);
+    lblReseniPrubeh = Popisek(grpReseniPrubeh, "lblReseniPrubeh", 8, 15, 93, 13, {});
+    lblReseniPrubeh->setFont(tucne);
+    lblReseniCelkemTahu = Popisek(grpReseniPrubeh, "lblReseniCelkemTahu", 8, 39, 123, 13, {},
+                                  QStringLiteral("Celkový počet tahů potřebných pro přehrání celé desky"));
+    lblReseniCelkemTahu->setFont(tucne);
+    lblReseniCas = Popisek(grpReseniPrubeh, "lblReseniCas", 8, 63, 61, 13, {});
+    btnReseniZastavit = Tlacitko(grpReseniPrubeh, "btnReseniZastavit", 48, 46, 113, 25, QStringLiteral("Zastavit"),
+                                 QStringLiteral("Zastavit vyhledávání řešení"));
+    btnReseniZastavit->hide();
+
+    auto* grpReseniMoznosti = Skupina(this, "grpReseniMoznosti", 8, 328, 209, 97,
+                                      QStringLiteral("Možnosti přehrání nalezeného řešení"));
+    btnReseniKrokZpet = Tlacitko(grpReseniMoznosti, "btnReseniKrokZpet", 48, 27, 113, 25,
+                                 QStringLiteral("Krok zpět..."), HintKrokZpet);
+    btnReseniZnovuRozestavet = Tlacitko(grpReseniMoznosti, "btnReseniZnovuRozestavet", 48, 59, 113, 25,
+                                        QStringLiteral("Znovu přehrát"), HintRozestavet);
+
+    auto* grpReseniNalezeni = Skupina(this, "grpReseniNalezeni", 8, 224, 209, 97, QStringLiteral("Nalézt..."));
+    btnReseniNejrychlejsi = Tlacitko(grpReseniNalezeni, "btnReseniNejrychlejsi", 48, 27, 113, 25,
+                                     QStringLiteral("Nejrychlejší řešení"),
+                                     QStringLiteral("Nalezení prvního správného řešení aktuální desky"));
+    btnReseniNejkratsi = Tlacitko(grpReseniNalezeni, "btnReseniNejkratsi", 48, 59, 113, 25,
+                                  QStringLiteral("Nejkratší řešení"),
+                                  QStringLiteral("Nalezení řešení s nejmenším potřebným počtem tahů"));
+    VytvorPrehrani();
+
+    SloupecSkupin(this, {grpReseniInfo, grpReseniPrubeh, grpReseniNalezeni, grpReseniMoznosti,
+                         findChild<QWidget*>(QStringLiteral("grpReseniPrehrani"))});
+
+    connect(btnReseniZastavit, &QPushButton::clicked, this, [this] { Resitel.Zastav(); });
+    connect(btnReseniKrokZpet, &QPushButton::clicked, this, &TZalozkaReseni::KrokZpetPozadan);
+    connect(btnReseniZnovuRozestavet, &QPushButton::clicked, this, [this] {
+        ZastavPrehrani();
+        emit Akce(Relace.Reseni().ZnovuPrehrat());
+    });
+    connect(btnReseniNejrychlejsi, &QPushButton::clicked, this, [this] { NajitReseni(zhNejrychlejsi); });
+    connect(btnReseniNejkratsi, &QPushButton::clicked, this, [this] { NajitReseni(zhNejkratsi); });
+    for (QLabel* l : {lblReseniPrubeh, lblReseniCelkemTahu})
+        OznamujeZmeny(l);
+}
+
+void TZalozkaReseni::PoVstupu() { Vpredu = true; }
+
+void TZalozkaReseni::PredOdchodem() { Vpredu = false; }
+
+void TZalozkaReseni::PoAkci(const TVysledekAkce& Vysledek)
+{
+    const TStavPlochy& stav = Vysledek.Stav;
+    if (Vysledek.Druh == dzNovaPozice) {
+        // The board anew from its start: every label, and "Znovu přehrát"
+        // while there is a solution jump to replay.
+        PisNazevDesky(lblReseniNazevDesky, Relace.Reseni().DejZaznam());
+        PisTypHry(lblReseniTypHry, stav.Typ);
+        btnReseniZnovuRozestavet->setEnabled(stav.MaDalsiSkok);
+    }
+    if (Vysledek.PrepsatStav) {
+        PisTahy(lblReseniTahu, btnReseniKrokZpet, stav);
+        PisZbyvajici(lblReseniZbyva, stav);
+        PisStavReseni(stav);
+    }
+}
+
+void TZalozkaReseni::PisStavReseni(const TStavPlochy& Stav)
+{
+    Napis(lblReseniPrubeh, TextZUtf8(Relace.Reseni().ResenaDeska().StavReseni));
+    if (Stav.TahuReseni != 0) {
+        Napis(lblReseniCelkemTahu, QStringLiteral("Potřebných tahů: %1").arg(Stav.TahuReseni));
+        lblReseniCelkemTahu->show();
+    } else {
+        lblReseniCelkemTahu->hide();
+    }
+    if (Stav.Dokonceno) {
+        PolozCasReseni(lblReseniCas, lblReseniPrubeh, btnReseniZastavit, false);
+        Napis(lblReseniCas, QStringLiteral("Doba trvání hledání: ") + FormatDobyHledani(Stav.DobaHledani));
+        lblReseniCas->show();
+        // The search has ended: its result is news.
+        OznamZmenu(lblReseniPrubeh);
+        OznamZmenu(lblReseniCelkemTahu);
+    } else if (Resitel.Hleda()) {
+        // The same label carries the running clock while the search lasts.
+        PisPrubehHledani();
+    } else {
+        lblReseniCas->hide();
+    }
+    ObnovOvladacePrehrani();
+}
+
+void TZalozkaReseni::PisPrubehHledani()
+{
+    if (!Resitel.Hleda())
+        return;
+    Napis(lblReseniCas, TextPrubehuHledani(MericHledani.elapsed(), Resitel.PocetPozic()));
+    PolozCasReseni(lblReseniCas, lblReseniPrubeh, btnReseniZastavit, true);
+    lblReseniCas->show();
+}
+
+// ---------------------------------------------------------------------------
+// The search
+
+void TZalozkaReseni::NajitReseni(std::uint8_t Zpusob)
+{
+    ZastavPrehrani();
+    if (Resitel.Hleda())
+        return;
+    const TVysledekAkce v = Relace.Reseni().PredHledanim(Zpusob);
+    btnReseniZastavit->show();
+    btnReseniNejkratsi->setEnabled(false);
+    btnReseniNejrychlejsi->setEnabled(false);
+    // The duration is measured on a monotonic clock, so that a change of the
+    // system time during a search cannot make it negative or absurd.
+    MericHledani.start();
+    // A worker that could not start must not leave the tab waiting for an
+    // end that never comes.
+    bool spusteno = false;
+    try {
+        spusteno = Resitel.Hledej(Relace.Reseni().ZaznamReseni(), Zpusob);
+    } catch (...) {
+        btnReseniNejkratsi->setEnabled(true);
+        btnReseniNejrychlejsi->setEnabled(true);
+        btnReseniZastavit->hide();
+        emit Akce(Relace.Reseni().ZrusHledani());
+        throw;
+    }
+    if (!spusteno) {
+        btnReseniNejkratsi->setEnabled(true);
+        btnReseniNejrychlejsi->setEnabled(true);
+        btnReseniZastavit->hide();
+        emit Akce(Relace.Reseni().ZrusHledani());
+        return;
+    }
+    emit Akce(v);
+    window()->repaint();
+    CasovacPrubehu->start();
+    PisPrubehHledani();
+}
+
+void TZalozkaReseni::PoUkonceniReseni(const TReseni& Reseni)
+{
+    CasovacPrubehu->stop();
+    PredejReseni(Relace.Reseni().DeskaProHledani(), Reseni);
+    btnReseniNejkratsi->setEnabled(true);
+    btnReseniNejrychlejsi->setEnabled(true);
+    btnReseniZastavit->hide();
+    emit Akce(Relace.Reseni().PoHledani(static_cast<double>(MericHledani.elapsed()) / MilisekundDne));
+    emit HledaniSkoncilo();
+}
+
+// ---------------------------------------------------------------------------
+// Automatic replay
+
+void TZalozkaReseni::VytvorPrehrani()
+{
+    auto* grpReseniPrehrani =
+        Skupina(this, "grpReseniPrehrani", 8, 432, 209, 57, QStringLiteral("Automatické přehrání"));
+    btnReseniPrehrat = Tlacitko(grpReseniPrehrani, "btnReseniPrehrat", 8, 22, 93, 25, QStringLiteral("Přehrát"),
+                                QStringLiteral("Přehrát nalezené řešení tah po tahu"));
+    btnReseniPrehrat->setEnabled(false);
+    auto* btnReseniHratOdsud =
+        Tlacitko(grpReseniPrehrani, "btnReseniHratOdsud", 108, 22, 93, 25, QStringLiteral("Hrát odsud"),
+                 QStringLiteral("Hrát dál od aktuální pozice přehrávaného řešení jako novou hru"));
+    CasovacPrehrani = new QTimer(this);
+    CasovacPrehrani->setObjectName(QStringLiteral("CasovacPrehrani"));
+    CasovacPrehrani->setInterval(IntervalPrehrani);
+    connect(btnReseniPrehrat, &QPushButton::clicked, this, &TZalozkaReseni::PrehratReseni);
+    connect(btnReseniHratOdsud, &QPushButton::clicked, this, [this] {
+        ZastavPrehrani();
+        emit HratOdsudPozadano();
+    });
+    connect(CasovacPrehrani, &QTimer::timeout, this, &TZalozkaReseni::KrokPrehrani);
+}
+
+bool TZalozkaReseni::PrehravaSe() const { return CasovacPrehrani->isActive(); }
+
+void TZalozkaReseni::PrehratReseni()
+{
+    if (PrehravaSe()) {
+        ZastavPrehrani();
+        return;
+    }
+    const TStavPlochy stav = Relace.Reseni().DejStav();
+    if (Resitel.Hleda() || !stav.JeReseni)
+        return;
+    // A solution played to its end is played again from its start.
+    if (!stav.MaDalsiSkok)
+        emit Akce(Relace.Reseni().ZnovuPrehrat());
+    CasovacPrehrani->start();
+    ObnovOvladacePrehrani();
+}
+
+void TZalozkaReseni::ZastavPrehrani()
+{
+    if (!PrehravaSe())
+        return;
+    CasovacPrehrani->stop();
+    ObnovOvladacePrehrani();
+}
+
+void TZalozkaReseni::KrokPrehrani()
+{
+    if (!Vpredu || Resitel.Hleda() || !Relace.Reseni().DejStav().MaDalsiSkok) {
+        ZastavPrehrani();
+        return;
+    }
+    // The next solution jump, made as a player makes it.
+    const TVysledekAkce v = Relace.Reseni().KrokVpred();
+    emit Akce(v);
+    if (v.Druh != dzSkok || !v.Stav.MaDalsiSkok)
+        ZastavPrehrani();
+}
+
+void TZalozkaReseni::ObnovOvladacePrehrani()
+{
+    const bool hraje = PrehravaSe();
+    btnReseniPrehrat->setText(hraje ? QStringLiteral("Zastavit") : QStringLiteral("Přehrát"));
+    btnReseniPrehrat->setToolTip(hraje ? QStringLiteral("Zastavit automatické přehrávání řešení")
+                                       : QStringLiteral("Přehrát nalezené řešení tah po tahu"));
+    btnReseniPrehrat->setEnabled(hraje || (Relace.Reseni().DejStav().JeReseni && !Resitel.Hleda()));
+}
