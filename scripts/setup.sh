@@ -5,8 +5,9 @@
 
 # The compiler and build tools, Qt Widgets (its -dev package brings the
 # OpenGL headers its CMake files look for) and GoogleTest for the tests;
-# gettext compiles and checks the command-line solver's message catalogues.
-KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev gettext"
+# gettext compiles and checks the command-line solver's message catalogues;
+# groff's preconv writes the manual pages, which man and groff check.
+KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev gettext groff-base man-db"
 # Needed only to run the game: Qt's own Czech texts (file, colour and message dialogs).
 KAVIREL_RUN_PACKAGES="qt6-translations-l10n"
 

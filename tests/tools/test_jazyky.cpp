@@ -4,6 +4,7 @@
 // tree on a machine that need not have any locale but C generated; JSON and
 // the drawing format stay the same in every language.
 #include <regex>
+#include <set>
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,8 +14,6 @@
 using namespace TestNastroju;
 
 namespace {
-
-using Jazyky = Nastroje;
 
 // The program with nothing of the test's own environment deciding the language.
 std::string VProstredi(const std::string& prirazeni, const std::string& prikaz)
@@ -32,6 +31,88 @@ const std::vector<std::string> Anglicky = {
     "LANG=en_US.UTF-8", "LANG=de_DE.UTF-8", "LC_MESSAGES=en_GB.UTF-8", "LANG=cs_CZ.UTF-8 LANGUAGE=en",
     "LANG=fr_FR.UTF-8 LANGUAGE=de:en",
 };
+
+// The options a help text names: "--limit", "-h", ...
+std::set<std::string> Prepinace(const std::string& text)
+{
+    static const std::regex vzor(R"((^|[\s\[,(])(--?[a-zA-Z][-a-zA-Z]*))");
+    std::set<std::string> v;
+    for (auto i = std::sregex_iterator(text.begin(), text.end(), vzor); i != std::sregex_iterator(); ++i)
+        v.insert((*i)[2]);
+    return v;
+}
+
+std::string Manual(const std::string& jazyk, const std::string& stranka)
+{
+    const fs::path koren = fs::path(KAVIREL_ZDROJE) / "resources" / "man";
+    std::string text = Precti((jazyk == "en" ? koren : koren / jazyk) / (stranka + ".6.in"));
+    EXPECT_FALSE(text.empty()) << jazyk << "/" << stranka;
+    // roff's "\-" is the hyphen of an option.
+    for (std::size_t i = text.find("\\-"); i != std::string::npos; i = text.find("\\-", i))
+        text.erase(i, 1);
+    return text;
+}
+
+// Letters of Czech words that no English text of the programs holds (the
+// drawing's own keywords "normální" and "název" have none of them).
+bool MaCeskaPismena(const std::string& text)
+{
+    for (const char* p : {"ě", "š", "č", "ř", "ž", "ů", "ť", "ď", "ň", "Č", "Ř", "Š", "Ž"})
+        if (text.find(p) != std::string::npos)
+            return true;
+    return false;
+}
+
+struct TNapovedy {
+    std::string Cesky, Anglicky;
+};
+
+class Jazyky : public Nastroje {
+protected:
+    TNapovedy OverNapovedu(const std::string& program, const std::string& stranka);
+};
+
+// --help of a program in every environment of both groups: one text per
+// language, the same options in both, the manual of each language naming
+// every option.
+TNapovedy Jazyky::OverNapovedu(const std::string& program, const std::string& stranka)
+{
+    const auto napoveda = [&](const std::vector<std::string>& prostredi) {
+        std::set<std::string> texty;
+        for (const std::string& p : prostredi) {
+            const TBeh b = SpustShell(VProstredi(p, Prikaz(program, {"--help"})));
+            EXPECT_EQ(b.Kod, 0) << p << "\n" << b.Chyby;
+            EXPECT_EQ(b.Chyby, "") << p;
+            texty.insert(b.Vystup);
+        }
+        EXPECT_EQ(texty.size(), 1u) << "one help per language, whatever the spelling of the locale";
+        return *texty.begin();
+    };
+    TNapovedy n{napoveda(Cesky), napoveda(Anglicky)};
+    const std::string jmeno = fs::path(program).filename();
+    EXPECT_EQ(n.Cesky.rfind("Použití: " + jmeno + " ", 0), 0u) << n.Cesky;
+    EXPECT_EQ(n.Anglicky.rfind("Usage: " + jmeno + " ", 0), 0u) << n.Anglicky;
+    EXPECT_FALSE(MaCeskaPismena(n.Anglicky)) << n.Anglicky;
+
+    const std::set<std::string> volby = Prepinace(n.Cesky);
+    EXPECT_GE(volby.size(), 4u);
+    EXPECT_EQ(Prepinace(n.Anglicky), volby);
+    for (const char* jazyk : {"cs", "en"}) {
+        const std::string manual = Manual(jazyk, stranka);
+        for (const std::string& v : volby)
+            EXPECT_TRUE(std::regex_search(manual, std::regex(v + "([^-a-zA-Z]|$)")))
+                << "man " << jazyk << " " << stranka << " lacks " << v;
+    }
+    return n;
+}
+
+TEST_F(Jazyky, NapovedaResiceVObouJazycich)
+{
+    const TNapovedy n = OverNapovedu(KAVIREL_RESIT, "kavirel-resit");
+    // The drawing's format is the same in both languages.
+    for (const char* s : {"typ: normální", "typ: leibniz", "název: "})
+        EXPECT_NE(n.Anglicky.find(s), std::string::npos) << s;
+}
 
 // The messages of the solver and of the drawing reader it prints, each in
 // both languages, with the Czech exactly as it always was.
