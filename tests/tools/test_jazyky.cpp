@@ -114,6 +114,30 @@ TEST_F(Jazyky, NapovedaResiceVObouJazycich)
         EXPECT_NE(n.Anglicky.find(s), std::string::npos) << s;
 }
 
+#ifdef KAVIREL_HRA
+TEST_F(Jazyky, NapovedaHryVObouJazycich)
+{
+    OverNapovedu(KAVIREL_HRA, "kavirel");
+    struct TPripad {
+        std::string Prostredi, Chyby;
+    };
+    const std::vector<TPripad> pripady = {
+        {"LANG=cs_CZ.UTF-8", "kavirel: neznámý přepínač „--bogus“\nNápovědu vypíše kavirel --help.\n"},
+        {"", "kavirel: neznámý přepínač „--bogus“\nNápovědu vypíše kavirel --help.\n"},
+        {"LANG=en_US.UTF-8", "kavirel: unknown option “--bogus”\nRun kavirel --help for help.\n"},
+    };
+    for (const TPripad& p : pripady) {
+        const TBeh b = SpustShell(VProstredi("QT_QPA_PLATFORM=offscreen " + p.Prostredi,
+                                             Prikaz(KAVIREL_HRA, {"--bogus"})));
+        EXPECT_EQ(b.Kod, 2) << p.Prostredi;
+        // Qt may warn about the session before; the message ends the output.
+        EXPECT_TRUE(b.Chyby.size() >= p.Chyby.size()
+                    && b.Chyby.compare(b.Chyby.size() - p.Chyby.size(), std::string::npos, p.Chyby) == 0)
+            << p.Prostredi << "\n" << b.Chyby;
+    }
+}
+#endif
+
 // The messages of the solver and of the drawing reader it prints, each in
 // both languages, with the Czech exactly as it always was.
 TEST_F(Jazyky, ZpravyResice)
