@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelPreklad.h"
 
+#include <QFile>
 #include <QTranslator>
 
 bool NactiPrekladOkna(QTranslator& prekladac, TJazyk jazyk)
@@ -16,3 +17,12 @@ QString TextVPrekladu(const QTranslator& prekladac, const char* kontext, const c
     return preklad.isEmpty() ? QString::fromUtf8(text) : preklad;
 }
 
+QString SouborNapovedy(TJazyk jazyk)
+{
+    if (jazyk != TJazyk::Cestina) {
+        const QString soubor = QStringLiteral(":/napoveda/%1/napoveda.html").arg(QLatin1String(KodJazyka(jazyk)));
+        if (QFile::exists(soubor))
+            return soubor;
+    }
+    return QStringLiteral(":/napoveda/napoveda.html");
+}
