@@ -39,26 +39,6 @@ QStringList Serazene(const QSet<QString>& s)
     return l;
 }
 
-// The environment of the test's own process for the length of a case.
-class TProstredi {
-public:
-    explicit TProstredi(const QByteArray& lcAll) : Puvodni(qgetenv("LC_ALL")), Bylo(qEnvironmentVariableIsSet("LC_ALL"))
-    {
-        qputenv("LC_ALL", lcAll);
-    }
-    ~TProstredi()
-    {
-        if (Bylo)
-            qputenv("LC_ALL", Puvodni);
-        else
-            qunsetenv("LC_ALL");
-    }
-
-private:
-    QByteArray Puvodni;
-    bool Bylo;
-};
-
 TEST(NapovedaJazyky, StejneKotvyAOdkazyVKazdemJazyce)
 {
     NactiZdroje();
@@ -100,8 +80,9 @@ TEST(NapovedaJazyky, OknoOteviraJazykProstredi)
     };
     const int kontexty[] = {KontextNapovedyUvod,   KontextNapovedyHra,  KontextNapovedyNahrat,
                             KontextNapovedyUlozit, KontextNapovedyEdit, KontextNapovedyReseni};
+    const QByteArray puvodni = qgetenv("LC_ALL");
     for (const TPripad& p : pripady) {
-        const TProstredi prostredi(p.LcAll);
+        qputenv("LC_ALL", p.LcAll);
         for (const int k : kontexty) {
             const QUrl adresa = AdresaNapovedy(k);
             EXPECT_EQ(adresa.scheme(), QStringLiteral("qrc"));
@@ -111,6 +92,7 @@ TEST(NapovedaJazyky, OknoOteviraJazykProstredi)
                 << p.LcAll.toStdString() << " " << k;
         }
     }
+    qputenv("LC_ALL", puvodni);
 }
 
 } // namespace

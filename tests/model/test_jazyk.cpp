@@ -102,17 +102,6 @@ TEST(Jazyk, Formatuj)
         EXPECT_EQ(p.Vysledek, p.Ocekavany);
 }
 
-// Before a program sets a language, and for Czech, the core's texts are the
-// texts in the code, whatever the environment says.
-TEST(Jazyk, BezNastaveniCestina)
-{
-    const char* text = "Řešení nalezeno";
-    EXPECT_EQ(Preloz(text), text);
-    EXPECT_STREQ(PrelozPocet("%s deska", "%s desek", 1), "%s deska");
-    EXPECT_STREQ(PrelozPocet("%s deska", "%s desek", 0), "%s desek");
-    EXPECT_STREQ(PrelozPocet("%s deska", "%s desek", 7), "%s desek");
-}
-
 class Katalogy : public ::testing::Test {
 protected:
     fs::path Koren;
