@@ -161,8 +161,10 @@ void TMainForm::VytvorOkno()
         {tabHra, KontextNapovedyHra},       {tabNahrat, KontextNapovedyNahrat}, {tabUlozit, KontextNapovedyUlozit},
         {tabEdit, KontextNapovedyEdit},     {tabReseni, KontextNapovedyReseni},
     };
-    const QString titulky[] = {QStringLiteral("Hra"), QStringLiteral("Nahrát"), QStringLiteral("Uložit"),
-                               QStringLiteral("Editovat"), QStringLiteral("Řešení")};
+    // Alt with the marked letter brings a tab to the front; the letters
+    // stay clear of the menus' and of every button's of the tabs.
+    const QString titulky[] = {QStringLiteral("Hr&a"), QStringLiteral("Nahr&át"), QStringLiteral("&Uložit"),
+                               QStringLiteral("E&ditovat"), QStringLiteral("Ř&ešení")};
     for (int i = 0; i < 5; ++i) {
         Zalozky->addTab(stranky[i].first, titulky[i]);
         stranky[i].first->setProperty("HelpContext", stranky[i].second);

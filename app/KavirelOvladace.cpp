@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -151,7 +152,10 @@ TListZalozek::TListZalozek(QWidget* rodic) : QTabBar(rodic)
 
 int TListZalozek::PotrebnaSirka(int index) const
 {
-    return fontMetrics().horizontalAdvance(tabText(index)) + 2 * VodorovnyOkraj + 2;
+    // The mnemonic's mark is drawn as the underline of its letter.
+    QString text = tabText(index);
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return fontMetrics().horizontalAdvance(text) + 2 * VodorovnyOkraj + 2;
 }
 
 QSize TListZalozek::tabSizeHint(int index) const

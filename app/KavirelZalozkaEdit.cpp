@@ -31,7 +31,7 @@ void TZalozkaEdit::VytvorOvladace()
     edtEditNazevDesky =
         EditNazvu(grpEditInfo, "edtEditNazevDesky", 8, 14, 193, 24, QStringLiteral("Editovaná deska"),
                   QStringLiteral("Prostor pro vložení jména editované desky"), PismoNazvu(font()));
-    auto* btnEditTypHry = Tlacitko(grpEditInfo, "btnEditTypHry", 8, 46, 49, 17, QStringLiteral("Typ hry:"),
+    auto* btnEditTypHry = Tlacitko(grpEditInfo, "btnEditTypHry", 8, 46, 49, 17, QStringLiteral("T&yp hry:"),
                                    QStringLiteral("Změna typu hry"));
     // The caption needs more than 49 pixels in most platform fonts.
     btnEditTypHry->resize(std::max(49, btnEditTypHry->sizeHint().width()), 17);
@@ -67,11 +67,11 @@ void TZalozkaEdit::VytvorOvladace()
     ProstorEditDesky->setAutoFillBackground(true);
 
     auto* grpEditAkce = Skupina(this, "grpEditAkce", 8, 448, 209, 65, QStringLiteral("Akce s editovanou deskou"));
-    auto* btnEditHrat = Tlacitko(grpEditAkce, "btnEditHrat", 8, 16, 73, 20, QStringLiteral("Hrát"),
+    auto* btnEditHrat = Tlacitko(grpEditAkce, "btnEditHrat", 8, 16, 73, 20, QStringLiteral("H&rát"),
                                  QStringLiteral("Přehrát právě editovanou desku"));
-    auto* btnEditPuvodni = Tlacitko(grpEditAkce, "btnEditPuvodni", 88, 24, 113, 25, QStringLiteral("Návrat k původní"),
+    auto* btnEditPuvodni = Tlacitko(grpEditAkce, "btnEditPuvodni", 88, 24, 113, 25, QStringLiteral("Návrat &k původní"),
                                     QStringLiteral("Zruší všechny změny na editované desce"));
-    auto* btnEditResit = Tlacitko(grpEditAkce, "btnEditResit", 8, 39, 73, 20, QStringLiteral("Řešit"),
+    auto* btnEditResit = Tlacitko(grpEditAkce, "btnEditResit", 8, 39, 73, 20, QStringLiteral("Řeš&it"),
                                   QStringLiteral("Řešit právě editovanou desku"));
 
     SloupecSkupin(this, {grpEditInfo, grpEditVyber, grpEditAkce});

@@ -17,7 +17,7 @@ using namespace KavirelTvorba;
 namespace {
 const QString TextNovaHra = QStringLiteral("Nová hra");
 const QString TextHraProbiha = QStringLiteral("Hra probíhá...");
-const QString TextPoradit = QStringLiteral("Poradit tah");
+const QString TextPoradit = QStringLiteral("&Poradit tah");
 const QString HintPoradit = QStringLiteral("Najít v pozadí tah, který vede k vyřešení desky");
 } // namespace
 
@@ -66,18 +66,18 @@ void TZalozkaHra::VytvorOvladace()
     ZaPopiskem(lblHraTahu, lblHraTahuPevny);
 
     auto* grpHraMoznosti = Skupina(this, "grpHraMoznosti", 8, 200, 209, 129, QStringLiteral("Možnosti hry"));
-    btnHraKrokZpet = Tlacitko(grpHraMoznosti, "btnHraKrokZpet", 48, 27, 113, 25, QStringLiteral("Krok zpět..."),
+    btnHraKrokZpet = Tlacitko(grpHraMoznosti, "btnHraKrokZpet", 48, 27, 113, 25, QStringLiteral("&Krok zpět..."),
                               HintKrokZpet);
     auto* btnHraZnovuRozestavet = Tlacitko(grpHraMoznosti, "btnHraZnovuRozestavet", 48, 59, 113, 25,
-                                           QStringLiteral("Znovu rozestavět"), HintRozestavet);
+                                           QStringLiteral("Znovu roze&stavět"), HintRozestavet);
     auto* btnHraTypHry =
-        Tlacitko(grpHraMoznosti, "btnHraTypHry", 48, 91, 113, 25, QStringLiteral("Změna typu hry"),
+        Tlacitko(grpHraMoznosti, "btnHraTypHry", 48, 91, 113, 25, QStringLiteral("Z&měna typu hry"),
                  QStringLiteral("Změnit aktuální typ hry - z normálního na Leibnizův kavirel nebo naopak"));
 
     auto* grpHraAkce = Skupina(this, "grpHraAkce", 8, 336, 209, 97, QStringLiteral("Akce s rozehranou deskou"));
-    auto* btnHraEditovat = Tlacitko(grpHraAkce, "btnHraEditovat", 48, 27, 113, 25, QStringLiteral("Editovat"),
+    auto* btnHraEditovat = Tlacitko(grpHraAkce, "btnHraEditovat", 48, 27, 113, 25, QStringLiteral("Edit&ovat"),
                                     QStringLiteral("Editovat aktuální herní situaci na desce"));
-    auto* btnHraResit = Tlacitko(grpHraAkce, "btnHraResit", 48, 59, 113, 25, QStringLiteral("Řešit"),
+    auto* btnHraResit = Tlacitko(grpHraAkce, "btnHraResit", 48, 59, 113, 25, QStringLiteral("Řeš&it"),
                                  QStringLiteral("Řešit aktuální herní situaci na desce"));
     VytvorPomoc();
     SloupecSkupin(this, {grpHraInfo, grpHraPrubeh, grpHraMoznosti, grpHraAkce,
@@ -96,7 +96,7 @@ void TZalozkaHra::VytvorPomoc()
 {
     // Below the play tab's last group, in the room the tab leaves free.
     auto* grpHraPomoc = Skupina(this, "grpHraPomoc", 8, 440, 209, 77, QStringLiteral("Pomoc při hře"));
-    btnHraKrokVpred = Tlacitko(grpHraPomoc, "btnHraKrokVpred", 8, 18, 93, 25, QStringLiteral("Krok vpřed"),
+    btnHraKrokVpred = Tlacitko(grpHraPomoc, "btnHraKrokVpred", 8, 18, 93, 25, QStringLiteral("K&rok vpřed"),
                                QStringLiteral("Znovu zahrát vrácený tah"));
     btnHraKrokVpred->setEnabled(false);
     btnHraPoradit = Tlacitko(grpHraPomoc, "btnHraPoradit", 108, 18, 93, 25, TextPoradit, HintPoradit);
@@ -168,7 +168,7 @@ void TZalozkaHra::PoradTah()
 void TZalozkaHra::ObnovTlacitkoRady()
 {
     const bool hleda = Resitel.HledaRadu();
-    const QString text = hleda ? QStringLiteral("Zrušit radu") : TextPoradit;
+    const QString text = hleda ? QStringLiteral("&Zrušit radu") : TextPoradit;
     btnHraPoradit->setText(text);
     btnHraPoradit->setToolTip(hleda ? QStringLiteral("Zrušit hledání doporučeného tahu") : HintPoradit);
     emit HledaniRady(hleda);

@@ -97,9 +97,9 @@ void TZalozkaNahrat::VytvorOvladace()
     auto* lblNahratCislo =
         Popisek(grpNahratStandard, "lblNahratCislo", 24, 70, 56, 13, QStringLiteral("Jdi na číslo:"));
     auto* btnNahratPredchozi =
-        Tlacitko(grpNahratStandard, "btnNahratPredchozi", 24, 27, 73, 25, QStringLiteral("Předchozí"),
+        Tlacitko(grpNahratStandard, "btnNahratPredchozi", 24, 27, 73, 25, QStringLiteral("&Předchozí"),
                  QStringLiteral("Pohyb ve standardním souboru uložených desek směrem vzad"));
-    auto* btnNahratDalsi = Tlacitko(grpNahratStandard, "btnNahratDalsi", 104, 27, 73, 25, QStringLiteral("Další"),
+    auto* btnNahratDalsi = Tlacitko(grpNahratStandard, "btnNahratDalsi", 104, 27, 73, 25, QStringLiteral("Da&lší"),
                                     QStringLiteral("Pohyb ve standardním souboru uložených desek směrem vpřed"));
     edtNahratCislo = Ovladac<QLineEdit>(grpNahratStandard, "edtNahratCislo", 88, 66, 89, 21);
     edtNahratCislo->setToolTip(
@@ -107,20 +107,20 @@ void TZalozkaNahrat::VytvorOvladace()
     edtNahratCislo->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
     // The caption must not run under the box with a wider font.
     edtNahratCislo->move(std::max(88, lblNahratCislo->x() + lblNahratCislo->width() + 4), 66);
-    btnNahratSmazat = Tlacitko(grpNahratStandard, "btnNahratSmazat", 48, 96, 113, 25, QStringLiteral("Smazat"),
+    btnNahratSmazat = Tlacitko(grpNahratStandard, "btnNahratSmazat", 48, 96, 113, 25, QStringLiteral("&Smazat"),
                                QStringLiteral("Smazat aktuální nahranou desku ze standardního souboru"));
 
     auto* grpNahratExterni =
         Skupina(this, "grpNahratExterni", 8, 272, 209, 65, QStringLiteral("Deska z externího souboru"));
     auto* btnNahratOtevrit = Tlacitko(grpNahratExterni, "btnNahratOtevrit", 48, 27, 113, 25,
-                                      QStringLiteral("Otevřít..."), QStringLiteral("Otevřít desku z externího souboru (*.kav)"));
+                                      QStringLiteral("Otev&řít..."), QStringLiteral("Otevřít desku z externího souboru (*.kav)"));
 
     auto* grpNahratAkce = Skupina(this, "grpNahratAkce", 8, 344, 209, 129, QStringLiteral("Akce s nahranou deskou"));
-    auto* btnNahratHrat = Tlacitko(grpNahratAkce, "btnNahratHrat", 48, 27, 113, 25, QStringLiteral("Hrát"),
+    auto* btnNahratHrat = Tlacitko(grpNahratAkce, "btnNahratHrat", 48, 27, 113, 25, QStringLiteral("H&rát"),
                                    QStringLiteral("Hrát aktuální nahranou desku"));
     auto* btnNahratEditovat = Tlacitko(grpNahratAkce, "btnNahratEditovat", 48, 59, 113, 25,
-                                       QStringLiteral("Editovat"), QStringLiteral("Editovat aktuální nahranou desku"));
-    auto* Button1 = Tlacitko(grpNahratAkce, "Button1", 48, 91, 113, 25, QStringLiteral("Řešit"),
+                                       QStringLiteral("Edit&ovat"), QStringLiteral("Editovat aktuální nahranou desku"));
+    auto* Button1 = Tlacitko(grpNahratAkce, "Button1", 48, 91, 113, 25, QStringLiteral("Řeš&it"),
                              QStringLiteral("Řešit aktuální nahranou desku"));
 
     SloupecSkupin(this, {grpNahratInfo, grpNahratStandard, grpNahratExterni, grpNahratAkce});

@@ -115,23 +115,23 @@ void TZalozkaReseni::VytvorOvladace()
                                   QStringLiteral("Celkový počet tahů potřebných pro přehrání celé desky"));
     lblReseniCelkemTahu->setFont(tucne);
     lblReseniCas = Popisek(grpReseniPrubeh, "lblReseniCas", 8, 63, 61, 13, {});
-    btnReseniZastavit = Tlacitko(grpReseniPrubeh, "btnReseniZastavit", 48, 46, 113, 25, QStringLiteral("Zastavit"),
+    btnReseniZastavit = Tlacitko(grpReseniPrubeh, "btnReseniZastavit", 48, 46, 113, 25, QStringLiteral("&Zastavit"),
                                  QStringLiteral("Zastavit vyhledávání řešení"));
     btnReseniZastavit->hide();
 
     auto* grpReseniMoznosti = Skupina(this, "grpReseniMoznosti", 8, 328, 209, 97,
                                       QStringLiteral("Možnosti přehrání nalezeného řešení"));
     btnReseniKrokZpet = Tlacitko(grpReseniMoznosti, "btnReseniKrokZpet", 48, 27, 113, 25,
-                                 QStringLiteral("Krok zpět..."), HintKrokZpet);
+                                 QStringLiteral("&Krok zpět..."), HintKrokZpet);
     btnReseniZnovuRozestavet = Tlacitko(grpReseniMoznosti, "btnReseniZnovuRozestavet", 48, 59, 113, 25,
-                                        QStringLiteral("Znovu přehrát"), HintRozestavet);
+                                        QStringLiteral("Zn&ovu přehrát"), HintRozestavet);
 
     auto* grpReseniNalezeni = Skupina(this, "grpReseniNalezeni", 8, 224, 209, 97, QStringLiteral("Nalézt..."));
     btnReseniNejrychlejsi = Tlacitko(grpReseniNalezeni, "btnReseniNejrychlejsi", 48, 27, 113, 25,
-                                     QStringLiteral("Nejrychlejší řešení"),
+                                     QStringLiteral("Nejr&ychlejší řešení"),
                                      QStringLiteral("Nalezení prvního správného řešení aktuální desky"));
     btnReseniNejkratsi = Tlacitko(grpReseniNalezeni, "btnReseniNejkratsi", 48, 59, 113, 25,
-                                  QStringLiteral("Nejkratší řešení"),
+                                  QStringLiteral("Ne&jkratší řešení"),
                                   QStringLiteral("Nalezení řešení s nejmenším potřebným počtem tahů"));
     VytvorPrehrani();
 
@@ -263,11 +263,11 @@ void TZalozkaReseni::VytvorPrehrani()
 {
     auto* grpReseniPrehrani =
         Skupina(this, "grpReseniPrehrani", 8, 432, 209, 57, QStringLiteral("Automatické přehrání"));
-    btnReseniPrehrat = Tlacitko(grpReseniPrehrani, "btnReseniPrehrat", 8, 22, 93, 25, QStringLiteral("Přehrát"),
+    btnReseniPrehrat = Tlacitko(grpReseniPrehrani, "btnReseniPrehrat", 8, 22, 93, 25, QStringLiteral("&Přehrát"),
                                 QStringLiteral("Přehrát nalezené řešení tah po tahu"));
     btnReseniPrehrat->setEnabled(false);
     auto* btnReseniHratOdsud =
-        Tlacitko(grpReseniPrehrani, "btnReseniHratOdsud", 108, 22, 93, 25, QStringLiteral("Hrát odsud"),
+        Tlacitko(grpReseniPrehrani, "btnReseniHratOdsud", 108, 22, 93, 25, QStringLiteral("H&rát odsud"),
                  QStringLiteral("Hrát dál od aktuální pozice přehrávaného řešení jako novou hru"));
     CasovacPrehrani = new QTimer(this);
     CasovacPrehrani->setObjectName(QStringLiteral("CasovacPrehrani"));
@@ -322,7 +322,7 @@ void TZalozkaReseni::KrokPrehrani()
 void TZalozkaReseni::ObnovOvladacePrehrani()
 {
     const bool hraje = PrehravaSe();
-    btnReseniPrehrat->setText(hraje ? QStringLiteral("Zastavit") : QStringLiteral("Přehrát"));
+    btnReseniPrehrat->setText(hraje ? QStringLiteral("Za&stavit") : QStringLiteral("&Přehrát"));
     btnReseniPrehrat->setToolTip(hraje ? QStringLiteral("Zastavit automatické přehrávání řešení")
                                        : QStringLiteral("Přehrát nalezené řešení tah po tahu"));
     btnReseniPrehrat->setEnabled(hraje || (Relace.Reseni().DejStav().JeReseni && !Resitel.Hleda()));

@@ -40,10 +40,10 @@ void TZalozkaUlozit::VytvorOvladace()
 
     auto* grpUlozitKam = Skupina(this, "grpUlozitKam", 8, 128, 209, 97, QStringLiteral("Kam uložit..."));
     btnUlozitStandardni =
-        Tlacitko(grpUlozitKam, "btnUlozitStandardni", 16, 27, 177, 25, QStringLiteral("Do standardního souboru"),
+        Tlacitko(grpUlozitKam, "btnUlozitStandardni", 16, 27, 177, 25, QStringLiteral("Do &standardního souboru"),
                  QStringLiteral("Uložit desku do standardního souboru uložených desek"));
     btnUlozitExterni = Tlacitko(grpUlozitKam, "btnUlozitExterni", 16, 59, 177, 25,
-                                QStringLiteral("Do externího souboru"), QStringLiteral("Uložit desku do externího souboru"));
+                                QStringLiteral("Do e&xterního souboru"), QStringLiteral("Uložit desku do externího souboru"));
 
     SloupecSkupin(this, {grpUlozitInfo, grpUlozitKam});
 

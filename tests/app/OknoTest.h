@@ -281,6 +281,8 @@ protected:
     }
 
     static std::string T(const QLabel* l) { return l->text().toStdString(); }
+    // A button's caption as drawn: its mnemonic's mark is an underline.
+    static std::string T(const QAbstractButton* b) { return QString(b->text()).remove(QLatin1Char('&')).toStdString(); }
     static bool Ukazan(const QWidget* w) { return !w->isHidden(); }
 
     // Whether a field's number shows in the given member's colour.
