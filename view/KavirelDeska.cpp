@@ -204,10 +204,9 @@ void TGraphGameDeska::KresliPole(QPainter& Platno, const TPozice& Pozice, bool P
     const bool zvednuty = Tahne && TazenyKamen == Pozice;
     Platno.save();
     Platno.translate(Pozice.X * Rozestup, Pozice.Y * Rozestup);
-    KresliOkraj(Platno, BarvaNaQColor(pole.Vybrane ? Barvy.BarvaVyber : Barvy.BarvaMrizka));
-    KresliCtverec(Platno, BarvaNaQColor(existuje ? Barvy.BarvaPole : Barvy.BarvaDeska));
-    if (existuje && pole.Cilove)
-        KresliRamCile(Platno, BarvaNaQColor(Barvy.BarvaCilove));
+    const QColor cil = BarvaNaQColor(Barvy.BarvaCilove);
+    KresliZaklad(Platno, BarvaNaQColor(pole.Vybrane ? Barvy.BarvaVyber : Barvy.BarvaMrizka),
+                 BarvaNaQColor(existuje ? Barvy.BarvaPole : Barvy.BarvaDeska), existuje && pole.Cilove ? &cil : nullptr);
     if (pole.Stav == spPlne && !zvednuty)
         KresliKotouc(Platno, BarvaNaQColor(Barvy.BarvaKamen), Presne, 1.0);
     if (existuje && pole.Zobrazeni != zcZadne)

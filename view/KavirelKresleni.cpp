@@ -71,6 +71,16 @@ void KresliCtverec(QPainter& Platno, const QColor& Barva)
     Platno.fillRect(QRect(Okraj, Okraj, VelikostPole, VelikostPole), Barva);
 }
 
+void KresliZaklad(QPainter& Platno, const QColor& Okraj_, const QColor& Ctverec, const QColor* Cil)
+{
+    Platno.fillRect(QRect(0, 0, VelikostPrvku, VelikostPrvku), Okraj_);
+    Platno.fillRect(QRect(Okraj, Okraj, VelikostPole, VelikostPole), Cil != nullptr ? *Cil : Ctverec);
+    if (Cil != nullptr)
+        Platno.fillRect(QRect(Okraj + SirkaCile, Okraj + SirkaCile, VelikostPole - 2 * SirkaCile,
+                              VelikostPole - 2 * SirkaCile),
+                        Ctverec);
+}
+
 void KresliKotouc(QPainter& Platno, const QColor& Barva, bool Presne, qreal Pomer)
 {
     const TObdelnik& r = ObrysKamene;

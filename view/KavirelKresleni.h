@@ -45,6 +45,11 @@ constexpr int OdsazeniCisla = 2;
 QFont PismoCisla(bool Presne = true);
 
 void KresliCtverec(QPainter& Platno, const QColor& Barva);
+// A field's border ring, square and (when Cil is given) target frame at
+// once, each a layer over the one below rather than strips meeting edge to
+// edge, so that no seam shows at any scale; pixel for pixel what the ring,
+// the square and the frame drawn one after the other give.
+void KresliZaklad(QPainter& Platno, const QColor& Okraj, const QColor& Ctverec, const QColor* Cil);
 void KresliKotouc(QPainter& Platno, const QColor& Barva, bool Presne, qreal Pomer);
 void KresliRamCile(QPainter& Platno, const QColor& Barva);
 void KresliOkraj(QPainter& Platno, const QColor& Barva);
