@@ -36,7 +36,7 @@ TEST_F(Volby, NapovedaAVerzeBezOknaASouboru)
     };
     std::vector<TPripad> pripady = {
         {r, {"--help"}, false}, {r, {"-h"}, false}, {r, {"--nejkratsi", "--help"}, false},
-        {r, {"--help", "neni.kav"}, false}, {r, {"--version"}, true}, {r, {"-V"}, true},
+        {r, {"--help", "neni.kav"}, false}, {r, {"--version"}, true}, {r, {"-V"}, true}, {r, {"-v"}, true},
     };
 #ifdef KAVIREL_HRA
     const std::string h = KAVIREL_HRA;

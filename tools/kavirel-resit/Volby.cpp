@@ -19,7 +19,8 @@ const char* const Napoveda =
     "  --json           vypíše výsledek jako jeden objekt JSON\n"
     "  --kresba         nic neřeší, jen vypíše desku jako textovou kresbu\n"
     "  -h, --help       vypíše tuto nápovědu\n"
-    "  -V, --version    vypíše verzi programu\n"
+    "  -v, -V, --version\n"
+    "                   vypíše verzi programu\n"
     "\n"
     "Kresba: nepovinné řádky „typ: normální“ nebo „typ: leibniz“ a „název: …“,\n"
     "komentáře začínající „#“, potom nejvýše 9 řádků po nejvýše 9 znacích:\n"
@@ -59,7 +60,7 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
                 akce = TAkce::Napoveda;
                 return true;
             }
-            if (a == "-V" || a == "--version") {
+            if (a == "-v" || a == "-V" || a == "--version") {
                 akce = TAkce::Verze;
                 return true;
             }

@@ -10,6 +10,13 @@ namespace {
 
 bool Nalezeno(const TSolveDeska& d) { return d.StavReseni == TextReseniNalezeno; }
 
+// Nobody interrupts this program's search but its own --limit: the window's
+// "stopped by the user" would be untrue here.
+std::string Stav(const TSolveDeska& d)
+{
+    return d.StavReseni == TextReseniPreruseno ? std::string(TextLimitVyprsel) : d.StavReseni;
+}
+
 std::string JsonRetezec(const std::string& s)
 {
     std::string v = "\"";
@@ -52,10 +59,12 @@ std::vector<std::vector<TTahReseni>> Tahy(const TTahyReseni& reseni)
 
 } // namespace
 
+const char* const TextLimitVyprsel = "Hledání zastaveno: vypršel časový limit";
+
 std::string TextovyVystup(const TVysledekBehu& v)
 {
     const TSolveDeska& d = *v.Deska;
-    std::string t = d.StavReseni + "\n";
+    std::string t = Stav(d) + "\n";
     if (Nalezeno(d)) {
         t += "Potřebných tahů: " + std::to_string(d.Reseni.DejPocetTahu()) + "\n";
         std::string skoky;
