@@ -109,20 +109,33 @@ QString TMainForm::VyberSoubor(QFileDialog* Dialog)
     return soubor;
 }
 
-void TMainForm::OtevritExterniSoubor()
+bool TMainForm::NactiDoNahrat(const QString& Soubor)
 {
-    const QString soubor = VyberSoubor(OpenFileDialog);
-    if (soubor.isEmpty())
-        return;
     // A failed read has shown its message and kept the former board; the tab
     // then stays as it was instead of presenting that board as the file's.
     const int hlaseni = PocetHlaseniSouboru();
-    NactiExterniSoubor(ZaznamNahrany, QFile::encodeName(soubor).toStdString());
+    NactiExterniSoubor(ZaznamNahrany, QFile::encodeName(Soubor).toStdString());
     if (PocetHlaseniSouboru() != hlaseni)
-        return;
-    VykresleniDeskyPriNahravani(0, QLatin1Char('"') + QFileInfo(soubor).fileName() + QLatin1Char('"'));
+        return false;
+    VykresleniDeskyPriNahravani(0, QLatin1Char('"') + QFileInfo(Soubor).fileName() + QLatin1Char('"'));
     lblNahratPuvodDesky->setToolTip(QStringLiteral("Ukazuje odkud byla aktuální deska nahrána:\n") +
-                                    QDir::toNativeSeparators(QFileInfo(soubor).absoluteFilePath()));
+                                    QDir::toNativeSeparators(QFileInfo(Soubor).absoluteFilePath()));
+    return true;
+}
+
+void TMainForm::OtevritExterniSoubor()
+{
+    const QString soubor = VyberSoubor(OpenFileDialog);
+    if (!soubor.isEmpty())
+        NactiDoNahrat(soubor);
+}
+
+void TMainForm::HratDeskuZeSouboru(const QString& Soubor)
+{
+    Chranene_([this, &Soubor] {
+        if (NactiDoNahrat(Soubor))
+            btnNahratHratClick();
+    });
 }
 
 void TMainForm::btnNahratHratClick()

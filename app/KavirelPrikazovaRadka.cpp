@@ -13,10 +13,11 @@
 namespace {
 
 const char* const Napoveda =
-    "Použití: kavirel [PŘEPÍNAČE]\n"
+    "Použití: kavirel [PŘEPÍNAČE] [SOUBOR.kav]\n"
     "Hlavolam Kavirel: skákání kamenů přes kameny, dokud jich nezůstane co nejméně,\n"
     "s editorem desek, katalogem desek a hledáním řešení.\n"
     "\n"
+    "Se souborem desky (.kav) začne hra rovnou hrát tuto desku.\n"
     "Katalog desek „Kavirel.dat“ leží v pracovním adresáři; z nabídky prostředí\n"
     "hru spouští kavirel-spustit v adresáři ~/.local/share/kavirel.\n"
     "\n"
@@ -70,8 +71,9 @@ int PrikazovaRadkaPredSpustenim(int argc, char** argv)
     return -1;
 }
 
-int PrikazovaRadkaPoSpusteni(const QStringList& argumenty)
+int PrikazovaRadkaPoSpusteni(const QStringList& argumenty, QString& deska)
 {
+    deska.clear();
     TParser p;
     QString chyba;
     if (!p.Parser.parse(argumenty)) {
@@ -92,8 +94,12 @@ int PrikazovaRadkaPoSpusteni(const QStringList& argumenty)
         } else {
             chyba = p.Parser.errorText();
         }
-    } else if (!p.Parser.positionalArguments().isEmpty()) {
-        chyba = QStringLiteral("nečekaný argument „%1“").arg(p.Parser.positionalArguments().first());
+    } else if (const QStringList zbytek = p.Parser.positionalArguments(); !zbytek.isEmpty()) {
+        // One board file; an empty name can be no file at all.
+        if (zbytek.size() > 1 || zbytek.first().isEmpty())
+            chyba = QStringLiteral("nečekaný argument „%1“").arg(zbytek.at(zbytek.first().isEmpty() ? 0 : 1));
+        else
+            deska = zbytek.first();
     }
     if (chyba.isEmpty())
         return -1;

@@ -66,5 +66,38 @@ adresar_bez_displeje|@P/soubor|@P/home||1|-|@P/soubor/kavirel
 bez_home||-|:99|1|-|HOME
 PRIPADY
 
+# Board files relative to the caller's directory reach the game as full
+# paths; options, absolute paths and names of nothing go on unchanged.
+# case | arguments (separated by ;) | expected arguments of the game (@P: the work directory)
+mkdir -p "$prac/volajici/podadresar"
+: > "$prac/volajici/deska.kav"
+: > "$prac/volajici/podadresar/d 2.kav"
+: > "$prac/volajici/-pomlcka.kav"
+while IFS='|' read -r pripad argumenty ocekavane; do
+  [ -n "$pripad" ] || continue
+  ZAZNAM="$prac/zaznam-$pripad"
+  rm -rf "$ZAZNAM"; mkdir -p "$ZAZNAM"
+  export ZAZNAM
+  argumenty=$(printf '%s' "$argumenty" | sed "s|@P|$prac|g")
+  ocekavane=$(printf '%s' "$ocekavane" | sed "s|@P|$prac|g")
+  (
+    cd "$prac/volajici" || exit 1
+    IFS=';'
+    # shellcheck disable=SC2086 # split at ';' on purpose
+    set -- $argumenty
+    env HOME="$prac/home" XDG_DATA_HOME="$prac/data" PATH="$prac/nastroje:/usr/bin:/bin" \
+      "$prac/bin/kavirel-spustit" "$@" 2> "$ZAZNAM/stderr"
+  ) || selhani "exit $?"
+  skutecne=$(sed 1d "$ZAZNAM/hra" 2>/dev/null | tr '\n' ';')
+  [ "$skutecne" = "$ocekavane" ] || selhani "game got '$skutecne', expected '$ocekavane'"
+done <<'ARGUMENTY'
+relativni|deska.kav|@P/volajici/deska.kav;
+v_podadresari|podadresar/d 2.kav|@P/volajici/podadresar/d 2.kav;
+absolutni|@P/volajici/deska.kav|@P/volajici/deska.kav;
+neexistuje|chybi.kav|chybi.kav;
+s_prepinacem|-reverse;deska.kav|-reverse;@P/volajici/deska.kav;
+prepinac_jako_soubor|-pomlcka.kav|-pomlcka.kav;
+ARGUMENTY
+
 [ "$chyby" -eq 0 ] || exit 1
 echo "all launcher cases passed"
