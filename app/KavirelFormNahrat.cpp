@@ -98,14 +98,14 @@ void TMainForm::btnNahratSmazatClick()
 
 QString TMainForm::VyberSoubor(QFileDialog* Dialog)
 {
-    // Dialogs start in the process's current directory until the user has
-    // chosen a file with them; they never change that directory, where the
-    // catalogue is written at the end.
-    if (!Dialog->property("Pouzit").toBool())
-        Dialog->setDirectory(QDir::currentPath());
+    // Both dialogs start where the player last chose a file with either of
+    // them, in this run or an earlier one, else in the documents folder: the
+    // working directory is the game's hidden data folder when the menu
+    // starts it, and the dialogs never change it (the catalogue lives there).
+    Dialog->setDirectory(Nastaveni ? Nastaveni->AdresarDialogu() : TNastaveni().AdresarDialogu());
     const QString soubor = SpustDialog(Dialog);
-    if (!soubor.isEmpty())
-        Dialog->setProperty("Pouzit", true);
+    if (!soubor.isEmpty() && Nastaveni)
+        Nastaveni->PosledniAdresar = QFileInfo(soubor).absolutePath();
     return soubor;
 }
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Board files from outside the window: the one argument of the command line
 // (as the file manager passes it), played at once or refused with the load
-// tab's own message.
+// tab's own message; and where the file dialogs start.
+#include <QFileDialog>
+#include <QStandardPaths>
 #include <QTabWidget>
 
+#include "KavirelNastaveni.h"
 #include "KavirelPrikazovaRadka.h"
 #include "OknoTest.h"
 
@@ -106,6 +109,84 @@ TEST_F(OknoTest, DeskaZPrikazoveRadkyHrajeNeboHlasiAZacneJakoObvykle)
         // The catalogue is the catalogue still: the file's board is not in it.
         EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), VestavenyKatalog());
     }
+}
+
+// The open and the save dialog start in the folder of the file last chosen
+// with either of them, in this run or in an earlier one, while that folder
+// exists; else in the user's documents folder, else at home. Never in the
+// working directory, which is the game's hidden data folder from the menu.
+TEST_F(OknoTest, DialogyZacinajiVPosledniSlozceNeboVDokumentech)
+{
+    const QString dokumenty = Adresar.filePath(QStringLiteral("Dokumenty"));
+    const QString jinde = Adresar.filePath(QStringLiteral("desky/jinde"));
+    const QString druha = Adresar.filePath(QStringLiteral("desky/druha"));
+    ASSERT_TRUE(QDir().mkpath(jinde));
+    ASSERT_TRUE(QDir().mkpath(druha));
+    ZapisSoubor(jinde + QStringLiteral("/kriz.kav"), Bajty(StandardniZaznamy()[6]));
+    // The documents folder as the desktop names it (xdg-user-dirs).
+    ASSERT_TRUE(QDir().mkpath(Adresar.filePath(QStringLiteral("config"))));
+    ZapisSoubor(Adresar.filePath(QStringLiteral("config/user-dirs.dirs")),
+                "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(dokumenty) + "\"\n");
+    ASSERT_EQ(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), dokumenty);
+
+    enum TKrok { Otevrit, Ulozit, Znovu, Smazat, Vytvorit };
+    struct TPripad {
+        const char* Popis;
+        TKrok Krok;
+        QString Vyber;    // the file chosen in the dialog; empty: cancelled
+        QString Zacatek;  // where the dialog started
+    };
+    const QString domov = QDir::homePath();
+    const TPripad pripady[] = {
+        {"no documents folder yet: home", Otevrit, {}, domov},
+        {"documents folder", Vytvorit, {}, {}},
+        {"cancelled: nothing learnt", Otevrit, {}, dokumenty},
+        {"a file chosen elsewhere", Otevrit, jinde + QStringLiteral("/kriz.kav"), dokumenty},
+        {"the save dialog follows", Ulozit, {}, jinde},
+        {"kept across runs", Znovu, {}, {}},
+        {"after a restart", Otevrit, {}, jinde},
+        {"saved somewhere else", Ulozit, druha + QStringLiteral("/nova.kav"), jinde},
+        {"the open dialog follows", Otevrit, {}, druha},
+        {"a folder that is gone", Smazat, {}, {}},
+        {"a folder that is gone", Otevrit, {}, dokumenty},
+    };
+    QString zacatek;
+    QString vyber;
+    auto nastavDialog = [&] {
+        Okno->SpustDialog = [&](QFileDialog* d) {
+            zacatek = d->directory().absolutePath();
+            return vyber;
+        };
+    };
+    Otevri();
+    nastavDialog();
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.Popis);
+        switch (p.Krok) {
+        case Vytvorit:
+            ASSERT_TRUE(QDir().mkpath(dokumenty));
+            continue;
+        case Smazat:
+            ASSERT_TRUE(QDir(druha).removeRecursively());
+            continue;
+        case Znovu:
+            Zavri();
+            Otevri();
+            nastavDialog();
+            continue;
+        case Otevrit:
+        case Ulozit:
+            break;
+        }
+        zacatek.clear();
+        vyber = p.Vyber;
+        ZalozkaUzivatelem(p.Krok == Otevrit ? zlNahrat : zlUlozit);
+        Stiskni(Okno->findChild<QPushButton*>(p.Krok == Otevrit ? QStringLiteral("btnNahratOtevrit")
+                                                                 : QStringLiteral("btnUlozitExterni")));
+        EXPECT_EQ(QDir(zacatek), QDir(p.Zacatek)) << zacatek.toStdString();
+        EXPECT_NE(QDir(zacatek), QDir(QDir::currentPath()));
+    }
+    EXPECT_EQ(QDir::currentPath(), QDir(Adresar.path()).canonicalPath());
 }
 
 } // namespace
