@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     if (const int kod = PrikazovaRadkaPoSpusteni(QApplication::arguments(), deska); kod >= 0)
         return kod;
     QApplication::setApplicationName(QStringLiteral("Kavirel"));
-    QApplication::setDesktopFileName(QStringLiteral("cz.kavirel.Kavirel"));
+    QApplication::setDesktopFileName(QStringLiteral("cz.kavirel.kavirel"));
     QApplication::setWindowIcon(NactiIkonu("ICON"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
