@@ -89,6 +89,12 @@ install(FILES ${KAVIREL_RES}/${KAVIREL_APP_ID}.mime.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
   RENAME ${KAVIREL_APP_ID}.xml)
 
+# Completion of kavirel-resit's options and board files in bash, where
+# bash-completion looks under every data directory (/usr/share, /usr/local/share,
+# ~/.local/share) by the command's name.
+install(FILES ${KAVIREL_RES}/bash-completion/kavirel-resit
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
 install(FILES ${KAVIREL_RES}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Manual pages (section 6, games), compressed as distributions ship them.
