@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop integration: the launcher, the menu entry, the icons in the hicolor
-# theme, the AppStream metadata, the manual pages and the copyright. The
-# programs themselves (kavirel, kavirel-resit) install from their own targets.
+# theme, the AppStream metadata, the file type of board files, bash
+# completion, the manual pages and the copyright. The programs themselves
+# (kavirel, kavirel-resit) install from their own targets. The Debian package
+# is exactly this installation (debian/rules).
 
 set(KAVIREL_APP_ID cz.kavirel.kavirel)
 set(KAVIREL_RES ${CMAKE_CURRENT_LIST_DIR})
@@ -95,7 +97,7 @@ install(FILES ${KAVIREL_RES}/${KAVIREL_APP_ID}.mime.xml
 install(FILES ${KAVIREL_RES}/bash-completion/kavirel-resit
   DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
-install(FILES ${KAVIREL_RES}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Manual pages (section 6, games), compressed as distributions ship them.
 # The launcher only changes directory and starts the game, so its page is the
