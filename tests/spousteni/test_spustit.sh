@@ -23,18 +23,23 @@ chmod +x "$prac/bin/"* "$prac/nastroje/"*
 
 chyby=0
 selhani() { echo "FAIL [$pripad]: $1"; chyby=$((chyby + 1)); }
+# A fresh record folder for the case; @P in a table's text is the work folder.
+novy_pripad() {
+  ZAZNAM="$prac/zaznam-$pripad"
+  rm -rf "$ZAZNAM"; mkdir -p "$ZAZNAM"
+  export ZAZNAM
+}
+cesta() { printf '%s' "$1" | sed "s|@P|$prac|g"; }
 
 # case | XDG_DATA_HOME | HOME (- = unset) | DISPLAY | expected exit | expected game
 # directory (- = not started) | text expected on stderr and in the dialog
 while IFS='|' read -r pripad xdg home display kod adresar text; do
   [ -n "$pripad" ] || continue
-  ZAZNAM="$prac/zaznam-$pripad"
-  rm -rf "$ZAZNAM"; mkdir -p "$ZAZNAM"
-  export ZAZNAM
-  xdg=$(printf '%s' "$xdg" | sed "s|@P|$prac|g")
-  home=$(printf '%s' "$home" | sed "s|@P|$prac|g")
-  adresar=$(printf '%s' "$adresar" | sed "s|@P|$prac|g")
-  text=$(printf "%s" "$text" | sed "s|@P|$prac|g")
+  novy_pripad
+  xdg=$(cesta "$xdg")
+  home=$(cesta "$home")
+  adresar=$(cesta "$adresar")
+  text=$(cesta "$text")
   if [ "$home" = "-" ]; then
     env -u HOME XDG_DATA_HOME="$xdg" DISPLAY="$display" PATH="$prac/nastroje:/usr/bin:/bin" \
       "$prac/bin/kavirel-spustit" --a "b c" 2> "$ZAZNAM/stderr"
@@ -75,11 +80,9 @@ mkdir -p "$prac/volajici/podadresar"
 : > "$prac/volajici/-pomlcka.kav"
 while IFS='|' read -r pripad argumenty ocekavane; do
   [ -n "$pripad" ] || continue
-  ZAZNAM="$prac/zaznam-$pripad"
-  rm -rf "$ZAZNAM"; mkdir -p "$ZAZNAM"
-  export ZAZNAM
-  argumenty=$(printf '%s' "$argumenty" | sed "s|@P|$prac|g")
-  ocekavane=$(printf '%s' "$ocekavane" | sed "s|@P|$prac|g")
+  novy_pripad
+  argumenty=$(cesta "$argumenty")
+  ocekavane=$(cesta "$ocekavane")
   (
     cd "$prac/volajici" || exit 1
     IFS=';'
