@@ -108,6 +108,11 @@ void TNastaveni::Nacti()
     if (jeCislo && deska > 0)
         PosledniDeska = deska;
 
+    // Whether it still exists is asked when a dialog opens.
+    const QString adresar = s.value(QStringLiteral("Soubory/PosledniAdresar")).toString();
+    if (QDir::isAbsolutePath(adresar))
+        PosledniAdresar = QDir::cleanPath(adresar);
+
     const int pocet = std::min(s.beginReadArray(QStringLiteral("Rekordy")), MaxRekordu);
     for (int i = 0; i < pocet; ++i) {
         s.setArrayIndex(i);
@@ -142,6 +147,8 @@ bool TNastaveni::Uloz() const
         s.endGroup();
         s.setValue(QStringLiteral("Zobrazeni/CislaPoli"), CislaPoli);
         s.setValue(QStringLiteral("Hra/PosledniDeska"), PosledniDeska);
+        if (!PosledniAdresar.isEmpty())
+            s.setValue(QStringLiteral("Soubory/PosledniAdresar"), PosledniAdresar);
         s.beginWriteArray(QStringLiteral("Rekordy"), static_cast<int>(Rekordy.size()));
         for (int i = 0; i < static_cast<int>(Rekordy.size()); ++i) {
             const TOsobniRekord& r = Rekordy[static_cast<std::size_t>(i)];
@@ -164,6 +171,17 @@ bool TNastaveni::Uloz() const
         return false;
     }
     return true;
+}
+
+QString TNastaveni::AdresarDialogu() const
+{
+    if (!PosledniAdresar.isEmpty() && QFileInfo(PosledniAdresar).isDir())
+        return PosledniAdresar;
+    // Without a user-dirs entry Qt names ~/Documents, which need not exist.
+    const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!dokumenty.isEmpty() && QFileInfo(dokumenty).isDir())
+        return dokumenty;
+    return QDir::homePath();
 }
 
 const TOsobniRekord* TNastaveni::NajdiRekord(const QString& deska) const

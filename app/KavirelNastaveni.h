@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the game keeps between runs: the board colours, whether field numbers
-// are shown, the catalogue number of the board last played, and the
-// player's personal bests.
+// are shown, the catalogue number of the board last played, the folder of
+// the board file last opened or saved, and the player's personal bests.
 //
 // The file lives in the user's configuration directory
 // ($XDG_CONFIG_HOME/Kavirel/Kavirel.conf). A missing, unreadable or damaged
@@ -56,6 +56,11 @@ public:
     TBarvy Barvy = StandardniBarvy();
     bool CislaPoli = false;
     int PosledniDeska = 0;  // 0: none
+    QString PosledniAdresar;  // empty: none
+
+    // Where the file dialogs start: the last folder while it exists, else
+    // the user's documents folder, else the home folder.
+    QString AdresarDialogu() const;
     std::vector<TOsobniRekord> Rekordy;
 
     const TOsobniRekord* NajdiRekord(const QString& deska) const;

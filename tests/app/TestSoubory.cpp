@@ -142,9 +142,9 @@ public:
     static QString Program() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../kavirel"); }
 
     // Started, and its signal handlers are in place (the kernel shows them).
-    bool Spust()
+    bool Spust(const QStringList& argumenty = {})
     {
-        Proces.start(Program(), {});
+        Proces.start(Program(), argumenty);
         return Proces.waitForStarted(Trpelivost) &&
                QTest::qWaitFor([&] { return Maska("SigCgt:", SIGTERM); }, Trpelivost);
     }
@@ -294,6 +294,23 @@ TEST_F(OknoTest, DruhaHraVarujeAPrvniKatalogZustane)
     EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "Uloženo do standardního souboru");
     Zavri();
     EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")).size(), 18 * 275);
+}
+
+// A board file is the one argument the game takes (the file manager's
+// "Open with"): the game runs with it until it is ended the usual way.
+TEST_F(OknoTest, HraSeSouboremDeskyBeziAKonciRadne)
+{
+    if (!QFileInfo::exists(Hra::Program()))
+        GTEST_SKIP() << "kavirel not built";
+    ZapisSoubor(QStringLiteral("kriz.kav"), Bajty(StandardniZaznamy()[6]));
+    Hra hra(Adresar.path());
+    ASSERT_TRUE(hra.Spust({QStringLiteral("kriz.kav")}));
+    ASSERT_TRUE(hra.Signal(SIGTERM));
+    ASSERT_TRUE(hra.Skoncila());
+    EXPECT_EQ(hra.Proces.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(hra.Proces.exitCode(), 0);
+    EXPECT_FALSE(hra.Proces.readAllStandardError().contains("kavirel:"));
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), VestavenyKatalog());
 }
 
 } // namespace
