@@ -17,18 +17,7 @@ TRadaTahu DejRadu(const TZaznamDesky& pozice, TRizeniHledani& rizeni)
     pozadavek.LimitPameti = rizeni.LimitPameti;
     const TVysledekUlohy v = VyresPozadavek(pozadavek, rizeni);
     TRadaTahu rada;
-    switch (v.Konec) {
-    case TKonecUlohy::Nalezeno:
-        rada.Stav = TVysledekHledani::Nalezeno;
-        break;
-    case TKonecUlohy::Neexistuje:
-        rada.Stav = TVysledekHledani::Neexistuje;
-        break;
-    case TKonecUlohy::Preruseno:
-    case TKonecUlohy::Chyba:  // VyresPozadavek throws rather than report it
-        rada.Stav = TVysledekHledani::Preruseno;
-        break;
-    }
+    rada.Stav = JakoReseni(v).Stav;
     if (rada.Stav != TVysledekHledani::Nalezeno)
         return rada;
     if (v.Skoky.empty()) {

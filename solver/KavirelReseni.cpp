@@ -203,12 +203,7 @@ void PoSkonceniUlohy(const TVysledekUlohy& v)
     // Nothing runs between these lines, so the flag may go first: a failing
     // hand-over must not leave the window believing a search still runs.
     m.Uloha = 0;
-    TReseni reseni;
-    reseni.Stav = v.Konec == TKonecUlohy::Nalezeno     ? TVysledekHledani::Nalezeno
-                  : v.Konec == TKonecUlohy::Neexistuje ? TVysledekHledani::Neexistuje
-                                                       : TVysledekHledani::Preruseno;
-    reseni.Skoky = v.Skoky;
-    PredejReseni(*deska, reseni);
+    PredejReseni(*deska, JakoReseni(v));
     if (poUkonceni)
         poUkonceni();
     if (v.Konec == TKonecUlohy::Chyba && v.Chyba)

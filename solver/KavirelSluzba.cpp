@@ -17,6 +17,25 @@ THodiny::time_point Nikdy() { return THodiny::now() + std::chrono::hours(24 * 36
 
 }  // namespace
 
+TReseni JakoReseni(const TVysledekUlohy& vysledek)
+{
+    TReseni r;
+    switch (vysledek.Konec) {
+    case TKonecUlohy::Nalezeno:
+        r.Stav = TVysledekHledani::Nalezeno;
+        r.Skoky = vysledek.Skoky;
+        break;
+    case TKonecUlohy::Neexistuje:
+        r.Stav = TVysledekHledani::Neexistuje;
+        break;
+    case TKonecUlohy::Preruseno:
+    case TKonecUlohy::Chyba:
+        r.Stav = TVysledekHledani::Preruseno;
+        break;
+    }
+    return r;
+}
+
 std::size_t SkokuPrvnihoTahu(const std::vector<TSkokCesty>& skoky)
 {
     std::size_t n = skoky.empty() ? 0 : 1;

@@ -71,6 +71,9 @@ struct TVysledekUlohy {
     std::exception_ptr Chyba;
 };
 
+// The outcome as the solve board receives it; a failure counts as stopped.
+TReseni JakoReseni(const TVysledekUlohy& vysledek);
+
 // The jumps of the first move: those up to the first one that does not start
 // where the previous one landed.
 std::size_t SkokuPrvnihoTahu(const std::vector<TSkokCesty>& skoky);

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 const char* const Pouziti =
-    "Použití: kavirel-resit [--nejkratsi] [--limit SEKUND] [--deska N] [--statistika] [--json | --kresba] SOUBOR\n";
+    "Použití: kavirel-resit [--nejkratsi | --rada] [--limit SEKUND] [--deska N] [--statistika] [--json | --kresba] SOUBOR\n";
 
 const char* const Napoveda =
     "Použití: kavirel-resit [PŘEPÍNAČE] SOUBOR\n"
@@ -12,6 +12,8 @@ const char* const Napoveda =
     "(Kavirel.dat) nebo textová kresba desky; „-“ čte standardní vstup.\n"
     "\n"
     "  --nejkratsi      hledá řešení s nejmenším počtem tahů (jinak nejrychlejší)\n"
+    "  --rada, --hint   poradí tah: první tah některého řešení z dané pozice\n"
+    "                   a zbytek toho řešení\n"
     "  --limit SEKUND   zastaví hledání po tolika sekundách od načtení desky\n"
     "  --deska N        vezme N-tou desku souboru (výchozí je první)\n"
     "  --statistika     vypíše počet prohledaných pozic a dobu hledání\n"
@@ -65,6 +67,8 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             }
             if (a == "--nejkratsi") {
                 volby.Nejkratsi = true;
+            } else if (a == "--rada" || a == "--hint") {
+                volby.Rada = true;
             } else if (a == "--statistika") {
                 volby.Statistika = true;
             } else if (a == "--json") {
@@ -103,6 +107,10 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             chyba = "zadejte jediný soubor";
             return false;
         }
+    }
+    if (volby.Rada && volby.Nejkratsi) {
+        chyba = "--rada a --nejkratsi nelze použít spolu";
+        return false;
     }
     if (volby.Json && volby.Kresba) {
         chyba = "--json a --kresba nelze použít spolu";

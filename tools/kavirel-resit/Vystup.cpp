@@ -2,6 +2,7 @@
 #include "Vystup.h"
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "KavirelReseni.h"
@@ -50,6 +51,32 @@ std::vector<std::vector<TTahReseni>> Tahy(const TTahyReseni& reseni)
     return tahy;
 }
 
+std::string TextSkoku(const std::vector<TTahReseni>& skoky)
+{
+    std::string t;
+    for (const TTahReseni& s : skoky)
+        t += (t.empty() ? "" : " ") + std::to_string(s.CisloOdkud) + "-" + std::to_string(s.CisloKam);
+    return t;
+}
+
+std::string JsonSkoku(const std::vector<TTahReseni>& skoky)
+{
+    std::string t;
+    for (const TTahReseni& s : skoky)
+        t += (t.empty() ? "" : ",") + JsonSkok(s);
+    return "[" + t + "]";
+}
+
+// The jumps of the first move and of the rest.
+std::pair<std::vector<TTahReseni>, std::vector<TTahReseni>> PrvniTahAZbytek(const TTahyReseni& reseni)
+{
+    std::pair<std::vector<TTahReseni>, std::vector<TTahReseni>> v;
+    const auto tahy = Tahy(reseni);
+    for (std::size_t i = 0; i < tahy.size(); ++i)
+        (i == 0 ? v.first : v.second).insert((i == 0 ? v.first : v.second).end(), tahy[i].begin(), tahy[i].end());
+    return v;
+}
+
 } // namespace
 
 std::string TextovyVystup(const TVysledekBehu& v)
@@ -58,14 +85,16 @@ std::string TextovyVystup(const TVysledekBehu& v)
     std::string t = d.StavReseni + "\n";
     if (Nalezeno(d)) {
         t += "Potřebných tahů: " + std::to_string(d.Reseni.DejPocetTahu()) + "\n";
-        std::string skoky;
-        for (std::int32_t i = 1; i <= d.Reseni.DejPocet(); ++i) {
-            const TTahReseni& s = d.Reseni.Skok(i);
-            if (!skoky.empty())
-                skoky += ' ';
-            skoky += std::to_string(s.CisloOdkud) + "-" + std::to_string(s.CisloKam);
+        if (v.Rada) {
+            const auto [prvni, zbytek] = PrvniTahAZbytek(d.Reseni);
+            t += "První tah: " + TextSkoku(prvni) + "\n";
+            t += "Zbytek řešení: " + TextSkoku(zbytek) + "\n";
+        } else {
+            std::vector<TTahReseni> skoky;
+            for (std::int32_t i = 1; i <= d.Reseni.DejPocet(); ++i)
+                skoky.push_back(d.Reseni.Skok(i));
+            t += TextSkoku(skoky) + "\n";
         }
-        t += skoky + "\n";
     }
     return t;
 }
@@ -90,11 +119,16 @@ std::string JsonVystup(const TVysledekBehu& v)
     std::string j = "{";
     j += "\"board\":" + JsonRetezec(v.Nazev);
     j += std::string(",\"type\":\"") + (v.Typ == thNormalni ? "normal" : "leibniz") + "\"";
-    j += std::string(",\"mode\":\"") + (v.Nejkratsi ? "shortest" : "fastest") + "\"";
+    j += std::string(",\"mode\":\"") + (v.Rada ? "hint" : v.Nejkratsi ? "shortest" : "fastest") + "\"";
     j += std::string(",\"status\":\"") + stav + "\"";
     j += ",\"moves\":" + (nalezeno ? std::to_string(d.Reseni.DejPocetTahu()) : std::string("null"));
     j += ",\"jumps\":[" + skoky + "]";
     j += ",\"move_groups\":[" + skupiny + "]";
+    if (v.Rada) {
+        const auto [prvni, zbytek] = PrvniTahAZbytek(d.Reseni);
+        j += ",\"first_move\":" + JsonSkoku(prvni);
+        j += ",\"rest\":" + JsonSkoku(zbytek);
+    }
     j += ",\"positions\":" + std::to_string(v.Pozic);
     j += ",\"elapsed_ms\":" + std::to_string(v.Milisekund);
     return j + "}\n";
