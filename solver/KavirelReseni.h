@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The solver: one background search job for the solve board.
+// The solver: the four searches and the solve board's job.
 //
 // Two search modes, each for both game types: the fastest mode returns the
 // first solution that a depth-first search over single jumps meets in a fixed

@@ -23,15 +23,6 @@ constexpr auto Straz = 120s;
 
 TZaznamDesky Vestavena(int cislo) { return StandardniZaznamy()[static_cast<std::size_t>(cislo - 1)]; }
 
-// No search of any mode finishes on the whole grid but its centre.
-TZaznamDesky Nekonecna(TTypHry typ)
-{
-    const char z = typ == thNormalni ? 'x' : 'o';
-    std::vector<std::string> radky(9, std::string(9, z));
-    radky[4][4] = typ == thNormalni ? 'o' : 'x';
-    return Deska(radky, typ);
-}
-
 TPozadavek Pozadavek(const TZaznamDesky& z, std::uint8_t zpusob)
 {
     TPozadavek p;
