@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "KavirelJazyk.h"
 #include "KavirelReseni.h"
 
 namespace {
@@ -82,13 +83,13 @@ std::pair<std::vector<TTahReseni>, std::vector<TTahReseni>> PrvniTahAZbytek(cons
 std::string TextovyVystup(const TVysledekBehu& v)
 {
     const TSolveDeska& d = *v.Deska;
-    std::string t = d.StavReseni + "\n";
+    std::string t = std::string(Preloz(d.StavReseni.c_str())) + "\n";
     if (Nalezeno(d)) {
-        t += "Potřebných tahů: " + std::to_string(d.Reseni.DejPocetTahu()) + "\n";
+        t += Formatuj(Preloz("Potřebných tahů: %s"), std::to_string(d.Reseni.DejPocetTahu())) + "\n";
         if (v.Rada) {
             const auto [prvni, zbytek] = PrvniTahAZbytek(d.Reseni);
-            t += "První tah: " + TextSkoku(prvni) + "\n";
-            t += "Zbytek řešení: " + TextSkoku(zbytek) + "\n";
+            t += Formatuj(Preloz("První tah: %s"), TextSkoku(prvni)) + "\n";
+            t += Formatuj(Preloz("Zbytek řešení: %s"), TextSkoku(zbytek)) + "\n";
         } else {
             std::vector<TTahReseni> skoky;
             for (std::int32_t i = 1; i <= d.Reseni.DejPocet(); ++i)

@@ -19,7 +19,7 @@ struct TVysledekBehu {
 
 // The result text, then for a solution "Potřebných tahů: M" and the jumps;
 // for a hint the jumps of the first move ("První tah: ") and of the rest
-// ("Zbytek řešení: ") on two lines.
+// ("Zbytek řešení: ") on two lines; in the language set for the messages.
 std::string TextovyVystup(const TVysledekBehu& v);
 
 // One JSON object on one line; a hint adds "first_move" and "rest".
