@@ -56,7 +56,7 @@ pripad() {
 }
 
 # Options, as --help lists them (one name of each).
-pripad -- :: --deska --help --json --kresba --limit --nejkratsi --statistika --version
+pripad -- :: --deska --help --json --kresba --limit --nejkratsi --rada --statistika --version
 pripad --li :: --limit
 pripad --ver :: --version
 # Board files and catalogues, and folders to look into; no drawing (.txt).

@@ -15,6 +15,8 @@ const char* const CastiNapovedy[] = {
        "(Kavirel.dat) nebo textová kresba desky; „-“ čte standardní vstup.\n"),
     "\n",
     N_("  --nejkratsi      hledá řešení s nejmenším počtem tahů (jinak nejrychlejší)\n"),
+    N_("  --rada, --hint   poradí tah: první tah některého řešení z dané pozice\n"
+       "                   a zbytek toho řešení\n"),
     N_("  --limit SEKUND   zastaví hledání po tolika sekundách od načtení desky\n"),
     N_("  --deska N        vezme N-tou desku souboru (výchozí je první)\n"),
     N_("  --statistika     vypíše počet prohledaných pozic a dobu hledání\n"
@@ -39,7 +41,7 @@ const char* const CastiNapovedy[] = {
 
 std::string TextPouziti()
 {
-    return Preloz("Použití: kavirel-resit [--nejkratsi] [--limit SEKUND] [--deska N] [--statistika] "
+    return Preloz("Použití: kavirel-resit [--nejkratsi | --rada] [--limit SEKUND] [--deska N] [--statistika] "
                   "[--json | --kresba] SOUBOR\n");
 }
 
@@ -86,6 +88,8 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             }
             if (a == "--nejkratsi") {
                 volby.Nejkratsi = true;
+            } else if (a == "--rada" || a == "--hint") {
+                volby.Rada = true;
             } else if (a == "--statistika") {
                 volby.Statistika = true;
             } else if (a == "--json") {
@@ -124,6 +128,10 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             chyba = Preloz("zadejte jediný soubor");
             return false;
         }
+    }
+    if (volby.Rada && volby.Nejkratsi) {
+        chyba = Preloz("--rada a --nejkratsi nelze použít spolu");
+        return false;
     }
     if (volby.Json && volby.Kresba) {
         chyba = Preloz("--json a --kresba nelze použít spolu");
