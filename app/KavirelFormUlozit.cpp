@@ -70,6 +70,9 @@ void TMainForm::btnUlozitStandardniClick()
         ZobrazZpravu(this, TDruhZpravy::Informace,
                      QStringLiteral("Standardní soubor se nepodařilo zálohovat,\n\r"
                                     "deska se do něj při ukončení neuloží."));
+    else if (zapis == TZapisPriKonci::BezZamku)
+        ZobrazZpravu(this, TDruhZpravy::Informace,
+                     QStringLiteral("Zámek standardního souboru nelze použít,\n\rdeska se do něj neuloží."));
 }
 
 void TMainForm::btnUlozitExterniClick()

@@ -280,11 +280,12 @@ TZamekSouboru::TStav TZamekSouboru::Zamkni(const std::string& jmeno, int cekatMs
         if (!fd.Platny()) {
             if (errno == EINTR)
                 continue;
-            // Nothing there that could be created: no game can write beside
-            // it either. Anything else at the name (a link, a socket, another
-            // user's file) is no lock this game may trust.
+            // Nothing there, and nothing can be made (a read-only directory, a
+            // name too long): no game can write beside it either. Anything
+            // that is there (a link, a socket, another user's file) is no
+            // lock this game may trust.
             struct stat st {};
-            return (::lstat(jmeno.c_str(), &st) != 0 && errno == ENOENT) ? NelzeZalozit : Podvrzen;
+            return ::lstat(jmeno.c_str(), &st) != 0 ? NelzeZalozit : Podvrzen;
         }
         struct stat otevreny {};
         if (::fstat(*fd, &otevreny) != 0 || !S_ISREG(otevreny.st_mode))
@@ -327,4 +328,12 @@ void TZamekSouboru::Uvolni()
     if (Fd >= 0)
         ::close(std::exchange(Fd, -1));
     Jmeno.clear();
+}
+
+void TZamekSouboru::Prevezmi(TZamekSouboru& jiny)
+{
+    Uvolni();
+    Fd = std::exchange(jiny.Fd, -1);
+    Jmeno = std::move(jiny.Jmeno);
+    jiny.Jmeno.clear();
 }

@@ -119,6 +119,9 @@ public:
     bool PlatiStale() const;
 
     void Uvolni();
+    bool Drzi() const { return Fd >= 0; }
+    // Takes over the lock that jiny holds, giving up its own.
+    void Prevezmi(TZamekSouboru& jiny);
 
 private:
     int Fd = -1;

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <new>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -23,6 +22,9 @@ const char* const ZpravaJinaHra =
 const char* const ZpravaBezZalohy =
     "Chyba při čtení ze standardního souboru, zálohu se nepodařilo vytvořit.\n\r"
     "Katalog se při ukončení neuloží, soubor zůstane beze změny.";
+const char* const ZpravaBezZamku =
+    "Zámek standardního souboru nelze použít, na jeho místě je odkaz nebo cizí soubor.\n\r"
+    "Změny katalogu se neuloží.";
 
 // Renames the catalogue to the first free backup name. The rename never
 // replaces an existing name, so older backups survive.
@@ -88,29 +90,42 @@ TStandardniSoubor::TStandardniSoubor(std::string jmenoSouboru) : Jmeno(std::move
 {
 }
 
-TStandardniSoubor::~TStandardniSoubor()
-{
-    if (Zamek >= 0)
-        ::close(Zamek);
-}
+TStandardniSoubor::~TStandardniSoubor() = default;
 
 void TStandardniSoubor::Zamkni()
 {
     // Without a lock file (a read-only or missing directory) the game runs
-    // unlocked: it could not write the catalogue there either.
-    Zamek = ::open((Cil + ".lock").c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (Zamek < 0)
-        return;
-    int vysledek;
-    do
-        vysledek = ::flock(Zamek, LOCK_EX | LOCK_NB);
-    while (vysledek != 0 && errno == EINTR);
-    if (vysledek != 0) {
-        if (errno == EWOULDBLOCK)
-            Zapis = TZapisPriKonci::JinaHra;
-        ::close(Zamek);
-        Zamek = -1;
+    // unlocked: it could not write the catalogue there either. Anything else
+    // at the lock's name leaves the catalogue alone: another game may be
+    // writing it unlocked because of it.
+    switch (Zamek.Zamkni(Cil + ".lock")) {
+    case TZamekSouboru::Drzen:
+    case TZamekSouboru::NelzeZalozit: break;
+    case TZamekSouboru::Obsazen: Zapis = TZapisPriKonci::JinaHra; break;
+    case TZamekSouboru::Podvrzen: Zapis = TZapisPriKonci::BezZamku; break;
     }
+}
+
+bool TStandardniSoubor::ZamekPlati()
+{
+    if (Zamek.PlatiStale() || !Zamek.Drzi())
+        return true;
+    // A file was put in place of the lock: the lock held is no longer the one
+    // other games see. Taking the new one keeps them out; a game that got
+    // it first now owns the catalogue. A link or a special file there is no
+    // lock for anyone, so the one held still keeps new games out.
+    TZamekSouboru novy;
+    switch (novy.Zamkni(Cil + ".lock")) {
+    case TZamekSouboru::Drzen: Zamek.Prevezmi(novy); return true;
+    case TZamekSouboru::Obsazen:
+        Zamek.Uvolni();
+        Zapis = TZapisPriKonci::JinaHra;
+        ChybovaZprava(ZpravaJinaHra);
+        return false;
+    case TZamekSouboru::NelzeZalozit:
+    case TZamekSouboru::Podvrzen: break;
+    }
+    return true;
 }
 
 std::unique_ptr<TSeznamDesek> TStandardniSoubor::Nacti(std::unique_ptr<TSeznamDesek> seznam)
@@ -127,7 +142,6 @@ std::unique_ptr<TSeznamDesek> TStandardniSoubor::Nacti(std::unique_ptr<TSeznamDe
     // Nothing is created beside what is no catalogue (a link to a device).
     if (stav != Nelze)
         Zamkni();
-    const bool jinaHra = Zapis == TZapisPriKonci::JinaHra;
 
     if (stav == Nacteno) {
         int cislo = -1;
@@ -142,18 +156,21 @@ std::unique_ptr<TSeznamDesek> TStandardniSoubor::Nacti(std::unique_ptr<TSeznamDe
             stav = NactiZaznamy(*fd, *seznam) ? Nacteno : Vadny;
     }
 
+    // Only the game that holds the catalogue may move it aside.
+    const char* const ciziZamek = Zapis == TZapisPriKonci::JinaHra    ? ZpravaJinaHra
+                                  : Zapis == TZapisPriKonci::BezZamku ? ZpravaBezZamku
+                                                                      : nullptr;
     if (stav == Nacteno && seznam->PocetDesek > 0) {
-        if (jinaHra)
-            ChybovaZprava(ZpravaJinaHra);
+        if (ciziZamek)
+            ChybovaZprava(ciziZamek);
         return seznam;
     }
-    if (stav != Chybi && stav != Nacteno) {
-        // Only the game that holds the catalogue may move it aside.
+    if (ciziZamek) {
+        ChybovaZprava(ciziZamek);
+    } else if (stav != Chybi && stav != Nacteno) {
         struct stat st {};
         const bool regularni = stav == Vadny || (::lstat(Cil.c_str(), &st) == 0 && S_ISREG(st.st_mode));
-        if (jinaHra) {
-            ChybovaZprava(ZpravaJinaHra);
-        } else if (regularni && Zalohuj(Cil)) {
+        if (regularni && Zalohuj(Cil)) {
             // A file we could not even open is kept aside silently.
             if (stav == Vadny)
                 ChybovaZprava(ZpravaCteni);
@@ -161,8 +178,6 @@ std::unique_ptr<TSeznamDesek> TStandardniSoubor::Nacti(std::unique_ptr<TSeznamDe
             Zapis = TZapisPriKonci::BezZalohy;
             ChybovaZprava(ZpravaBezZalohy);
         }
-    } else if (jinaHra) {
-        ChybovaZprava(ZpravaJinaHra);
     }
     // A missing file, one without a whole record or one that cannot serve:
     // start-up needs a current board.
@@ -174,7 +189,7 @@ std::unique_ptr<TSeznamDesek> TStandardniSoubor::Nacti(std::unique_ptr<TSeznamDe
 
 void TStandardniSoubor::Uloz(TSeznamDesek& seznam)
 {
-    if (Zapis != TZapisPriKonci::Povolen)
+    if (Zapis != TZapisPriKonci::Povolen || !ZamekPlati())
         return;
     const bool ok = NahradSoubor(Cil, [&seznam](int fd) {
         if (!seznam.NaPrvniDesku())

@@ -5,7 +5,10 @@
 //
 // - A second game on the same catalogue is detected by an advisory lock
 //   (flock on "<catalogue>.lock", never removed); it reads the catalogue but
-//   leaves it alone at exit.
+//   leaves it alone. A link or anything but a regular file at the lock's
+//   name keeps every game from writing the catalogue (each says so), and a
+//   game whose lock file was replaced stops writing once another game holds
+//   the new one.
 // - A catalogue that cannot be read is renamed aside to the first free name
 //   of "<catalogue>.bak", ".bak.1", ".bak.2", ... (never over an older
 //   backup); if that fails, or the catalogue is not a regular file, it is left
@@ -21,6 +24,7 @@
 #include <string>
 
 #include "KavirelFile.h"
+#include "KavirelSoubory.h"
 
 // Catalogues longer than this are refused as unreadable: a runaway file (or
 // a link to a device) must not take all memory.
@@ -31,6 +35,7 @@ enum class TZapisPriKonci {
     Povolen,    // yes
     JinaHra,    // another running game holds the catalogue
     BezZalohy,  // an unreadable catalogue could not be kept aside
+    BezZamku,   // the lock's name is taken by a link or a file that is no lock of a game
 };
 
 class TStandardniSoubor {
@@ -55,10 +60,12 @@ public:
 private:
     std::string Jmeno;   // as given
     std::string Cil;     // the file actually read and replaced (links followed)
-    int Zamek = -1;
+    TZamekSouboru Zamek;
     TZapisPriKonci Zapis = TZapisPriKonci::Povolen;
 
     void Zamkni();
+    // Before a write: whether this game still holds the catalogue's lock.
+    bool ZamekPlati();
 };
 
 // The game's own standard file, between NactiStandardniSoubor and
