@@ -183,6 +183,14 @@ bool TSeznamDesek::LzeSmazatAktualni() const
     return AktualniDeska != nullptr && AktualniDeska->LzeSmazat;
 }
 
+bool TSeznamDesek::ProjdiDesky(const std::function<bool(const TZaznamDesky&)>& krok) const
+{
+    for (const TPrvekSeznamu* p = Zacatek.DalsiPrvek; p != &Konec; p = p->DalsiPrvek)
+        if (!krok(p->Deska))
+            return false;
+    return true;
+}
+
 // ---------------------------------------------------------------------------
 // Built-in boards
 

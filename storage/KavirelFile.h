@@ -83,6 +83,10 @@ public:
     bool NaDeskuCislo(std::int32_t cisloDesky);
     bool LzeSmazatAktualni() const;
 
+    // Hands every board to krok in catalogue order, without moving the
+    // current board; stops early when krok returns false. False then.
+    bool ProjdiDesky(const std::function<bool(const TZaznamDesky&)>& krok) const;
+
     // OdstranAktualni, PosunZa, PosunPred and VratAktualniDesku on an empty
     // catalogue throw EAssertionFailed and change nothing.
 

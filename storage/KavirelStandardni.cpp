@@ -22,6 +22,8 @@ const char* const ZpravaJinaHra =
 const char* const ZpravaBezZalohy =
     "Chyba při čtení ze standardního souboru, zálohu se nepodařilo vytvořit.\n\r"
     "Katalog se při ukončení neuloží, soubor zůstane beze změny.";
+const char* const ZpravaPlny = "Standardní soubor je plný (100000 desek), deska nebyla uložena!";
+static_assert(MaxPocetDesek == 100000, "the message names the limit");
 const char* const ZpravaBezZamku =
     "Zámek standardního souboru nelze použít, na jeho místě je odkaz nebo cizí soubor.\n\r"
     "Změny katalogu se neuloží.";
@@ -187,36 +189,51 @@ std::unique_ptr<TSeznamDesek> TStandardniSoubor::Nacti(std::unique_ptr<TSeznamDe
     return seznam;
 }
 
-void TStandardniSoubor::Uloz(TSeznamDesek& seznam)
+bool TStandardniSoubor::Uloz(TSeznamDesek& seznam)
 {
     if (Zapis != TZapisPriKonci::Povolen || !ZamekPlati())
-        return;
+        return false;
     const bool ok = NahradSoubor(Cil, [&seznam](int fd) {
-        if (!seznam.NaPrvniDesku())
-            return true;
-        const std::int32_t pocet = seznam.PocetDesek;
-        std::int32_t cislo = 0;
         std::string blok;
-        bool zapsano = true;
-        do {
-            TZaznamDesky z;
-            seznam.VratAktualniDesku(z, cislo);
+        const bool zapsano = seznam.ProjdiDesky([&](const TZaznamDesky& z) {
             blok.append(reinterpret_cast<const char*>(&z), sizeof z);
-            if (blok.size() >= 64 * 1024 || cislo == pocet) {
-                zapsano = ZapisVse(fd, blok.data(), blok.size());
-                blok.clear();
-            }
-            seznam.PosunZa();
-        } while (zapsano && cislo != pocet);
-        return zapsano;
+            if (blok.size() < 64 * 1024)
+                return true;
+            const bool ok = ZapisVse(fd, blok.data(), blok.size());
+            blok.clear();
+            return ok;
+        });
+        return zapsano && ZapisVse(fd, blok.data(), blok.size());
     });
     if (!ok)
         ChybovaZprava(ZpravaZapis);
+    return ok;
 }
 
 TZapisPriKonci ZapisKataloguPriKonci()
 {
     return StandardniSouborHry ? StandardniSouborHry->ZapisPriKonci() : TZapisPriKonci::Povolen;
+}
+
+bool ZapisStandardniSoubor()
+{
+    return SeznamDesek && StandardniSouborHry && StandardniSouborHry->Uloz(*SeznamDesek);
+}
+
+TPridaniDesky PridejDoStandardnihoSouboru(const TZaznamDesky& zaznam)
+{
+    if (!SeznamDesek)
+        return TPridaniDesky::Odmitnuto;
+    // The next start would refuse a longer catalogue as unreadable.
+    if (SeznamDesek->PocetDesek >= MaxPocetDesek) {
+        ChybovaZprava(ZpravaPlny);
+        return TPridaniDesky::Odmitnuto;
+    }
+    const std::int32_t pred = SeznamDesek->PocetDesek;
+    SeznamDesek->PridejDesku(zaznam);
+    if (SeznamDesek->PocetDesek == pred)
+        return TPridaniDesky::Odmitnuto;
+    return ZapisStandardniSoubor() ? TPridaniDesky::Ulozeno : TPridaniDesky::JenVKatalogu;
 }
 
 void NactiStandardniSoubor(const std::string& jmenoSouboru)

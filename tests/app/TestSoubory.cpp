@@ -296,4 +296,35 @@ TEST_F(OknoTest, DruhaHraVarujeAPrvniKatalogZustane)
     EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")).size(), 18 * 275);
 }
 
+// A catalogue that is full refuses one more board with a message, and
+// nothing is written: the file stays one that the next start reads.
+TEST_F(OknoTest, PlnyKatalogOdmitneDalsiDesku)
+{
+    const qint64 plny = static_cast<qint64>(MaxPocetDesek) * 275;
+    {
+        QFile f(QStringLiteral("Kavirel.dat"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(VestavenyKatalog());
+        // The rest sparse: all-zero records are valid boards.
+        ASSERT_TRUE(f.resize(plny));
+    }
+    Otevri();
+    ASSERT_EQ(SeznamDesek->PocetDesek, MaxPocetDesek);
+    ZalozkaUzivatelem(zlNahrat);
+    ZalozkaUzivatelem(zlUlozit);
+    Stiskni(Okno->btnUlozitStandardni);
+    ASSERT_EQ(Zpravy.size(), 1u);
+    EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::ChybaSouboru);
+    EXPECT_EQ(Zpravy[0].Text, QStringLiteral("Standardní soubor je plný (100000 desek), deska nebyla uložena!"));
+    EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "");
+    EXPECT_EQ(SeznamDesek->PocetDesek, MaxPocetDesek);
+    Zavri();
+    EXPECT_EQ(QFileInfo(QStringLiteral("Kavirel.dat")).size(), plny);
+    Zpravy.clear();
+    Otevri();
+    EXPECT_TRUE(Zpravy.empty());
+    EXPECT_EQ(SeznamDesek->PocetDesek, MaxPocetDesek);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Kavirel.dat.bak")));
+}
+
 } // namespace
