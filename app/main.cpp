@@ -46,13 +46,12 @@ int main(int argc, char** argv)
     QApplication::restoreOverrideCursor();
 
     // SIGTERM, SIGINT, SIGHUP: the same orderly end as "Konec", also for a
-    // signal that came during start-up.
+    // signal that came during start-up or while a dialog is open.
     signaly.NastavAkci([&okno] { okno->UkonceniAplikace(); });
     const int vysledek = QApplication::exec();
     signaly.ZacniKonec();
 
-    // FormDestroy writes the catalogue back; a signal while its error box
-    // is open ends the program at once.
+    // FormDestroy writes the settings and the catalogue back.
     okno.reset();
     return vysledek;
 }
