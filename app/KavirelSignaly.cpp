@@ -5,14 +5,20 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
+#include <QPushButton>
 #include <QSocketNotifier>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <pthread.h>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -166,4 +172,81 @@ void TUkonceniSignalem::NaplanujAkci()
         if (Akce)
             Akce();
     });
+}
+
+// ---------------------------------------------------------------------------
+
+void PovolTestovaciUlozeni(QWidget* okno)
+{
+    if (qEnvironmentVariable("KAVIREL_TESTOVACI_ULOZENI") != QLatin1String("1"))
+        return;
+    static int roura[2] = {-1, -1};
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, roura) != 0)
+        return;
+    auto* oznamovac = new QSocketNotifier(roura[1], QSocketNotifier::Read, okno);
+    QObject::connect(oznamovac, &QSocketNotifier::activated, okno, [okno] {
+        char bajty[16];
+        while (::read(roura[1], bajty, sizeof bajty) > 0) {
+        }
+        // The board of the play tab, through the same controls a player uses.
+        auto* zalozky = okno->findChild<QTabWidget*>(QStringLiteral("Zalozky"));
+        auto* ulozit = okno->findChild<QPushButton*>(QStringLiteral("btnUlozitStandardni"));
+        if (!zalozky || !ulozit)
+            return;
+        zalozky->setCurrentIndex(0);
+        zalozky->setCurrentIndex(2);
+        ulozit->click();
+    });
+    struct sigaction akce {};
+    akce.sa_handler = [](int) {
+        const int ulozenaChyba = errno;
+        const char bajt = 1;
+        [[maybe_unused]] const ssize_t zapsano = ::write(roura[0], &bajt, 1);
+        errno = ulozenaChyba;
+    };
+    sigemptyset(&akce.sa_mask);
+    akce.sa_flags = SA_RESTART;
+    ::sigaction(SIGUSR1, &akce, nullptr);
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+std::function<void()>& UlozeniBezDispleje()
+{
+    static std::function<void()> uloz;
+    return uloz;
+}
+std::atomic<bool> KonecProbehl{false};
+pthread_t HlavniVlakno;
+
+void PriExit(int stav, void*)
+{
+    if (KonecProbehl.exchange(true))
+        return;
+    // Only the thread that owns the windows may read them; exit() from any
+    // other thread just ends the process.
+    if (UlozeniBezDispleje() && ::pthread_equal(::pthread_self(), HlavniVlakno))
+        UlozeniBezDispleje()();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::_exit(stav);
+}
+} // namespace
+
+void PriKonciBezDispleje(std::function<void()> uloz)
+{
+    static bool zaregistrovano = false;
+    UlozeniBezDispleje() = std::move(uloz);
+    HlavniVlakno = ::pthread_self();
+    KonecProbehl = false;
+    // Registered late, after Qt's own clean-ups, so that it runs before them.
+    if (!zaregistrovano)
+        zaregistrovano = ::on_exit(PriExit, nullptr) == 0;
+}
+
+void KonecVPoradku()
+{
+    KonecProbehl = true;
+    UlozeniBezDispleje() = nullptr;
 }

@@ -18,6 +18,7 @@
 #include <functional>
 
 class QSocketNotifier;
+class QWidget;
 
 class TUkonceniSignalem : public QObject {
     Q_OBJECT
@@ -53,3 +54,19 @@ private:
     bool AkceNaplanovana = false;
     bool ZpravyPresmerovany = false;
 };
+
+// The test programs drive the real game from outside: with
+// KAVIREL_TESTOVACI_ULOZENI=1 in the environment, SIGUSR1 saves the board of
+// the play tab into the catalogue by the save tab's own button, as a player
+// would (the save tab brought to the front, "Do standardního souboru"
+// pressed). Nothing happens without the variable.
+void PovolTestovaciUlozeni(QWidget* okno);
+
+// Qt ends the program with exit(1) when the display goes away (the X server
+// died, an ssh connection dropped), from deep inside its event processing:
+// no window is destroyed and nothing is written at the end. On that path,
+// uloz runs (on the user-interface thread only) and the process ends at once
+// with the same status, before static destructors meet the threads that
+// still run. KonecVPoradku tells that the orderly end is over.
+void PriKonciBezDispleje(std::function<void()> uloz);
+void KonecVPoradku();

@@ -48,10 +48,15 @@ int main(int argc, char** argv)
     // SIGTERM, SIGINT, SIGHUP: the same orderly end as "Konec", also for a
     // signal that came during start-up or while a dialog is open.
     signaly.NastavAkci([&okno] { okno->UkonceniAplikace(); });
+    PovolTestovaciUlozeni(okno.get());
+    // The display lost: Qt exits from inside the event loop.
+    PriKonciBezDispleje([&okno] { okno->UlozNastaveni(); });
     const int vysledek = QApplication::exec();
     signaly.ZacniKonec();
 
     // FormDestroy writes the settings and the catalogue back.
+    PriKonciBezDispleje(nullptr);
     okno.reset();
+    KonecVPoradku();
     return vysledek;
 }

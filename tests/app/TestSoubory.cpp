@@ -24,12 +24,10 @@
 #include "KavirelSignaly.h"
 #include "KavirelZpravy.h"
 #include "KavirelStandardni.h"
+#include "HraVProcesu.h"
 #include "OknoTest.h"
 
 namespace {
-
-// Long enough only to fail a hung test, never to pass a slow one.
-constexpr int Trpelivost = 60000;
 
 bool CekejNaSignaly(const TUkonceniSignalem& s, int pocet)
 {
@@ -230,61 +228,6 @@ TEST_F(OknoTest, SignalUkonciHruVKazdemStavu)
     }
     NastavZobrazeniZpravy(zaznam);
 }
-
-// The built game as a child in a directory of its own.
-class Hra {
-public:
-    explicit Hra(const QString& adresar)
-    {
-        Proces.setWorkingDirectory(adresar);
-        QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
-        prostredi.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        Proces.setProcessEnvironment(prostredi);
-    }
-    ~Hra()
-    {
-        if (Proces.state() != QProcess::NotRunning) {
-            Proces.kill();
-            Proces.waitForFinished(Trpelivost);
-        }
-    }
-    static QString Program() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../kavirel"); }
-
-    // Started, and its signal handlers are in place (the kernel shows them).
-    bool Spust()
-    {
-        Proces.start(Program(), {});
-        return Proces.waitForStarted(Trpelivost) &&
-               QTest::qWaitFor([&] { return Maska("SigCgt:", SIGTERM); }, Trpelivost);
-    }
-    // Sent and delivered: a signal sent while the same one is still pending
-    // would merge with it.
-    bool Signal(int signal)
-    {
-        ::kill(static_cast<pid_t>(Proces.processId()), signal);
-        return QTest::qWaitFor(
-            [&] {
-                return Proces.state() == QProcess::NotRunning ||
-                       (!Maska("SigPnd:", signal) && !Maska("ShdPnd:", signal));
-            },
-            Trpelivost);
-    }
-    // Waiting on a signal's delivery may already have seen the end.
-    bool Skoncila() { return Proces.state() == QProcess::NotRunning || Proces.waitForFinished(Trpelivost); }
-
-    // Whether the signal's bit is set in one mask line of /proc/<pid>/status.
-    bool Maska(const char* radek, int signal)
-    {
-        const QString stav = QStringLiteral("/proc/%1/status").arg(Proces.processId());
-        for (const QByteArray& r : PrectiSoubor(stav).split('\n'))
-            if (r.startsWith(radek))
-                return (r.mid(static_cast<qsizetype>(std::strlen(radek))).trimmed().toULongLong(nullptr, 16) >>
-                            (signal - 1) & 1) != 0;
-        return false;
-    }
-
-    QProcess Proces;
-};
 
 bool JeZamceno(const QString& zamek)
 {
