@@ -116,10 +116,6 @@ TEST(Kresba, NahodneDeskyTamAZpet)
             if (b != 0x7F && b != 0x81 && b != 0x83 && b != 0x88 && b != 0x90 && b != 0x98)
                 nazev += static_cast<char>(b);
         }
-        while (!nazev.empty() && nazev.back() == ' ')
-            nazev.back() = 'x';
-        while (!nazev.empty() && nazev.front() == ' ')
-            nazev.front() = 'x';
         NastavNazev(z, nazev);
 
         const std::string text = KresbaDesky(z);
