@@ -50,9 +50,10 @@ struct THodnoty {
     TBarvy Barvy = StandardniBarvy();
     bool CislaPoli = false;
     int PosledniDeska = 0;
+    QString PosledniAdresar;
     std::vector<TOsobniRekord> Rekordy;
     std::set<std::string> PlatneBarvy;
-    bool PlatnaCislaPoli = false, PlatnaPosledniDeska = false, VadneRekordy = false;
+    bool PlatnaCislaPoli = false, PlatnaPosledniDeska = false, PlatnyAdresar = false, VadneRekordy = false;
     int Vadnych = 0;
 };
 
@@ -90,6 +91,13 @@ THodnoty Precti(const TIniSoubor& soubor)
         h.PlatnaPosledniDeska = jeCislo && deska >= 0;
         h.PosledniDeska = h.PlatnaPosledniDeska ? deska : 0;
         h.Vadnych += h.PlatnaPosledniDeska ? 0 : 1;
+    }
+
+    // Whether the folder still exists is asked when a dialog opens.
+    if (text(QStringLiteral("Soubory/PosledniAdresar"), t)) {
+        h.PlatnyAdresar = QDir::isAbsolutePath(t);
+        h.PosledniAdresar = h.PlatnyAdresar ? QDir::cleanPath(t) : QString();
+        h.Vadnych += h.PlatnyAdresar ? 0 : 1;
     }
 
     int pocet = 0;
@@ -194,12 +202,14 @@ void TNastaveni::Nacti()
         Barvy = h.Barvy;
         CislaPoli = h.CislaPoli;
         PosledniDeska = h.PosledniDeska;
+        PosledniAdresar = h.PosledniAdresar;
         Rekordy = h.Rekordy;
         vadnych = h.Vadnych;
     }
     NactenaBarvy = Barvy;
     NactenaCislaPoli = CislaPoli;
     NactenaPosledniDeska = PosledniDeska;
+    NactenyPosledniAdresar = PosledniAdresar;
     if (vadnych > 0)
         qWarning("Kavirel: nastavení v %s jsou poškozená, místo vadných hodnot platí výchozí.",
                  qUtf8Printable(JmenoSouboru));
@@ -241,6 +251,10 @@ bool TNastaveni::Uloz()
            CislaPoli ? QStringLiteral("true") : QStringLiteral("false"));
     nastav(QStringLiteral("Hra/PosledniDeska"), PosledniDeska != NactenaPosledniDeska, naDisku.PlatnaPosledniDeska,
            QString::number(PosledniDeska));
+    // No folder yet is written as none at all.
+    if (!PosledniAdresar.isEmpty())
+        nastav(QStringLiteral("Soubory/PosledniAdresar"), PosledniAdresar != NactenyPosledniAdresar,
+               naDisku.PlatnyAdresar, PosledniAdresar);
 
     // The bests of both: the fewer moves for a board another game also won.
     std::vector<TOsobniRekord> spojene = naDisku.Rekordy;
@@ -269,7 +283,19 @@ bool TNastaveni::Uloz()
     NactenaBarvy = Barvy;
     NactenaCislaPoli = CislaPoli;
     NactenaPosledniDeska = PosledniDeska;
+    NactenyPosledniAdresar = PosledniAdresar;
     return true;
+}
+
+QString TNastaveni::AdresarDialogu() const
+{
+    if (!PosledniAdresar.isEmpty() && QFileInfo(PosledniAdresar).isDir())
+        return PosledniAdresar;
+    // Without a user-dirs entry Qt names ~/Documents, which need not exist.
+    const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!dokumenty.isEmpty() && QFileInfo(dokumenty).isDir())
+        return dokumenty;
+    return QDir::homePath();
 }
 
 const TOsobniRekord* TNastaveni::NajdiRekord(const QString& deska) const

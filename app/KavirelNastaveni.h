@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the game keeps between runs: the board colours, whether field numbers
-// are shown, the catalogue number of the board last played, and the
-// player's personal bests.
+// are shown, the catalogue number of the board last played, the folder of
+// the board file last opened or saved, and the player's personal bests.
 //
 // The file lives in the user's configuration directory
 // ($XDG_CONFIG_HOME/Kavirel/Kavirel.conf), in the INI format that QSettings
@@ -63,6 +63,11 @@ public:
     TBarvy Barvy = StandardniBarvy();
     bool CislaPoli = false;
     int PosledniDeska = 0;  // 0: none
+    QString PosledniAdresar;  // empty: none
+
+    // Where the file dialogs start: the last folder while it exists, else
+    // the user's documents folder, else the home folder.
+    QString AdresarDialogu() const;
     std::vector<TOsobniRekord> Rekordy;
 
     const TOsobniRekord* NajdiRekord(const QString& deska) const;
@@ -76,6 +81,7 @@ private:
     TBarvy NactenaBarvy = StandardniBarvy();
     bool NactenaCislaPoli = false;
     int NactenaPosledniDeska = 0;
+    QString NactenyPosledniAdresar;
 };
 
 // "18 tahů", "3 tahy", "1 tah".

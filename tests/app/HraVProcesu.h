@@ -59,9 +59,9 @@ public:
     static QString Program() { return QStringLiteral(KAVIREL_HRA); }
 
     // Started, and its signal handlers are in place (the kernel shows them).
-    bool Spust(int posledniSignal = SIGTERM)
+    bool Spust(const QStringList& argumenty = {}, int posledniSignal = SIGTERM)
     {
-        Proces.start(Program(), {});
+        Proces.start(Program(), argumenty);
         return Proces.waitForStarted(Trpelivost) &&
                QTest::qWaitFor([&] { return Maska("SigCgt:", posledniSignal); }, Trpelivost);
     }

@@ -32,7 +32,7 @@ TEST(ZtrataDispleje, UlozenaDeskaINastaveniZustanou)
     Hra hra(adresar.path(), {TestovaciUlozeni,
                              {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb")},
                              {QStringLiteral("DISPLAY"), displej}});
-    ASSERT_TRUE(hra.Spust(SIGUSR1));
+    ASSERT_TRUE(hra.Spust({}, SIGUSR1));
     ASSERT_TRUE(hra.UlozDesku(katalog, 18));
     const QByteArray ulozeny = CelySoubor(katalog);
 

@@ -386,4 +386,21 @@ TEST_F(OknoTest, PlnyKatalogOdmitneDalsiDesku)
     EXPECT_FALSE(QFile::exists(QStringLiteral("Kavirel.dat.bak")));
 }
 
+// A board file is the one argument the game takes (the file manager's
+// "Open with"): the game runs with it until it is ended the usual way.
+TEST_F(OknoTest, HraSeSouboremDeskyBeziAKonciRadne)
+{
+    if (!QFileInfo::exists(Hra::Program()))
+        GTEST_SKIP() << "kavirel not built";
+    ZapisSoubor(QStringLiteral("kriz.kav"), Bajty(StandardniZaznamy()[6]));
+    Hra hra(Adresar.path());
+    ASSERT_TRUE(hra.Spust({QStringLiteral("kriz.kav")}));
+    ASSERT_TRUE(hra.Signal(SIGTERM));
+    ASSERT_TRUE(hra.Skoncila());
+    EXPECT_EQ(hra.Proces.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(hra.Proces.exitCode(), 0);
+    EXPECT_FALSE(hra.Proces.readAllStandardError().contains("kavirel:"));
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), VestavenyKatalog());
+}
+
 } // namespace

@@ -40,7 +40,7 @@ TEST(Odolnost, DvesteKoncuBezZtraceneDesky)
         ++poSignalu[kterym];
         const QByteArray pred = cyklus == 1 ? vestavene : CelySoubor(katalog);
         Hra hra(adresar.path(), {TestovaciUlozeni});
-        ASSERT_TRUE(hra.Spust(SIGUSR1));
+        ASSERT_TRUE(hra.Spust({}, SIGUSR1));
         ASSERT_TRUE(hra.UlozDesku(katalog, PocetChranenychDesek + cyklus));
         ::kill(static_cast<pid_t>(hra.Proces.processId()), signal);
         ASSERT_TRUE(hra.Skoncila());

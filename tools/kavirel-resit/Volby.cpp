@@ -22,7 +22,8 @@ const char* const CastiNapovedy[] = {
     N_("  --json           vypíše výsledek jako jeden objekt JSON\n"),
     N_("  --kresba         nic neřeší, jen vypíše desku jako textovou kresbu\n"),
     N_("  -h, --help       vypíše tuto nápovědu\n"),
-    N_("  -V, --version    vypíše verzi programu\n"),
+    N_("  -v, -V, --version\n"
+       "                   vypíše verzi programu\n"),
     "\n",
     N_("Kresba: nepovinné řádky „typ: normální“ nebo „typ: leibniz“ a „název: …“,\n"
        "komentáře začínající „#“, potom nejvýše 9 řádků po nejvýše 9 znacích:\n"
@@ -79,7 +80,7 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
                 akce = TAkce::Napoveda;
                 return true;
             }
-            if (a == "-V" || a == "--version") {
+            if (a == "-v" || a == "-V" || a == "--version") {
                 akce = TAkce::Verze;
                 return true;
             }

@@ -11,6 +11,13 @@ namespace {
 
 bool Nalezeno(const TSolveDeska& d) { return d.StavReseni == TextReseniNalezeno; }
 
+// Nobody interrupts this program's search but its own --limit: the window's
+// "stopped by the user" would be untrue here.
+std::string Stav(const TSolveDeska& d)
+{
+    return d.StavReseni == TextReseniPreruseno ? std::string(TextLimitVyprsel) : d.StavReseni;
+}
+
 std::string JsonRetezec(const std::string& s)
 {
     std::string v = "\"";
@@ -53,10 +60,12 @@ std::vector<std::vector<TTahReseni>> Tahy(const TTahyReseni& reseni)
 
 } // namespace
 
+const char* const TextLimitVyprsel = N_("Hledání zastaveno: vypršel časový limit");
+
 std::string TextovyVystup(const TVysledekBehu& v)
 {
     const TSolveDeska& d = *v.Deska;
-    std::string t = std::string(Preloz(d.StavReseni.c_str())) + "\n";
+    std::string t = std::string(Preloz(Stav(d).c_str())) + "\n";
     if (Nalezeno(d)) {
         t += Formatuj(Preloz("Potřebných tahů: %s"), std::to_string(d.Reseni.DejPocetTahu())) + "\n";
         std::string skoky;

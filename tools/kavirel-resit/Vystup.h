@@ -16,6 +16,9 @@ struct TVysledekBehu {
     long long Milisekund = 0;
 };
 
+// The result line of a search that --limit stopped (JSON status "stopped").
+extern const char* const TextLimitVyprsel;
+
 // The result text, then for a solution "Potřebných tahů: M" and the jumps,
 // in the language set for the messages.
 std::string TextovyVystup(const TVysledekBehu& v);
