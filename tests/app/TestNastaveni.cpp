@@ -86,6 +86,7 @@ TEST_F(NastaveniSouboru, DveHrySlucujiKlicPoKlici)
         int Deska = 0, Tahu = 0;       // a won game
         TBarva Kamen = 0;              // a new stone colour
         bool Cisla = false;            // "Čísla polí" switched on
+        const char* Adresar = nullptr; // the folder of a board file
     };
     struct TPripad {
         const char* Popis;
@@ -93,6 +94,7 @@ TEST_F(NastaveniSouboru, DveHrySlucujiKlicPoKlici)
         int Tahu1, Tahu2;              // the bests of boards 1 and 2 afterwards
         TBarva Kamen;
         bool Cisla;
+        const char* Adresar = "";
     };
     const TBarva vychozi = StandardniBarvy().BarvaKamen;
     const TPripad pripady[] = {
@@ -103,6 +105,8 @@ TEST_F(NastaveniSouboru, DveHrySlucujiKlicPoKlici)
         {"a colour, then nothing", {0, 0, 0x123456}, {}, 0, 0, 0x123456, false},
         {"the same key twice", {0, 0, 0x123456}, {0, 0, 0x654321}, 0, 0, 0x654321, false},
         {"a best and a colour", {2, 9}, {0, 0, 0x0000ff}, 0, 9, 0x0000ff, false},
+        {"a folder, then a best", {0, 0, 0, false, "/tmp/desky"}, {1, 3}, 3, 0, vychozi, false, "/tmp/desky"},
+        {"two folders", {0, 0, 0, false, "/a"}, {0, 0, 0, false, "/b"}, 0, 0, vychozi, false, "/b"},
     };
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Popis);
@@ -115,6 +119,8 @@ TEST_F(NastaveniSouboru, DveHrySlucujiKlicPoKlici)
                 hra->Barvy.BarvaKamen = z.Kamen;
             if (z.Cisla)
                 hra->CislaPoli = true;
+            if (z.Adresar)
+                hra->PosledniAdresar = QString::fromUtf8(z.Adresar);
         }
         ASSERT_TRUE(prvni.Uloz());
         ASSERT_TRUE(druha.Uloz());
@@ -123,6 +129,7 @@ TEST_F(NastaveniSouboru, DveHrySlucujiKlicPoKlici)
         EXPECT_EQ(Tahu(potom, 2), p.Tahu2);
         EXPECT_EQ(potom.Barvy.BarvaKamen, p.Kamen);
         EXPECT_EQ(potom.CislaPoli, p.Cisla);
+        EXPECT_EQ(potom.PosledniAdresar, QString::fromUtf8(p.Adresar));
     }
     EXPECT_TRUE(Varovani.empty());
 }
@@ -252,11 +259,14 @@ TEST_F(NastaveniSouboru, SouborCteAPiseJakoPredchoziVerze)
         n.ZapisVyhru(Deska(i + 1), nazvy[i], thNormalni, i + 2, Kdy);
     n.CislaPoli = true;
     n.PosledniDeska = 12;
+    const QString adresar = QStringLiteral("/tmp/desky, \"nové\"; a=b ");
+    n.PosledniAdresar = adresar;
     ASSERT_TRUE(n.Uloz());
     {
         QSettings s(Soubor, QSettings::IniFormat);
         EXPECT_EQ(s.value(QStringLiteral("Zobrazeni/CislaPoli")).toString(), QStringLiteral("true"));
         EXPECT_EQ(s.value(QStringLiteral("Hra/PosledniDeska")).toString(), QStringLiteral("12"));
+        EXPECT_EQ(s.value(QStringLiteral("Soubory/PosledniAdresar")).toString(), adresar);
         EXPECT_EQ(s.value(QStringLiteral("Barvy/Kamen")).toString(), BarvaNaQColor(n.Barvy.BarvaKamen).name());
         ASSERT_EQ(s.beginReadArray(QStringLiteral("Rekordy")), pocet);
         for (int i = 0; i < pocet; ++i) {
@@ -275,6 +285,7 @@ TEST_F(NastaveniSouboru, SouborCteAPiseJakoPredchoziVerze)
         QSettings s(Soubor, QSettings::IniFormat);
         s.setValue(QStringLiteral("Zobrazeni/CislaPoli"), true);
         s.setValue(QStringLiteral("Hra/PosledniDeska"), 12);
+        s.setValue(QStringLiteral("Soubory/PosledniAdresar"), adresar);
         s.setValue(QStringLiteral("Barvy/Kamen"), QStringLiteral("#123456"));
         s.beginWriteArray(QStringLiteral("Rekordy"), pocet);
         for (int i = 0; i < pocet; ++i) {
@@ -289,6 +300,7 @@ TEST_F(NastaveniSouboru, SouborCteAPiseJakoPredchoziVerze)
     const TNastaveni precteno = Nactene();
     EXPECT_TRUE(precteno.CislaPoli);
     EXPECT_EQ(precteno.PosledniDeska, 12);
+    EXPECT_EQ(precteno.PosledniAdresar, QDir::cleanPath(adresar));
     EXPECT_EQ(precteno.Barvy.BarvaKamen, 0x563412u);
     ASSERT_EQ(static_cast<int>(precteno.Rekordy.size()), pocet);
     for (int i = 0; i < pocet; ++i) {
