@@ -226,6 +226,8 @@ public:
     bool JeZalozkaZvyraznena(int Index) const;
 
     void UkonceniAplikace();
+    // Writes the settings now (also on the way out when the display is lost).
+    void UlozNastaveni();
     void mnCislaPoliClick();
     void mnBarvyClick();
     void mnLegendaClick();
@@ -369,7 +371,6 @@ private:
     void VytvorNabidkuNavic();
     void PripojObsluhyNavic();
     void NactiNastaveni();
-    void UlozNastaveni();
     // Every press on the board first cancels a hint; one that stops the
     // automatic replay does nothing else (false).
     bool PredStiskem();

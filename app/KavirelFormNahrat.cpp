@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "KavirelFile.h"
+#include "KavirelStandardni.h"
 #include "KavirelHlaseniSouboru.h"
 #include "KavirelNastaveni.h"
 #include "KavirelOvladace.h"
@@ -91,6 +92,7 @@ void TMainForm::ZadavaniTextu(QObject* Sender, int Klavesa)
 void TMainForm::btnNahratSmazatClick()
 {
     SeznamDesek->OdstranAktualni();
+    ZapisStandardniSoubor();
     std::int32_t cislo = 0;
     SeznamDesek->VratAktualniDesku(ZaznamNahrany, cislo);
     VykresleniDeskyPriNahravani(cislo, QString());

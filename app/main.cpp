@@ -53,13 +53,17 @@ int main(int argc, char** argv)
         okno->HratDeskuZeSouboru(deska);
 
     // SIGTERM, SIGINT, SIGHUP: the same orderly end as "Konec", also for a
-    // signal that came during start-up.
+    // signal that came during start-up or while a dialog is open.
     signaly.NastavAkci([&okno] { okno->UkonceniAplikace(); });
+    PovolTestovaciUlozeni(okno.get());
+    // The display lost: Qt exits from inside the event loop.
+    PriKonciBezDispleje([&okno] { okno->UlozNastaveni(); });
     const int vysledek = QApplication::exec();
     signaly.ZacniKonec();
 
-    // FormDestroy writes the catalogue back; a signal while its error box
-    // is open ends the program at once.
+    // FormDestroy writes the settings and the catalogue back.
+    PriKonciBezDispleje(nullptr);
     okno.reset();
+    KonecVPoradku();
     return vysledek;
 }
