@@ -107,6 +107,14 @@ void TMainForm::closeEvent(QCloseEvent* udalost)
 
 void TMainForm::UkonceniAplikace() { close(); }
 
+void TMainForm::HratDeskuZeSouboru(const QString& Soubor)
+{
+    Chranene_([this, &Soubor] {
+        if (tabNahrat->NactiSoubor(Soubor))
+            Hrat(dpNahled);
+    });
+}
+
 void TMainForm::Chranene_(const std::function<void()>& telo)
 {
     if (Zavirani)
@@ -196,7 +204,10 @@ void TMainForm::PripojZalozky()
     connect(tabHra, &TZalozkaHra::ZmenaTypuPozadana, this, Obsluha([this] { ZmenaTypuHry(); }));
     connect(tabHra, &TZalozkaHra::KrokVpredMozny, Nabidky, &TNabidky::PovolKrokVpred);
     connect(tabHra, &TZalozkaHra::HledaniRady, Nabidky, &TNabidky::NastavHledaniRady);
-    connect(tabHra, &TZalozkaHra::VyhraZapsana, this, [this] {
+    connect(tabHra, &TZalozkaHra::VyhraZapsana, this, [this](bool Novy) {
+        // A best is kept at once, not only at the end of the run.
+        if (Novy)
+            UlozNastaveni();
         if (RekordyForm && RekordyForm->isVisible())
             UkazRekordy();
     });

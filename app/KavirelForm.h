@@ -66,8 +66,13 @@ public:
 
     // "Konec": the window closes and the program ends.
     void UkonceniAplikace();
-    // Writes the settings now.
+    // Writes the settings now (also on the way out when the display is lost).
     void UlozNastaveni();
+    // A board file named on the command line (the file manager opens board
+    // files so): loaded as "Otevřít…" loads it, then played as "Hrát" plays
+    // it. A file that cannot be read shows that path's message and leaves the
+    // window as it started.
+    void HratDeskuZeSouboru(const QString& Soubor);
 
 protected:
     void closeEvent(QCloseEvent* udalost) override;

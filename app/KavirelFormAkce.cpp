@@ -18,6 +18,7 @@
 #include "KavirelZalozkaEdit.h"
 #include "KavirelZalozkaHra.h"
 #include "KavirelZalozkaNahrat.h"
+#include "KavirelZalozkaUlozit.h"
 
 void TMainForm::PoVolbe(TPolozka Polozka)
 {
@@ -115,6 +116,8 @@ void TMainForm::NactiNastaveni()
     Relace->Hra().NastavCisla(Nastaveni->CislaPoli);
     Nabidky->NastavCislaPoli(Nastaveni->CislaPoli);
     tabHra->NastavNastaveni(Nastaveni.get());
+    tabNahrat->NastavNastaveni(Nastaveni.get());
+    tabUlozit->NastavNastaveni(Nastaveni.get());
     // A number the catalogue no longer has leaves its first board current.
     if (Nastaveni->PosledniDeska > 0 && !(SeznamDesek && SeznamDesek->NaDeskuCislo(Nastaveni->PosledniDeska)))
         Nastaveni->PosledniDeska = 0;

@@ -235,5 +235,5 @@ void TZalozkaHra::OverVyhru(const TVysledekAkce& Vysledek)
     Napis(lblHraRekord, v.Novy ? QStringLiteral("Nový osobní rekord: ") + TextTahu(tahu)
                                : QStringLiteral("Osobní rekord: ") + TextTahu(v.Rekord));
     lblHraRekord->show();
-    emit VyhraZapsana();
+    emit VyhraZapsana(v.Novy);
 }

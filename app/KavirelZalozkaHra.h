@@ -45,8 +45,8 @@ signals:
     // The menu items of the game follow the buttons.
     void KrokVpredMozny(bool Lze);
     void HledaniRady(bool Hleda);
-    // A personal best was written.
-    void VyhraZapsana();
+    // A won game was entered among the personal bests (a new best or not).
+    void VyhraZapsana(bool NovyRekord);
 
 private:
     void VytvorOvladace();

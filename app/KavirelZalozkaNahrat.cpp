@@ -16,7 +16,9 @@
 
 #include "KavirelFile.h"
 #include "KavirelHlaseniSouboru.h"
+#include "KavirelNastaveni.h"
 #include "KavirelOvladace.h"
+#include "KavirelStandardni.h"
 #include "KavirelZpravy.h"
 
 using namespace KavirelTvorba;
@@ -41,16 +43,16 @@ TVyberSouboru NastavVyberSouboru(TVyberSouboru Novy)
     return stary;
 }
 
-QString VyberSoubor(QFileDialog* Dialog)
+QString VyberSoubor(QFileDialog* Dialog, TNastaveni* Nastaveni)
 {
-    // Dialogs start in the process's current directory until the user has
-    // chosen a file with them; they never change that directory, where the
-    // catalogue is written.
-    if (!Dialog->property("Pouzit").toBool())
-        Dialog->setDirectory(QDir::currentPath());
+    // Both dialogs start where the player last chose a file with either of
+    // them, in this run or an earlier one, else in the documents folder: the
+    // working directory is the game's hidden data folder when the menu
+    // starts it, and the dialogs never change it (the catalogue lives there).
+    Dialog->setDirectory(Nastaveni ? Nastaveni->AdresarDialogu() : TNastaveni().AdresarDialogu());
     const QString soubor = Vyber()(Dialog);
-    if (!soubor.isEmpty())
-        Dialog->setProperty("Pouzit", true);
+    if (!soubor.isEmpty() && Nastaveni)
+        Nastaveni->PosledniAdresar = QFileInfo(soubor).absolutePath();
     return soubor;
 }
 
@@ -233,21 +235,27 @@ void TZalozkaNahrat::JdiNaCislo()
 void TZalozkaNahrat::Smazat()
 {
     SeznamDesek->OdstranAktualni();
+    ZapisStandardniSoubor();
     UkazAktualni();
 }
 
 void TZalozkaNahrat::OtevritExterniSoubor()
 {
-    const QString soubor = VyberSoubor(OpenFileDialog);
-    if (soubor.isEmpty())
-        return;
+    const QString soubor = VyberSoubor(OpenFileDialog, Nastaveni);
+    if (!soubor.isEmpty())
+        NactiSoubor(soubor);
+}
+
+bool TZalozkaNahrat::NactiSoubor(const QString& Soubor)
+{
     // A failed read has shown its message and kept the former board; the tab
     // then stays as it was instead of presenting that board as the file's.
     const int hlaseni = PocetHlaseniSouboru();
-    NactiExterniSoubor(ZaznamNahrany, QFile::encodeName(soubor).toStdString());
+    NactiExterniSoubor(ZaznamNahrany, QFile::encodeName(Soubor).toStdString());
     if (PocetHlaseniSouboru() != hlaseni)
-        return;
-    VykresleniDeskyPriNahravani(0, QLatin1Char('"') + QFileInfo(soubor).fileName() + QLatin1Char('"'));
+        return false;
+    VykresleniDeskyPriNahravani(0, QLatin1Char('"') + QFileInfo(Soubor).fileName() + QLatin1Char('"'));
     lblNahratPuvodDesky->setToolTip(QStringLiteral("Ukazuje odkud byla aktuální deska nahrána:\n") +
-                                    QDir::toNativeSeparators(QFileInfo(soubor).absoluteFilePath()));
+                                    QDir::toNativeSeparators(QFileInfo(Soubor).absoluteFilePath()));
+    return true;
 }

@@ -17,6 +17,7 @@ class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TNastaveni;
 
 class TZalozkaNahrat : public TZalozkaOkna {
     Q_OBJECT
@@ -34,6 +35,11 @@ public:
     void UkazAktualni();
     // "Jdi na číslo" from the keyboard (Ctrl+G): the number box ready.
     void JdiNaCislo();
+    // Reads an external board file as "Otevřít…" does; false (the message
+    // shown, the tab unchanged) when it cannot be read.
+    bool NactiSoubor(const QString& Soubor);
+    // Where the file dialog starts is kept in the settings.
+    void NastavNastaveni(TNastaveni* N) { Nastaveni = N; }
 
 signals:
     void HratPozadano();
@@ -54,6 +60,7 @@ private:
     TRelaceHry& Relace;
     TZaznamDesky ZaznamNahrany;
     std::int32_t CisloNahraneDesky = 0;  // 0 for a board from a file
+    TNastaveni* Nastaveni = nullptr;
 
     QLabel* lblNahratNazevDesky = nullptr;
     QLabel* lblNahratTypHry = nullptr;
@@ -66,10 +73,10 @@ private:
 };
 
 // The file dialogs of the load and save tabs: shows one and returns the
-// chosen full file name, or an empty text when the user cancelled. The
-// dialogs start in the process's current directory until the user has chosen
-// a file with them. Tests replace the function that runs a dialog.
+// chosen full file name, or an empty text when the user cancelled. Both
+// dialogs start in the folder last chosen with either (kept in the settings
+// when given). Tests replace the function that runs a dialog.
 using TVyberSouboru = std::function<QString(QFileDialog*)>;
 TVyberSouboru NastavVyberSouboru(TVyberSouboru Vyber);
-QString VyberSoubor(QFileDialog* Dialog);
+QString VyberSoubor(QFileDialog* Dialog, TNastaveni* Nastaveni);
 QFileDialog* NovyDialogSouboru(QWidget* Rodic, const char* Jmeno, bool Otevrit);

@@ -127,12 +127,16 @@ void TZalozkaUlozit::PrevezmiNazev() { NastavNazevDesky(ZaznamUkladany, edtUlozi
 void TZalozkaUlozit::UlozitStandardni()
 {
     PrevezmiNazev();
-    SeznamDesek->PridejDesku(ZaznamUkladany);
-    // Start-up has told why the catalogue will not be written; the board
-    // must not look saved for good.
+    const TPridaniDesky pridani = PridejDoStandardnihoSouboru(ZaznamUkladany);
+    if (pridani == TPridaniDesky::Odmitnuto) {
+        SmazVysledek();
+        return;
+    }
+    // A board the file did not take must not look saved for good; why, was
+    // told at start-up or by the failed write.
     const TZapisPriKonci zapis = ZapisKataloguPriKonci();
-    Napis(lblUlozitJakUlozeno, zapis == TZapisPriKonci::Povolen ? QStringLiteral("Uloženo do standardního souboru")
-                                                                 : QStringLiteral("Přidáno jen do katalogu této hry"));
+    Napis(lblUlozitJakUlozeno, pridani == TPridaniDesky::Ulozeno ? QStringLiteral("Uloženo do standardního souboru")
+                                                                  : QStringLiteral("Přidáno jen do katalogu této hry"));
     Napis(lblUlozitKamUlozeno, QStringLiteral("pod číslem %1").arg(SeznamDesek->PocetDesek));
     if (zapis == TZapisPriKonci::JinaHra)
         ZobrazZpravu(window(), TDruhZpravy::Informace,
@@ -142,12 +146,15 @@ void TZalozkaUlozit::UlozitStandardni()
         ZobrazZpravu(window(), TDruhZpravy::Informace,
                      QStringLiteral("Standardní soubor se nepodařilo zálohovat,\n\r"
                                     "deska se do něj při ukončení neuloží."));
+    else if (zapis == TZapisPriKonci::BezZamku)
+        ZobrazZpravu(window(), TDruhZpravy::Informace,
+                     QStringLiteral("Zámek standardního souboru nelze použít,\n\rdeska se do něj neuloží."));
 }
 
 void TZalozkaUlozit::UlozitExterni()
 {
     PrevezmiNazev();
-    const QString soubor = VyberSoubor(SaveFileDialog);
+    const QString soubor = VyberSoubor(SaveFileDialog, Nastaveni);
     if (soubor.isEmpty())
         return;
     // After a failed write the file layer has shown its message; the labels

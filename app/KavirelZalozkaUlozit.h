@@ -9,6 +9,7 @@
 
 class QFileDialog;
 class QLabel;
+class TNastaveni;
 class QLineEdit;
 class QPushButton;
 
@@ -25,6 +26,8 @@ public:
     void Nabidni(const TZaznamDesky& Zaznam, int Odkud);
     // The tab left last before this one was entered.
     void NastavPredchozi(int Odkud) { Predchozi = Odkud; }
+    // Where the file dialog starts is kept in the settings.
+    void NastavNastaveni(TNastaveni* N) { Nastaveni = N; }
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
@@ -39,6 +42,7 @@ private:
     TRelaceHry& Relace;
     TZaznamDesky ZaznamUkladany;
     int Predchozi = zlHra;
+    TNastaveni* Nastaveni = nullptr;
 
     QLabel* lblUlozitPuvodDesky = nullptr;
     QLabel* lblUlozitJakUlozeno = nullptr;

@@ -2,13 +2,20 @@
 // Solves every built-in board in both modes with a time limit and, in the
 // same run, the plain search where it finishes within its own limit; prints
 // a table of times, positions searched and the speed-up, and how long a stop
-// request took to end each search.
+// request took to end each search. Then the slowest of the single-vacancy
+// problems of the French board, and the hint on positions reached by play of
+// every built-in board. Every search is a job of the solver service.
 //
 //   kavirel-benchmark [--limit SECONDS] [--prosta SECONDS] [--deska N]...
+//                     [--francouzska SECONDS] [--rady N] [--vse 0|1]
 //
-// --limit   bound of each fast search (default 10 s)
-// --prosta  bound of each plain search (default 5 s; 0 skips it)
-// --deska   only the given built-in boards (1..17); repeatable
+// --limit        bound of each fast search (default 10 s)
+// --prosta       bound of each plain search (default 5 s; 0 skips it)
+// --deska        only the given built-in boards (1..17); repeatable
+// --francouzska  bound of each French problem (default 10 s; 0 skips them)
+// --rady         positions from play per built-in board for the hint
+//                (default 30; 0 skips them), each bounded by --limit
+// --vse 1        lists every French problem and every hint position too
 //
 // A fast search that ends within a fifth of a second is run three times and
 // its median is shown. The stop column gives the longest time from a stop
@@ -26,9 +33,11 @@
 #include <vector>
 
 #include "KavirelFile.h"
-#include "KavirelReseni.h"
+#include "KavirelRada.h"
+#include "KavirelSluzba.h"
 #include "KavirelZnaky.h"
 #include "ReferencniHledani.h"
+#include "Ulohy.h"
 
 namespace {
 
@@ -76,41 +85,65 @@ private:
 
 double Ms(THodiny::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-const char* Kratce(TVysledekHledani s)
+const char* Kratce(TKonecUlohy s)
 {
     switch (s) {
-    case TVysledekHledani::Nalezeno: return "nalezeno";
-    case TVysledekHledani::Neexistuje: return "neexistuje";
-    default: return "přerušeno";
+    case TKonecUlohy::Nalezeno: return "nalezeno";
+    case TKonecUlohy::Neexistuje: return "neexistuje";
+    case TKonecUlohy::Preruseno: return "přerušeno";
+    case TKonecUlohy::Chyba: break;
     }
+    return "CHYBA";
 }
 
 struct TMereni {
-    TReseni Reseni;
+    TVysledekUlohy Reseni;
     double Ms = 0;
     std::uint64_t Pozic = 0;
     double Zastaveni = -1;  // ms from the stop request to the end; -1 when none caught it
 };
 
-TMereni Vyres(const TSolveDeska& deska, std::uint8_t zpusob, double sekund)
+TMereni Vyres(const TZaznamDesky& deska, std::uint8_t zpusob, double sekund, std::size_t pamet = 0)
 {
+    TPozadavek pozadavek;
+    pozadavek.Deska = deska;
+    pozadavek.Zpusob = zpusob;
+    pozadavek.LimitPameti = pamet;
+    const TBehUlohy beh = VyresAPockej(pozadavek, sekund);
     TMereni m;
-    TRizeniHledani rizeni;
-    TCasovac casovac(rizeni.Zastavit, sekund);
-    const auto t0 = THodiny::now();
-    m.Reseni = VyresDesku(deska, zpusob, rizeni);
-    const auto t1 = THodiny::now();
-    casovac.Ukonci();
-    m.Ms = Ms(t1 - t0);
-    m.Pozic = rizeni.PocetPozic.load();
-    if (casovac.Vyprselo)
-        m.Zastaveni = Ms(t1 - casovac.Zastaveno);
+    m.Reseni = beh.Vysledek;
+    m.Ms = beh.Vysledek.Milisekund;
+    m.Pozic = beh.Vysledek.Pozic;
+    m.Zastaveni = beh.MsOdZastaveni;
     return m;
+}
+
+struct TSouhrn {
+    double Median = 0;
+    std::size_t Nejhorsi = 0;  // index of the slowest
+};
+
+TSouhrn Souhrn(const std::vector<TMereni>& m)
+{
+    TSouhrn s;
+    if (m.empty())
+        return s;
+    std::vector<double> casy;
+    for (std::size_t i = 0; i < m.size(); ++i) {
+        casy.push_back(m[i].Ms);
+        if (m[i].Ms > m[s.Nejhorsi].Ms)
+            s.Nejhorsi = i;
+    }
+    std::sort(casy.begin(), casy.end());
+    const std::size_t n = casy.size();
+    s.Median = n % 2 ? casy[n / 2] : (casy[n / 2 - 1] + casy[n / 2]) / 2;
+    return s;
 }
 
 [[noreturn]] void Pouziti()
 {
-    std::fprintf(stderr, "Použití: kavirel-benchmark [--limit SEKUND] [--prosta SEKUND] [--deska N]...\n");
+    std::fprintf(stderr, "Použití: kavirel-benchmark [--limit SEKUND] [--prosta SEKUND] [--deska N]... "
+                         "[--francouzska SEKUND] [--rady N] [--vse 0|1]\n");
     std::exit(2);
 }
 
@@ -125,7 +158,9 @@ std::string Cislo(double x, const char* format = "%.1f")
 
 int main(int argc, char** argv)
 {
-    double limit = 10, limitProste = 5;
+    double limit = 10, limitProste = 5, limitFrancouzske = 10;
+    int rad = 30;
+    bool vse = false;
     std::vector<int> vybrane;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -141,6 +176,12 @@ int main(int argc, char** argv)
             limitProste = h;
         else if (a == "--deska" && h >= 1 && h <= 17)
             vybrane.push_back(static_cast<int>(h));
+        else if (a == "--francouzska")
+            limitFrancouzske = h;
+        else if (a == "--rady" && h <= 100000)
+            rad = static_cast<int>(h);
+        else if (a == "--vse")
+            vse = h != 0;
         else
             Pouziti();
     }
@@ -161,19 +202,19 @@ int main(int argc, char** argv)
             deska.Nastav(desky[c]);
             deska.ZpusobHledani = zpusob;
 
-            TMereni m = Vyres(deska, zpusob, limit);
+            TMereni m = Vyres(desky[c], zpusob, limit);
             if (m.Ms < 200) {
-                std::vector<double> casy = {m.Ms, Vyres(deska, zpusob, limit).Ms, Vyres(deska, zpusob, limit).Ms};
+                std::vector<double> casy = {m.Ms, Vyres(desky[c], zpusob, limit).Ms, Vyres(desky[c], zpusob, limit).Ms};
                 std::sort(casy.begin(), casy.end());
                 m.Ms = casy[1];
             }
             double zastaveni = m.Zastaveni;
             for (double po : {0.005, 0.05}) {
                 if (m.Ms / 1000 > po)
-                    zastaveni = std::max(zastaveni, Vyres(deska, zpusob, po).Zastaveni);
+                    zastaveni = std::max(zastaveni, Vyres(desky[c], zpusob, po).Zastaveni);
             }
             nejdelsiZastaveni = std::max(nejdelsiZastaveni, zastaveni);
-            const TReseni& r = m.Reseni;
+            const TReseni r = JakoReseni(m.Reseni);
             std::string tahu = "–";
             if (r.Stav == TVysledekHledani::Nalezeno) {
                 PredejReseni(deska, r);
@@ -210,13 +251,66 @@ int main(int argc, char** argv)
             }
             std::printf("| %zu | %s | %s | %s | %s | %s | %llu | %s | %s | %s | %s |\n", c + 1,
                         Cp1250NaUtf8(DejNazev(desky[c])).c_str(), zpusob == zhNejkratsi ? "nejkratší" : "nejrychlejší",
-                        Kratce(r.Stav), tahu.c_str(), Cislo(m.Ms).c_str(), static_cast<unsigned long long>(m.Pozic),
+                        Kratce(m.Reseni.Konec), tahu.c_str(), Cislo(m.Ms).c_str(), static_cast<unsigned long long>(m.Pozic),
                         prosteCas.c_str(), prostePozic.c_str(), zrychleni.c_str(),
                         zastaveni < 0 ? "–" : Cislo(zastaveni).c_str());
             std::fflush(stdout);
         }
     }
     std::printf("\nNejdelší odezva na požadavek zastavení: %.1f ms.\n", nejdelsiZastaveni);
+
+    if (limitFrancouzske > 0) {
+        // Most problems are decided at once by the parity of their classes.
+        const std::vector<TFrancouzskaUloha> ulohy = FrancouzskeUlohy();
+        std::vector<TMereni> mereni;
+        int pocty[4] = {};
+        if (vse)
+            std::printf("\n| Úloha | Výsledek | Čas [ms] | Pozic |\n|---|---|---|---|\n");
+        for (const TFrancouzskaUloha& u : ulohy) {
+            mereni.push_back(Vyres(u.Deska, zhNejrychlejsi, limitFrancouzske));
+            ++pocty[static_cast<int>(mereni.back().Reseni.Konec)];
+            if (vse)
+                std::printf("| %s | %s | %.1f | %llu |\n", u.Nazev.c_str(), Kratce(mereni.back().Reseni.Konec),
+                            mereni.back().Ms, static_cast<unsigned long long>(mereni.back().Pozic));
+        }
+        const TSouhrn s = Souhrn(mereni);
+        std::vector<double> casy;
+        for (const TMereni& m : mereni)
+            casy.push_back(m.Ms);
+        std::sort(casy.begin(), casy.end());
+        auto nad = [&](double ms) { return static_cast<long>(casy.end() - std::upper_bound(casy.begin(), casy.end(), ms)); };
+        std::printf("\nFrancouzská deska, jedna díra → jeden kámen na cílovém poli, nejrychlejší, limit %g s: %zu úloh, "
+                    "nalezeno %d, neexistuje %d, přerušeno %d; medián %.2f ms; nad 0,1 s %ld, nad 1 s %ld, nad 5 s %ld\n",
+                    limitFrancouzske, ulohy.size(), pocty[0], pocty[1], pocty[2], s.Median, nad(100), nad(1000), nad(5000));
+        const TMereni& n = mereni[s.Nejhorsi];
+        std::printf("| Nejpomalejší francouzská úloha | %s | %s | %.1f ms | %llu pozic |\n", ulohy[s.Nejhorsi].Nazev.c_str(),
+                    Kratce(n.Reseni.Konec), n.Ms, static_cast<unsigned long long>(n.Pozic));
+        std::fflush(stdout);
+    }
+
+    if (rad > 0) {
+        const std::vector<TPoziceZeHry> pozice = PoziceZeHry(rad, 1);
+        std::vector<TMereni> mereni;
+        int pocty[4] = {};
+        if (vse)
+            std::printf("\n| # | Skoků | Výsledek | Čas [ms] | Pozic |\n|---|---|---|---|---|\n");
+        for (const TPoziceZeHry& p : pozice) {
+            // As the game asks: tables of at most 256 MiB.
+            mereni.push_back(Vyres(p.Pozice, zhRada, limit, std::size_t(256) << 20));
+            ++pocty[static_cast<int>(mereni.back().Reseni.Konec)];
+            if (vse)
+                std::printf("| %d | %d | %s | %.2f | %llu |\n", p.Deska, p.Skoku, Kratce(mereni.back().Reseni.Konec),
+                            mereni.back().Ms, static_cast<unsigned long long>(mereni.back().Pozic));
+        }
+        const TSouhrn s = Souhrn(mereni);
+        const TMereni& n = mereni[s.Nejhorsi];
+        std::printf("\nRada z %zu pozic ze hry (%d na desku, semínko 1, limit %g s): nalezeno %d, neexistuje %d, "
+                    "přerušeno %d\n",
+                    pozice.size(), rad, limit, pocty[0], pocty[1], pocty[2]);
+        std::printf("| Rada: medián | %.2f ms |\n| Rada: nejhorší | %.1f ms (deska %d po %d skocích, %s, %llu pozic) |\n",
+                    s.Median, n.Ms, pozice[s.Nejhorsi].Deska, pozice[s.Nejhorsi].Skoku, Kratce(n.Reseni.Konec),
+                    static_cast<unsigned long long>(n.Pozic));
+    }
     if (neshod != 0) {
         std::printf("\n%d výsledků se liší od prostého hledání!\n", neshod);
         return 1;

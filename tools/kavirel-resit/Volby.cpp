@@ -15,6 +15,8 @@ const char* const CastiNapovedy[] = {
        "(Kavirel.dat) nebo textová kresba desky; „-“ čte standardní vstup.\n"),
     "\n",
     N_("  --nejkratsi      hledá řešení s nejmenším počtem tahů (jinak nejrychlejší)\n"),
+    N_("  --rada, --hint   poradí tah: první tah některého řešení z dané pozice\n"
+       "                   a zbytek toho řešení\n"),
     N_("  --limit SEKUND   zastaví hledání po tolika sekundách od načtení desky\n"),
     N_("  --deska N        vezme N-tou desku souboru (výchozí je první)\n"),
     N_("  --statistika     vypíše počet prohledaných pozic a dobu hledání\n"
@@ -22,7 +24,8 @@ const char* const CastiNapovedy[] = {
     N_("  --json           vypíše výsledek jako jeden objekt JSON\n"),
     N_("  --kresba         nic neřeší, jen vypíše desku jako textovou kresbu\n"),
     N_("  -h, --help       vypíše tuto nápovědu\n"),
-    N_("  -V, --version    vypíše verzi programu\n"),
+    N_("  -v, -V, --version\n"
+       "                   vypíše verzi programu\n"),
     "\n",
     N_("Kresba: nepovinné řádky „typ: normální“ nebo „typ: leibniz“ a „název: …“,\n"
        "komentáře začínající „#“, potom nejvýše 9 řádků po nejvýše 9 znacích:\n"
@@ -38,7 +41,7 @@ const char* const CastiNapovedy[] = {
 
 std::string TextPouziti()
 {
-    return Preloz("Použití: kavirel-resit [--nejkratsi] [--limit SEKUND] [--deska N] [--statistika] "
+    return Preloz("Použití: kavirel-resit [--nejkratsi | --rada] [--limit SEKUND] [--deska N] [--statistika] "
                   "[--json | --kresba] SOUBOR\n");
 }
 
@@ -79,12 +82,14 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
                 akce = TAkce::Napoveda;
                 return true;
             }
-            if (a == "-V" || a == "--version") {
+            if (a == "-v" || a == "-V" || a == "--version") {
                 akce = TAkce::Verze;
                 return true;
             }
             if (a == "--nejkratsi") {
                 volby.Nejkratsi = true;
+            } else if (a == "--rada" || a == "--hint") {
+                volby.Rada = true;
             } else if (a == "--statistika") {
                 volby.Statistika = true;
             } else if (a == "--json") {
@@ -123,6 +128,10 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             chyba = Preloz("zadejte jediný soubor");
             return false;
         }
+    }
+    if (volby.Rada && volby.Nejkratsi) {
+        chyba = Preloz("--rada a --nejkratsi nelze použít spolu");
+        return false;
     }
     if (volby.Json && volby.Kresba) {
         chyba = Preloz("--json a --kresba nelze použít spolu");
