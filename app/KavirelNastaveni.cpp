@@ -229,15 +229,20 @@ void TNastaveni::Nacti()
         Rekordy = h.Rekordy;
         vadnych = h.Vadnych;
     }
+    ZapamatujStejne();
+    if (vadnych > 0)
+        qWarning("Kavirel: nastavení v %s jsou poškozená, místo vadných hodnot platí výchozí.",
+                 qUtf8Printable(JmenoSouboru));
+}
+
+void TNastaveni::ZapamatujStejne()
+{
     NactenaBarvy = Barvy;
     NactenaCislaPoli = CislaPoli;
     NactenaPosledniDeska = PosledniDeska;
     NactenyPosledniAdresar = PosledniAdresar;
     NactenoOkno = Okno;
     NactenoMaximalizovane = Maximalizovane;
-    if (vadnych > 0)
-        qWarning("Kavirel: nastavení v %s jsou poškozená, místo vadných hodnot platí výchozí.",
-                 qUtf8Printable(JmenoSouboru));
 }
 
 bool TNastaveni::Uloz()
@@ -310,12 +315,7 @@ bool TNastaveni::Uloz()
             return false;
     }
     Rekordy = spojene;
-    NactenaBarvy = Barvy;
-    NactenaCislaPoli = CislaPoli;
-    NactenaPosledniDeska = PosledniDeska;
-    NactenyPosledniAdresar = PosledniAdresar;
-    NactenoOkno = Okno;
-    NactenoMaximalizovane = Maximalizovane;
+    ZapamatujStejne();
     return true;
 }
 

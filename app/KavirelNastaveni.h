@@ -81,6 +81,10 @@ public:
                                 const QDateTime& kdy);
 
 private:
+    // The values now equal to the file's, to tell later what this game
+    // changed.
+    void ZapamatujStejne();
+
     QString JmenoSouboru;
     // The values as read, to tell what this game changed since.
     TBarvy NactenaBarvy = StandardniBarvy();
