@@ -134,6 +134,49 @@ TEST_F(NastaveniSouboru, DveHrySlucujiKlicPoKlici)
     EXPECT_TRUE(Varovani.empty());
 }
 
+// The window's place and size: read only whole, a damaged value is told and
+// gives the default; a game that did not move its window leaves the place
+// another game wrote.
+TEST_F(NastaveniSouboru, PolohaOknaCelaNeboVychozi)
+{
+    struct TPripad {
+        const char* Poloha;
+        const char* Maximalizovane;
+        QRect Okno;
+        bool Max;
+        bool Varovani;
+    };
+    const TPripad pripady[] = {
+        {"10 20 800 600", "true", QRect(10, 20, 800, 600), true, false},
+        {"-5 0 792 572", "false", QRect(-5, 0, 792, 572), false, false},
+        {"10 20 0 600", "false", QRect(), false, true},
+        {"10 20 800", "false", QRect(), false, true},
+        {"a b c d", "false", QRect(), false, true},
+        {"10 20 800 600", "ano", QRect(10, 20, 800, 600), false, true},
+    };
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.Poloha);
+        Varovani.clear();
+        Zapis(QByteArray("[Okno]\nPoloha=") + p.Poloha + "\nMaximalizovane=" + p.Maximalizovane + "\n");
+        const TNastaveni n = Nactene();
+        EXPECT_EQ(n.Okno, p.Okno);
+        EXPECT_EQ(n.Maximalizovane, p.Max);
+        EXPECT_EQ(Varovani.size(), p.Varovani ? 1u : 0u);
+    }
+
+    QFile::remove(Soubor);
+    TNastaveni prvni = Nactene(), druha = Nactene();
+    prvni.Okno = QRect(30, 40, 1000, 800);
+    prvni.Maximalizovane = true;
+    druha.CislaPoli = true;
+    ASSERT_TRUE(prvni.Uloz());
+    ASSERT_TRUE(druha.Uloz());
+    const TNastaveni potom = Nactene();
+    EXPECT_EQ(potom.Okno, QRect(30, 40, 1000, 800));
+    EXPECT_TRUE(potom.Maximalizovane);
+    EXPECT_TRUE(potom.CislaPoli);
+}
+
 // Games that write at the same moment wait for each other: no best is lost.
 TEST_F(NastaveniSouboru, SoubezneZapisyNeztratiRekord)
 {
