@@ -14,10 +14,12 @@
 #include "KavirelNapoveda.h"
 #include "KavirelNastaveni.h"
 #include "KavirelOvladace.h"
+#include "KavirelPreklad.h"
 #include "KavirelRekordyForm.h"
 #include "KavirelZalozkaEdit.h"
 #include "KavirelZalozkaHra.h"
 #include "KavirelZalozkaNahrat.h"
+#include "KavirelTexty.h"
 
 void TMainForm::PoVolbe(TPolozka Polozka)
 {
@@ -110,6 +112,15 @@ void TMainForm::NactiNastaveni()
 {
     Nastaveni = std::make_unique<TNastaveni>();
     Nastaveni->Nacti();
+    // The window takes its language before its least size is measured; the
+    // texts made so far are set again at once, not at Qt's later event.
+    const QString& kod = Nastaveni->Jazyk;
+    const std::optional<TJazyk> jazyk = kod == QLatin1String("cs")   ? std::optional<TJazyk>(TJazyk::Cestina)
+                                        : kod == QLatin1String("en") ? std::optional<TJazyk>(TJazyk::Anglictina)
+                                                                     : std::nullopt;
+    NastavVolbuJazyka(jazyk);
+    Nabidky->ZaskrtniJazyk(jazyk);
+    PrelozZnovu(this);
     NastavBarvyDesky(Nastaveni->Barvy);
     NastavBarvyPalety(Nastaveni->Barvy);
     Relace->Hra().NastavCisla(Nastaveni->CislaPoli);
@@ -137,6 +148,13 @@ void TMainForm::NactiNastaveni()
     }
     if (Nastaveni->Maximalizovane)
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::ZvolJazyk(std::optional<TJazyk> Volba)
+{
+    Nastaveni->Jazyk = Volba ? QString::fromLatin1(KodJazyka(*Volba)) : QString();
+    Nabidky->ZaskrtniJazyk(Volba);
+    NastavVolbuJazyka(Volba);
 }
 
 void TMainForm::UlozNastaveni()

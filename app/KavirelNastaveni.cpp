@@ -64,14 +64,18 @@ QString IdentitaDesky(const TZaznamDesky& zaznam)
     return s;
 }
 
-QString TextTahu(int tahu)
+TText PocetTahu(int tahu)
 {
+    // The Czech forms choose; each form is a text of its own, so that every
+    // language translates the three (English: one for one, one for the rest).
     const int n = tahu < 0 ? -tahu : tahu;
-    const QString slovo = n == 1                       ? QStringLiteral("tah")
-                          : (n >= 2 && n <= 4)         ? QStringLiteral("tahy")
-                                                       : QStringLiteral("tahů");
-    return QStringLiteral("%1 %2").arg(tahu).arg(slovo);
+    const TText slovo = n == 1                 ? TK_("KavirelNastaveni", "%1 tah")
+                        : (n >= 2 && n <= 4)   ? TK_("KavirelNastaveni", "%1 tahy")
+                                               : TK_("KavirelNastaveni", "%1 tahů");
+    return slovo.arg(tahu);
 }
+
+QString TextTahu(int tahu) { return PocetTahu(tahu)(); }
 
 QString TNastaveni::VychoziSoubor()
 {
@@ -115,6 +119,10 @@ void TNastaveni::Nacti()
     }
     Maximalizovane = s.value(QStringLiteral("Okno/Maximalizovane")).toString() == QLatin1String("true");
 
+    const QString jazyk = s.value(QStringLiteral("Zobrazeni/Jazyk")).toString();
+    if (jazyk == QLatin1String("cs") || jazyk == QLatin1String("en"))
+        Jazyk = jazyk;
+
     bool jeCislo = false;
     const int deska = s.value(QStringLiteral("Hra/PosledniDeska")).toString().toInt(&jeCislo);
     if (jeCislo && deska > 0)
@@ -153,6 +161,8 @@ bool TNastaveni::Uloz() const
             s.setValue(QString::fromLatin1(k.Klic), BarvaNaQColor(Barvy.*k.Clen).name());
         s.endGroup();
         s.setValue(QStringLiteral("Zobrazeni/CislaPoli"), CislaPoli);
+        if (!Jazyk.isEmpty())
+            s.setValue(QStringLiteral("Zobrazeni/Jazyk"), Jazyk);
         s.setValue(QStringLiteral("Hra/PosledniDeska"), PosledniDeska);
         if (Okno.isValid())
             s.setValue(QStringLiteral("Okno/Poloha"), QStringLiteral("%1 %2 %3 %4")

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "KavirelGraph.h"
+#include "KavirelTexty.h"
 #include "KavirelType.h"
 
 // The fewest moves with which the player reached the goal of one board.
@@ -61,6 +62,9 @@ public:
     // maximised (empty: the default size, centred), and whether maximised.
     QRect Okno;
     bool Maximalizovane = false;
+    // The language chosen in the menu: "cs", "en", or empty for the
+    // environment's.
+    QString Jazyk;
     std::vector<TOsobniRekord> Rekordy;
 
     const TOsobniRekord* NajdiRekord(const QString& deska) const;
@@ -72,5 +76,6 @@ private:
     QString JmenoSouboru;
 };
 
-// "18 tahů", "3 tahy", "1 tah".
+// "18 tahů", "3 tahy", "1 tah"; in English "18 moves", "1 move".
+TText PocetTahu(int tahu);
 QString TextTahu(int tahu);

@@ -41,6 +41,7 @@ signals:
     void ResitPozadano();
 
 protected:
+    void changeEvent(QEvent* udalost) override;
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
@@ -73,3 +74,5 @@ using TVyberSouboru = std::function<QString(QFileDialog*)>;
 TVyberSouboru NastavVyberSouboru(TVyberSouboru Vyber);
 QString VyberSoubor(QFileDialog* Dialog);
 QFileDialog* NovyDialogSouboru(QWidget* Rodic, const char* Jmeno, bool Otevrit);
+// The file type of the dialogs, in the language spoken now.
+QString FiltrDesek();
