@@ -76,10 +76,10 @@ QString TextPrubehuHledani(qint64 Milisekund, std::uint64_t Pozic)
     if (sekund >= 3600)
         cas = QString::number(sekund / 3600) + QLatin1Char(':') + cas;
     // Czech plural: 1 to 4 take "pozice", every other count "pozic".
-    const char* const vzor = Pozic >= 1 && Pozic <= 4 ? "Hledám %1 · %2 pozice" : "Hledám %1 · %2 pozic";
     // English tells one position from 2 to 4, which Czech writes alike.
-    const QString text = Pozic == 1 ? QCoreApplication::translate("TZalozkaReseni", "Hledám %1 · %2 pozice", "1")
-                                    : QCoreApplication::translate("TZalozkaReseni", vzor);
+    const QString text = Pozic == 1  ? QCoreApplication::translate("TZalozkaReseni", "Hledám %1 · %2 pozice", "1")
+                         : Pozic >= 2 && Pozic <= 4 ? QCoreApplication::translate("TZalozkaReseni", "Hledám %1 · %2 pozice")
+                                      : QCoreApplication::translate("TZalozkaReseni", "Hledám %1 · %2 pozic");
     return text.arg(cas, SeskupeneCislo(Pozic));
 }
 
