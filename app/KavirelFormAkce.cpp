@@ -118,9 +118,11 @@ void TMainForm::NactiNastaveni()
     const std::optional<TJazyk> jazyk = kod == QLatin1String("cs")   ? std::optional<TJazyk>(TJazyk::Cestina)
                                         : kod == QLatin1String("en") ? std::optional<TJazyk>(TJazyk::Anglictina)
                                                                      : std::nullopt;
-    NastavVolbuJazyka(jazyk);
     Nabidky->ZaskrtniJazyk(jazyk);
-    PrelozZnovu(this);
+    if (NastavVolbuJazyka(jazyk)) {
+        PrelozZnovu(this);
+        KavirelTvorba::SrovnejZaPopisky(this);
+    }
     NastavBarvyDesky(Nastaveni->Barvy);
     NastavBarvyPalety(Nastaveni->Barvy);
     Relace->Hra().NastavCisla(Nastaveni->CislaPoli);
@@ -166,5 +168,5 @@ void TMainForm::UlozNastaveni()
     Nastaveni->Okno = normalGeometry().isValid() ? normalGeometry() : geometry();
     Nastaveni->Maximalizovane = isMaximized();
     if (!Nastaveni->Uloz())
-        qWarning("Kavirel: nastavení nelze uložit do %s", qUtf8Printable(Nastaveni->Soubor()));
+        qWarning("%s", qUtf8Printable(tr("Kavirel: nastavení nelze uložit do %1").arg(Nastaveni->Soubor())));
 }

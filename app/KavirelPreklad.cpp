@@ -54,12 +54,13 @@ std::optional<TJazyk> VolbaJazyka() { return Volba; }
 
 TJazyk JazykOkna() { return Volba.value_or(JazykProstredi()); }
 
-void NastavVolbuJazyka(std::optional<TJazyk> NovaVolba)
+bool NastavVolbuJazyka(std::optional<TJazyk> NovaVolba)
 {
     Volba = NovaVolba;
     const TJazyk jazyk = JazykOkna();
     if (Nainstalovany == jazyk || QCoreApplication::instance() == nullptr)
-        return;
+        return false;
+    const bool zmena = Nainstalovany.value_or(TJazyk::Cestina) != jazyk;
     Nainstalovany = jazyk;
     Odinstaluj(PrekladOkna);
     Odinstaluj(PrekladQt);
@@ -82,4 +83,5 @@ void NastavVolbuJazyka(std::optional<TJazyk> NovaVolba)
     } else {
         delete okna;
     }
+    return zmena;
 }

@@ -32,5 +32,6 @@ TJazyk JazykOkna();
 // and their buttons, qtbase_<code>.qm from Qt's translations) for the
 // language chosen, and the locale of that language. Qt then sends
 // QEvent::LanguageChange to every widget; nothing happens when the window
-// speaks that language already.
-void NastavVolbuJazyka(std::optional<TJazyk> Volba);
+// speaks that language already. True when the window's own texts change
+// language (before the first call they are Czech, the source language).
+bool NastavVolbuJazyka(std::optional<TJazyk> Volba);

@@ -146,8 +146,16 @@ void PrepisPuvodDesky(QLabel* Popisek)
         PisPuvodDesky(Popisek, prvni.value<TText>(), Popisek->property(VlastnostSouboru).toString());
 }
 
+void PisEditNazevDesky(QLineEdit* Editor, const TText& Text)
+{
+    Nastav(Editor, "text", Text);
+    Editor->selectAll();
+    Editor->setFocus();
+}
+
 void PisEditNazevDesky(QLineEdit* Editor, const QString& Text)
 {
+    Zapomen(Editor, "text");
     Editor->setText(Text);
     Editor->selectAll();
     Editor->setFocus();
@@ -219,7 +227,10 @@ QLineEdit* EditNazvu(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int
     e->setFont(Pismo);
     e->setMaxLength(MaxDelkaNazvu);
     e->setValidator(new TValidatorNazvu(e));
-    e->setText(Text());
+    // The first content is set again in another language until a name
+    // replaces it, typed or given.
+    Nastav(e, "text", Text);
+    QObject::connect(e, &QLineEdit::textEdited, e, [e] { Zapomen(e, "text"); });
     Nastav(e, "toolTip", Napoveda);
     return e;
 }

@@ -64,6 +64,8 @@ void PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const TText& Text,
 void PisPuvodDesky(QLabel* Popisek, const TText& PrvniText, const QString& DruhyText);
 void PrepisPuvodDesky(QLabel* Popisek);
 void PisEditNazevDesky(QLineEdit* Editor, const QString& Text);
+// A name of the program's own, in the window's language until replaced.
+void PisEditNazevDesky(QLineEdit* Editor, const TText& Text);
 
 // A label whose changes are news (the end of a game, the target verdict, the
 // solver's state): assistive technology reads it out as a notification.
@@ -91,7 +93,8 @@ QLabel* Popisek(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, c
                 const TText& Napoveda = {});
 QPushButton* Tlacitko(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const TText& Text,
                       const TText& Napoveda = {});
-// Text is the box's first content, not a caption: it is not translated again.
+// Text is the box's first content; a change of language sets it again
+// until a name replaces it (PisEditNazevDesky, or typed).
 QLineEdit* EditNazvu(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const TText& Text,
                      const TText& Napoveda, const QFont& Pismo);
 // The groups of a tab in a column from its top left corner, each keeping the

@@ -113,7 +113,13 @@ void TZalozkaEdit::PoVstupu()
 
 void TZalozkaEdit::VykresleniDeskyPriEditaci()
 {
-    PisEditNazevDesky(edtEditNazevDesky, NazevDesky(Relace.Editace().DejZaznam()));
+    // The name the session gives a new edit is the program's own, not a
+    // board's: it is shown in the window's language.
+    const TZaznamDesky& z = Relace.Editace().DejZaznam();
+    if (DejNazev(z) == NazevEditovaneDesky)
+        PisEditNazevDesky(edtEditNazevDesky, T_("Editovaná deska"));
+    else
+        PisEditNazevDesky(edtEditNazevDesky, NazevDesky(z));
     PisTypHry(lblEditTypHry, Relace.Editace().DejZaznam().TypHry);
 }
 

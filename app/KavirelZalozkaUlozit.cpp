@@ -98,6 +98,7 @@ void TZalozkaUlozit::PoVstupu()
         Napis(lblUlozitPuvodDesky, T_("Uložit editovanou desku pod názvem..."));
         break;
     case zlReseni: {
+        Zapomen(edtUlozitNazevDesky, "text");
         edtUlozitNazevDesky->clear();
         QPalette paleta = edtUlozitNazevDesky->palette();
         paleta.setColor(QPalette::Base, paleta.color(QPalette::Button));

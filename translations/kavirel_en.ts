@@ -276,7 +276,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>All target holes are empty</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+80"/>
         <source>Typ hry právě přehrávané desky (normální nebo Leibnizův kavirel)</source>
         <translation>Game type of the board being played (normal or Leibniz Kavirel)</translation>
     </message>
@@ -492,6 +492,11 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>Another board is being solved at the moment. 
 <byte value="xd"/>To stop that search, click the &quot;Cancel&quot; button and then choose the board to solve again.</translation>
     </message>
+    <message>
+        <location filename="../app/KavirelFormAkce.cpp" line="+171"/>
+        <source>Kavirel: nastavení nelze uložit do %1</source>
+        <translation>Kavirel: the settings cannot be saved to %1</translation>
+    </message>
 </context>
 <context>
     <name>TNabidky</name>
@@ -693,11 +698,12 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
     <name>TZalozkaEdit</name>
     <message>
         <location filename="../app/KavirelZalozkaEdit.cpp" line="+43"/>
+        <location line="+77"/>
         <source>Editovaná deska</source>
         <translation>Edited board</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-76"/>
         <source>Prostor pro vložení jména editované desky</source>
         <translation>The name of the edited board</translation>
     </message>
@@ -1127,7 +1133,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TZalozkaOkna</name>
     <message>
-        <location filename="../app/KavirelZalozka.cpp" line="-128"/>
+        <location filename="../app/KavirelZalozka.cpp" line="-136"/>
         <source>NORMÁLNÍ</source>
         <translation>NORMAL</translation>
     </message>
@@ -1331,7 +1337,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>Save the edited board as...</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Nelze ukládat desku z řešení...</source>
         <translation>A board of the solver cannot be saved...</translation>
     </message>
