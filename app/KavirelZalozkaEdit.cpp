@@ -128,6 +128,10 @@ void TZalozkaEdit::PredOdchodem() { PrevezmiNazev(); }
 void TZalozkaEdit::PrevezmiNazev()
 {
     TZaznamDesky z = Relace.Editace().DejZaznam();
+    // The program's own name, shown in the window's language, stays the
+    // session's (and Czech underneath) until the player types another.
+    if (!edtEditNazevDesky->isModified() && DejNazev(z) == NazevEditovaneDesky)
+        return;
     NastavNazevDesky(z, edtEditNazevDesky->text());
     Relace.Editace().NastavNazev(DejNazev(z));
 }

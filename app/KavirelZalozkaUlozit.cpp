@@ -86,15 +86,15 @@ void TZalozkaUlozit::PoVstupu()
     SmazVysledek();
     switch (Predchozi) {
     case zlHra:
-        PisEditNazevDesky(edtUlozitNazevDesky, NazevDesky(ZaznamUkladany));
+        PisNazevUkladane();
         Napis(lblUlozitPuvodDesky, T_("Uložit rozehranou desku pod názvem..."));
         break;
     case zlNahrat:
-        PisEditNazevDesky(edtUlozitNazevDesky, NazevDesky(ZaznamUkladany));
+        PisNazevUkladane();
         Napis(lblUlozitPuvodDesky, T_("Uložit nahranou desku pod názvem..."));
         break;
     case zlEdit:
-        PisEditNazevDesky(edtUlozitNazevDesky, NazevDesky(ZaznamUkladany));
+        PisNazevUkladane();
         Napis(lblUlozitPuvodDesky, T_("Uložit editovanou desku pod názvem..."));
         break;
     case zlReseni: {
@@ -121,6 +121,16 @@ void TZalozkaUlozit::PredOdchodem()
     edtUlozitNazevDesky->setEnabled(true);
     btnUlozitStandardni->setEnabled(true);
     btnUlozitExterni->setEnabled(true);
+}
+
+void TZalozkaUlozit::PisNazevUkladane()
+{
+    // The name a new edit gets is the program's own: it is offered in the
+    // window's language, and saved so unless the player types another.
+    if (DejNazev(ZaznamUkladany) == NazevEditovaneDesky)
+        PisEditNazevDesky(edtUlozitNazevDesky, TK_("TZalozkaEdit", "Editovaná deska"));
+    else
+        PisEditNazevDesky(edtUlozitNazevDesky, NazevDesky(ZaznamUkladany));
 }
 
 void TZalozkaUlozit::PrevezmiNazev() { NastavNazevDesky(ZaznamUkladany, edtUlozitNazevDesky->text()); }

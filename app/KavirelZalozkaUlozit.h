@@ -31,6 +31,7 @@ protected:
 
 private:
     void VytvorOvladace();
+    void PisNazevUkladane();
     void PrevezmiNazev();
     void UlozitStandardni();
     void UlozitExterni();
