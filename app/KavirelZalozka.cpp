@@ -122,7 +122,7 @@ void PisPuvodDesky(QLabel* Popisek, const TText& Prvni, const QString& DruhyText
     Popisek->setProperty(VlastnostPuvodu, QVariant::fromValue(Prvni));
     Popisek->setProperty(VlastnostSouboru, DruhyText);
     const QString PrvniText = Prvni();
-    const QString cely = DruhyText.isEmpty() ? PrvniText : PrvniText + QLatin1Char(' ') + DruhyText;
+    const QString cely = PrvniText + QLatin1Char(' ') + DruhyText;
     Napis(Popisek, PrvniText);
     const QWidget* rodic = Popisek->parentWidget();
     const QFontMetrics m(Popisek->font());

@@ -129,8 +129,8 @@ void TZalozkaEdit::PrevezmiNazev()
 {
     TZaznamDesky z = Relace.Editace().DejZaznam();
     // The program's own name, shown in the window's language, stays the
-    // session's (and Czech underneath) until the player types another.
-    if (!edtEditNazevDesky->isModified() && DejNazev(z) == NazevEditovaneDesky)
+    // session's (and Czech underneath) until another replaces it.
+    if (DejNazev(z) == NazevEditovaneDesky && edtEditNazevDesky->text() == T_("Editovaná deska")())
         return;
     NastavNazevDesky(z, edtEditNazevDesky->text());
     Relace.Editace().NastavNazev(DejNazev(z));
