@@ -699,11 +699,13 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
     <message>
         <location filename="../app/KavirelZalozkaEdit.cpp" line="+43"/>
         <location line="+77"/>
+        <location line="+13"/>
+        <location filename="../app/KavirelZalozkaUlozit.cpp" line="+131"/>
         <source>Editovaná deska</source>
         <translation>Edited board</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-89"/>
         <source>Prostor pro vložení jména editované desky</source>
         <translation>The name of the edited board</translation>
     </message>
@@ -1282,7 +1284,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TZalozkaUlozit</name>
     <message>
-        <location filename="../app/KavirelZalozkaUlozit.cpp" line="+34"/>
+        <location filename="../app/KavirelZalozkaUlozit.cpp" line="-97"/>
         <source>Ukazuje původ ukládané desky</source>
         <translation>Shows where the board to save comes from</translation>
     </message>
@@ -1342,7 +1344,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>A board of the solver cannot be saved...</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+36"/>
         <source>Uloženo do standardního souboru</source>
         <translation>Saved to the standard file</translation>
     </message>
