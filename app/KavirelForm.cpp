@@ -28,6 +28,7 @@
 #include "KavirelZalozkaNahrat.h"
 #include "KavirelZalozkaReseni.h"
 #include "KavirelZalozkaUlozit.h"
+#include "KavirelTexty.h"
 #include "KavirelZpravy.h"
 
 static void InicializujZdroje()
@@ -115,6 +116,15 @@ void TMainForm::HratDeskuZeSouboru(const QString& Soubor)
     });
 }
 
+void TMainForm::changeEvent(QEvent* udalost)
+{
+    if (udalost->type() == QEvent::LanguageChange) {
+        PrelozZnovu(this);
+        KavirelTvorba::SrovnejZaPopisky(this);
+    }
+    QMainWindow::changeEvent(udalost);
+}
+
 void TMainForm::Chranene_(const std::function<void()>& telo)
 {
     if (Zavirani)
@@ -171,10 +181,10 @@ void TMainForm::VytvorOkno()
     };
     // Alt with the marked letter brings a tab to the front; the letters
     // stay clear of the menus' and of every button's of the tabs.
-    const QString titulky[] = {QStringLiteral("Hr&a"), QStringLiteral("Nahr&át"), QStringLiteral("&Uložit"),
-                               QStringLiteral("E&ditovat"), QStringLiteral("Ř&ešení")};
+    const TText titulky[] = {T_("Hr&a"), T_("Nahr&át"), T_("&Uložit"), T_("E&ditovat"), T_("Ř&ešení")};
     for (int i = 0; i < 5; ++i) {
-        Zalozky->addTab(stranky[i].first, titulky[i]);
+        Zalozky->addTab(stranky[i].first, QString());
+        NastavTitulekStranky(stranky[i].first, titulky[i]);
         stranky[i].first->setProperty("HelpContext", stranky[i].second);
     }
     Zalozky->setCurrentIndex(zlHra);
@@ -243,6 +253,8 @@ void TMainForm::PripojZalozky()
     });
     connect(Nabidky, &TNabidky::Zvoleno, this, [this](TPolozka p) { Chranene_([this, p] { PoVolbe(p); }); });
     connect(Nabidky, &TNabidky::TypZvolen, this, Obsluha([this] { ZmenaTypuHry(); }));
+    connect(Nabidky, &TNabidky::JazykZvolen, this,
+            [this](std::optional<TJazyk> v) { Chranene_([this, v] { ZvolJazyk(v); }); });
 }
 
 // FormCreate's order: the catalogue's first board (or the one played last)
@@ -409,8 +421,8 @@ void TMainForm::Resit(TDruhPlochy Odkud)
     if (Resitel->Hleda()) {
         PrepniZalozku(zlReseni);
         ZobrazZpravu(this, TDruhZpravy::Informace,
-                     QStringLiteral("Momentálně probíhá řešení jiné desky. \n\rChcete-li výpočet přerušit, klikněte "
-                                    "na tlačítko \"Zastavit\" a poté znovu vyberte desku pro řešení."));
+                     tr("Momentálně probíhá řešení jiné desky. \n\rChcete-li výpočet přerušit, klikněte "
+                        "na tlačítko \"Zastavit\" a poté znovu vyberte desku pro řešení."));
         return;
     }
     UkazVysledek(Relace->Resit(Odkud));

@@ -21,8 +21,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "KavirelGraph.h"
+#include "KavirelJazyk.h"
 #include "KavirelRelace.h"
 #include "KavirelZalozka.h"
 
@@ -76,6 +78,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* udalost) override;
+    // A new language: every text the window remembers is set again.
+    void changeEvent(QEvent* udalost) override;
 
 private:
     void VytvorOkno();
@@ -108,6 +112,7 @@ private:
     void ZobrazNapovedu(int Kontext);
     void UkazRekordy();
     void NactiNastaveni();
+    void ZvolJazyk(std::optional<TJazyk> Volba);
 
     // Wraps a handler body for connect(): runs it inside Chranene.
     template <class F>

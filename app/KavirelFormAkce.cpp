@@ -14,11 +14,13 @@
 #include "KavirelNapoveda.h"
 #include "KavirelNastaveni.h"
 #include "KavirelOvladace.h"
+#include "KavirelPreklad.h"
 #include "KavirelRekordyForm.h"
 #include "KavirelZalozkaEdit.h"
 #include "KavirelZalozkaHra.h"
 #include "KavirelZalozkaNahrat.h"
 #include "KavirelZalozkaUlozit.h"
+#include "KavirelTexty.h"
 
 void TMainForm::PoVolbe(TPolozka Polozka)
 {
@@ -111,6 +113,17 @@ void TMainForm::NactiNastaveni()
 {
     Nastaveni = std::make_unique<TNastaveni>();
     Nastaveni->Nacti();
+    // The window takes its language before its least size is measured; the
+    // texts made so far are set again at once, not at Qt's later event.
+    const QString& kod = Nastaveni->Jazyk;
+    const std::optional<TJazyk> jazyk = kod == QLatin1String("cs")   ? std::optional<TJazyk>(TJazyk::Cestina)
+                                        : kod == QLatin1String("en") ? std::optional<TJazyk>(TJazyk::Anglictina)
+                                                                     : std::nullopt;
+    Nabidky->ZaskrtniJazyk(jazyk);
+    if (NastavVolbuJazyka(jazyk)) {
+        PrelozZnovu(this);
+        KavirelTvorba::SrovnejZaPopisky(this);
+    }
     NastavBarvyDesky(Nastaveni->Barvy);
     NastavBarvyPalety(Nastaveni->Barvy);
     Relace->Hra().NastavCisla(Nastaveni->CislaPoli);
@@ -142,6 +155,13 @@ void TMainForm::NactiNastaveni()
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
+void TMainForm::ZvolJazyk(std::optional<TJazyk> Volba)
+{
+    Nastaveni->Jazyk = Volba ? QString::fromLatin1(KodJazyka(*Volba)) : QString();
+    Nabidky->ZaskrtniJazyk(Volba);
+    NastavVolbuJazyka(Volba);
+}
+
 void TMainForm::UlozNastaveni()
 {
     if (!Nastaveni)
@@ -151,5 +171,5 @@ void TMainForm::UlozNastaveni()
     Nastaveni->Okno = normalGeometry().isValid() ? normalGeometry() : geometry();
     Nastaveni->Maximalizovane = isMaximized();
     if (!Nastaveni->Uloz())
-        qWarning("Kavirel: nastavení nelze uložit do %s", qUtf8Printable(Nastaveni->Soubor()));
+        qWarning("%s", qUtf8Printable(tr("Kavirel: nastavení nelze uložit do %1").arg(Nastaveni->Soubor())));
 }

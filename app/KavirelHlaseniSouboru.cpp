@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "KavirelFile.h"
+#include "KavirelTextyJadra.h"
 #include "KavirelZpravy.h"
 
 namespace {
@@ -17,7 +18,7 @@ void PripojHlaseniSouboru(QWidget* rodic)
     QPointer<QWidget> okno(rodic);
     NastavHlaseniChyby([okno](const std::string& text) {
         ++HlaseniSouboru;
-        ZobrazZpravu(okno.data(), TDruhZpravy::ChybaSouboru, QString::fromStdString(text));
+        ZobrazZpravu(okno.data(), TDruhZpravy::ChybaSouboru, TextJadra(text)());
     });
 }
 

@@ -9,11 +9,15 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
+#include "KavirelJazyk.h"
 #include "KavirelType.h"
 
 class QAction;
 class QMainWindow;
 class QMenu;
+class TText;
 
 enum class TPolozka {
     NovaHra,
@@ -52,17 +56,22 @@ public:
     void PovolKrokVpred(bool Povolit);
     // "Poradit tah", or "Zrušit radu" while a hint is searched for.
     void NastavHledaniRady(bool Hleda);
+    // "Jazyk": the language checked (none: the environment's).
+    void ZaskrtniJazyk(std::optional<TJazyk> Volba);
 
 signals:
     void Zvoleno(TPolozka Polozka);
     // An item of "Typ hry" that was not checked yet.
     void TypZvolen(TTypHry Typ);
+    // An item of "Jazyk"; the window switches and checks it.
+    void JazykZvolen(std::optional<TJazyk> Volba);
 
 private:
-    QAction* Polozka(QMenu* Menu, const char* Jmeno, const QString& Text, TPolozka Co);
+    QAction* Polozka(QMenu* Menu, const char* Jmeno, const TText& Text, TPolozka Co);
     QAction* Klavesa(QMainWindow* Okno, const char* Jmeno, const QKeySequence& Klavesa, TPolozka Co);
     void VytvorHru(QMainWindow* Okno);
     void VytvorOstatni(QMainWindow* Okno);
+    void VytvorJazyky(QMenu* mnNastaveni);
 
     TTypHry Typ = thNormalni;
     QMenu* mnTypHry = nullptr;

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelNapoveda.h"
 
+#include <QEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "KavirelPreklad.h"
+#include "KavirelTexty.h"
 
 QUrl AdresaNapovedy(int kontext)
 {
     // The help speaks the language of the environment, with the same anchors.
-    QUrl adresa(QStringLiteral("qrc") + SouborNapovedy(JazykProstredi()));
+    QUrl adresa(QStringLiteral("qrc") + SouborNapovedy(JazykOkna()));
     switch (kontext) {
     case KontextNapovedyHra:
         adresa.setFragment(QStringLiteral("hra"));
@@ -40,16 +42,31 @@ TNapovedaOkno::TNapovedaOkno(QWidget* rodic)
       ProhlizecTextu(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("OknoNapovedy"));
-    setWindowTitle(QStringLiteral("Kavirel - Nápověda"));
+    Nastav(this, "windowTitle", T_("Kavirel - Nápověda"));
     setModal(false);
     ProhlizecTextu->setObjectName(QStringLiteral("ProhlizecNapovedy"));
     ProhlizecTextu->setOpenExternalLinks(true);
-    auto* zavrit = new QPushButton(QStringLiteral("Zavřít"), this);
+    auto* zavrit = new QPushButton(this);
+    Nastav(zavrit, "text", T_("Zavřít"));
     connect(zavrit, &QPushButton::clicked, this, &QDialog::close);
     auto* rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->addWidget(ProhlizecTextu);
     rozvrzeni->addWidget(zavrit, 0, Qt::AlignRight);
     resize(640, 560);
+}
+
+void TNapovedaOkno::changeEvent(QEvent* udalost)
+{
+    // The page of the other language, at the same section.
+    if (udalost->type() == QEvent::LanguageChange) {
+        PrelozZnovu(this);
+        QUrl adresa = ProhlizecTextu->source();
+        if (!adresa.isEmpty()) {
+            adresa.setPath(SouborNapovedy(JazykOkna()));
+            ProhlizecTextu->setSource(adresa);
+        }
+    }
+    QDialog::changeEvent(udalost);
 }
 
 void TNapovedaOkno::ZobrazKontext(int kontext)

@@ -27,6 +27,10 @@ public:
     void ZobrazKontext(int kontext);
     QTextBrowser* Prohlizec() const { return ProhlizecTextu; }
 
+protected:
+    // Another language: the same section in the help of that language.
+    void changeEvent(QEvent* udalost) override;
+
 private:
     QTextBrowser* ProhlizecTextu;
 };

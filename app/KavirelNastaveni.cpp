@@ -53,10 +53,11 @@ struct THodnoty {
     QString PosledniAdresar;
     QRect Okno;
     bool Maximalizovane = false;
+    QString Jazyk;
     std::vector<TOsobniRekord> Rekordy;
     std::set<std::string> PlatneBarvy;
     bool PlatnaCislaPoli = false, PlatnaPosledniDeska = false, PlatnyAdresar = false, VadneRekordy = false;
-    bool PlatneOkno = false, PlatneMaximalizovane = false;
+    bool PlatneOkno = false, PlatneMaximalizovane = false, PlatnyJazyk = false;
     int Vadnych = 0;
 };
 
@@ -119,6 +120,13 @@ THodnoty Precti(const TIniSoubor& soubor)
         h.PlatneMaximalizovane = t == QLatin1String("true") || t == QLatin1String("false");
         h.Maximalizovane = t == QLatin1String("true");
         h.Vadnych += h.PlatneMaximalizovane ? 0 : 1;
+    }
+    // Empty: the environment's language, as when the key is missing.
+    if (text(QStringLiteral("Zobrazeni/Jazyk"), t)) {
+        h.PlatnyJazyk = t.isEmpty() || t == QLatin1String("cs") || t == QLatin1String("en");
+        if (h.PlatnyJazyk)
+            h.Jazyk = t;
+        h.Vadnych += h.PlatnyJazyk ? 0 : 1;
     }
 
     int pocet = 0;
@@ -190,14 +198,18 @@ QString IdentitaDesky(const TZaznamDesky& zaznam)
     return s;
 }
 
-QString TextTahu(int tahu)
+TText PocetTahu(int tahu)
 {
+    // The Czech forms choose; each form is a text of its own, so that every
+    // language translates the three (English: one for one, one for the rest).
     const int n = tahu < 0 ? -tahu : tahu;
-    const QString slovo = n == 1                       ? QStringLiteral("tah")
-                          : (n >= 2 && n <= 4)         ? QStringLiteral("tahy")
-                                                       : QStringLiteral("tahů");
-    return QStringLiteral("%1 %2").arg(tahu).arg(slovo);
+    const TText slovo = n == 1                 ? TK_("KavirelNastaveni", "%1 tah")
+                        : (n >= 2 && n <= 4)   ? TK_("KavirelNastaveni", "%1 tahy")
+                                               : TK_("KavirelNastaveni", "%1 tahů");
+    return slovo.arg(tahu);
 }
+
+QString TextTahu(int tahu) { return PocetTahu(tahu)(); }
 
 QString TNastaveni::VychoziSoubor()
 {
@@ -226,6 +238,7 @@ void TNastaveni::Nacti()
         PosledniAdresar = h.PosledniAdresar;
         Okno = h.Okno;
         Maximalizovane = h.Maximalizovane;
+        Jazyk = h.Jazyk;
         Rekordy = h.Rekordy;
         vadnych = h.Vadnych;
     }
@@ -243,6 +256,7 @@ void TNastaveni::ZapamatujStejne()
     NactenyPosledniAdresar = PosledniAdresar;
     NactenoOkno = Okno;
     NactenoMaximalizovane = Maximalizovane;
+    NactenyJazyk = Jazyk;
 }
 
 bool TNastaveni::Uloz()
@@ -290,6 +304,9 @@ bool TNastaveni::Uloz()
                QStringLiteral("%1 %2 %3 %4").arg(Okno.x()).arg(Okno.y()).arg(Okno.width()).arg(Okno.height()));
     nastav(QStringLiteral("Okno/Maximalizovane"), Maximalizovane != NactenoMaximalizovane, naDisku.PlatneMaximalizovane,
            Maximalizovane ? QStringLiteral("true") : QStringLiteral("false"));
+    // Written once chosen; "podle systému" after a language is an empty value.
+    if (Jazyk != NactenyJazyk || (!Jazyk.isEmpty() && !naDisku.PlatnyJazyk))
+        nastav(QStringLiteral("Zobrazeni/Jazyk"), Jazyk != NactenyJazyk, naDisku.PlatnyJazyk, Jazyk);
 
     // The bests of both: the fewer moves for a board another game also won.
     std::vector<TOsobniRekord> spojene = naDisku.Rekordy;

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "KavirelGraph.h"
+#include "KavirelTexty.h"
 #include "KavirelType.h"
 
 // The fewest moves with which the player reached the goal of one board.
@@ -73,6 +74,9 @@ public:
     // Where the file dialogs start: the last folder while it exists, else
     // the user's documents folder, else the home folder.
     QString AdresarDialogu() const;
+    // The language chosen in the menu: "cs", "en", or empty for the
+    // environment's.
+    QString Jazyk;
     std::vector<TOsobniRekord> Rekordy;
 
     const TOsobniRekord* NajdiRekord(const QString& deska) const;
@@ -93,7 +97,9 @@ private:
     QString NactenyPosledniAdresar;
     QRect NactenoOkno;
     bool NactenoMaximalizovane = false;
+    QString NactenyJazyk;
 };
 
-// "18 tahů", "3 tahy", "1 tah".
+// "18 tahů", "3 tahy", "1 tah"; in English "18 moves", "1 move".
+TText PocetTahu(int tahu);
 QString TextTahu(int tahu);

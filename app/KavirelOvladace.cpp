@@ -2,6 +2,7 @@
 #include "KavirelOvladace.h"
 
 #include "KavirelPristupnost.h"
+#include "KavirelTexty.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -86,7 +87,37 @@ int VolnoDole(const QLabel* popisek, const QWidget* rodic, int sirka)
 }
 } // namespace
 
+static void NapisText(QLabel* popisek, const QString& text);
+
+namespace {
+void ZapisPopisku(QObject* objekt, const char* vlastnost, const QString& text)
+{
+    auto* popisek = qobject_cast<QLabel*>(objekt);
+    if (popisek != nullptr && qstrcmp(vlastnost, "text") == 0)
+        NapisText(popisek, text);
+    else
+        objekt->setProperty(vlastnost, text);
+}
+} // namespace
+
 void Napis(QLabel* popisek, const QString& text)
+{
+    Zapomen(popisek, "text");
+    NapisText(popisek, text);
+}
+
+void Napis(QLabel* popisek, const TText& text)
+{
+    static const bool zapisovac = [] {
+        NastavZapisPopisku(ZapisPopisku);
+        return true;
+    }();
+    (void)zapisovac;
+    ZapisujPresZapisovace(popisek);
+    Nastav(popisek, "text", text);
+}
+
+void NapisText(QLabel* popisek, const QString& text)
 {
     // The font the label had before an earlier text was fitted, unless the
     // caller has given it another font since.
@@ -211,21 +242,24 @@ bool TZalozky::JeZvyraznena(int index) const
 
 // ---------------------------------------------------------------------------
 
-TRadioGroup::TRadioGroup(const QString& titulek, const QStringList& polozky, QWidget* rodic)
-    : QGroupBox(titulek, rodic), Skupina(new QButtonGroup(this))
+TRadioGroup::TRadioGroup(const TText& titulek, const std::vector<TText>& polozky, QWidget* rodic)
+    : QGroupBox(rodic), Skupina(new QButtonGroup(this))
 {
+    Nastav(this, "title", titulek);
     // Items share the height evenly, each centred in its slot. The caption
     // is a label beside the button so that it can wrap.
     auto* rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->setContentsMargins(6, 4, 3, 4);
     rozvrzeni->setSpacing(0);
-    for (int i = 0; i < polozky.size(); ++i) {
+    for (int i = 0; i < static_cast<int>(polozky.size()); ++i) {
+        const TText& polozka = polozky[static_cast<std::size_t>(i)];
         auto* radek = new QHBoxLayout;
         radek->setSpacing(4);
         auto* tlacitko = new QRadioButton(this);
-        tlacitko->setAccessibleName(polozky[i]);
+        Nastav(tlacitko, "accessibleName", polozka);
         tlacitko->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        auto* text = new QLabel(polozky[i], this);
+        auto* text = new QLabel(this);
+        Nastav(text, "text", polozka);
         text->setWordWrap(true);
         text->installEventFilter(this);
         // The button has no caption of its own for the style to frame when
@@ -260,11 +294,21 @@ int TRadioGroup::PocetPolozek() const { return static_cast<int>(Skupina->buttons
 
 void TRadioGroup::NastavSirkuTextu(int sirka)
 {
+    SirkaTextu = sirka;
     for (QLabel* text : Texty) {
         text->setFixedWidth(sirka);
+        text->setFont(font());
         if (const std::optional<QFont> uzsi = PismoNaSirku(font(), text->text(), sirka - 2 * text->margin()))
             text->setFont(*uzsi);
     }
+}
+
+void TRadioGroup::changeEvent(QEvent* udalost)
+{
+    // The captions in another language are fitted again.
+    if (udalost->type() == QEvent::LanguageChange && SirkaTextu > 0)
+        NastavSirkuTextu(SirkaTextu);
+    QGroupBox::changeEvent(udalost);
 }
 
 QRect TRadioGroup::RamSkupiny() const
@@ -317,8 +361,8 @@ TPoznamkaOdmitnuti::TPoznamkaOdmitnuti(QLineEdit* okenko)
 
 void TPoznamkaOdmitnuti::Ukaz(const QString& znaky)
 {
-    setText(znaky.isEmpty() ? QStringLiteral("Tento znak nelze v názvu desky použít")
-                            : QStringLiteral("Znak „%1“ nelze v názvu desky použít").arg(znaky));
+    setText(znaky.isEmpty() ? tr("Tento znak nelze v názvu desky použít")
+                            : tr("Znak „%1“ nelze v názvu desky použít").arg(znaky));
     adjustSize();
     // Below the box, over whatever lies there, inside the box's container.
     const QWidget* rodic = parentWidget();

@@ -13,12 +13,16 @@
 
 #include <vector>
 
+class TText;
+
 // Sets a label's caption and fits the label to it, so no caption is clipped:
 // a caption wider than the room up to its container's right edge is set in a
 // narrower or smaller face of the label's font, else on two lines when
 // nothing is shown beneath the label, and shortened in the middle only when
 // neither fits.
 void Napis(QLabel* popisek, const QString& text);
+// The same for a text that a change of language sets again.
+void Napis(QLabel* popisek, const TText& text);
 
 class TListZalozek : public QTabBar {
     Q_OBJECT
@@ -70,7 +74,7 @@ private:
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    TRadioGroup(const QString& titulek, const QStringList& polozky, QWidget* rodic = nullptr);
+    TRadioGroup(const TText& titulek, const std::vector<TText>& polozky, QWidget* rodic = nullptr);
 
     int ItemIndex() const;          // -1 when nothing is selected
     void SetItemIndex(int index);
@@ -86,8 +90,10 @@ public:
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
+    void changeEvent(QEvent* udalost) override;
 
 private:
     QButtonGroup* Skupina;
     std::vector<QLabel*> Texty;
+    int SirkaTextu = 0;
 };

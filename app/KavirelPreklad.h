@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "KavirelJazyk.h"
 
 class QTranslator;
@@ -21,3 +23,15 @@ QString TextVPrekladu(const QTranslator& prekladac, const char* kontext, const c
 
 // The help page of a language (qrc path, same anchors in every language).
 QString SouborNapovedy(TJazyk jazyk);
+
+// The language the window speaks: the player's choice, kept in the settings,
+// or the environment's language (JazykProstredi) when there is none.
+std::optional<TJazyk> VolbaJazyka();
+TJazyk JazykOkna();
+// Installs the translation of the window's texts and Qt's own (its dialogs
+// and their buttons, qtbase_<code>.qm from Qt's translations) for the
+// language chosen, and the locale of that language. Qt then sends
+// QEvent::LanguageChange to every widget; nothing happens when the window
+// speaks that language already. True when the window's own texts change
+// language (before the first call they are Czech, the source language).
+bool NastavVolbuJazyka(std::optional<TJazyk> Volba);

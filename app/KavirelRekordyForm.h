@@ -19,6 +19,13 @@ public:
     // Shows the records, sorted by board name, then by game type.
     void Napln(const std::vector<TOsobniRekord>& rekordy);
 
+protected:
+    void changeEvent(QEvent* udalost) override;
+
 private:
+    void PrelozHlavicky();
+
     QTableWidget* Tabulka = nullptr;
+    std::vector<TText> Hlavicky;
+    std::vector<TOsobniRekord> Zobrazene;
 };

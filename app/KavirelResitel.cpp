@@ -99,7 +99,7 @@ void TResitel::Spust(TDruh Druh, const TZaznamDesky& Pozice, std::uint8_t Zpusob
             } catch (const std::exception& e) {
                 chyba = QString::fromUtf8(e.what());
             } catch (...) {
-                chyba = QStringLiteral("Neznámá chyba");
+                chyba = tr("Neznámá chyba");
             }
             if (!chyba.isEmpty())
                 reseni = TReseni{TVysledekHledani::Preruseno, {}};

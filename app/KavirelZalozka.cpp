@@ -19,6 +19,10 @@
 namespace {
 
 const char* const VlastnostOznameni = "KavirelOznameni";
+const char* const VlastnostPuvodu = "KavirelPuvod";
+const char* const VlastnostMista = "KavirelMisto";
+const char* const VlastnostPevneho = "KavirelPevny";
+const char* const VlastnostSouboru = "KavirelPuvodSoubor";
 
 // A label whose changes are news: a notification for assistive technology,
 // which screen readers read out when it shows.
@@ -52,10 +56,10 @@ void TZalozkaOkna::PisTypHry(QLabel* Popisek, TTypHry Typ)
 {
     switch (Typ) {
     case thNormalni:
-        Napis(Popisek, QStringLiteral("NORMÁLNÍ"));
+        Napis(Popisek, T_("NORMÁLNÍ"));
         break;
     case thLeibniz:
-        Napis(Popisek, QStringLiteral("LEIBNIZŮV KAVIREL"));
+        Napis(Popisek, T_("LEIBNIZŮV KAVIREL"));
         break;
     default:
         return;  // not a type of this system: nothing changes
@@ -72,9 +76,9 @@ void PisZbyvajici(QLabel* Popisek, const TStavPlochy& Stav)
 {
     // Any type other than normal plays by the Leibniz rule, so it counts holes.
     if (Stav.Typ == thNormalni)
-        Napis(Popisek, QStringLiteral("Zbývá kamenů: %1").arg(Stav.Zbyva));
+        Napis(Popisek, TK_("KavirelZalozka", "Zbývá kamenů: %1").arg(Stav.Zbyva));
     else
-        Napis(Popisek, QStringLiteral("Zbývá polí: %1").arg(Stav.Zbyva));
+        Napis(Popisek, TK_("KavirelZalozka", "Zbývá polí: %1").arg(Stav.Zbyva));
 }
 
 void PisTahy(QLabel* Popisek, QPushButton* KrokZpetTlacitko, const TStavPlochy& Stav)
@@ -83,7 +87,7 @@ void PisTahy(QLabel* Popisek, QPushButton* KrokZpetTlacitko, const TStavPlochy& 
     KrokZpetTlacitko->setEnabled(Stav.LzeVratit);
 }
 
-void PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const QString& Text, const TStavPlochy& Stav)
+void PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const TText& Text, const TStavPlochy& Stav)
 {
     if (Stav.Verdikt == shProbiha) {
         Napis(Prubeh, Text);
@@ -100,19 +104,24 @@ void PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const QString& Tex
     Cilova->hide();
     if (Stav.Verdikt != shKonec) {
         const bool normalni = Stav.Typ == thNormalni;
-        QString text;
+        TText text;
         if (Stav.Verdikt == shKonecCileNesplneny)
-            text = normalni ? QStringLiteral("Prázdná cílová pole") : QStringLiteral("Plná cílová pole");
+            text = normalni ? TK_("KavirelZalozka", "Prázdná cílová pole") : TK_("KavirelZalozka", "Plná cílová pole");
         else
-            text = normalni ? QStringLiteral("Všechna cílová pole obsazena") : QStringLiteral("Všechna cílová pole prázdná");
+            text = normalni ? TK_("KavirelZalozka", "Všechna cílová pole obsazena")
+                            : TK_("KavirelZalozka", "Všechna cílová pole prázdná");
         Napis(Cilova, text);
         Cilova->show();
         OznamZmenu(Cilova);
     }
 }
 
-void PisPuvodDesky(QLabel* Popisek, const QString& PrvniText, const QString& DruhyText)
+void PisPuvodDesky(QLabel* Popisek, const TText& Prvni, const QString& DruhyText)
 {
+    // Kept for a change of language, which calls PisPuvodDesky again.
+    Popisek->setProperty(VlastnostPuvodu, QVariant::fromValue(Prvni));
+    Popisek->setProperty(VlastnostSouboru, DruhyText);
+    const QString PrvniText = Prvni();
     const QString cely = PrvniText + QLatin1Char(' ') + DruhyText;
     Napis(Popisek, PrvniText);
     const QWidget* rodic = Popisek->parentWidget();
@@ -130,8 +139,23 @@ void PisPuvodDesky(QLabel* Popisek, const QString& PrvniText, const QString& Dru
     Popisek->setAccessibleName(cely);
 }
 
+void PrepisPuvodDesky(QLabel* Popisek)
+{
+    const QVariant prvni = Popisek->property(VlastnostPuvodu);
+    if (prvni.canConvert<TText>())
+        PisPuvodDesky(Popisek, prvni.value<TText>(), Popisek->property(VlastnostSouboru).toString());
+}
+
+void PisEditNazevDesky(QLineEdit* Editor, const TText& Text)
+{
+    Nastav(Editor, "text", Text);
+    Editor->selectAll();
+    Editor->setFocus();
+}
+
 void PisEditNazevDesky(QLineEdit* Editor, const QString& Text)
 {
+    Zapomen(Editor, "text");
     Editor->setText(Text);
     Editor->selectAll();
     Editor->setFocus();
@@ -165,46 +189,49 @@ void OznamZmenu(QLabel* Popisek)
 
 namespace KavirelTvorba {
 
-const QString HintTypHry = QStringLiteral("Typ hry právě přehrávané desky (normální nebo Leibnizův kavirel)");
-const QString HintJmeno = QStringLiteral("Jméno desky");
-const QString HintKrokZpet = QStringLiteral("Vrátit zpět přesunutý kámen");
-const QString HintRozestavet = QStringLiteral("Znovu rozestavět kameny na desce do původního postavení");
+const TText HintTypHry = TK_("KavirelZalozka", "Typ hry právě přehrávané desky (normální nebo Leibnizův kavirel)");
+const TText HintJmeno = TK_("KavirelZalozka", "Jméno desky");
+const TText HintKrokZpet = TK_("KavirelZalozka", "Vrátit zpět přesunutý kámen");
+const TText HintRozestavet = TK_("KavirelZalozka", "Znovu rozestavět kameny na desce do původního postavení");
 
-QGroupBox* Skupina(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const QString& Titulek)
+QGroupBox* Skupina(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const TText& Titulek)
 {
     auto* g = Ovladac<QGroupBox>(Rodic, Jmeno, l, t, w, h);
-    g->setTitle(Titulek);
+    Nastav(g, "title", Titulek);
     return g;
 }
 
-QLabel* Popisek(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const QString& Text,
-                const QString& Napoveda)
+QLabel* Popisek(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const TText& Text,
+                const TText& Napoveda)
 {
     auto* p = Ovladac<QLabel>(Rodic, Jmeno, l, t, w, h);
-    p->setToolTip(Napoveda);
+    Nastav(p, "toolTip", Napoveda);
     Napis(p, Text);
     return p;
 }
 
-QPushButton* Tlacitko(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const QString& Text,
-                      const QString& Napoveda)
+QPushButton* Tlacitko(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const TText& Text,
+                      const TText& Napoveda)
 {
     auto* b = Ovladac<QPushButton>(Rodic, Jmeno, l, t, w, h);
-    b->setText(Text);
-    b->setToolTip(Napoveda);
+    Nastav(b, "text", Text);
+    Nastav(b, "toolTip", Napoveda);
     b->setAutoDefault(false);
     return b;
 }
 
-QLineEdit* EditNazvu(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const QString& Text,
-                     const QString& Napoveda, const QFont& Pismo)
+QLineEdit* EditNazvu(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const TText& Text,
+                     const TText& Napoveda, const QFont& Pismo)
 {
     auto* e = Ovladac<QLineEdit>(Rodic, Jmeno, l, t, w, h);
     e->setFont(Pismo);
     e->setMaxLength(MaxDelkaNazvu);
     e->setValidator(new TValidatorNazvu(e));
-    e->setText(Text);
-    e->setToolTip(Napoveda);
+    // The first content is set again in another language until a name
+    // replaces it, typed or given.
+    Nastav(e, "text", Text);
+    QObject::connect(e, &QLineEdit::textEdited, e, [e] { Zapomen(e, "text"); });
+    Nastav(e, "toolTip", Napoveda);
     return e;
 }
 
@@ -222,8 +249,19 @@ void SloupecSkupin(QWidget* Stranka, std::initializer_list<QWidget*> Skupiny)
 
 void ZaPopiskem(QLabel* Hodnota, const QWidget* Pevny)
 {
-    const int x = std::max(Hodnota->x(), Pevny->x() + Pevny->width() + 2);
+    // The place it was made at, and its caption, for a change of language.
+    if (!Hodnota->property(VlastnostMista).isValid())
+        Hodnota->setProperty(VlastnostMista, Hodnota->x());
+    Hodnota->setProperty(VlastnostPevneho, QVariant::fromValue(const_cast<QWidget*>(Pevny)));
+    const int x = std::max(Hodnota->property(VlastnostMista).toInt(), Pevny->x() + Pevny->width() + 2);
     Hodnota->move(x, Hodnota->y());
+}
+
+void SrovnejZaPopisky(QWidget* Koren)
+{
+    for (QLabel* l : Koren->findChildren<QLabel*>())
+        if (auto* pevny = l->property(VlastnostPevneho).value<QWidget*>())
+            ZaPopiskem(l, pevny);
 }
 
 QFont PismoNazvu(const QFont& Zaklad)

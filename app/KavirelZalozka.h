@@ -18,6 +18,7 @@
 
 #include "KavirelDeska.h"
 #include "KavirelRelace.h"
+#include "KavirelTexty.h"
 
 class QGroupBox;
 class QLabel;
@@ -57,9 +58,14 @@ protected:
 void PisNazevDesky(QLabel* Popisek, const TZaznamDesky& Zaznam);
 void PisZbyvajici(QLabel* Popisek, const TStavPlochy& Stav);
 void PisTahy(QLabel* Popisek, QPushButton* KrokZpetTlacitko, const TStavPlochy& Stav);
-void PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const QString& Text, const TStavPlochy& Stav);
-void PisPuvodDesky(QLabel* Popisek, const QString& PrvniText, const QString& DruhyText);
+void PisPrubeh(QLabel* Prubeh, QLabel* Konec, QLabel* Cilova, const TText& Text, const TStavPlochy& Stav);
+// The first text and the file name after it, the name shortened in the
+// middle on a second line when it does not fit; again on a change of language.
+void PisPuvodDesky(QLabel* Popisek, const TText& PrvniText, const QString& DruhyText);
+void PrepisPuvodDesky(QLabel* Popisek);
 void PisEditNazevDesky(QLineEdit* Editor, const QString& Text);
+// A name of the program's own, in the window's language until replaced.
+void PisEditNazevDesky(QLineEdit* Editor, const TText& Text);
 
 // A label whose changes are news (the end of a game, the target verdict, the
 // solver's state): assistive technology reads it out as a notification.
@@ -80,27 +86,31 @@ T* Ovladac(QWidget* Rodic, const char* Jmeno, int Vlevo, int Nahore, int Sirka, 
     return o;
 }
 
-QGroupBox* Skupina(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const QString& Titulek = {});
+QGroupBox* Skupina(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const TText& Titulek = {});
 // Labels size themselves to their caption; the given size is only where
 // they start.
-QLabel* Popisek(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const QString& Text,
-                const QString& Napoveda = {});
-QPushButton* Tlacitko(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const QString& Text,
-                      const QString& Napoveda = {});
-QLineEdit* EditNazvu(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const QString& Text,
-                     const QString& Napoveda, const QFont& Pismo);
+QLabel* Popisek(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const TText& Text,
+                const TText& Napoveda = {});
+QPushButton* Tlacitko(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const TText& Text,
+                      const TText& Napoveda = {});
+// Text is the box's first content; a change of language sets it again
+// until a name replaces it (PisEditNazevDesky, or typed).
+QLineEdit* EditNazvu(QWidget* Rodic, const char* Jmeno, int l, int t, int w, int h, const TText& Text,
+                     const TText& Napoveda, const QFont& Pismo);
 // The groups of a tab in a column from its top left corner, each keeping the
 // size it was made with; what each holds keeps its place in it.
 void SloupecSkupin(QWidget* Stranka, std::initializer_list<QWidget*> Skupiny);
 // A value label stands after its fixed caption; with a wider platform font
 // it moves right rather than overlap it.
 void ZaPopiskem(QLabel* Hodnota, const QWidget* Pevny);
+// Places every such label again after its caption (a new language).
+void SrovnejZaPopisky(QWidget* Koren);
 QFont PismoNazvu(const QFont& Zaklad);  // the window's face at 10 points, bold
 QFont Tucne(const QFont& Zaklad);
 
-extern const QString HintTypHry;
-extern const QString HintJmeno;
-extern const QString HintKrokZpet;
-extern const QString HintRozestavet;
+extern const TText HintTypHry;
+extern const TText HintJmeno;
+extern const TText HintKrokZpet;
+extern const TText HintRozestavet;
 
 } // namespace KavirelTvorba

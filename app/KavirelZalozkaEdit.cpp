@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelZalozkaEdit.h"
 
+#include <QEvent>
 #include <QAbstractButton>
 #include <QFrame>
 #include <QGroupBox>
@@ -25,28 +26,38 @@ TZalozkaEdit::TZalozkaEdit(TRelaceHry& Relace_, QWidget* rodic) : TZalozkaOkna("
 
 TZalozkaEdit::~TZalozkaEdit() { PohledPalety.reset(); }
 
+void TZalozkaEdit::changeEvent(QEvent* udalost)
+{
+    if (udalost->type() == QEvent::LanguageChange)
+        if (auto* b = findChild<QPushButton*>(QStringLiteral("btnEditTypHry"))) {
+            b->resize(std::max(49, b->sizeHint().width()), 17);
+            ZaPopiskem(lblEditTypHry, b);
+        }
+    TZalozkaOkna::changeEvent(udalost);
+}
+
 void TZalozkaEdit::VytvorOvladace()
 {
     auto* grpEditInfo = Skupina(this, "grpEditInfo", 8, 8, 209, 73);
     edtEditNazevDesky =
-        EditNazvu(grpEditInfo, "edtEditNazevDesky", 8, 14, 193, 24, QStringLiteral("Editovaná deska"),
-                  QStringLiteral("Prostor pro vložení jména editované desky"), PismoNazvu(font()));
-    auto* btnEditTypHry = Tlacitko(grpEditInfo, "btnEditTypHry", 8, 46, 49, 17, QStringLiteral("T&yp hry:"),
-                                   QStringLiteral("Změna typu hry"));
+        EditNazvu(grpEditInfo, "edtEditNazevDesky", 8, 14, 193, 24, T_("Editovaná deska"),
+                  T_("Prostor pro vložení jména editované desky"), PismoNazvu(font()));
+    auto* btnEditTypHry = Tlacitko(grpEditInfo, "btnEditTypHry", 8, 46, 49, 17, T_("T&yp hry:"),
+                                   T_("Změna typu hry"));
     // The caption needs more than 49 pixels in most platform fonts.
     btnEditTypHry->resize(std::max(49, btnEditTypHry->sizeHint().width()), 17);
     lblEditTypHry = Popisek(grpEditInfo, "lblEditTypHry", 64, 48, 14, 13, {},
-                            QStringLiteral("Typ hry právě editované desky (normální nebo Leibnizův kavirel)"));
+                            T_("Typ hry právě editované desky (normální nebo Leibnizův kavirel)"));
     ZaPopiskem(lblEditTypHry, btnEditTypHry);
 
-    grpEditVyber = new TRadioGroup(QStringLiteral("Výběr možných prvků desky"),
-                                   {QStringLiteral("Neexistující pole"), QStringLiteral("Prázdné pole"),
-                                    QStringLiteral("Plné pole"), QStringLiteral("Prázdné cílové pole"),
-                                    QStringLiteral("Plné cílové pole")},
+    grpEditVyber = new TRadioGroup(T_("Výběr možných prvků desky"),
+                                   {T_("Neexistující pole"), T_("Prázdné pole"),
+                                    T_("Plné pole"), T_("Prázdné cílové pole"),
+                                    T_("Plné cílové pole")},
                                    this);
     grpEditVyber->setObjectName(QStringLiteral("grpEditVyber"));
     grpEditVyber->setGeometry(8, 88, 209, 353);
-    grpEditVyber->setToolTip(QStringLiteral("Výběr prvku, který se přenese na prostor editované desky po kliknutí do "
+    Nastav(grpEditVyber, "toolTip", T_("Výběr prvku, který se přenese na prostor editované desky po kliknutí do "
                                             "jednoho z jejích polí"));
     grpEditVyber->SetItemIndex(0);
     // The palette panel covers the group's right part, inside its frame
@@ -66,13 +77,13 @@ void TZalozkaEdit::VytvorOvladace()
     ProstorEditDesky->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ProstorEditDesky->setAutoFillBackground(true);
 
-    auto* grpEditAkce = Skupina(this, "grpEditAkce", 8, 448, 209, 65, QStringLiteral("Akce s editovanou deskou"));
-    auto* btnEditHrat = Tlacitko(grpEditAkce, "btnEditHrat", 8, 16, 73, 20, QStringLiteral("H&rát"),
-                                 QStringLiteral("Přehrát právě editovanou desku"));
-    auto* btnEditPuvodni = Tlacitko(grpEditAkce, "btnEditPuvodni", 88, 24, 113, 25, QStringLiteral("Návrat &k původní"),
-                                    QStringLiteral("Zruší všechny změny na editované desce"));
-    auto* btnEditResit = Tlacitko(grpEditAkce, "btnEditResit", 8, 39, 73, 20, QStringLiteral("Řeš&it"),
-                                  QStringLiteral("Řešit právě editovanou desku"));
+    auto* grpEditAkce = Skupina(this, "grpEditAkce", 8, 448, 209, 65, T_("Akce s editovanou deskou"));
+    auto* btnEditHrat = Tlacitko(grpEditAkce, "btnEditHrat", 8, 16, 73, 20, T_("H&rát"),
+                                 T_("Přehrát právě editovanou desku"));
+    auto* btnEditPuvodni = Tlacitko(grpEditAkce, "btnEditPuvodni", 88, 24, 113, 25, T_("Návrat &k původní"),
+                                    T_("Zruší všechny změny na editované desce"));
+    auto* btnEditResit = Tlacitko(grpEditAkce, "btnEditResit", 8, 39, 73, 20, T_("Řeš&it"),
+                                  T_("Řešit právě editovanou desku"));
 
     SloupecSkupin(this, {grpEditInfo, grpEditVyber, grpEditAkce});
 
@@ -102,7 +113,13 @@ void TZalozkaEdit::PoVstupu()
 
 void TZalozkaEdit::VykresleniDeskyPriEditaci()
 {
-    PisEditNazevDesky(edtEditNazevDesky, NazevDesky(Relace.Editace().DejZaznam()));
+    // The name the session gives a new edit is the program's own, not a
+    // board's: it is shown in the window's language.
+    const TZaznamDesky& z = Relace.Editace().DejZaznam();
+    if (DejNazev(z) == NazevEditovaneDesky)
+        PisEditNazevDesky(edtEditNazevDesky, T_("Editovaná deska"));
+    else
+        PisEditNazevDesky(edtEditNazevDesky, NazevDesky(z));
     PisTypHry(lblEditTypHry, Relace.Editace().DejZaznam().TypHry);
 }
 
@@ -111,6 +128,10 @@ void TZalozkaEdit::PredOdchodem() { PrevezmiNazev(); }
 void TZalozkaEdit::PrevezmiNazev()
 {
     TZaznamDesky z = Relace.Editace().DejZaznam();
+    // The program's own name, shown in the window's language, stays the
+    // session's (and Czech underneath) until another replaces it.
+    if (DejNazev(z) == NazevEditovaneDesky && edtEditNazevDesky->text() == T_("Editovaná deska")())
+        return;
     NastavNazevDesky(z, edtEditNazevDesky->text());
     Relace.Editace().NastavNazev(DejNazev(z));
 }

@@ -41,6 +41,10 @@ signals:
     void ResitPozadano();
     void ZmenaTypuPozadana();
 
+protected:
+    // The caption of "Typ hry" in another language: the button fits it again.
+    void changeEvent(QEvent* udalost) override;
+
 private:
     void VytvorOvladace();
     // The name, selected whole and focused, and the game type.

@@ -15,10 +15,10 @@
 using namespace KavirelTvorba;
 
 namespace {
-const QString TextNovaHra = QStringLiteral("Nová hra");
-const QString TextHraProbiha = QStringLiteral("Hra probíhá...");
-const QString TextPoradit = QStringLiteral("&Poradit tah");
-const QString HintPoradit = QStringLiteral("Najít v pozadí tah, který vede k vyřešení desky");
+const TText TextNovaHra = TK_("TZalozkaHra", "Nová hra");
+const TText TextHraProbiha = TK_("TZalozkaHra", "Hra probíhá...");
+const TText TextPoradit = TK_("TZalozkaHra", "&Poradit tah");
+const TText HintPoradit = TK_("TZalozkaHra", "Najít v pozadí tah, který vede k vyřešení desky");
 } // namespace
 
 TZalozkaHra::TZalozkaHra(TRelaceHry& Relace_, TResitel& Resitel_, QWidget* rodic)
@@ -37,48 +37,48 @@ void TZalozkaHra::VytvorOvladace()
     const QFont tucne = Tucne(font());
 
     auto* grpHraPrubeh = Skupina(this, "grpHraPrubeh", 8, 128, 209, 65);
-    lblHraKonec = Popisek(grpHraPrubeh, "lblHraKonec", 8, 16, 182, 13, QStringLiteral("KONEC HRY - žádné volné tahy"),
-                          QStringLiteral("Hra je ukončena - na desce již neexistuje žádný možný tah"));
+    lblHraKonec = Popisek(grpHraPrubeh, "lblHraKonec", 8, 16, 182, 13, T_("KONEC HRY - žádné volné tahy"),
+                          T_("Hra je ukončena - na desce již neexistuje žádný možný tah"));
     lblHraKonec->setFont(tucne);
-    Napis(lblHraKonec, lblHraKonec->text());
+    Napis(lblHraKonec, T_("KONEC HRY - žádné volné tahy"));
     lblHraKonec->hide();
     lblHraCilova = Popisek(grpHraPrubeh, "lblHraCilova", 8, 40, 69, 13, {},
-                           QStringLiteral("Ukazuje, zda byla splněna podmínka varianty hry s cílovými poli"));
+                           T_("Ukazuje, zda byla splněna podmínka varianty hry s cílovými poli"));
     lblHraCilova->setFont(tucne);
     lblHraCilova->hide();
-    lblHraPrubeh = Popisek(grpHraPrubeh, "lblHraPrubeh", 8, 24, 217, 17, {}, QStringLiteral("Stav aktuální hry"));
+    lblHraPrubeh = Popisek(grpHraPrubeh, "lblHraPrubeh", 8, 24, 217, 17, {}, T_("Stav aktuální hry"));
     lblHraPrubeh->hide();
 
     auto* grpHraInfo = Skupina(this, "grpHraInfo", 8, 8, 209, 113);
     lblHraNazevDesky = Popisek(grpHraInfo, "lblHraNazevDesky", 8, 16, 131, 16, {}, HintJmeno);
     lblHraNazevDesky->setFont(PismoNazvu(font()));
     auto* lblHraTypHryPevny =
-        Popisek(grpHraInfo, "lblHraTypHryPevny", 8, 48, 49, 13, QStringLiteral("Typ hry:"), HintTypHry);
+        Popisek(grpHraInfo, "lblHraTypHryPevny", 8, 48, 49, 13, T_("Typ hry:"), HintTypHry);
     lblHraTypHry = Popisek(grpHraInfo, "lblHraTypHry", 56, 48, 14, 13, {}, HintTypHry);
     ZaPopiskem(lblHraTypHry, lblHraTypHryPevny);
-    auto* lblHraTahuPevny = Popisek(grpHraInfo, "lblHraTahuPevny", 8, 72, 88, 13, QStringLiteral("Odehraných tahů: "),
-                                    QStringLiteral("Počet odehraných tahů - za jeden tah se považuje i víceskok"));
+    auto* lblHraTahuPevny = Popisek(grpHraInfo, "lblHraTahuPevny", 8, 72, 88, 13, T_("Odehraných tahů: "),
+                                    T_("Počet odehraných tahů - za jeden tah se považuje i víceskok"));
     // Its hint is kept but not shown, as the window has always done.
     lblHraZbyva = Popisek(grpHraInfo, "lblHraZbyva", 8, 88, 57, 13, {});
-    lblHraZbyva->setProperty("Hint", QStringLiteral("Počet zbývajících kamenů (normální kavirel) nebo zbývajících "
+    Nastav(lblHraZbyva, "Hint", T_("Počet zbývajících kamenů (normální kavirel) nebo zbývajících "
                                                     "prázdných polí (Leibnizův kavirel)"));
     lblHraTahu = Popisek(grpHraInfo, "lblHraTahu", 96, 72, 14, 13, {});
     ZaPopiskem(lblHraTahu, lblHraTahuPevny);
 
-    auto* grpHraMoznosti = Skupina(this, "grpHraMoznosti", 8, 200, 209, 129, QStringLiteral("Možnosti hry"));
-    btnHraKrokZpet = Tlacitko(grpHraMoznosti, "btnHraKrokZpet", 48, 27, 113, 25, QStringLiteral("&Krok zpět..."),
+    auto* grpHraMoznosti = Skupina(this, "grpHraMoznosti", 8, 200, 209, 129, T_("Možnosti hry"));
+    btnHraKrokZpet = Tlacitko(grpHraMoznosti, "btnHraKrokZpet", 48, 27, 113, 25, T_("&Krok zpět..."),
                               HintKrokZpet);
     auto* btnHraZnovuRozestavet = Tlacitko(grpHraMoznosti, "btnHraZnovuRozestavet", 48, 59, 113, 25,
-                                           QStringLiteral("Znovu roze&stavět"), HintRozestavet);
+                                           T_("Znovu roze&stavět"), HintRozestavet);
     auto* btnHraTypHry =
-        Tlacitko(grpHraMoznosti, "btnHraTypHry", 48, 91, 113, 25, QStringLiteral("Z&měna typu hry"),
-                 QStringLiteral("Změnit aktuální typ hry - z normálního na Leibnizův kavirel nebo naopak"));
+        Tlacitko(grpHraMoznosti, "btnHraTypHry", 48, 91, 113, 25, T_("Z&měna typu hry"),
+                 T_("Změnit aktuální typ hry - z normálního na Leibnizův kavirel nebo naopak"));
 
-    auto* grpHraAkce = Skupina(this, "grpHraAkce", 8, 336, 209, 97, QStringLiteral("Akce s rozehranou deskou"));
-    auto* btnHraEditovat = Tlacitko(grpHraAkce, "btnHraEditovat", 48, 27, 113, 25, QStringLiteral("Edit&ovat"),
-                                    QStringLiteral("Editovat aktuální herní situaci na desce"));
-    auto* btnHraResit = Tlacitko(grpHraAkce, "btnHraResit", 48, 59, 113, 25, QStringLiteral("Řeš&it"),
-                                 QStringLiteral("Řešit aktuální herní situaci na desce"));
+    auto* grpHraAkce = Skupina(this, "grpHraAkce", 8, 336, 209, 97, T_("Akce s rozehranou deskou"));
+    auto* btnHraEditovat = Tlacitko(grpHraAkce, "btnHraEditovat", 48, 27, 113, 25, T_("Edit&ovat"),
+                                    T_("Editovat aktuální herní situaci na desce"));
+    auto* btnHraResit = Tlacitko(grpHraAkce, "btnHraResit", 48, 59, 113, 25, T_("Řeš&it"),
+                                 T_("Řešit aktuální herní situaci na desce"));
     VytvorPomoc();
     SloupecSkupin(this, {grpHraInfo, grpHraPrubeh, grpHraMoznosti, grpHraAkce,
                          findChild<QWidget*>(QStringLiteral("grpHraPomoc"))});
@@ -95,18 +95,18 @@ void TZalozkaHra::VytvorOvladace()
 void TZalozkaHra::VytvorPomoc()
 {
     // Below the play tab's last group, in the room the tab leaves free.
-    auto* grpHraPomoc = Skupina(this, "grpHraPomoc", 8, 440, 209, 77, QStringLiteral("Pomoc při hře"));
-    btnHraKrokVpred = Tlacitko(grpHraPomoc, "btnHraKrokVpred", 8, 18, 93, 25, QStringLiteral("K&rok vpřed"),
-                               QStringLiteral("Znovu zahrát vrácený tah"));
+    auto* grpHraPomoc = Skupina(this, "grpHraPomoc", 8, 440, 209, 77, T_("Pomoc při hře"));
+    btnHraKrokVpred = Tlacitko(grpHraPomoc, "btnHraKrokVpred", 8, 18, 93, 25, T_("K&rok vpřed"),
+                               T_("Znovu zahrát vrácený tah"));
     btnHraKrokVpred->setEnabled(false);
     btnHraPoradit = Tlacitko(grpHraPomoc, "btnHraPoradit", 108, 18, 93, 25, TextPoradit, HintPoradit);
     lblHraRada = Ovladac<QLabel>(grpHraPomoc, "lblHraRada", 8, 46, 193, 13);
     lblHraRada->hide();
-    lblHraRada->setToolTip(QStringLiteral("Doporučený tah - jeho pole jsou označena čísly"));
+    Nastav(lblHraRada, "toolTip", T_("Doporučený tah - jeho pole jsou označena čísly"));
     lblHraRekord = Ovladac<QLabel>(grpHraPomoc, "lblHraRekord", 8, 60, 193, 13);
     lblHraRekord->hide();
     lblHraRekord->setFont(Tucne(font()));
-    lblHraRekord->setToolTip(QStringLiteral("Nejmenší počet tahů, kterým jste tuto desku vyřešili"));
+    Nastav(lblHraRekord, "toolTip", T_("Nejmenší počet tahů, kterým jste tuto desku vyřešili"));
     connect(btnHraKrokVpred, &QPushButton::clicked, this, &TZalozkaHra::KrokVpred);
     connect(btnHraPoradit, &QPushButton::clicked, this, &TZalozkaHra::PoradTah);
 }
@@ -158,7 +158,7 @@ void TZalozkaHra::PoradTah()
         return;
     }
     ZrusRadu();
-    Napis(lblHraRada, QStringLiteral("Hledám vhodný tah..."));
+    Napis(lblHraRada, T_("Hledám vhodný tah..."));
     lblHraRada->show();
     VerzeRady = Relace.Hra().DejVerzi();
     Resitel.Porad(Relace.Hra().DejZaznam());
@@ -168,9 +168,8 @@ void TZalozkaHra::PoradTah()
 void TZalozkaHra::ObnovTlacitkoRady()
 {
     const bool hleda = Resitel.HledaRadu();
-    const QString text = hleda ? QStringLiteral("&Zrušit radu") : TextPoradit;
-    btnHraPoradit->setText(text);
-    btnHraPoradit->setToolTip(hleda ? QStringLiteral("Zrušit hledání doporučeného tahu") : HintPoradit);
+    Nastav(btnHraPoradit, "text", hleda ? T_("&Zrušit radu") : TextPoradit);
+    Nastav(btnHraPoradit, "toolTip", hleda ? T_("Zrušit hledání doporučeného tahu") : HintPoradit);
     emit HledaniRady(hleda);
 }
 
@@ -196,20 +195,20 @@ void TZalozkaHra::PoRade(const TRadaTahu& Rada, const TZaznamDesky&)
         lblHraRada->hide();
         return;
     }
-    QString text;
+    TText text;
     switch (Rada.Stav) {
     case TVysledekHledani::Nalezeno: {
         if (Rada.BezSkoku) {
-            text = QStringLiteral("Cíl hry je už splněn");
+            text = T_("Cíl hry je už splněn");
             break;
         }
         const TZaznamDesky& z = Relace.Hra().DejZaznam();
-        text = QStringLiteral("Táhněte z pole %1 na pole %2").arg(z.PoleNa(Rada.Odkud).Cislo).arg(z.PoleNa(Rada.Kam).Cislo);
+        text = T_("Táhněte z pole %1 na pole %2").arg(z.PoleNa(Rada.Odkud).Cislo).arg(z.PoleNa(Rada.Kam).Cislo);
         emit Akce(Relace.Hra().OznacRadu(Rada.Odkud, Rada.Kam));
         break;
     }
     case TVysledekHledani::Neexistuje:
-        text = QStringLiteral("Z této pozice už řešení neexistuje");
+        text = T_("Z této pozice už řešení neexistuje");
         break;
     case TVysledekHledani::Preruseno:
         lblHraRada->hide();
@@ -232,8 +231,8 @@ void TZalozkaHra::OverVyhru(const TVysledekAkce& Vysledek)
     const int tahu = Vysledek.Stav.Tahu;
     const TVysledekRekordu v = Nastaveni->ZapisVyhru(IdentitaDesky(start), NazevDesky(start), start.TypHry, tahu,
                                                     QDateTime::currentDateTimeUtc());
-    Napis(lblHraRekord, v.Novy ? QStringLiteral("Nový osobní rekord: ") + TextTahu(tahu)
-                               : QStringLiteral("Osobní rekord: ") + TextTahu(v.Rekord));
+    Napis(lblHraRekord, v.Novy ? T_("Nový osobní rekord: %1").arg(PocetTahu(tahu))
+                               : T_("Osobní rekord: %1").arg(PocetTahu(v.Rekord)));
     lblHraRekord->show();
     emit VyhraZapsana(v.Novy);
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelZalozkaNahrat.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -56,13 +58,15 @@ QString VyberSoubor(QFileDialog* Dialog, TNastaveni* Nastaveni)
     return soubor;
 }
 
+QString FiltrDesek() { return QCoreApplication::translate("TZalozkaNahrat", "Kavirelová deska (*.kav)"); }
+
 QFileDialog* NovyDialogSouboru(QWidget* Rodic, const char* Jmeno, bool Otevrit)
 {
     auto* d = new QFileDialog(Rodic);
     d->setObjectName(QString::fromLatin1(Jmeno));
     d->setAcceptMode(Otevrit ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     d->setFileMode(Otevrit ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    d->setNameFilter(QStringLiteral("Kavirelová deska (*.kav)"));
+    d->setNameFilter(FiltrDesek());
     d->setDefaultSuffix(QStringLiteral("kav"));
     d->setOption(QFileDialog::DontConfirmOverwrite, false);
     return d;
@@ -83,47 +87,47 @@ void TZalozkaNahrat::VytvorOvladace()
     lblNahratNazevDesky = Popisek(grpNahratInfo, "lblNahratNazevDesky", 8, 16, 130, 16, {}, HintJmeno);
     lblNahratNazevDesky->setFont(PismoNazvu(font()));
     auto* lblNahratTypHryPevna =
-        Popisek(grpNahratInfo, "lblNahratTypHryPevna", 8, 48, 49, 13, QStringLiteral("Typ hry:"), HintTypHry);
+        Popisek(grpNahratInfo, "lblNahratTypHryPevna", 8, 48, 49, 13, T_("Typ hry:"), HintTypHry);
     lblNahratTypHry = Popisek(grpNahratInfo, "lblNahratTypHry", 56, 48, 14, 13, {}, HintTypHry);
     ZaPopiskem(lblNahratTypHry, lblNahratTypHryPevna);
     lblNahratPuvodDesky = Popisek(grpNahratInfo, "lblNahratPuvodDesky", 8, 72, 103, 13, {},
-                                  QStringLiteral("Ukazuje odkud byla aktuální deska nahrána"));
+                                  T_("Ukazuje odkud byla aktuální deska nahrána"));
     lblNahratCisloDeskyPevna =
-        Popisek(grpNahratInfo, "lblNahratCisloDeskyPevna", 8, 88, 57, 13, QStringLiteral("Číslo desky: "),
-                QStringLiteral("Číslo desky v standardním souboru uložených desek"));
+        Popisek(grpNahratInfo, "lblNahratCisloDeskyPevna", 8, 88, 57, 13, T_("Číslo desky: "),
+                T_("Číslo desky v standardním souboru uložených desek"));
     lblNahratCisloDesky = Popisek(grpNahratInfo, "lblNahratCisloDesky", 72, 88, 14, 13, {});
     ZaPopiskem(lblNahratCisloDesky, lblNahratCisloDeskyPevna);
 
     auto* grpNahratStandard =
-        Skupina(this, "grpNahratStandard", 8, 128, 209, 137, QStringLiteral("Deska ze standardního souboru"));
+        Skupina(this, "grpNahratStandard", 8, 128, 209, 137, T_("Deska ze standardního souboru"));
     auto* lblNahratCislo =
-        Popisek(grpNahratStandard, "lblNahratCislo", 24, 70, 56, 13, QStringLiteral("Jdi na číslo:"));
+        Popisek(grpNahratStandard, "lblNahratCislo", 24, 70, 56, 13, T_("Jdi na číslo:"));
     auto* btnNahratPredchozi =
-        Tlacitko(grpNahratStandard, "btnNahratPredchozi", 24, 27, 73, 25, QStringLiteral("&Předchozí"),
-                 QStringLiteral("Pohyb ve standardním souboru uložených desek směrem vzad"));
-    auto* btnNahratDalsi = Tlacitko(grpNahratStandard, "btnNahratDalsi", 104, 27, 73, 25, QStringLiteral("Da&lší"),
-                                    QStringLiteral("Pohyb ve standardním souboru uložených desek směrem vpřed"));
+        Tlacitko(grpNahratStandard, "btnNahratPredchozi", 24, 27, 73, 25, T_("&Předchozí"),
+                 T_("Pohyb ve standardním souboru uložených desek směrem vzad"));
+    auto* btnNahratDalsi = Tlacitko(grpNahratStandard, "btnNahratDalsi", 104, 27, 73, 25, T_("Da&lší"),
+                                    T_("Pohyb ve standardním souboru uložených desek směrem vpřed"));
     edtNahratCislo = Ovladac<QLineEdit>(grpNahratStandard, "edtNahratCislo", 88, 66, 89, 21);
-    edtNahratCislo->setToolTip(
-        QStringLiteral("Prostor pro vložení čísla desky v standardním souboru uložených desek"));
+    Nastav(edtNahratCislo, "toolTip",
+           T_("Prostor pro vložení čísla desky v standardním souboru uložených desek"));
     edtNahratCislo->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
     // The caption must not run under the box with a wider font.
     edtNahratCislo->move(std::max(88, lblNahratCislo->x() + lblNahratCislo->width() + 4), 66);
-    btnNahratSmazat = Tlacitko(grpNahratStandard, "btnNahratSmazat", 48, 96, 113, 25, QStringLiteral("&Smazat"),
-                               QStringLiteral("Smazat aktuální nahranou desku ze standardního souboru"));
+    btnNahratSmazat = Tlacitko(grpNahratStandard, "btnNahratSmazat", 48, 96, 113, 25, T_("&Smazat"),
+                               T_("Smazat aktuální nahranou desku ze standardního souboru"));
 
     auto* grpNahratExterni =
-        Skupina(this, "grpNahratExterni", 8, 272, 209, 65, QStringLiteral("Deska z externího souboru"));
+        Skupina(this, "grpNahratExterni", 8, 272, 209, 65, T_("Deska z externího souboru"));
     auto* btnNahratOtevrit = Tlacitko(grpNahratExterni, "btnNahratOtevrit", 48, 27, 113, 25,
-                                      QStringLiteral("Otev&řít..."), QStringLiteral("Otevřít desku z externího souboru (*.kav)"));
+                                      T_("Otev&řít..."), T_("Otevřít desku z externího souboru (*.kav)"));
 
-    auto* grpNahratAkce = Skupina(this, "grpNahratAkce", 8, 344, 209, 129, QStringLiteral("Akce s nahranou deskou"));
-    auto* btnNahratHrat = Tlacitko(grpNahratAkce, "btnNahratHrat", 48, 27, 113, 25, QStringLiteral("H&rát"),
-                                   QStringLiteral("Hrát aktuální nahranou desku"));
+    auto* grpNahratAkce = Skupina(this, "grpNahratAkce", 8, 344, 209, 129, T_("Akce s nahranou deskou"));
+    auto* btnNahratHrat = Tlacitko(grpNahratAkce, "btnNahratHrat", 48, 27, 113, 25, T_("H&rát"),
+                                   T_("Hrát aktuální nahranou desku"));
     auto* btnNahratEditovat = Tlacitko(grpNahratAkce, "btnNahratEditovat", 48, 59, 113, 25,
-                                       QStringLiteral("Edit&ovat"), QStringLiteral("Editovat aktuální nahranou desku"));
-    auto* Button1 = Tlacitko(grpNahratAkce, "Button1", 48, 91, 113, 25, QStringLiteral("Řeš&it"),
-                             QStringLiteral("Řešit aktuální nahranou desku"));
+                                       T_("Edit&ovat"), T_("Editovat aktuální nahranou desku"));
+    auto* Button1 = Tlacitko(grpNahratAkce, "Button1", 48, 91, 113, 25, T_("Řeš&it"),
+                             T_("Řešit aktuální nahranou desku"));
 
     SloupecSkupin(this, {grpNahratInfo, grpNahratStandard, grpNahratExterni, grpNahratAkce});
 
@@ -176,17 +180,28 @@ void TZalozkaNahrat::VykresleniDeskyPriNahravani(std::int32_t Cislo, const QStri
         // The number's row is free first, for a long file name to use.
         lblNahratCisloDeskyPevna->hide();
         lblNahratCisloDesky->hide();
-        PisPuvodDesky(lblNahratPuvodDesky, QStringLiteral("Nahráno ze souboru"), Soubor);
+        PisPuvodDesky(lblNahratPuvodDesky, T_("Nahráno ze souboru"), Soubor);
         btnNahratSmazat->setEnabled(false);
     } else {
-        PisPuvodDesky(lblNahratPuvodDesky, QStringLiteral("Nahráno ze standardního souboru"), QString());
-        lblNahratPuvodDesky->setToolTip(QStringLiteral("Ukazuje odkud byla aktuální deska nahrána"));
+        PisPuvodDesky(lblNahratPuvodDesky, T_("Nahráno ze standardního souboru"), QString());
+        Nastav(lblNahratPuvodDesky, "toolTip", T_("Ukazuje odkud byla aktuální deska nahrána"));
         btnNahratSmazat->setEnabled(SeznamDesek && SeznamDesek->LzeSmazatAktualni());
         lblNahratCisloDeskyPevna->show();
         lblNahratCisloDesky->show();
         Napis(lblNahratCisloDesky, QString::number(Cislo));
     }
     emit Akce(Relace.Nahled().Zobraz(ZaznamNahrany));
+}
+
+void TZalozkaNahrat::changeEvent(QEvent* udalost)
+{
+    if (udalost->type() == QEvent::LanguageChange) {
+        PrepisPuvodDesky(lblNahratPuvodDesky);
+        OpenFileDialog->setNameFilter(FiltrDesek());
+        if (const auto* l = findChild<QLabel*>(QStringLiteral("lblNahratCislo")))
+            edtNahratCislo->move(std::max(88, l->x() + l->width() + 4), 66);
+    }
+    TZalozkaOkna::changeEvent(udalost);
 }
 
 void TZalozkaNahrat::PohybVSeznamuDesek(bool Vpred)
@@ -207,19 +222,19 @@ void TZalozkaNahrat::UkonceniZadavaniCisla()
     const std::int32_t cislo = edtNahratCislo->text().toInt(&jeCislo, 10);
     if (!jeCislo) {
         edtNahratCislo->setFocus();
-        ZobrazZpravu(window(), TDruhZpravy::Informace, QStringLiteral("Zadaná hodnota není číslo"));
+        ZobrazZpravu(window(), TDruhZpravy::Informace, tr("Zadaná hodnota není číslo"));
         edtNahratCislo->clear();
         return;
     }
     const std::int32_t pocet = SeznamDesek->PocetDesek;
     if (pocet == 0)
-        ZobrazZpravu(window(), TDruhZpravy::Informace, QStringLiteral("Standardní soubor je prázdný."));
+        ZobrazZpravu(window(), TDruhZpravy::Informace, tr("Standardní soubor je prázdný."));
     if (SeznamDesek->NaDeskuCislo(cislo)) {
         edtNahratCislo->clear();
         UkazAktualni();
     } else {
         ZobrazZpravu(window(), TDruhZpravy::Informace,
-                     QStringLiteral("Standardní soubor obsahuje %1 uložených desek.\n\rZadejte číslo z rozmezí 1..%1")
+                     tr("Standardní soubor obsahuje %1 uložených desek.\n\rZadejte číslo z rozmezí 1..%1")
                          .arg(pocet));
         edtNahratCislo->clear();
         edtNahratCislo->setFocus();
@@ -255,7 +270,8 @@ bool TZalozkaNahrat::NactiSoubor(const QString& Soubor)
     if (PocetHlaseniSouboru() != hlaseni)
         return false;
     VykresleniDeskyPriNahravani(0, QLatin1Char('"') + QFileInfo(Soubor).fileName() + QLatin1Char('"'));
-    lblNahratPuvodDesky->setToolTip(QStringLiteral("Ukazuje odkud byla aktuální deska nahrána:\n") +
-                                    QDir::toNativeSeparators(QFileInfo(Soubor).absoluteFilePath()));
+    Nastav(lblNahratPuvodDesky, "toolTip",
+           T_("Ukazuje odkud byla aktuální deska nahrána:\n%1")
+               .arg(QDir::toNativeSeparators(QFileInfo(Soubor).absoluteFilePath())));
     return true;
 }

@@ -47,6 +47,7 @@ signals:
     void ResitPozadano();
 
 protected:
+    void changeEvent(QEvent* udalost) override;
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
@@ -80,3 +81,5 @@ using TVyberSouboru = std::function<QString(QFileDialog*)>;
 TVyberSouboru NastavVyberSouboru(TVyberSouboru Vyber);
 QString VyberSoubor(QFileDialog* Dialog, TNastaveni* Nastaveni);
 QFileDialog* NovyDialogSouboru(QWidget* Rodic, const char* Jmeno, bool Otevrit);
+// The file type of the dialogs, in the language spoken now.
+QString FiltrDesek();

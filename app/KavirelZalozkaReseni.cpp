@@ -5,6 +5,7 @@
 #include "KavirelZalozkaReseni.h"
 
 #include <QGroupBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "KavirelReseni.h"
 #include "KavirelResitel.h"
 #include "KavirelText.h"
+#include "KavirelTextyJadra.h"
 
 using namespace KavirelTvorba;
 
@@ -74,8 +76,11 @@ QString TextPrubehuHledani(qint64 Milisekund, std::uint64_t Pozic)
     if (sekund >= 3600)
         cas = QString::number(sekund / 3600) + QLatin1Char(':') + cas;
     // Czech plural: 1 to 4 take "pozice", every other count "pozic".
-    const QString slovo = Pozic >= 1 && Pozic <= 4 ? QStringLiteral("pozice") : QStringLiteral("pozic");
-    return QStringLiteral("Hledám %1 · %2 %3").arg(cas, SeskupeneCislo(Pozic), slovo);
+    // English tells one position from 2 to 4, which Czech writes alike.
+    const QString text = Pozic == 1  ? QCoreApplication::translate("TZalozkaReseni", "Hledám %1 · %2 pozice", "1")
+                         : Pozic >= 2 && Pozic <= 4 ? QCoreApplication::translate("TZalozkaReseni", "Hledám %1 · %2 pozice")
+                                      : QCoreApplication::translate("TZalozkaReseni", "Hledám %1 · %2 pozic");
+    return text.arg(cas, SeskupeneCislo(Pozic));
 }
 
 // ---------------------------------------------------------------------------
@@ -92,18 +97,18 @@ TZalozkaReseni::TZalozkaReseni(TRelaceHry& Relace_, TResitel& Resitel_, QWidget*
 
 void TZalozkaReseni::VytvorOvladace()
 {
-    const QString hintTyp = QStringLiteral("Typ hry desky určené pro řešení (normální nebo Leibnizův kavirel)");
+    const TText hintTyp = T_("Typ hry desky určené pro řešení (normální nebo Leibnizův kavirel)");
     const QFont tucne = Tucne(font());
 
     auto* grpReseniInfo = Skupina(this, "grpReseniInfo", 8, 8, 209, 113);
     lblReseniNazevDesky = Popisek(grpReseniInfo, "lblReseniNazevDesky", 8, 16, 131, 16, {}, HintJmeno);
     lblReseniNazevDesky->setFont(PismoNazvu(font()));
     auto* lblReseniTypHryPevna =
-        Popisek(grpReseniInfo, "lblReseniTypHryPevna", 8, 48, 49, 13, QStringLiteral("Typ hry:"), hintTyp);
+        Popisek(grpReseniInfo, "lblReseniTypHryPevna", 8, 48, 49, 13, T_("Typ hry:"), hintTyp);
     lblReseniTypHry = Popisek(grpReseniInfo, "lblReseniTypHry", 56, 48, 14, 13, {}, hintTyp);
     ZaPopiskem(lblReseniTypHry, lblReseniTypHryPevna);
     auto* lblReseniTahuPevna =
-        Popisek(grpReseniInfo, "lblReseniTahuPevna", 8, 72, 88, 13, QStringLiteral("Odehraných tahů: "));
+        Popisek(grpReseniInfo, "lblReseniTahuPevna", 8, 72, 88, 13, T_("Odehraných tahů: "));
     lblReseniZbyva = Popisek(grpReseniInfo, "lblReseniZbyva", 8, 88, 73, 13, {});
     lblReseniTahu = Popisek(grpReseniInfo, "lblReseniTahu", 96, 72, 14, 13, {});
     ZaPopiskem(lblReseniTahu, lblReseniTahuPevna);
@@ -112,27 +117,27 @@ void TZalozkaReseni::VytvorOvladace()
     lblReseniPrubeh = Popisek(grpReseniPrubeh, "lblReseniPrubeh", 8, 15, 93, 13, {});
     lblReseniPrubeh->setFont(tucne);
     lblReseniCelkemTahu = Popisek(grpReseniPrubeh, "lblReseniCelkemTahu", 8, 39, 123, 13, {},
-                                  QStringLiteral("Celkový počet tahů potřebných pro přehrání celé desky"));
+                                  T_("Celkový počet tahů potřebných pro přehrání celé desky"));
     lblReseniCelkemTahu->setFont(tucne);
     lblReseniCas = Popisek(grpReseniPrubeh, "lblReseniCas", 8, 63, 61, 13, {});
-    btnReseniZastavit = Tlacitko(grpReseniPrubeh, "btnReseniZastavit", 48, 46, 113, 25, QStringLiteral("&Zastavit"),
-                                 QStringLiteral("Zastavit vyhledávání řešení"));
+    btnReseniZastavit = Tlacitko(grpReseniPrubeh, "btnReseniZastavit", 48, 46, 113, 25, T_("&Zastavit"),
+                                 T_("Zastavit vyhledávání řešení"));
     btnReseniZastavit->hide();
 
     auto* grpReseniMoznosti = Skupina(this, "grpReseniMoznosti", 8, 328, 209, 97,
-                                      QStringLiteral("Možnosti přehrání nalezeného řešení"));
+                                      T_("Možnosti přehrání nalezeného řešení"));
     btnReseniKrokZpet = Tlacitko(grpReseniMoznosti, "btnReseniKrokZpet", 48, 27, 113, 25,
-                                 QStringLiteral("&Krok zpět..."), HintKrokZpet);
+                                 T_("&Krok zpět..."), HintKrokZpet);
     btnReseniZnovuRozestavet = Tlacitko(grpReseniMoznosti, "btnReseniZnovuRozestavet", 48, 59, 113, 25,
-                                        QStringLiteral("Zn&ovu přehrát"), HintRozestavet);
+                                        T_("Zn&ovu přehrát"), HintRozestavet);
 
-    auto* grpReseniNalezeni = Skupina(this, "grpReseniNalezeni", 8, 224, 209, 97, QStringLiteral("Nalézt..."));
+    auto* grpReseniNalezeni = Skupina(this, "grpReseniNalezeni", 8, 224, 209, 97, T_("Nalézt..."));
     btnReseniNejrychlejsi = Tlacitko(grpReseniNalezeni, "btnReseniNejrychlejsi", 48, 27, 113, 25,
-                                     QStringLiteral("Nejr&ychlejší řešení"),
-                                     QStringLiteral("Nalezení prvního správného řešení aktuální desky"));
+                                     T_("Nejr&ychlejší řešení"),
+                                     T_("Nalezení prvního správného řešení aktuální desky"));
     btnReseniNejkratsi = Tlacitko(grpReseniNalezeni, "btnReseniNejkratsi", 48, 59, 113, 25,
-                                  QStringLiteral("Ne&jkratší řešení"),
-                                  QStringLiteral("Nalezení řešení s nejmenším potřebným počtem tahů"));
+                                  T_("Ne&jkratší řešení"),
+                                  T_("Nalezení řešení s nejmenším potřebným počtem tahů"));
     VytvorPrehrani();
 
     SloupecSkupin(this, {grpReseniInfo, grpReseniPrubeh, grpReseniNalezeni, grpReseniMoznosti,
@@ -173,16 +178,16 @@ void TZalozkaReseni::PoAkci(const TVysledekAkce& Vysledek)
 
 void TZalozkaReseni::PisStavReseni(const TStavPlochy& Stav)
 {
-    Napis(lblReseniPrubeh, TextZUtf8(Relace.Reseni().ResenaDeska().StavReseni));
+    Napis(lblReseniPrubeh, TextJadra(Relace.Reseni().ResenaDeska().StavReseni));
     if (Stav.TahuReseni != 0) {
-        Napis(lblReseniCelkemTahu, QStringLiteral("Potřebných tahů: %1").arg(Stav.TahuReseni));
+        Napis(lblReseniCelkemTahu, T_("Potřebných tahů: %1").arg(Stav.TahuReseni));
         lblReseniCelkemTahu->show();
     } else {
         lblReseniCelkemTahu->hide();
     }
     if (Stav.Dokonceno) {
         PolozCasReseni(lblReseniCas, lblReseniPrubeh, btnReseniZastavit, false);
-        Napis(lblReseniCas, QStringLiteral("Doba trvání hledání: ") + FormatDobyHledani(Stav.DobaHledani));
+        Napis(lblReseniCas, T_("Doba trvání hledání: %1").arg(FormatDobyHledani(Stav.DobaHledani)));
         lblReseniCas->show();
         // The search has ended: its result is news.
         OznamZmenu(lblReseniPrubeh);
@@ -262,13 +267,13 @@ void TZalozkaReseni::PoUkonceniReseni(const TReseni& Reseni)
 void TZalozkaReseni::VytvorPrehrani()
 {
     auto* grpReseniPrehrani =
-        Skupina(this, "grpReseniPrehrani", 8, 432, 209, 57, QStringLiteral("Automatické přehrání"));
-    btnReseniPrehrat = Tlacitko(grpReseniPrehrani, "btnReseniPrehrat", 8, 22, 93, 25, QStringLiteral("&Přehrát"),
-                                QStringLiteral("Přehrát nalezené řešení tah po tahu"));
+        Skupina(this, "grpReseniPrehrani", 8, 432, 209, 57, T_("Automatické přehrání"));
+    btnReseniPrehrat = Tlacitko(grpReseniPrehrani, "btnReseniPrehrat", 8, 22, 93, 25, T_("&Přehrát"),
+                                T_("Přehrát nalezené řešení tah po tahu"));
     btnReseniPrehrat->setEnabled(false);
     auto* btnReseniHratOdsud =
-        Tlacitko(grpReseniPrehrani, "btnReseniHratOdsud", 108, 22, 93, 25, QStringLiteral("H&rát odsud"),
-                 QStringLiteral("Hrát dál od aktuální pozice přehrávaného řešení jako novou hru"));
+        Tlacitko(grpReseniPrehrani, "btnReseniHratOdsud", 108, 22, 93, 25, T_("H&rát odsud"),
+                 T_("Hrát dál od aktuální pozice přehrávaného řešení jako novou hru"));
     CasovacPrehrani = new QTimer(this);
     CasovacPrehrani->setObjectName(QStringLiteral("CasovacPrehrani"));
     CasovacPrehrani->setInterval(IntervalPrehrani);
@@ -322,8 +327,8 @@ void TZalozkaReseni::KrokPrehrani()
 void TZalozkaReseni::ObnovOvladacePrehrani()
 {
     const bool hraje = PrehravaSe();
-    btnReseniPrehrat->setText(hraje ? QStringLiteral("Za&stavit") : QStringLiteral("&Přehrát"));
-    btnReseniPrehrat->setToolTip(hraje ? QStringLiteral("Zastavit automatické přehrávání řešení")
-                                       : QStringLiteral("Přehrát nalezené řešení tah po tahu"));
+    Nastav(btnReseniPrehrat, "text", hraje ? T_("Za&stavit") : T_("&Přehrát"));
+    Nastav(btnReseniPrehrat, "toolTip",
+           hraje ? T_("Zastavit automatické přehrávání řešení") : T_("Přehrát nalezené řešení tah po tahu"));
     btnReseniPrehrat->setEnabled(hraje || (Relace.Reseni().DejStav().JeReseni && !Resitel.Hleda()));
 }

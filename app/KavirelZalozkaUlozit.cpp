@@ -31,19 +31,19 @@ void TZalozkaUlozit::VytvorOvladace()
 {
     auto* grpUlozitInfo = Skupina(this, "grpUlozitInfo", 8, 8, 209, 113);
     lblUlozitPuvodDesky = Popisek(grpUlozitInfo, "lblUlozitPuvodDesky", 8, 16, 97, 13, {},
-                                  QStringLiteral("Ukazuje původ ukládané desky"));
+                                  T_("Ukazuje původ ukládané desky"));
     lblUlozitJakUlozeno = Popisek(grpUlozitInfo, "lblUlozitJakUlozeno", 8, 72, 92, 13, {});
     lblUlozitKamUlozeno = Popisek(grpUlozitInfo, "lblUlozitKamUlozeno", 8, 88, 96, 13, {});
     edtUlozitNazevDesky =
-        EditNazvu(grpUlozitInfo, "edtUlozitNazevDesky", 8, 38, 193, 24, QStringLiteral("Ukládaná deska"),
-                  QStringLiteral("Prostor pro vložení jména desky pod kterým má být uložena"), PismoNazvu(font()));
+        EditNazvu(grpUlozitInfo, "edtUlozitNazevDesky", 8, 38, 193, 24, T_("Ukládaná deska"),
+                  T_("Prostor pro vložení jména desky pod kterým má být uložena"), PismoNazvu(font()));
 
-    auto* grpUlozitKam = Skupina(this, "grpUlozitKam", 8, 128, 209, 97, QStringLiteral("Kam uložit..."));
+    auto* grpUlozitKam = Skupina(this, "grpUlozitKam", 8, 128, 209, 97, T_("Kam uložit..."));
     btnUlozitStandardni =
-        Tlacitko(grpUlozitKam, "btnUlozitStandardni", 16, 27, 177, 25, QStringLiteral("Do &standardního souboru"),
-                 QStringLiteral("Uložit desku do standardního souboru uložených desek"));
+        Tlacitko(grpUlozitKam, "btnUlozitStandardni", 16, 27, 177, 25, T_("Do &standardního souboru"),
+                 T_("Uložit desku do standardního souboru uložených desek"));
     btnUlozitExterni = Tlacitko(grpUlozitKam, "btnUlozitExterni", 16, 59, 177, 25,
-                                QStringLiteral("Do e&xterního souboru"), QStringLiteral("Uložit desku do externího souboru"));
+                                T_("Do e&xterního souboru"), T_("Uložit desku do externího souboru"));
 
     SloupecSkupin(this, {grpUlozitInfo, grpUlozitKam});
 
@@ -86,18 +86,19 @@ void TZalozkaUlozit::PoVstupu()
     SmazVysledek();
     switch (Predchozi) {
     case zlHra:
-        PisEditNazevDesky(edtUlozitNazevDesky, NazevDesky(ZaznamUkladany));
-        Napis(lblUlozitPuvodDesky, QStringLiteral("Uložit rozehranou desku pod názvem..."));
+        PisNazevUkladane();
+        Napis(lblUlozitPuvodDesky, T_("Uložit rozehranou desku pod názvem..."));
         break;
     case zlNahrat:
-        PisEditNazevDesky(edtUlozitNazevDesky, NazevDesky(ZaznamUkladany));
-        Napis(lblUlozitPuvodDesky, QStringLiteral("Uložit nahranou desku pod názvem..."));
+        PisNazevUkladane();
+        Napis(lblUlozitPuvodDesky, T_("Uložit nahranou desku pod názvem..."));
         break;
     case zlEdit:
-        PisEditNazevDesky(edtUlozitNazevDesky, NazevDesky(ZaznamUkladany));
-        Napis(lblUlozitPuvodDesky, QStringLiteral("Uložit editovanou desku pod názvem..."));
+        PisNazevUkladane();
+        Napis(lblUlozitPuvodDesky, T_("Uložit editovanou desku pod názvem..."));
         break;
     case zlReseni: {
+        Zapomen(edtUlozitNazevDesky, "text");
         edtUlozitNazevDesky->clear();
         QPalette paleta = edtUlozitNazevDesky->palette();
         paleta.setColor(QPalette::Base, paleta.color(QPalette::Button));
@@ -105,7 +106,7 @@ void TZalozkaUlozit::PoVstupu()
         edtUlozitNazevDesky->setEnabled(false);
         btnUlozitStandardni->setEnabled(false);
         btnUlozitExterni->setEnabled(false);
-        Napis(lblUlozitPuvodDesky, QStringLiteral("Nelze ukládat desku z řešení..."));
+        Napis(lblUlozitPuvodDesky, T_("Nelze ukládat desku z řešení..."));
         break;
     }
     default:
@@ -122,6 +123,16 @@ void TZalozkaUlozit::PredOdchodem()
     btnUlozitExterni->setEnabled(true);
 }
 
+void TZalozkaUlozit::PisNazevUkladane()
+{
+    // The name a new edit gets is the program's own: it is offered in the
+    // window's language, and saved so unless the player types another.
+    if (DejNazev(ZaznamUkladany) == NazevEditovaneDesky)
+        PisEditNazevDesky(edtUlozitNazevDesky, TK_("TZalozkaEdit", "Editovaná deska"));
+    else
+        PisEditNazevDesky(edtUlozitNazevDesky, NazevDesky(ZaznamUkladany));
+}
+
 void TZalozkaUlozit::PrevezmiNazev() { NastavNazevDesky(ZaznamUkladany, edtUlozitNazevDesky->text()); }
 
 void TZalozkaUlozit::UlozitStandardni()
@@ -135,16 +146,16 @@ void TZalozkaUlozit::UlozitStandardni()
     // A board the file did not take must not look saved for good; why, was
     // told at start-up or by the failed write.
     const TZapisPriKonci zapis = ZapisKataloguPriKonci();
-    Napis(lblUlozitJakUlozeno, pridani == TPridaniDesky::Ulozeno ? QStringLiteral("Uloženo do standardního souboru")
-                                                                  : QStringLiteral("Přidáno jen do katalogu této hry"));
-    Napis(lblUlozitKamUlozeno, QStringLiteral("pod číslem %1").arg(SeznamDesek->PocetDesek));
+    Napis(lblUlozitJakUlozeno, pridani == TPridaniDesky::Ulozeno ? T_("Uloženo do standardního souboru")
+                                                                  : T_("Přidáno jen do katalogu této hry"));
+    Napis(lblUlozitKamUlozeno, T_("pod číslem %1").arg(SeznamDesek->PocetDesek));
     if (zapis == TZapisPriKonci::JinaHra)
         ZobrazZpravu(window(), TDruhZpravy::Informace,
-                     QStringLiteral("Standardní soubor používá jiná spuštěná hra,\n\r"
+                     tr("Standardní soubor používá jiná spuštěná hra,\n\r"
                                     "deska se do něj při ukončení této hry neuloží."));
     else if (zapis == TZapisPriKonci::BezZalohy)
         ZobrazZpravu(window(), TDruhZpravy::Informace,
-                     QStringLiteral("Standardní soubor se nepodařilo zálohovat,\n\r"
+                     tr("Standardní soubor se nepodařilo zálohovat,\n\r"
                                     "deska se do něj při ukončení neuloží."));
     else if (zapis == TZapisPriKonci::BezZamku)
         ZobrazZpravu(window(), TDruhZpravy::Informace,
@@ -165,7 +176,6 @@ void TZalozkaUlozit::UlozitExterni()
         SmazVysledek();
         return;
     }
-    Napis(lblUlozitJakUlozeno, QStringLiteral("Uloženo do externího souboru"));
-    Napis(lblUlozitKamUlozeno,
-          QStringLiteral("s názvem ") + QLatin1Char('"') + QFileInfo(soubor).fileName() + QLatin1Char('"'));
+    Napis(lblUlozitJakUlozeno, T_("Uloženo do externího souboru"));
+    Napis(lblUlozitKamUlozeno, T_("s názvem \"%1\"").arg(QFileInfo(soubor).fileName()));
 }

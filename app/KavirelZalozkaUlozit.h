@@ -34,6 +34,7 @@ protected:
 
 private:
     void VytvorOvladace();
+    void PisNazevUkladane();
     void PrevezmiNazev();
     void UlozitStandardni();
     void UlozitExterni();

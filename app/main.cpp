@@ -4,15 +4,13 @@
 // directory.
 #include <QApplication>
 #include <QCursor>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <memory>
 
 #include "KavirelForm.h"
 #include "KavirelOkna.h"
 #include "KavirelPomocnaOkna.h"
+#include "KavirelPreklad.h"
 #include "KavirelPrikazovaRadka.h"
 #include "KavirelSignaly.h"
 
@@ -29,12 +27,9 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(NactiIkonu("ICON"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
-    // The game speaks Czech whatever the session's language; Qt's own
-    // dialogs (files, colours) follow when Qt's Czech texts are installed.
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-    QTranslator prekladQt;
-    if (prekladQt.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&prekladQt);
+    // The language of the environment, until the window has read the
+    // player's choice from the settings; Qt's own dialogs follow it.
+    NastavVolbuJazyka(std::nullopt);
 
     // Caught before the window exists, so that a signal during start-up is
     // not lost; acted upon once the message loop runs.

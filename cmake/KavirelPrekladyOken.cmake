@@ -17,7 +17,10 @@ find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 file(GLOB KAVIREL_TS_SOUBORY CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/kavirel_*.ts)
 # The folders whose texts lupdate reads: the window and everything it shows.
 set(KAVIREL_PREKLADANE_SLOZKY app view dialogs)
-set(KAVIREL_LUPDATE_VOLBY -source-language cs_CZ -no-obsolete -locations relative)
+# T_ and TK_ (view/KavirelTexty.h) make texts that a change of language sets
+# again; lupdate reads them as the macros they stand for.
+set(KAVIREL_LUPDATE_VOLBY -source-language cs_CZ -no-obsolete -locations relative
+  -tr-function-alias QT_TR_NOOP+=T_,QT_TRANSLATE_NOOP+=TK_)
 
 # The sources of those folders, also listed for the completeness test.
 set(KAVIREL_PREKLADANE_ZDROJE)

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelAbout.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 
 #include "KavirelOkna.h"
+#include "KavirelTexty.h"
 #include "KavirelZpravy.h"
 
 namespace {
@@ -18,7 +20,7 @@ constexpr int StranaObrazku = 65;
 TAboutBox::TAboutBox(QWidget* rodic) : QDialog(rodic)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Kavirel - O Aplikaci"));
+    Nastav(this, "windowTitle", T_("Kavirel - O Aplikaci"));
 
     // Raised inner and lowered outer bevel: a sunken panel with a raised one
     // a pixel inside it.
@@ -41,20 +43,21 @@ TAboutBox::TAboutBox(QWidget* rodic) : QDialog(rodic)
         ProgramIcon->setPixmap(bitmapa.scaled(ProgramIcon->size() * devicePixelRatio(), Qt::KeepAspectRatio,
                                               Qt::SmoothTransformation));
 
-    const auto popisek = [this](const char* jmeno, const QString& text, int vlevo, int nahore) {
-        auto* l = new QLabel(text, Panel1);
+    const auto popisek = [this](const char* jmeno, const TText& text, int vlevo, int nahore) {
+        auto* l = new QLabel(Panel1);
+        Nastav(l, "text", text);
         l->setObjectName(QString::fromLatin1(jmeno));
         l->move(vlevo, nahore);
         l->adjustSize();
         return l;
     };
-    ProductName = popisek("ProductName", QStringLiteral("Kavirel"), 96, 16);
+    ProductName = popisek("ProductName", TText::Doslova(QStringLiteral("Kavirel")), 96, 16);
     QFont tucne = ProductName->font();
     tucne.setBold(true);
     ProductName->setFont(tucne);
     ProductName->adjustSize();
-    Version = popisek("Version", QStringLiteral("Verze " KAVIREL_VERZE_OKNA), 96, 48);
-    Copyright = popisek("Copyright", QStringLiteral("Copyright © vývojáři programu Kavirel"), 8, 88);
+    Version = popisek("Version", T_("Verze %1").arg(QStringLiteral(KAVIREL_VERZE_OKNA)), 96, 48);
+    Copyright = popisek("Copyright", T_("Copyright © vývojáři programu Kavirel"), 8, 88);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -71,6 +74,16 @@ void TAboutBox::showEvent(QShowEvent* udalost)
     QDialog::showEvent(udalost);
     if (!udalost->spontaneous())
         VycentrujNaObrazovce(this);
+}
+
+void TAboutBox::changeEvent(QEvent* udalost)
+{
+    if (udalost->type() == QEvent::LanguageChange) {
+        PrelozZnovu(this);
+        for (QLabel* l : {Version, Copyright})
+            l->adjustSize();
+    }
+    QDialog::changeEvent(udalost);
 }
 
 void TAboutBox::OKButtonClick()

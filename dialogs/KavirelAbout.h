@@ -19,6 +19,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* udalost) override;
+    void changeEvent(QEvent* udalost) override;
 
 private:
     QFrame* Panel1 = nullptr;

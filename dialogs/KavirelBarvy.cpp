@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelBarvy.h"
 
+#include <QEvent>
 #include <QColorDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 
 #include "KavirelChyby.h"
 #include "KavirelOkna.h"
+#include "KavirelTexty.h"
 #include "KavirelZpravy.h"
 
 namespace {
@@ -29,7 +31,7 @@ TBarvyForm::TBarvyForm(TNapojeniBarev Napojeni_, QWidget* rodic)
     : QDialog(rodic), Napojeni(std::move(Napojeni_))
 {
     setObjectName(QStringLiteral("BarvyForm"));
-    setWindowTitle(QStringLiteral("Kavirel - Nastavení barev"));
+    Nastav(this, "windowTitle", T_("Kavirel - Nastavení barev"));
     setWindowIcon(NactiIkonu("ICON"));
     VytvorOvladace();
 
@@ -57,14 +59,16 @@ void TBarvyForm::VytvorOvladace()
 {
     // The two right-hand boxes widen (and the window with them) only when the
     // platform font needs more than the fixed button width.
-    const auto tlacitko = [this](QWidget* rodic, const char* jmeno, const QString& text) {
-        auto* b = new QPushButton(text, rodic);
+    const auto tlacitko = [](QWidget* rodic, const char* jmeno, const TText& text) {
+        auto* b = new QPushButton(rodic);
+        Nastav(b, "text", text);
         b->setObjectName(QString::fromLatin1(jmeno));
         b->setAutoDefault(false);
         return b;
     };
 
-    UkazkaGroupBox = new QGroupBox(QStringLiteral("Ukázka aktuálního nastavení"), this);
+    UkazkaGroupBox = new QGroupBox(this);
+    Nastav(UkazkaGroupBox, "title", T_("Ukázka aktuálního nastavení"));
     UkazkaGroupBox->setObjectName(QStringLiteral("UkazkaGroupBox"));
     UkazkaGroupBox->setGeometry(4, 10, 357, 391);
 
@@ -73,38 +77,56 @@ void TBarvyForm::VytvorOvladace()
     ProstorDesky->setFrameShape(QFrame::NoFrame);
     ProstorDesky->setGeometry(10, 15, 79, 365);
 
-    const auto popisek = [this](const char* jmeno, const QString& text, int nahore) {
-        auto* l = new QLabel(text, UkazkaGroupBox);
+    const auto popisek = [this](const char* jmeno, const TText& text, int nahore) {
+        auto* l = new QLabel(UkazkaGroupBox);
+        Nastav(l, "text", text);
         l->setObjectName(QString::fromLatin1(jmeno));
         UmistiPopisek(l, 99, nahore, 250, 17);
         return l;
     };
-    LabelPrazdne = popisek("LabelPrazdne", QStringLiteral("Neexistující pole - barva pozadí desky"), 42);
-    LabelPlne = popisek("LabelPlne", QStringLiteral("Prázdné pole"), 114);
-    LabelPrazdneCilove = popisek("LabelPrazdneCilove", QStringLiteral("Pole obsazené kamenem"), 189);
-    LabelPlneCilove = popisek("LabelPlneCilove",
-                              QStringLiteral("Obsazené cílové pole (číslo při přehrávání řešení)"), 262);
-    LabelOznacene = popisek("LabelOznacene", QStringLiteral("Označené pole (číslo při přehrávání řešení)"), 336);
+    LabelPrazdne = popisek("LabelPrazdne", T_("Neexistující pole - barva pozadí desky"), 42);
+    LabelPlne = popisek("LabelPlne", T_("Prázdné pole"), 114);
+    LabelPrazdneCilove = popisek("LabelPrazdneCilove", T_("Pole obsazené kamenem"), 189);
+    LabelPlneCilove = popisek("LabelPlneCilove", T_("Obsazené cílové pole (číslo při přehrávání řešení)"), 262);
+    LabelOznacene = popisek("LabelOznacene", T_("Označené pole (číslo při přehrávání řešení)"), 336);
 
-    NastaveniGroupBox = new QGroupBox(QStringLiteral("Nastavení barvy..."), this);
+    NastaveniGroupBox = new QGroupBox(this);
+    Nastav(NastaveniGroupBox, "title", T_("Nastavení barvy..."));
     NastaveniGroupBox->setObjectName(QStringLiteral("NastaveniGroupBox"));
-    ButtonDeska = tlacitko(NastaveniGroupBox, "ButtonDeska", QStringLiteral("Pozadí desky"));
-    ButtonPole = tlacitko(NastaveniGroupBox, "ButtonPole", QStringLiteral("Pole"));
-    ButtonKamen = tlacitko(NastaveniGroupBox, "ButtonKamen", QStringLiteral("Kámen"));
-    ButtonVyber = tlacitko(NastaveniGroupBox, "ButtonVyber", QStringLiteral("Označení pole"));
-    ButtonCilove = tlacitko(NastaveniGroupBox, "ButtonCilove", QStringLiteral("Označení cílového"));
-    ButtonCislo = tlacitko(NastaveniGroupBox, "ButtonCislo", QStringLiteral("Číslo pole"));
-    ButtonCisloPrubeh = tlacitko(NastaveniGroupBox, "ButtonCisloPrubeh", QStringLiteral("Číslo pole při řešení"));
-    ButtonMrizka = tlacitko(NastaveniGroupBox, "ButtonMrizka", QStringLiteral("Ohraničení pole"));
+    ButtonDeska = tlacitko(NastaveniGroupBox, "ButtonDeska", T_("Pozadí desky"));
+    ButtonPole = tlacitko(NastaveniGroupBox, "ButtonPole", T_("Pole"));
+    ButtonKamen = tlacitko(NastaveniGroupBox, "ButtonKamen", T_("Kámen"));
+    ButtonVyber = tlacitko(NastaveniGroupBox, "ButtonVyber", T_("Označení pole"));
+    ButtonCilove = tlacitko(NastaveniGroupBox, "ButtonCilove", T_("Označení cílového"));
+    ButtonCislo = tlacitko(NastaveniGroupBox, "ButtonCislo", T_("Číslo pole"));
+    ButtonCisloPrubeh = tlacitko(NastaveniGroupBox, "ButtonCisloPrubeh", T_("Číslo pole při řešení"));
+    ButtonMrizka = tlacitko(NastaveniGroupBox, "ButtonMrizka", T_("Ohraničení pole"));
 
     KonecGroupBox = new QGroupBox(this);
     KonecGroupBox->setObjectName(QStringLiteral("KonecGroupBox"));
-    ButtonStandardniBarvy = tlacitko(KonecGroupBox, "ButtonStandardniBarvy", QStringLiteral("Nastav standardní"));
-    ButtonStandardniBarvy->setToolTip(
-        QStringLiteral("Obnovit standardní nastavení barev - jako při startu programu"));
-    ButtonOK = tlacitko(KonecGroupBox, "ButtonOK", QStringLiteral("OK"));
-    ButtonOK->setToolTip(QStringLiteral("Použít aktuálního nastavení barev"));
+    ButtonStandardniBarvy = tlacitko(KonecGroupBox, "ButtonStandardniBarvy", T_("Nastav standardní"));
+    Nastav(ButtonStandardniBarvy, "toolTip", T_("Obnovit standardní nastavení barev - jako při startu programu"));
+    ButtonOK = tlacitko(KonecGroupBox, "ButtonOK", TText::Doslova(QStringLiteral("OK")));
+    Nastav(ButtonOK, "toolTip", T_("Použít aktuálního nastavení barev"));
 
+    for (QPushButton* b : {ButtonDeska, ButtonPole, ButtonKamen, ButtonVyber, ButtonCilove, ButtonCislo,
+                           ButtonCisloPrubeh, ButtonMrizka})
+        connect(b, &QPushButton::clicked, this, [this, b] { Chranene(this, [&] { VyberBarvyClick(b); }); });
+    connect(ButtonStandardniBarvy, &QPushButton::clicked, this,
+            [this] { Chranene(this, [&] { ButtonStandardniBarvyClick(); }); });
+    connect(ButtonOK, &QPushButton::clicked, this, [this] { Chranene(this, [&] { ButtonOKClick(); }); });
+
+    // Tab order of the colour buttons, then the two closing buttons.
+    QWidget* poradi[] = {ButtonDeska, ButtonPole,        ButtonKamen,  ButtonMrizka,          ButtonVyber,
+                         ButtonCislo, ButtonCisloPrubeh, ButtonCilove, ButtonStandardniBarvy, ButtonOK};
+    for (std::size_t i = 1; i < std::size(poradi); ++i)
+        setTabOrder(poradi[i - 1], poradi[i]);
+
+    RozmistiTlacitka();
+}
+
+void TBarvyForm::RozmistiTlacitka()
+{
     // Top of each colour button, in the order of the window from top down.
     const std::pair<QPushButton*, int> barevna[] = {
         {ButtonDeska, 24},  {ButtonPole, 56},   {ButtonKamen, 88},        {ButtonVyber, 120},
@@ -119,24 +141,23 @@ void TBarvyForm::VytvorOvladace()
     const int vlevo = (sirkaBoxu - sirka) / 2;  // 16 with the fixed widths
 
     NastaveniGroupBox->setGeometry(368, 10, sirkaBoxu, 288);
-    for (const auto& [b, nahore] : barevna) {
+    for (const auto& [b, nahore] : barevna)
         b->setGeometry(vlevo, nahore, sirka, VyskaTlacitek);
-        connect(b, &QPushButton::clicked, this, [this, b = b] { Chranene(this, [&] { VyberBarvyClick(b); }); });
-    }
     KonecGroupBox->setGeometry(368, 304, sirkaBoxu, 97);
     ButtonStandardniBarvy->setGeometry(vlevo, 23, sirka, VyskaTlacitek);
     ButtonOK->setGeometry(vlevo, 55, sirka, VyskaTlacitek);
-    connect(ButtonStandardniBarvy, &QPushButton::clicked, this,
-            [this] { Chranene(this, [&] { ButtonStandardniBarvyClick(); }); });
-    connect(ButtonOK, &QPushButton::clicked, this, [this] { Chranene(this, [&] { ButtonOKClick(); }); });
-
-    // Tab order of the colour buttons, then the two closing buttons.
-    QWidget* poradi[] = {ButtonDeska, ButtonPole,        ButtonKamen,  ButtonMrizka,          ButtonVyber,
-                         ButtonCislo, ButtonCisloPrubeh, ButtonCilove, ButtonStandardniBarvy, ButtonOK};
-    for (std::size_t i = 1; i < std::size(poradi); ++i)
-        setTabOrder(poradi[i - 1], poradi[i]);
 
     NastavPevneOkno(this, SirkaOkna + (sirkaBoxu - SirkaNastaveni), VyskaOkna);
+}
+
+void TBarvyForm::changeEvent(QEvent* udalost)
+{
+    if (udalost->type() == QEvent::LanguageChange) {
+        PrelozZnovu(this);
+        UmistiPopiskyZnovu(this);
+        RozmistiTlacitka();
+    }
+    QDialog::changeEvent(udalost);
 }
 
 void TBarvyForm::showEvent(QShowEvent* udalost)

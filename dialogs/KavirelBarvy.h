@@ -67,6 +67,7 @@ public:
 protected:
     // FormShow: the sample draws itself in its current colours.
     void showEvent(QShowEvent* udalost) override;
+    void changeEvent(QEvent* udalost) override;
 
 private:
     // The sample view in ProstorDesky (lives from FormCreate to FormDestroy).
@@ -94,6 +95,8 @@ private:
     QColorDialog* ColorDialog = nullptr;
 
     void VytvorOvladace();
+    // The buttons as wide as the widest caption needs, the window with them.
+    void RozmistiTlacitka();
     bool VolbaBarvyDialogem(QColor& Barva);
 
     TNapojeniBarev Napojeni;

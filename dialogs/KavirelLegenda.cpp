@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelLegenda.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QShowEvent>
 
 #include "KavirelOkna.h"
+#include "KavirelTexty.h"
 #include "KavirelZpravy.h"
 
 namespace {
@@ -20,7 +22,7 @@ constexpr int VyskaOkna = 452 - 27;
 TLegendaForm::TLegendaForm(QWidget* rodic) : QDialog(rodic)
 {
     setObjectName(QStringLiteral("LegendaForm"));
-    setWindowTitle(QStringLiteral("Kavirel - Legenda"));
+    Nastav(this, "windowTitle", T_("Kavirel - Legenda"));
     setWindowIcon(NactiIkonu("ICON"));
 
     LegendaGroupBox = new QGroupBox(this);
@@ -32,22 +34,20 @@ TLegendaForm::TLegendaForm(QWidget* rodic) : QDialog(rodic)
     ProstorDesky->setFrameShape(QFrame::NoFrame);
     ProstorDesky->setGeometry(10, 15, 79, 365);
 
-    const auto popisek = [this](const char* jmeno, const QString& text, int nahore, int sirka) {
-        auto* l = new QLabel(text, LegendaGroupBox);
+    const auto popisek = [this](const char* jmeno, const TText& text, int nahore, int sirka) {
+        auto* l = new QLabel(LegendaGroupBox);
+        Nastav(l, "text", text);
         l->setObjectName(QString::fromLatin1(jmeno));
         UmistiPopisek(l, 99, nahore, sirka, 17);
         return l;
     };
-    LabelPrazdne = popisek("LabelPrazdne", QStringLiteral("Prázdné pole"), 42, 289);
-    LabelPlne = popisek("LabelPlne", QStringLiteral("Pole obsazené kamenem"), 114, 289);
+    LabelPrazdne = popisek("LabelPrazdne", T_("Prázdné pole"), 42, 289);
+    LabelPlne = popisek("LabelPlne", T_("Pole obsazené kamenem"), 114, 289);
     LabelPrazdneCilove = popisek("LabelPrazdneCilove",
-                                 QStringLiteral("Prázdné cílové pole - pro variantu hry určení posledního pole"),
-                                 189, 302);
+                                 T_("Prázdné cílové pole - pro variantu hry určení posledního pole"), 189, 302);
     LabelPlneCilove = popisek("LabelPlneCilove",
-                              QStringLiteral("Obsazené cílové pole - pro variantu hry určení posledního pole"),
-                              262, 302);
-    LabelOznacene = popisek("LabelOznacene", QStringLiteral("Označení pole s kamenem, kterým se bude skákat"),
-                            336, 289);
+                              T_("Obsazené cílové pole - pro variantu hry určení posledního pole"), 262, 302);
+    LabelOznacene = popisek("LabelOznacene", T_("Označení pole s kamenem, kterým se bude skákat"), 336, 289);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -72,6 +72,15 @@ void TLegendaForm::showEvent(QShowEvent* udalost)
         return;
     VycentrujNaObrazovce(this);
     Chranene(this, [&] { Ukazka->Kresli(); });
+}
+
+void TLegendaForm::changeEvent(QEvent* udalost)
+{
+    if (udalost->type() == QEvent::LanguageChange) {
+        PrelozZnovu(this);
+        UmistiPopiskyZnovu(this);
+    }
+    QDialog::changeEvent(udalost);
 }
 
 void TLegendaForm::OKButtonClick()

@@ -30,6 +30,7 @@ public:
 protected:
     // FormShow: the sample draws itself afresh at every showing.
     void showEvent(QShowEvent* udalost) override;
+    void changeEvent(QEvent* udalost) override;
 
 private:
     // The sample view in ProstorDesky (lives from FormCreate to FormDestroy).

@@ -67,6 +67,7 @@ void VycentrujNaObrazovce(QWidget* Okno)
 
 void UmistiPopisek(QLabel* Popisek, int Vlevo, int Nahore, int Sirka, int Vyska)
 {
+    Popisek->setProperty("KavirelMistoPopisku", QRect(Vlevo, Nahore, Sirka, Vyska));
     const int potreba = Popisek->fontMetrics().horizontalAdvance(Popisek->text());
     const QMargins okraje = Popisek->contentsMargins();
     if (potreba + okraje.left() + okraje.right() + 2 * Popisek->margin() <= Sirka) {
@@ -83,4 +84,13 @@ void UmistiPopisek(QLabel* Popisek, int Vlevo, int Nahore, int Sirka, int Vyska)
 int SirkaTlacitka(const QAbstractButton* Tlacitko, int Minimum)
 {
     return std::max(Minimum, Tlacitko->sizeHint().width());
+}
+
+void UmistiPopiskyZnovu(QWidget* Okno)
+{
+    for (QLabel* l : Okno->findChildren<QLabel*>()) {
+        const QRect misto = l->property("KavirelMistoPopisku").toRect();
+        if (misto.isValid())
+            UmistiPopisek(l, misto.x(), misto.y(), misto.width(), misto.height());
+    }
 }

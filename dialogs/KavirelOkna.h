@@ -32,6 +32,9 @@ void VycentrujNaObrazovce(QWidget* Okno);
 // the given height; a longer one wraps onto more lines, and the label grows
 // equally up and down so that it stays level with what it describes.
 void UmistiPopisek(QLabel* Popisek, int Vlevo, int Nahore, int Sirka, int Vyska);
+// Places every label of the window placed by UmistiPopisek again, for its
+// text in another language.
+void UmistiPopiskyZnovu(QWidget* Okno);
 
 // The width that a button needs for its caption with the platform font and
 // style; at least Minimum.

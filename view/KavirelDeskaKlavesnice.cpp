@@ -4,8 +4,11 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <QCoreApplication>
+
 #include "KavirelDeska.h"
 #include "KavirelPristupnost.h"
+#include "KavirelTexty.h"
 
 namespace {
 
@@ -109,10 +112,11 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("Hrací deska");
+            return QCoreApplication::translate("KavirelDeska", "Hrací deska");
         if (t == QAccessible::Description)
-            return QStringLiteral("Šipky posouvají kurzor po polích, mezerník nebo Enter pole stiskne, "
-                                  "Backspace vrátí tah");
+            return QCoreApplication::translate("KavirelDeska",
+                                               "Šipky posouvají kurzor po polích, mezerník nebo Enter pole stiskne, "
+                                               "Backspace vrátí tah");
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
@@ -175,8 +179,14 @@ public:
                 vybrane << child(i);
         return vybrane;
     }
-    QString columnDescription(int column) const override { return QStringLiteral("Sloupec %1").arg(column + 1); }
-    QString rowDescription(int row) const override { return QStringLiteral("Řádek %1").arg(row + 1); }
+    QString columnDescription(int column) const override
+    {
+        return QCoreApplication::translate("KavirelDeska", "Sloupec %1").arg(column + 1);
+    }
+    QString rowDescription(int row) const override
+    {
+        return QCoreApplication::translate("KavirelDeska", "Řádek %1").arg(row + 1);
+    }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return RozmerDesky; }
@@ -213,13 +223,19 @@ void ZajistiPristupnostDesky()
 
 QString JmenoPole(const TVzhledPole& Pole, const TPozice& Pozice)
 {
-    const QString misto = QStringLiteral("sloupec %1, řádek %2").arg(Pozice.X + 1).arg(Pozice.Y + 1);
+    // Asked on every query of assistive technology: always the language
+    // spoken now.
+    const QString misto = QCoreApplication::translate("KavirelDeska", "sloupec %1, řádek %2")
+                              .arg(Pozice.X + 1)
+                              .arg(Pozice.Y + 1);
     if (Pole.Stav != spPrazdne && Pole.Stav != spPlne)
-        return QStringLiteral("Bez pole (%1)").arg(misto);
-    QString jmeno = Pole.Cislo != 0 ? QStringLiteral("Pole %1").arg(Pole.Cislo) : QStringLiteral("Pole (%1)").arg(misto);
-    jmeno += Pole.Stav == spPlne ? QStringLiteral(": kámen") : QStringLiteral(": prázdné");
+        return QCoreApplication::translate("KavirelDeska", "Bez pole (%1)").arg(misto);
+    QString jmeno = Pole.Cislo != 0 ? QCoreApplication::translate("KavirelDeska", "Pole %1").arg(Pole.Cislo)
+                                    : QCoreApplication::translate("KavirelDeska", "Pole (%1)").arg(misto);
+    jmeno += Pole.Stav == spPlne ? QCoreApplication::translate("KavirelDeska", ": kámen")
+                                 : QCoreApplication::translate("KavirelDeska", ": prázdné");
     if (Pole.Cilove)
-        jmeno += QStringLiteral(", cílové pole");
+        jmeno += QCoreApplication::translate("KavirelDeska", ", cílové pole");
     return jmeno;
 }
 
@@ -230,7 +246,7 @@ TKlavesniceDesky::TKlavesniceDesky(TGraphGameDeska* Pohled) : QObject(Pohled), P
     ZajistiPristupnostDesky();
     setObjectName(QStringLiteral("KlavesniceDesky"));
     Pohled->setFocusPolicy(Qt::StrongFocus);
-    Pohled->setAccessibleName(QStringLiteral("Hrací deska"));
+    Nastav(Pohled, "accessibleName", TK_("KavirelDeska", "Hrací deska"));
     Pohled->installEventFilter(this);
     MaFokus = Pohled->hasFocus();
 }

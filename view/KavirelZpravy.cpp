@@ -28,7 +28,7 @@ void SkutecnyBox(QWidget* rodic, TDruhZpravy druh, const QString& text)
         break;
     case TDruhZpravy::ChybaSouboru:
         box.setIcon(QMessageBox::Critical);
-        box.setWindowTitle(QStringLiteral("Error"));
+        box.setWindowTitle(QCoreApplication::translate("KavirelZpravy", "Error"));
         break;
     case TDruhZpravy::ChybaProgramu:
         box.setIcon(QMessageBox::Critical);

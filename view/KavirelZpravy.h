@@ -6,6 +6,7 @@
 // record the texts instead of waiting for a modal box to be closed.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 
@@ -37,6 +38,6 @@ void Chranene(QWidget* rodic, F&& telo)
     } catch (const std::exception& e) {
         ZobrazZpravu(rodic, TDruhZpravy::ChybaProgramu, QString::fromUtf8(e.what()));
     } catch (...) {
-        ZobrazZpravu(rodic, TDruhZpravy::ChybaProgramu, QStringLiteral("Neznámá chyba"));
+        ZobrazZpravu(rodic, TDruhZpravy::ChybaProgramu, QCoreApplication::translate("KavirelZpravy", "Neznámá chyba"));
     }
 }
