@@ -1,153 +1,93 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelResitel.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
 #include <exception>
+#include <utility>
 
 namespace {
-std::atomic<int> Zijicich{0};
+QString TextChyby(const std::exception_ptr& chyba)
+{
+    try {
+        if (chyba)
+            std::rethrow_exception(chyba);
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+    }
+    return QCoreApplication::translate("TResitel", "Neznámá chyba");
+}
 } // namespace
 
-struct TResitel::TPrace {
-    std::uint64_t Generace = 0;
-    TDruh Druh = TDruh::Rada;
-    TZaznamDesky Pozice = PrazdnyZaznam();
-    std::uint8_t Zpusob = zhNejrychlejsi;
-    TRizeniHledani Rizeni;
-    std::thread Vlakno;
-};
-
-TResitel::TResitel(QObject* rodic) : QObject(rodic) { setObjectName(QStringLiteral("Resitel")); }
-
-TResitel::~TResitel()
+TResitel::TResitel(QObject* rodic)
+    : QObject(rodic),
+      // A completion is queued to this object's thread and dropped with the
+      // object; posting never waits.
+      Sluzba([this](std::function<void()> volani) {
+          QMetaObject::invokeMethod(this, std::move(volani), Qt::QueuedConnection);
+      })
 {
-    for (auto& p : Prace)
-        p->Rizeni.Zastavit.store(true, std::memory_order_relaxed);
-    for (auto& p : Prace)
-        if (p->Vlakno.joinable())
-            p->Vlakno.join();
+    setObjectName(QStringLiteral("Resitel"));
 }
 
-int TResitel::ZijiciVlakna() { return Zijicich.load(); }
+TResitel::~TResitel() { Sluzba.Ukonci(); }
 
 bool TResitel::Hledej(const TZaznamDesky& Pozice, std::uint8_t Zpusob)
 {
     if (Hleda())
         return false;
-    Spust(TDruh::Hledani, Pozice, Zpusob);
+    TPozadavek pozadavek;
+    pozadavek.Deska = Pozice;
+    pozadavek.Zpusob = Zpusob;
+    pozadavek.LimitPameti = LimitPameti;
+    HledaniBezi = Sluzba.Spust(pozadavek, [this](const TVysledekUlohy& v) { PoHledani(v); });
     return true;
 }
 
-void TResitel::Zastav()
-{
-    for (auto& p : Prace)
-        if (p->Generace == HledaniBezi)
-            p->Rizeni.Zastavit.store(true, std::memory_order_relaxed);
-}
-
-bool TResitel::Hleda() const { return HledaniBezi != 0; }
+void TResitel::Zastav() { Sluzba.Zastav(HledaniBezi); }
 
 std::uint64_t TResitel::PocetPozic() const
 {
-    for (const auto& p : Prace)
-        if (p->Generace == HledaniBezi)
-            return p->Rizeni.PocetPozic.load(std::memory_order_relaxed);
-    return PozicHledani;
+    return Hleda() ? Sluzba.DejPrubeh(HledaniBezi).Pozic : PozicHledani;
 }
 
 void TResitel::Porad(const TZaznamDesky& Pozice)
 {
     ZrusRadu();
-    Spust(TDruh::Rada, Pozice, zhNejrychlejsi);
+    TPozadavek pozadavek;
+    pozadavek.Deska = Pozice;
+    pozadavek.Zpusob = zhRada;
+    pozadavek.LimitPameti = LimitPameti;
+    RadaCekana = Sluzba.Spust(pozadavek, [this, Pozice](const TVysledekUlohy& v) { PoRade(v, Pozice); });
 }
 
 void TResitel::ZrusRadu()
 {
-    for (auto& p : Prace)
-        if (p->Generace == RadaCekana)
-            p->Rizeni.Zastavit.store(true, std::memory_order_relaxed);
+    Sluzba.Zastav(RadaCekana);
     RadaCekana = 0;
 }
 
-void TResitel::Spust(TDruh Druh, const TZaznamDesky& Pozice, std::uint8_t Zpusob)
+void TResitel::PoHledani(const TVysledekUlohy& Vysledek)
 {
-    auto prace = std::make_unique<TPrace>();
-    prace->Generace = ++Posledni;
-    prace->Druh = Druh;
-    prace->Pozice = Pozice;
-    prace->Zpusob = Zpusob;
-    prace->Rizeni.LimitPameti = LimitPameti;
-    TPrace* p = prace.get();
-    Prace.push_back(std::move(prace));
-    try {
-        ++Zijicich;
-        p->Vlakno = std::thread([this, p] {
-            TReseni reseni;
-            TRadaTahu rada;
-            QString chyba;
-            try {
-                if (p->Druh == TDruh::Rada) {
-                    rada = DejRadu(p->Pozice, p->Rizeni);
-                } else {
-                    // A board of its own, numbered as the solve board
-                    // numbers the same record.
-                    TSolveDeska deska;
-                    deska.Nastav(p->Pozice);
-                    reseni = VyresDesku(deska, p->Zpusob, p->Rizeni);
-                }
-            } catch (const std::exception& e) {
-                chyba = QString::fromUtf8(e.what());
-            } catch (...) {
-                chyba = tr("Neznámá chyba");
-            }
-            if (!chyba.isEmpty())
-                reseni = TReseni{TVysledekHledani::Preruseno, {}};
-            // Posting never blocks; the call is dropped if this object is
-            // gone, and the destructor joins this thread before it goes.
-            const std::uint64_t generace = p->Generace;
-            QMetaObject::invokeMethod(
-                this, [this, generace, reseni, rada, chyba] { Dokonceno(generace, reseni, rada, chyba); },
-                Qt::QueuedConnection);
-            --Zijicich;
-        });
-    } catch (...) {
-        --Zijicich;
-        Prace.pop_back();
-        throw;
-    }
-    if (Druh == TDruh::Hledani)
-        HledaniBezi = p->Generace;
-    else
-        RadaCekana = p->Generace;
+    if (Vysledek.Id != HledaniBezi)
+        return;
+    HledaniBezi = 0;
+    PozicHledani = Vysledek.Pozic;
+    if (Vysledek.Konec == TKonecUlohy::Chyba)
+        emit Selhalo(TextChyby(Vysledek.Chyba));
+    emit HledaniSkoncilo(JakoReseni(Vysledek));
 }
 
-void TResitel::Dokonceno(std::uint64_t Generace, const TReseni& Reseni, const TRadaTahu& Rada, const QString& Chyba)
+void TResitel::PoRade(const TVysledekUlohy& Vysledek, const TZaznamDesky& Pozice)
 {
-    TDruh druh = TDruh::Rada;
-    TZaznamDesky pozice = PrazdnyZaznam();
-    for (auto it = Prace.begin(); it != Prace.end(); ++it) {
-        if ((*it)->Generace != Generace)
-            continue;
-        // The worker has posted its last word; the join is immediate.
-        (*it)->Vlakno.join();
-        druh = (*it)->Druh;
-        pozice = (*it)->Pozice;
-        if (druh == TDruh::Hledani)
-            PozicHledani = (*it)->Rizeni.PocetPozic.load(std::memory_order_relaxed);
-        Prace.erase(it);
-        break;
-    }
-    if (druh == TDruh::Hledani && Generace == HledaniBezi) {
-        HledaniBezi = 0;
-        if (!Chyba.isEmpty())
-            emit Selhalo(Chyba);
-        emit HledaniSkoncilo(Reseni);
-    } else if (druh == TDruh::Rada && Generace == RadaCekana) {
-        RadaCekana = 0;
-        if (!Chyba.isEmpty())
-            emit Selhalo(Chyba);
-        else
-            emit RadaNalezena(Rada, pozice);
-    }
+    // A cancelled hint ends too; nobody waits for it any more.
+    if (Vysledek.Id != RadaCekana)
+        return;
+    RadaCekana = 0;
+    if (Vysledek.Konec == TKonecUlohy::Chyba)
+        emit Selhalo(TextChyby(Vysledek.Chyba));
+    else
+        emit RadaNalezena(RadaZVysledku(Pozice, Vysledek), Pozice);
 }

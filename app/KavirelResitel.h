@@ -1,40 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's one way to the solver: the solve tab's search and the play
-// tab's hint, each on a thread of its own, their results reported by signals
-// with a typed outcome (an enumeration and its data), never by a text.
+// tab's hint as jobs of the solver service (KavirelSluzba.h), their results
+// reported by signals with a typed outcome (an enumeration and its data),
+// never by a text.
 //
-// A worker never waits for the user-interface thread: it posts its result
-// as a queued call to this object and ends, so the window may stop and join
-// it at any moment. The signals are emitted on the user-interface thread.
-// Nothing a worker reads is shared: it searches its own copy of the board.
+// The service's completions are posted to this object's thread as queued
+// calls, so a worker never waits for the user-interface thread and the
+// window may stop and join every job at any moment. Nothing a worker reads
+// is shared: it searches its own copy of the board.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
-#include <atomic>
 #include <cstdint>
-#include <memory>
-#include <thread>
-#include <vector>
 
 #include "KavirelRada.h"
 #include "KavirelReseni.h"
+#include "KavirelSluzba.h"
 
 class TResitel : public QObject {
     Q_OBJECT
 public:
     explicit TResitel(QObject* rodic = nullptr);
-    // Stops every search and joins its thread; results on their way are
+    // Stops every job and joins its thread; results on their way are
     // dropped with this object.
     ~TResitel() override;
 
     // The solve tab's search of the position in mode zpusob (zhNejrychlejsi,
-    // zhNejkratsi). False, starting nothing, while one runs.
+    // zhNejkratsi, ...). False, starting nothing, while one runs.
     bool Hledej(const TZaznamDesky& Pozice, std::uint8_t Zpusob);
     // Asks the search to stop; its end is reported as usual.
     void Zastav();
-    bool Hleda() const;
+    bool Hleda() const { return HledaniBezi != 0; }
     // Positions the search (the current or the last one) has examined.
     std::uint64_t PocetPozic() const;
 
@@ -43,11 +41,11 @@ public:
     // Cancels the hint awaited; its result will not be reported.
     void ZrusRadu();
     bool HledaRadu() const { return RadaCekana != 0; }
-    // Searches whose threads have not been joined yet, cancelled ones too.
-    int PocetVlaken() const { return static_cast<int>(Prace.size()); }
+    // Jobs whose threads have not been joined yet, cancelled ones too.
+    int PocetVlaken() const { return static_cast<int>(Sluzba.PocetUloh()); }
 
     // Worker threads of all searches of the process not yet ended.
-    static int ZijiciVlakna();
+    static int ZijiciVlakna() { return TSluzbaReseni::ZijiciVlakna(); }
 
     // The tables of one search; the solve tab and a hint may search at once.
     static constexpr std::size_t LimitPameti = std::size_t(256) << 20;
@@ -62,14 +60,11 @@ signals:
     void Selhalo(const QString& Chyba);
 
 private:
-    enum class TDruh { Hledani, Rada };
-    struct TPrace;
-    void Spust(TDruh Druh, const TZaznamDesky& Pozice, std::uint8_t Zpusob);
-    void Dokonceno(std::uint64_t Generace, const TReseni& Reseni, const TRadaTahu& Rada, const QString& Chyba);
+    void PoHledani(const TVysledekUlohy& Vysledek);
+    void PoRade(const TVysledekUlohy& Vysledek, const TZaznamDesky& Pozice);
 
-    std::vector<std::unique_ptr<TPrace>> Prace;
-    std::uint64_t Posledni = 0;       // generation of the last job
-    std::uint64_t HledaniBezi = 0;    // the solve tab's search awaited; 0 none
-    std::uint64_t RadaCekana = 0;     // the hint awaited; 0 none
-    std::uint64_t PozicHledani = 0;   // the count of the last search that ended
+    TSluzbaReseni Sluzba;
+    std::uint64_t HledaniBezi = 0;   // the solve tab's job awaited; 0 none
+    std::uint64_t RadaCekana = 0;    // the hint's job awaited; 0 none
+    std::uint64_t PozicHledani = 0;  // the count of the last search that ended
 };

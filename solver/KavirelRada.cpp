@@ -15,7 +15,11 @@ TRadaTahu DejRadu(const TZaznamDesky& pozice, TRizeniHledani& rizeni)
     pozadavek.Deska = pozice;
     pozadavek.Zpusob = zhRada;
     pozadavek.LimitPameti = rizeni.LimitPameti;
-    const TVysledekUlohy v = VyresPozadavek(pozadavek, rizeni);
+    return RadaZVysledku(pozice, VyresPozadavek(pozadavek, rizeni));
+}
+
+TRadaTahu RadaZVysledku(const TZaznamDesky& pozice, const TVysledekUlohy& v)
+{
     TRadaTahu rada;
     rada.Stav = JakoReseni(v).Stav;
     if (rada.Stav != TVysledekHledani::Nalezeno)

@@ -22,5 +22,9 @@ struct TRadaTahu {
     TPozice Kam;
 };
 
+struct TVysledekUlohy;
+// The hint a finished request of mode zhRada for pozice gives.
+TRadaTahu RadaZVysledku(const TZaznamDesky& pozice, const TVysledekUlohy& vysledek);
+
 // Searches on the calling thread; rizeni may stop it from another thread.
 TRadaTahu DejRadu(const TZaznamDesky& pozice, TRizeniHledani& rizeni);

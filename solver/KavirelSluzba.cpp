@@ -112,6 +112,14 @@ TSluzbaReseni::~TSluzbaReseni()
     Ukonci();
 }
 
+namespace {
+// Workers of every service of the process whose thread has not ended: what a
+// window checks after it has shut down.
+std::atomic<int> Zijicich{0};
+}  // namespace
+
+int TSluzbaReseni::ZijiciVlakna() { return Zijicich.load(); }
+
 std::uint64_t TSluzbaReseni::Spust(const TPozadavek& pozadavek, TDokonceni dokonceni)
 {
     auto prace = std::make_unique<TPrace>();
@@ -122,6 +130,7 @@ std::uint64_t TSluzbaReseni::Spust(const TPozadavek& pozadavek, TDokonceni dokon
     TPrace* p = prace.get();
     Prace.push_back(std::move(prace));
     try {
+        ++Zijicich;
         p->Vlakno = std::thread([p, spojeni = Spojeni, posta = Posta] {
             TVysledekUlohy v;
             try {
@@ -140,8 +149,10 @@ std::uint64_t TSluzbaReseni::Spust(const TPozadavek& pozadavek, TDokonceni dokon
                 if (spojeni->Sluzba != nullptr)
                     spojeni->Sluzba->Dokonci(std::move(v));
             });
+            --Zijicich;
         });
     } catch (...) {
+        --Zijicich;
         Prace.pop_back();
         throw;
     }

@@ -110,11 +110,15 @@ public:
     // The job's completion has not run yet.
     bool Bezi(std::uint64_t id) const;
     bool Bezi() const { return !Prace.empty(); }
+    // Jobs whose completion has not run yet, stopped ones too.
+    std::size_t PocetUloh() const { return Prace.size(); }
     // Of a job whose completion has not run yet; zeros otherwise.
     TPrubeh DejPrubeh(std::uint64_t id) const;
     // Stops and joins every job and drops their completions. The service
     // takes new jobs afterwards.
     void Ukonci();
+    // Worker threads of all services of the process not yet ended.
+    static int ZijiciVlakna();
 
 private:
     struct TPrace;
