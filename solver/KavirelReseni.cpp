@@ -12,6 +12,7 @@
 #endif
 
 #include "KavirelHledani.h"
+#include "KavirelNejmene.h"
 
 namespace {
 const char* const Jednotka = "KavirelReseni";
@@ -100,10 +101,25 @@ void HledejNejkratsiLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni)
     KavirelHledani::Prohledej(uloha, rizeni, true, true);
 }
 
+void HledejNejmene(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    KavirelHledani::ProhledejNejmene(uloha, rizeni, false);
+}
+
+void HledejNejmeneLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    KavirelHledani::ProhledejNejmene(uloha, rizeni, true);
+}
+
 void Hledej(TUlohaReseni& uloha, TRizeniHledani& rizeni)
 {
     const bool leibniz = uloha.Typ != thNormalni;
-    if (uloha.Zpusob == zhNejrychlejsi) {
+    if (uloha.Zpusob == zhNejmene) {
+        if (leibniz)
+            HledejNejmeneLeibniz(uloha, rizeni);
+        else
+            HledejNejmene(uloha, rizeni);
+    } else if (uloha.Zpusob == zhNejrychlejsi) {
         if (leibniz)
             HledejNejrychlejsiLeibniz(uloha, rizeni);
         else
