@@ -93,13 +93,20 @@ private:
     {
         if ((++mistni & 255) != 0)
             return true;
-        const std::uint64_t vse = Pozic.fetch_add(256, std::memory_order_relaxed) + 256;
-        if ((vse & 4095) == 0)
-            R.PocetPozic.store(vse, std::memory_order_relaxed);
+        Zverejni(256);
         return !Stop();
     }
 
-    void Dopocitej(std::uint64_t mistni) { Pozic.fetch_add(mistni & 255, std::memory_order_relaxed); }
+    void Dopocitej(std::uint64_t mistni) { Zverejni(mistni & 255); }
+
+    // Adds to the count and publishes it each time it passes a multiple of
+    // 4096.
+    void Zverejni(std::uint64_t pridat)
+    {
+        const std::uint64_t predtim = Pozic.fetch_add(pridat, std::memory_order_relaxed);
+        if ((predtim >> 12) != ((predtim + pridat) >> 12))
+            R.PocetPozic.store(predtim + pridat, std::memory_order_relaxed);
+    }
 
     bool Selhani()
     {
@@ -147,17 +154,16 @@ private:
             v->Dokonci();
             Zpet_.Novych = v->DejPocet();
         }
-        for (;;) {
+        // Every solution of T moves has, after its j-th move, a position j
+        // moves from the start and T - j from a goal, so the balls meet
+        // once their radii add up to T. Before they meet, then, every
+        // solution has more moves than the radii add up to, and a meeting
+        // has at most that many: the first step in which they meet gives
+        // the least total. A ball that grows no more holds every position
+        // of its side, and the other ball meets it or never will.
+        while (Nejlepsi.Celkem < 0 && Vpred.Novych != 0 && (!ZDolu || Zpet_.Novych != 0)) {
             if (!Krok())
                 return Konci();
-            // A ball that grew no more holds every position of its side.
-            if (Vpred.Novych == 0 || (ZDolu && Zpet_.Novych == 0))
-                break;
-            // Every solution of T moves has, after its j-th move, a position
-            // j moves from the start and T - j from a goal; once the balls'
-            // radii add up to the best total, a better one would have met.
-            if (Nejlepsi.Celkem >= 0 && Nejlepsi.Celkem <= Vpred.Polomer + Zpet_.Polomer)
-                break;
         }
         if (Nejlepsi.Celkem < 0)
             return 0;
@@ -203,10 +209,7 @@ private:
         const double b = static_cast<double>(Zpet_.Novych);
         bool vpred = !ZDolu || f <= b;
         bool zpet = ZDolu && !vpred;
-        // Both, unless one more move on either side would already settle
-        // the best total found.
-        const bool jedenStaci = Nejlepsi.Celkem >= 0 && Nejlepsi.Celkem <= Vpred.Polomer + Zpet_.Polomer + 1;
-        if (ZDolu && !jedenStaci && f <= b * PomerStran && b <= f * PomerStran)
+        if (ZDolu && f <= b * PomerStran && b <= f * PomerStran)
             vpred = zpet = true;
         bool okVpred = true, okZpet = true;
         if (vpred && zpet && P.DruheVlakno && std::thread::hardware_concurrency() > 1) {
