@@ -5,9 +5,12 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "KavirelPreklad.h"
+
 QUrl AdresaNapovedy(int kontext)
 {
-    QUrl adresa(QStringLiteral("qrc:/napoveda/napoveda.html"));
+    // The help speaks the language of the environment, with the same anchors.
+    QUrl adresa(QStringLiteral("qrc") + SouborNapovedy(JazykProstredi()));
     switch (kontext) {
     case KontextNapovedyHra:
         adresa.setFragment(QStringLiteral("hra"));

@@ -3,8 +3,11 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QTranslator>
 
 #include <cstdio>
+
+#include "KavirelPreklad.h"
 
 #ifndef KAVIREL_VERSION
 #define KAVIREL_VERSION "?"
@@ -12,20 +15,38 @@
 
 namespace {
 
-const char* const Napoveda =
-    "Použití: kavirel [PŘEPÍNAČE]\n"
-    "Hlavolam Kavirel: skákání kamenů přes kameny, dokud jich nezůstane co nejméně,\n"
-    "s editorem desek, katalogem desek a hledáním řešení.\n"
-    "\n"
-    "Katalog desek „Kavirel.dat“ leží v pracovním adresáři; z nabídky prostředí\n"
-    "hru spouští kavirel-spustit v adresáři ~/.local/share/kavirel.\n"
-    "\n"
-    "  -h, --help       vypíše tuto nápovědu\n"
-    "  -v, --version    vypíše verzi programu\n"
-    "\n"
-    "Přijímá i obvyklé přepínače knihovny Qt (např. -platform, -style, -reverse).\n"
-    "Desky z příkazové řádky řeší program kavirel-resit.\n"
-    "Podrobnosti: man kavirel\n";
+// In pieces, so that a changed paragraph leaves the translations of the rest
+// as they are; "\n" is a blank line.
+const char* const Kontext = "KavirelPrikazovaRadka";
+const char* const CastiNapovedy[] = {
+    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "Použití: kavirel [PŘEPÍNAČE]\n"),
+    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka",
+                      "Hlavolam Kavirel: skákání kamenů přes kameny, dokud jich nezůstane co nejméně,\n"
+                      "s editorem desek, katalogem desek a hledáním řešení.\n"),
+    "\n",
+    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka",
+                      "Katalog desek „Kavirel.dat“ leží v pracovním adresáři; z nabídky prostředí\n"
+                      "hru spouští kavirel-spustit v adresáři ~/.local/share/kavirel.\n"),
+    "\n",
+    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "  -h, --help       vypíše tuto nápovědu\n"),
+    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "  -v, --version    vypíše verzi programu\n"),
+    "\n",
+    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka",
+                      "Přijímá i obvyklé přepínače knihovny Qt (např. -platform, -style, -reverse).\n"),
+    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "Desky z příkazové řádky řeší program kavirel-resit.\n"),
+    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "Podrobnosti: man kavirel\n"),
+};
+
+// The texts in the environment's language. The application object may not
+// exist yet (--help needs none), so the translation is asked directly.
+class TTexty {
+public:
+    TTexty() { NactiPrekladOkna(Prekladac, JazykProstredi()); }
+    QString operator()(const char* text) const { return TextVPrekladu(Prekladac, Kontext, text); }
+
+private:
+    QTranslator Prekladac;
+};
 
 const int KodChybnehoPouziti = 2;
 
@@ -60,7 +81,11 @@ int PrikazovaRadkaPredSpustenim(int argc, char** argv)
     // unknown and are judged after the toolkit has taken them.
     p.Parser.parse(argumenty);
     if (p.Parser.isSet(p.Pomoc)) {
-        Vypis(stdout, QString::fromUtf8(Napoveda));
+        const TTexty text;
+        QString napoveda;
+        for (const char* cast : CastiNapovedy)
+            napoveda += text(cast);
+        Vypis(stdout, napoveda);
         return std::fflush(stdout) == 0 ? 0 : KodChybnehoPouziti;
     }
     if (p.Parser.isSet(p.Verze)) {
@@ -73,6 +98,7 @@ int PrikazovaRadkaPredSpustenim(int argc, char** argv)
 int PrikazovaRadkaPoSpusteni(const QStringList& argumenty)
 {
     TParser p;
+    const TTexty text;
     QString chyba;
     if (!p.Parser.parse(argumenty)) {
         const QStringList nezname = p.Parser.unknownOptionNames();
@@ -88,15 +114,17 @@ int PrikazovaRadkaPoSpusteni(const QStringList& argumenty)
                     break;
                 }
             }
-            chyba = QStringLiteral("neznámý přepínač „%1“").arg(jmeno);
+            chyba = text(QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "neznámý přepínač „%1“")).arg(jmeno);
         } else {
             chyba = p.Parser.errorText();
         }
     } else if (!p.Parser.positionalArguments().isEmpty()) {
-        chyba = QStringLiteral("nečekaný argument „%1“").arg(p.Parser.positionalArguments().first());
+        chyba = text(QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "nečekaný argument „%1“"))
+                    .arg(p.Parser.positionalArguments().first());
     }
     if (chyba.isEmpty())
         return -1;
-    Vypis(stderr, QStringLiteral("kavirel: %1\nNápovědu vypíše kavirel --help.\n").arg(chyba));
+    Vypis(stderr, QStringLiteral("kavirel: %1\n%2\n")
+                      .arg(chyba, text(QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "Nápovědu vypíše kavirel --help."))));
     return KodChybnehoPouziti;
 }

@@ -22,6 +22,11 @@ bool JeCilSplnen(const TZaznamDesky& zaznam)
     return cilovych > 0 ? shoda : hledanych == 1;
 }
 
+bool JeVerdiktBezVyhry(TStavHry verdikt, bool cilSplnen)
+{
+    return verdikt == shKonecCileSplneny && !cilSplnen;
+}
+
 TZaznamDesky PocatecniPozice(const TGameDeska& deska)
 {
     TGameDeska kopie;

@@ -11,12 +11,6 @@ TZmenaDesky TGameDeska::Stisk(const TPozice& p)
     TPozice vybrany;
     if (Tahy.DejOdkud(vybrany)) {
         if (JeSkokPlatny(vybrany, p)) {
-            // Playing by hand the very jump a step forward would replay
-            // keeps the rest of the jumps taken back.
-            if (!Vpred.empty() && Vpred.back().Odkud == vybrany && Vpred.back().Kam == p)
-                Vpred.pop_back();
-            else
-                Vpred.clear();
             Skoc(vybrany, p, zmena);
         } else if (JeStav(spPlne, p)) {
             Tahy.PridejOdkud(p);
@@ -35,6 +29,15 @@ TZmenaDesky TGameDeska::Stisk(const TPozice& p)
     return zmena;
 }
 
+TZmenaDesky TGameDeska::Tah(const TPozice& odkud, const TPozice& kam)
+{
+    TZmenaDesky zmena;
+    if (JeSkokPlatny(odkud, kam))
+        VyberASkoc(odkud, kam, zmena);
+    Souhrn(zmena);
+    return zmena;
+}
+
 // Makes the jump, then records it: the landed stone becomes the selected
 // stone, so the move list tells whether the next jump continues the move.
 // The stone at odkud is already the selected one.
@@ -43,6 +46,13 @@ void TGameDeska::Skoc(const TPozice& odkud, const TPozice& kam, TZmenaDesky& zme
     // The list must hold the landed stone's selection; checked before
     // anything changes, so a full list leaves the game as it was.
     KontrolaRozsahu(static_cast<std::int64_t>(Tahy.DejAktualni()) + 1, 1, KapacitaTahu);
+    // Playing the very jump a step forward would replay keeps the rest of
+    // the jumps taken back; any other jump makes them history of another
+    // game.
+    if (!Vpred.empty() && Vpred.back().Odkud == odkud && Vpred.back().Kam == kam)
+        Vpred.pop_back();
+    else
+        Vpred.clear();
     const TPozice pres = StredSkoku(odkud, kam);
     PredSkokem(zmena);
     ProvedSkok(odkud, kam, pres);
@@ -55,6 +65,22 @@ void TGameDeska::Skoc(const TPozice& odkud, const TPozice& kam, TZmenaDesky& zme
     zmena.Odkud = odkud;
     zmena.Kam = kam;
     zmena.Pres = pres;
+}
+
+// As a player would: select the stone (unless it is selected already), then
+// jump. The move list then counts the move as it counts presses: a jump from
+// where the last one landed continues that move.
+void TGameDeska::VyberASkoc(const TPozice& odkud, const TPozice& kam, TZmenaDesky& zmena)
+{
+    TPozice vybrany;
+    const bool bylVybrany = Tahy.DejOdkud(vybrany);
+    if (!bylVybrany || vybrany != odkud)
+        Tahy.PridejOdkud(odkud);
+    if (!bylVybrany)
+        PoZacatku();
+    Skoc(odkud, kam, zmena);
+    zmena.ZrusenVyber = bylVybrany;
+    zmena.DrivejsiVyber = bylVybrany ? vybrany : TPozice{};
 }
 
 TZmenaDesky TGameDeska::KrokZpet()
@@ -89,17 +115,7 @@ TZmenaDesky TGameDeska::KrokVpred()
     if (!Vpred.empty()) {
         const TTah skok = Vpred.back();
         if (JeSkokPlatny(skok.Odkud, skok.Kam)) {
-            Vpred.pop_back();
-            // As a player would: select the stone (unless it is selected
-            // already), then jump. The move list then counts the move
-            // exactly as it did the first time.
-            TPozice vybrany;
-            const bool bylVybrany = Tahy.DejOdkud(vybrany);
-            if (!bylVybrany || vybrany != skok.Odkud)
-                Tahy.PridejOdkud(skok.Odkud);
-            Skoc(skok.Odkud, skok.Kam, zmena);
-            zmena.ZrusenVyber = bylVybrany;
-            zmena.DrivejsiVyber = bylVybrany ? vybrany : TPozice{};
+            VyberASkoc(skok.Odkud, skok.Kam, zmena);
         } else {
             // Only a position other than the one the jumps were taken back
             // to can get here; its jumps are not ours to replay.

@@ -178,8 +178,13 @@ enum TDruhZmeny : std::uint8_t {
     dzNic,       // ignored: nothing changed
     dzVyber,     // a stone became selected where none was
     dzPrevyber,  // the selection moved to another stone
-    dzSkok,      // a jump was made, by a press or a step forward
+    dzSkok,      // a jump was made, by a press, a drag or a step forward
     dzKrokZpet,  // the last jump was taken back
+    // Only the game session (KavirelRelace.h) reports these.
+    dzNovaPozice,  // the board took a whole position: a new game, a restart, a board handed over
+    dzTyp,         // the game type changed; the position stays
+    dzUprava,      // the editor changed fields
+    dzZnacky,      // only marks changed: field numbers shown or hidden, a hint marked or cleared
 };
 
 // What one press, step back or step forward did to a playable board, so
@@ -228,6 +233,11 @@ public:
     // step forward replays the last jump taken back. A jump other than the
     // one a step forward would replay forgets the jumps taken back.
     TZmenaDesky Stisk(const TPozice& p);
+    // A stone picked up at odkud and put down at kam: a legal jump is made
+    // as if the stone had been selected and kam pressed (a jump from where
+    // the last one landed continues its move); anything else changes
+    // nothing, the selection included.
+    TZmenaDesky Tah(const TPozice& odkud, const TPozice& kam);
     TZmenaDesky KrokZpet();
     TZmenaDesky KrokVpred();
     bool LzeVpred() const { return !Vpred.empty(); }
@@ -269,6 +279,7 @@ private:
     std::vector<TTah> Vpred;
 
     void Skoc(const TPozice& odkud, const TPozice& kam, TZmenaDesky& zmena);
+    void VyberASkoc(const TPozice& odkud, const TPozice& kam, TZmenaDesky& zmena);
     void Souhrn(TZmenaDesky& zmena) const;
 };
 

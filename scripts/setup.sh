@@ -4,8 +4,13 @@
 # Usage (sourced): kavirel_setup BUILD_DIR [extra cmake arguments...]
 
 # The compiler and build tools, Qt Widgets (its -dev package brings the
-# OpenGL headers its CMake files look for) and GoogleTest for the tests.
-KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev"
+# OpenGL headers its CMake files look for) and GoogleTest for the tests;
+# gettext compiles and checks the command-line solver's message catalogues,
+# Qt's Linguist tools (lupdate, lrelease and their CMake functions) those of
+# the Qt program; groff's preconv writes the manual pages, which man and
+# groff check.
+KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev gettext qt6-tools-dev qt6-l10n-tools
+  groff-base man-db"
 # Needed only to run the game: Qt's own Czech texts (file, colour and message dialogs).
 KAVIREL_RUN_PACKAGES="qt6-translations-l10n"
 

@@ -12,15 +12,17 @@
 #endif
 
 #include "KavirelHledani.h"
+#include "KavirelJazyk.h"
 #include "KavirelNejmene.h"
 
 namespace {
 const char* const Jednotka = "KavirelReseni";
 }
 
-const char* const TextReseniNalezeno = "Řešení nalezeno";
-const char* const TextReseniNeexistuje = "Řešení neexistuje";
-const char* const TextReseniPreruseno = "Řešení přerušeno uživatelem";
+// Translated where they are shown (Preloz); the board keeps them in Czech.
+const char* const TextReseniNalezeno = N_("Řešení nalezeno");
+const char* const TextReseniNeexistuje = N_("Řešení neexistuje");
+const char* const TextReseniPreruseno = N_("Řešení přerušeno uživatelem");
 
 void PripravUlohu(TUlohaReseni& u, const TSolveDeska& deska)
 {

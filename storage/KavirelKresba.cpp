@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "KavirelJazyk.h"
 #include "KavirelZnaky.h"
 
 namespace {
@@ -39,14 +40,14 @@ std::string ZnakNa(const std::string& s, std::size_t i)
 {
     const unsigned char b = static_cast<unsigned char>(s[i]);
     if (b == '\t')
-        return "tabulátor";
+        return Preloz("tabulátor");
     if (b < 0x20 || b == 0x7F)
-        return "řídicí znak";
+        return Preloz("řídicí znak");
     std::size_t delka = 1;
     while (b >= 0xC0 && i + delka < s.size() && (static_cast<unsigned char>(s[i + delka]) & 0xC0) == 0x80
            && delka < 4)
         ++delka;
-    return "„" + s.substr(i, delka) + "“";
+    return Formatuj(Preloz("„%s“"), s.substr(i, delka));
 }
 
 struct TCteni {
@@ -68,33 +69,33 @@ struct TCteni {
         const std::string klic = MalaAscii(OrizniVpravo(OrizniVlevo(radekText.substr(0, dvojtecka))));
         const std::string hodnota = OrizniVpravo(OrizniVlevo(radekText.substr(dvojtecka + 1)));
         if (RadkyZacaly)
-            return Chybne(radek, "údaj „" + klic + "“ musí stát před řádky desky");
+            return Chybne(radek, Formatuj(Preloz("údaj „%s“ musí stát před řádky desky"), klic));
         if (klic == "typ") {
             if (MaTyp)
-                return Chybne(radek, "typ hry je uveden dvakrát");
+                return Chybne(radek, Preloz("typ hry je uveden dvakrát"));
             const std::string typ = MalaAscii(hodnota);
             if (typ == TypNormalni || typ == "normalni")
                 Zaznam.TypHry = thNormalni;
             else if (typ == TypLeibniz)
                 Zaznam.TypHry = thLeibniz;
             else
-                return Chybne(radek, "neznámý typ hry „" + hodnota + "“ (platí normální nebo leibniz)");
+                return Chybne(radek, Formatuj(Preloz("neznámý typ hry „%s“ (platí normální nebo leibniz)"), hodnota));
             MaTyp = true;
             return true;
         }
         if (klic == "název" || klic == "nazev") {
             if (MaNazev)
-                return Chybne(radek, "název je uveden dvakrát");
+                return Chybne(radek, Preloz("název je uveden dvakrát"));
             std::string bajty;
             if (!Utf8NaCp1250(hodnota, bajty))
-                return Chybne(radek, "název obsahuje znak, který deska nemůže nést");
+                return Chybne(radek, Preloz("název obsahuje znak, který deska nemůže nést"));
             if (bajty.size() > static_cast<std::size_t>(MaxDelkaNazvu))
-                return Chybne(radek, "název je delší než 30 znaků");
+                return Chybne(radek, Preloz("název je delší než 30 znaků"));
             NastavNazev(Zaznam, bajty);
             MaNazev = true;
             return true;
         }
-        return Chybne(radek, "neznámý údaj „" + klic + "“ (platí typ a název)");
+        return Chybne(radek, Formatuj(Preloz("neznámý údaj „%s“ (platí typ a název)"), klic));
     }
 
     bool Radek(int radek, const std::string& text)
@@ -103,15 +104,14 @@ struct TCteni {
         Y += PrazdnychRadku;
         PrazdnychRadku = 0;
         if (Y >= RozmerDesky)
-            return Chybne(radek, "deska má víc než 9 řádků");
+            return Chybne(radek, Preloz("deska má víc než 9 řádků"));
         int x = 0;
         for (std::size_t i = 0; i < text.size(); ++i, ++x) {
             const char c = text[i];
             if (c != 'o' && c != '.' && c != 'O' && c != '*' && c != ' ' && c != '-')
-                return Chybne(radek, "neznámý znak " + ZnakNa(text, i)
-                                         + " (platí o . O * mezera -)");
+                return Chybne(radek, Formatuj(Preloz("neznámý znak %s (platí o . O * mezera -)"), ZnakNa(text, i)));
             if (x >= RozmerDesky)
-                return Chybne(radek, "řádek má víc než 9 znaků");
+                return Chybne(radek, Preloz("řádek má víc než 9 znaků"));
             TPole& pole = Zaznam.Pole[x][Y];
             if (c == 'o' || c == 'O')
                 pole.Stav = spPlne;
@@ -155,7 +155,7 @@ bool CtiKresbu(const std::string& text, TZaznamDesky& zaznam, TChybaKresby& chyb
                                             : cteni.Radek(cislo, radek);
     }
     if (ok && !cteni.RadkyZacaly)
-        ok = cteni.Chybne(0, "kresba nemá žádný řádek desky");
+        ok = cteni.Chybne(0, Preloz("kresba nemá žádný řádek desky"));
     if (!ok) {
         chyba = cteni.Chyba;
         return false;

@@ -21,7 +21,7 @@
 
 struct TChybaKresby {
     int Radek = 0;        // 1-based line of the fault; 0 when it is no single line
-    std::string Zprava;   // UTF-8, without the line number
+    std::string Zprava;   // UTF-8, in the language of the messages, without the line number
 };
 
 // Reads a drawing into a record whose every other byte is zero. On a fault

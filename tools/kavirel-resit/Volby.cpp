@@ -3,32 +3,52 @@
 
 #include <cstdlib>
 
-const char* const Pouziti =
-    "Použití: kavirel-resit [--nejkratsi] [--limit SEKUND] [--deska N] [--statistika] [--json | --kresba] SOUBOR\n";
+#include "KavirelJazyk.h"
 
-const char* const Napoveda =
-    "Použití: kavirel-resit [PŘEPÍNAČE] SOUBOR\n"
-    "Vyřeší desku hry Kavirel. SOUBOR je soubor desky (.kav), katalog desek\n"
-    "(Kavirel.dat) nebo textová kresba desky; „-“ čte standardní vstup.\n"
-    "\n"
-    "  --nejkratsi      hledá řešení s nejmenším počtem tahů (jinak nejrychlejší)\n"
-    "  --limit SEKUND   zastaví hledání po tolika sekundách od načtení desky\n"
-    "  --deska N        vezme N-tou desku souboru (výchozí je první)\n"
-    "  --statistika     vypíše počet prohledaných pozic a dobu hledání\n"
-    "                   na chybový výstup\n"
-    "  --json           vypíše výsledek jako jeden objekt JSON\n"
-    "  --kresba         nic neřeší, jen vypíše desku jako textovou kresbu\n"
-    "  -h, --help       vypíše tuto nápovědu\n"
-    "  -V, --version    vypíše verzi programu\n"
-    "\n"
-    "Kresba: nepovinné řádky „typ: normální“ nebo „typ: leibniz“ a „název: …“,\n"
-    "komentáře začínající „#“, potom nejvýše 9 řádků po nejvýše 9 znacích:\n"
-    "o kámen, . prázdné pole, O kámen na cílovém poli, * prázdné cílové pole,\n"
-    "mezera nebo - žádné pole.\n"
-    "\n"
-    "Návratový kód: 0 řešení nalezeno, 1 řešení neexistuje, 2 chybné argumenty\n"
-    "nebo vstup, 3 hledání zastaveno limitem.\n"
-    "Podrobnosti: man kavirel-resit\n";
+namespace {
+
+// The help in pieces, so that a new option or a changed paragraph leaves the
+// translations of the rest as they are; "\n" is a blank line.
+const char* const CastiNapovedy[] = {
+    N_("Použití: kavirel-resit [PŘEPÍNAČE] SOUBOR\n"),
+    N_("Vyřeší desku hry Kavirel. SOUBOR je soubor desky (.kav), katalog desek\n"
+       "(Kavirel.dat) nebo textová kresba desky; „-“ čte standardní vstup.\n"),
+    "\n",
+    N_("  --nejkratsi      hledá řešení s nejmenším počtem tahů (jinak nejrychlejší)\n"),
+    N_("  --limit SEKUND   zastaví hledání po tolika sekundách od načtení desky\n"),
+    N_("  --deska N        vezme N-tou desku souboru (výchozí je první)\n"),
+    N_("  --statistika     vypíše počet prohledaných pozic a dobu hledání\n"
+       "                   na chybový výstup\n"),
+    N_("  --json           vypíše výsledek jako jeden objekt JSON\n"),
+    N_("  --kresba         nic neřeší, jen vypíše desku jako textovou kresbu\n"),
+    N_("  -h, --help       vypíše tuto nápovědu\n"),
+    N_("  -V, --version    vypíše verzi programu\n"),
+    "\n",
+    N_("Kresba: nepovinné řádky „typ: normální“ nebo „typ: leibniz“ a „název: …“,\n"
+       "komentáře začínající „#“, potom nejvýše 9 řádků po nejvýše 9 znacích:\n"
+       "o kámen, . prázdné pole, O kámen na cílovém poli, * prázdné cílové pole,\n"
+       "mezera nebo - žádné pole.\n"),
+    "\n",
+    N_("Návratový kód: 0 řešení nalezeno, 1 řešení neexistuje, 2 chybné argumenty\n"
+       "nebo vstup, 3 hledání zastaveno limitem.\n"),
+    N_("Podrobnosti: man kavirel-resit\n"),
+};
+
+} // namespace
+
+std::string TextPouziti()
+{
+    return Preloz("Použití: kavirel-resit [--nejkratsi] [--limit SEKUND] [--deska N] [--statistika] "
+                  "[--json | --kresba] SOUBOR\n");
+}
+
+std::string TextNapovedy()
+{
+    std::string text;
+    for (const char* cast : CastiNapovedy)
+        text += Preloz(cast);
+    return text;
+}
 
 bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string& chyba)
 {
@@ -52,7 +72,7 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             }
             const bool sHodnotou = a == "--limit" || a == "--deska";
             if (maHodnotu && !sHodnotou) {
-                chyba = "přepínač " + a + " nemá hodnotu";
+                chyba = Formatuj(Preloz("přepínač %s nemá hodnotu"), a);
                 return false;
             }
             if (a == "-h" || a == "--help") {
@@ -74,7 +94,7 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             } else if (sHodnotou) {
                 if (!maHodnotu) {
                     if (i + 1 >= argc) {
-                        chyba = "u " + a + " chybí hodnota";
+                        chyba = Formatuj(Preloz("u %s chybí hodnota"), a);
                         return false;
                     }
                     hodnota = argv[++i];
@@ -83,33 +103,33 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
                 if (a == "--limit") {
                     volby.Limit = std::strtod(hodnota.c_str(), &konec);
                     if (hodnota.empty() || *konec != '\0' || !(volby.Limit >= 0) || volby.Limit > 1e9) {
-                        chyba = "neplatný limit \"" + hodnota + "\"";
+                        chyba = Formatuj(Preloz("neplatný limit \"%s\""), hodnota);
                         return false;
                     }
                 } else {
                     volby.CisloDesky = std::strtol(hodnota.c_str(), &konec, 10);
                     if (hodnota.empty() || *konec != '\0' || volby.CisloDesky < 1 || volby.CisloDesky > 1000000) {
-                        chyba = "neplatné číslo desky \"" + hodnota + "\"";
+                        chyba = Formatuj(Preloz("neplatné číslo desky \"%s\""), hodnota);
                         return false;
                     }
                 }
             } else {
-                chyba = "neznámý přepínač \"" + a + "\"";
+                chyba = Formatuj(Preloz("neznámý přepínač \"%s\""), a);
                 return false;
             }
         } else if (volby.Soubor.empty()) {
             volby.Soubor = a;
         } else {
-            chyba = "zadejte jediný soubor";
+            chyba = Preloz("zadejte jediný soubor");
             return false;
         }
     }
     if (volby.Json && volby.Kresba) {
-        chyba = "--json a --kresba nelze použít spolu";
+        chyba = Preloz("--json a --kresba nelze použít spolu");
         return false;
     }
     if (volby.Soubor.empty()) {
-        chyba = "chybí soubor";
+        chyba = Preloz("chybí soubor");
         return false;
     }
     return true;

@@ -16,8 +16,9 @@ struct TVolby {
 
 enum class TAkce { Resit, Napoveda, Verze };
 
-extern const char* const Pouziti;     // one line, for error messages
-extern const char* const Napoveda;    // --help
+// In the language set for the messages (KavirelJazyk.h).
+std::string TextPouziti();    // one line, for error messages
+std::string TextNapovedy();   // --help
 
-// False with a message (UTF-8, no program name) on unusable arguments.
+// False with a message (UTF-8, translated, no program name) on unusable arguments.
 bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string& chyba);

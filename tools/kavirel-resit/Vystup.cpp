@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "KavirelJazyk.h"
 #include "KavirelReseni.h"
 
 namespace {
@@ -55,9 +56,9 @@ std::vector<std::vector<TTahReseni>> Tahy(const TTahyReseni& reseni)
 std::string TextovyVystup(const TVysledekBehu& v)
 {
     const TSolveDeska& d = *v.Deska;
-    std::string t = d.StavReseni + "\n";
+    std::string t = std::string(Preloz(d.StavReseni.c_str())) + "\n";
     if (Nalezeno(d)) {
-        t += "Potřebných tahů: " + std::to_string(d.Reseni.DejPocetTahu()) + "\n";
+        t += Formatuj(Preloz("Potřebných tahů: %s"), std::to_string(d.Reseni.DejPocetTahu())) + "\n";
         std::string skoky;
         for (std::int32_t i = 1; i <= d.Reseni.DejPocet(); ++i) {
             const TTahReseni& s = d.Reseni.Skok(i);

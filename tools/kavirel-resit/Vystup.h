@@ -16,7 +16,8 @@ struct TVysledekBehu {
     long long Milisekund = 0;
 };
 
-// The result text, then for a solution "Potřebných tahů: M" and the jumps.
+// The result text, then for a solution "Potřebných tahů: M" and the jumps,
+// in the language set for the messages.
 std::string TextovyVystup(const TVysledekBehu& v);
 
 // One JSON object on one line.

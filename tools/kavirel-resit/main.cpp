@@ -11,6 +11,7 @@
 // to back, so pipes and FIFOs work.
 //
 // stdout (UTF-8): the result text; for a solution then "Potřebných tahů: M"
+// (these and all messages in the language of the environment, KavirelJazyk.h)
 // and the jumps as "a-b" pairs separated by spaces. --json prints one JSON
 // object instead, --kresba the board as a drawing without solving it.
 // Exit status: 0 found, 1 no solution, 3 stopped by --limit, 2 unusable
@@ -25,6 +26,7 @@
 #include <mutex>
 #include <string>
 
+#include "KavirelJazyk.h"
 #include "KavirelKresba.h"
 #include "KavirelReseni.h"
 #include "KavirelVstup.h"
@@ -34,6 +36,11 @@
 
 #ifndef KAVIREL_VERSION
 #define KAVIREL_VERSION "?"
+#endif
+#ifndef KAVIREL_KATALOGY
+#define KAVIREL_KATALOGY "/usr/share/locale"
+#define KAVIREL_KATALOGY_VEDLE "../share/locale"
+#define KAVIREL_KATALOGY_SESTAVENI "../../locale"
 #endif
 
 namespace {
@@ -85,7 +92,7 @@ private:
 
 std::string Popis(const std::string& jmeno)
 {
-    return jmeno == "-" ? std::string("standardní vstup") : "soubor \"" + jmeno + "\"";
+    return jmeno == "-" ? std::string(Preloz("standardní vstup")) : Formatuj(Preloz("soubor \"%s\""), jmeno);
 }
 
 TZaznamDesky NactiDesku(const std::string& jmeno, long cisloDesky)
@@ -94,11 +101,11 @@ TZaznamDesky NactiDesku(const std::string& jmeno, long cisloDesky)
     if (jmeno != "-") {
         std::error_code chyba;
         if (std::filesystem::is_directory(jmeno, chyba))
-            Chyba("\"" + jmeno + "\" je adresář, ne soubor s deskou");
+            Chyba(Formatuj(Preloz("\"%s\" je adresář, ne soubor s deskou"), jmeno));
         // A FIFO blocks here until its writer comes, as with other tools.
         soubor = std::fopen(jmeno.c_str(), "rb");
         if (soubor == nullptr)
-            Chyba("soubor \"" + jmeno + "\" se nepodařilo otevřít");
+            Chyba(Formatuj(Preloz("soubor \"%s\" se nepodařilo otevřít"), jmeno));
     }
     const TNactenaDeska d = NactiDeskuZProudu(soubor, cisloDesky == 0 ? 1 : cisloDesky);
     if (soubor != stdin)
@@ -109,36 +116,43 @@ TZaznamDesky NactiDesku(const std::string& jmeno, long cisloDesky)
     case TChybaVstupu::Zadna:
         return d.Zaznam;
     case TChybaVstupu::Cteni:
-        Chyba("chyba při čtení: " + kdo);
+        Chyba(Formatuj(Preloz("chyba při čtení: %s"), kdo));
     case TChybaVstupu::NeniCelaDeska:
-        Chyba(kdo + " neobsahuje celou desku");
+        Chyba(Formatuj(Preloz("%s neobsahuje celou desku"), kdo));
     case TChybaVstupu::MaloDesek:
-        Chyba(kdo + " má jen " + std::to_string(d.PocetDesek) + " desek");
+        Chyba(Formatuj(PrelozPocet("%s má jen %s desek", "%s má jen %s desek", static_cast<unsigned long>(d.PocetDesek)),
+                      kdo, std::to_string(d.PocetDesek)));
     case TChybaVstupu::NeplatnaDeska:
-        Chyba(kdo + " neobsahuje platnou desku");
+        Chyba(Formatuj(Preloz("%s neobsahuje platnou desku"), kdo));
     case TChybaVstupu::Kresba:
         if (d.ChybaKresby.Radek > 0)
-            Chyba(kdo + ", řádek " + std::to_string(d.ChybaKresby.Radek) + ": " + d.ChybaKresby.Zprava);
+            Chyba(Formatuj(Preloz("%s, řádek %s: %s"), kdo, std::to_string(d.ChybaKresby.Radek), d.ChybaKresby.Zprava));
         Chyba(kdo + ": " + d.ChybaKresby.Zprava);
     case TChybaVstupu::JedinaKresba:
-        Chyba(kdo + " je kresba jediné desky, --deska " + std::to_string(cisloDesky) + " nelze");
+        Chyba(Formatuj(Preloz("%s je kresba jediné desky, --deska %s nelze"), kdo, std::to_string(cisloDesky)));
     case TChybaVstupu::DlouhaKresba:
-        Chyba(kdo + " je na kresbu desky příliš dlouhý");
+        Chyba(Formatuj(Preloz("%s je na kresbu desky příliš dlouhý"), kdo));
     }
-    Chyba(kdo + " nelze přečíst");
+    Chyba(Formatuj(Preloz("%s nelze přečíst"), kdo));
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // Czech unless the environment asks for another language; the
+    // catalogues lie beside an installed program or in the build tree.
+    const TJazyk jazyk = JazykProstredi();
+    NastavPreklad(jazyk, NajdiKatalogy(jazyk, {KAVIREL_KATALOGY_VEDLE, KAVIREL_KATALOGY_SESTAVENI,
+                                               KAVIREL_KATALOGY}));
+
     TVolby volby;
     TAkce akce = TAkce::Resit;
     std::string chybaVoleb;
     if (!RozeberVolby(argc, argv, volby, akce, chybaVoleb))
-        Chyba(chybaVoleb + "\n" + Pouziti);
+        Chyba(chybaVoleb + "\n" + TextPouziti());
     if (akce == TAkce::Napoveda) {
-        std::fputs(Napoveda, stdout);
+        std::fputs(TextNapovedy().c_str(), stdout);
         return std::fflush(stdout) == 0 ? 0 : kodChyba;
     }
     if (akce == TAkce::Verze) {
@@ -196,8 +210,9 @@ int main(int argc, char** argv)
     else if (deska.StavReseni == TextReseniNalezeno)
         kod = kodNalezeno;
     if (volby.Statistika)
-        std::fprintf(stderr, "Prohledaných pozic: %llu\nDoba hledání: %lld ms\n",
-                     static_cast<unsigned long long>(vysledek.Pozic), vysledek.Milisekund);
+        std::fprintf(stderr, "%s\n%s\n",
+                     Formatuj(Preloz("Prohledaných pozic: %s"), std::to_string(vysledek.Pozic)).c_str(),
+                     Formatuj(Preloz("Doba hledání: %s ms"), std::to_string(vysledek.Milisekund)).c_str());
     if (std::fflush(stdout) != 0)
         return kodChyba;
     return kod;
