@@ -199,6 +199,21 @@ TEST_F(ResitVstup, JsonNejkratsiAZastaveny)
                         "shortest");
 }
 
+// The minimum mode in JSON, found and stopped: the French board needs far
+// more than a fifth of a second.
+TEST_F(ResitVstup, JsonNejmeneAZastaveny)
+{
+    const std::string f = Zapis("f.kav", {Vestavena(2)}).string();
+    const std::string smaragd = Zapis("smaragd.kav", {Vestavena(6)}).string();
+    const TBeh zastaveny = Spust({"--minimum", "--limit", "0.2", f});
+    EXPECT_EQ(zastaveny.Kod, 3);
+    EXPECT_EQ(zastaveny.Vystup, "Řešení přerušeno uživatelem\n");
+    PorovnejJsonSTextem(Spust({"--json", "--nejmene", "--limit", "0.2", f}), zastaveny, Vestavena(2), "minimum");
+    const TBeh text = Spust({"--nejmene", smaragd});
+    EXPECT_NE(text.Vystup.find("Potřebných tahů: 8\n"), std::string::npos) << text.Vystup;
+    PorovnejJsonSTextem(Spust({"--json", "--minimum", smaragd}), text, Vestavena(6), "minimum");
+}
+
 TEST_F(ResitVstup, SpatnaKresbaJmenujeSouborARadek)
 {
     struct TPripad {

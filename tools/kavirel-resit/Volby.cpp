@@ -14,7 +14,13 @@ const char* const CastiNapovedy[] = {
     N_("Vyřeší desku hry Kavirel. SOUBOR je soubor desky (.kav), katalog desek\n"
        "(Kavirel.dat) nebo textová kresba desky; „-“ čte standardní vstup.\n"),
     "\n",
-    N_("  --nejkratsi      hledá řešení s nejmenším počtem tahů (jinak nejrychlejší)\n"),
+    N_("  --nejkratsi      hledá krátké řešení: mez tahů dává poslední nalezené\n"
+       "                   řešení, skok po skoku; počet tahů může být vyšší než\n"
+       "                   nejmenší možný\n"),
+    N_("  --nejmene, --minimum\n"
+       "                   hledá řešení s nejmenším možným počtem tahů (tah je řada\n"
+       "                   skoků jednoho kamene); trvá déle a potřebuje více paměti;\n"
+       "                   bez obou přepínačů hledá nejrychleji, první řešení\n"),
     N_("  --limit SEKUND   zastaví hledání po tolika sekundách od načtení desky\n"),
     N_("  --deska N        vezme N-tou desku souboru (výchozí je první)\n"),
     N_("  --statistika     vypíše počet prohledaných pozic a dobu hledání\n"
@@ -38,7 +44,7 @@ const char* const CastiNapovedy[] = {
 
 std::string TextPouziti()
 {
-    return Preloz("Použití: kavirel-resit [--nejkratsi] [--limit SEKUND] [--deska N] [--statistika] "
+    return Preloz("Použití: kavirel-resit [--nejkratsi | --nejmene] [--limit SEKUND] [--deska N] [--statistika] "
                   "[--json | --kresba] SOUBOR\n");
 }
 
@@ -85,6 +91,8 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             }
             if (a == "--nejkratsi") {
                 volby.Nejkratsi = true;
+            } else if (a == "--nejmene" || a == "--minimum") {
+                volby.Nejmene = true;
             } else if (a == "--statistika") {
                 volby.Statistika = true;
             } else if (a == "--json") {
@@ -123,6 +131,10 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             chyba = Preloz("zadejte jediný soubor");
             return false;
         }
+    }
+    if (volby.Nejkratsi && volby.Nejmene) {
+        chyba = Preloz("--nejkratsi a --nejmene nelze použít spolu");
+        return false;
     }
     if (volby.Json && volby.Kresba) {
         chyba = Preloz("--json a --kresba nelze použít spolu");

@@ -6,6 +6,7 @@
 
 struct TVolby {
     bool Nejkratsi = false;
+    bool Nejmene = false;
     bool Statistika = false;
     bool Json = false;
     bool Kresba = false;

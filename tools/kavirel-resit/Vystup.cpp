@@ -91,7 +91,7 @@ std::string JsonVystup(const TVysledekBehu& v)
     std::string j = "{";
     j += "\"board\":" + JsonRetezec(v.Nazev);
     j += std::string(",\"type\":\"") + (v.Typ == thNormalni ? "normal" : "leibniz") + "\"";
-    j += std::string(",\"mode\":\"") + (v.Nejkratsi ? "shortest" : "fastest") + "\"";
+    j += std::string(",\"mode\":\"") + (v.Nejmene ? "minimum" : v.Nejkratsi ? "shortest" : "fastest") + "\"";
     j += std::string(",\"status\":\"") + stav + "\"";
     j += ",\"moves\":" + (nalezeno ? std::to_string(d.Reseni.DejPocetTahu()) : std::string("null"));
     j += ",\"jumps\":[" + skoky + "]";

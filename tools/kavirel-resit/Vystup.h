@@ -11,6 +11,7 @@ struct TVysledekBehu {
     std::string Nazev;        // UTF-8
     TTypHry Typ = thNormalni;
     bool Nejkratsi = false;
+    bool Nejmene = false;
     const TSolveDeska* Deska = nullptr;  // StavReseni and Reseni after the search
     std::uint64_t Pozic = 0;
     long long Milisekund = 0;

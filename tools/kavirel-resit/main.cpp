@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line solver.
 //
-//   kavirel-resit [--nejkratsi] [--limit SECONDS] [--deska N] [--statistika]
+//   kavirel-resit [--nejkratsi | --nejmene] [--limit SECONDS] [--deska N] [--statistika]
 //                 [--json | --kresba] FILE
 //
 // Solves the first board of an external board file or a text drawing, or
@@ -168,7 +168,7 @@ int main(int argc, char** argv)
 
     TSolveDeska deska;
     deska.Nastav(zaznam);
-    deska.ZpusobHledani = volby.Nejkratsi ? zhNejkratsi : zhNejrychlejsi;
+    deska.ZpusobHledani = volby.Nejmene ? zhNejmene : volby.Nejkratsi ? zhNejkratsi : zhNejrychlejsi;
     deska.Reseni.Vymaz();
 
     TFrontaVolani fronta;
@@ -199,6 +199,7 @@ int main(int argc, char** argv)
     vysledek.Nazev = Cp1250NaUtf8(DejNazev(zaznam));
     vysledek.Typ = zaznam.TypHry;
     vysledek.Nejkratsi = volby.Nejkratsi;
+    vysledek.Nejmene = volby.Nejmene;
     vysledek.Deska = &deska;
     vysledek.Pozic = DejPocetPozic();
     vysledek.Milisekund = std::chrono::duration_cast<std::chrono::milliseconds>(konec - zacatek).count();
