@@ -3,9 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <exception>
 #include <memory>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -20,17 +18,16 @@ namespace {
 // from the start alone.
 constexpr std::size_t MaxCiluNejmene = std::size_t(1) << 16;
 
-// Two sides whose last steps added fewer than this factor more positions
-// one than the other both take their next step; otherwise only the one
-// that added fewer.
-constexpr double PomerStran = 2.0;
+// Every position of both balls stays until the path is read back, so the
+// default memory bound is higher than the other modes'.
+constexpr std::size_t VychoziStropNejmene = std::size_t(3) << 29;  // 1.5 GiB
 
 template <bool Leibniz, class K>
 class TNejmene {
 public:
     TNejmene(TUlohaReseni& uloha, TRizeniHledani& rizeni, const TPravidlaNejmene& pravidla)
         : U(uloha), R(rizeni), P(pravidla),
-          Rozpocet(rizeni.LimitPameti != 0 ? rizeni.LimitPameti : VychoziLimitPameti())
+          Rozpocet(rizeni.LimitPameti != 0 ? rizeni.LimitPameti : VychoziLimitPameti(VychoziStropNejmene))
     {
         SestavModel(U, Leibniz, M);
         Odkud.assign(M.Skoky.size(), 0);
@@ -140,19 +137,16 @@ private:
 
         Vpred.Vrstvy.resize(static_cast<std::size_t>(M.Start) + 1);
         Zpet_.Vrstvy.resize(static_cast<std::size_t>(M.Start) + 1);
-        if (!Vrstva(Vpred, M.Start) || !Vrstva(Vpred, M.Start)->Vloz(KanonStartu, 0, 0))
+        if (!Vloz(Vpred, M.Start, KanonStartu, 0, 0))
             return Konci();
         Vrstva(Vpred, M.Start)->Dokonci();
         Vpred.Novych = 1;
         if (ZDolu) {
-            TVrstva<K>* v = Vrstva(Zpet_, M.CilPocet);
-            if (v == nullptr)
-                return Konci();
             for (K c : cile)
-                if (!v->Vloz(Sym.Kanon(c), 0, 0))
+                if (!Vloz(Zpet_, M.CilPocet, Sym.Kanon(c), 0, 0))
                     return Konci();
-            v->Dokonci();
-            Zpet_.Novych = v->DejPocet();
+            Vrstva(Zpet_, M.CilPocet)->Dokonci();
+            Zpet_.Novych = Vrstva(Zpet_, M.CilPocet)->DejPocet();
         }
         // Every solution of T moves has, after its j-th move, a position j
         // moves from the start and T - j from a goal, so the balls meet
@@ -177,8 +171,8 @@ private:
 
     int Konci() { return Stop() || Nedostatek.load(std::memory_order_relaxed) ? -1 : 0; }
 
-    // The layer of a side, made when first needed; nullptr when the budget
-    // has no room.
+    // A side's layer, made when first needed; nullptr when the budget has
+    // no room.
     TVrstva<K>* Vrstva(TStrana& strana, int citac)
     {
         std::unique_ptr<TVrstva<K>>& v = strana.Vrstvy[static_cast<std::size_t>(citac)];
@@ -193,54 +187,80 @@ private:
         return v.get();
     }
 
+    bool Vloz(TStrana& strana, int citac, K kanon, int cena, K pole)
+    {
+        TVrstva<K>* v = Vrstva(strana, citac);
+        return v != nullptr && (v->Vloz(kanon, cena, pole) || Selhani());
+    }
+
     int Cena(const TStrana& strana, int citac, K kanon) const
     {
-        const auto& v = strana.Vrstvy[static_cast<std::size_t>(citac)];
+        const std::unique_ptr<TVrstva<K>>& v = strana.Vrstvy[static_cast<std::size_t>(citac)];
         K pole;
         return v ? v->Najdi(kanon, pole) : -1;
     }
 
-    // One step: the side whose last step added fewer positions grows by a
-    // move, the other too while they are about as large, the two on two
-    // threads. Then the positions they added meet the other side.
+    // One step: the ball whose last step added fewer positions grows by a
+    // move (so the two grow about alike in positions, not in moves). Then
+    // the positions it added meet the other ball.
     bool Krok()
     {
-        const double f = static_cast<double>(Vpred.Novych);
-        const double b = static_cast<double>(Zpet_.Novych);
-        bool vpred = !ZDolu || f <= b;
-        bool zpet = ZDolu && !vpred;
-        if (ZDolu && f <= b * PomerStran && b <= f * PomerStran)
-            vpred = zpet = true;
-        bool okVpred = true, okZpet = true;
-        if (vpred && zpet && P.DruheVlakno && std::thread::hardware_concurrency() > 1) {
-            std::exception_ptr chyba;
-            std::thread vlakno([&] {
-                try {
-                    okZpet = RozsirZpet();
-                } catch (...) {
-                    chyba = std::current_exception();
-                    Konec.store(true, std::memory_order_relaxed);
-                }
-            });
-            try {
-                okVpred = RozsirVpred();
-            } catch (...) {
-                Konec.store(true, std::memory_order_relaxed);
-                vlakno.join();
-                throw;
-            }
-            vlakno.join();
-            if (chyba)
-                std::rethrow_exception(chyba);
-        } else {
-            if (vpred)
-                okVpred = RozsirVpred();
-            if (zpet && okVpred)
-                okZpet = RozsirZpet();
-        }
-        if (!okVpred || !okZpet)
+        const bool vpred = !ZDolu || Vpred.Novych <= Zpet_.Novych;
+        if (!(vpred ? RozsirVpred() : RozsirZpet()))
             return false;
-        return Setkej(vpred, zpet);
+        return Setkej(vpred ? Vpred : Zpet_, vpred ? Zpet_ : Vpred, vpred);
+    }
+
+    // One step of a side: a sweep over its layers in the order of its
+    // jumps (`smer` -1 from the start down, +1 from the goals up), where
+    // `rozvin(s, r, cena, pole, vloz)` passes each child of a position of
+    // the frontier (r or r + 1 moves away) to `vloz(kanon, pole)`. The
+    // positions r + 1 moves away that a layer gets are complete, with all
+    // their ways in, before the sweep reaches that layer.
+    template <class FRozvin>
+    bool Rozsir(TStrana& strana, int smer, FRozvin&& rozvin)
+    {
+        const int r = strana.Polomer;
+        const int prvni = smer < 0 ? M.Start : M.CilPocet;
+        const int konec = smer < 0 ? M.CilPocet : M.Start;
+        std::size_t novych = 0;
+        std::uint64_t mistni = 0;
+        for (int citac = prvni; citac != konec; citac += smer) {
+            const TVrstva<K>* z = strana.Vrstvy[static_cast<std::size_t>(citac)].get();
+            if (z == nullptr)
+                continue;
+            const int dalsi = citac + smer;
+            TVrstva<K>* cil = nullptr;
+            std::size_t predtim = 0;
+            auto vloz = [&](K kanon, K pole) {
+                if (cil == nullptr) {
+                    if ((cil = Vrstva(strana, dalsi)) == nullptr)
+                        return false;
+                    predtim = cil->DejPocet();
+                }
+                return cil->Vloz(kanon, r + 1, pole) || Selhani();
+            };
+            for (std::size_t i = 0; i < z->DejMist(); ++i) {
+                if ((i & 0xFFFF) == 0 && Stop())
+                    return Selhani();
+                const auto& m = z->Misto(i);
+                const int cena = TCena<K>::Z(m.Udaje);
+                if (m.Udaje == 0 || cena < r)
+                    continue;
+                if (!Zapocitej(mistni))
+                    return Selhani();
+                if (!rozvin(m.Pozice, r, cena, m.Udaje & TCena<K>::Pole, vloz))
+                    return false;
+            }
+            if (cil != nullptr) {
+                cil->Dokonci();
+                novych += cil->DejPocet() - predtim;
+            }
+        }
+        Dopocitej(mistni);
+        strana.Polomer = r + 1;
+        strana.Novych = novych;
+        return true;
     }
 
     // The start side grows by a move, layer after layer down: a position r
@@ -249,62 +269,30 @@ private:
     // done) those that continue one.
     bool RozsirVpred()
     {
-        const int r = Vpred.Polomer;
-        std::size_t novych = 0;
-        std::uint64_t mistni = 0;
-        K obrazy[MaxObrazu];
-        for (int citac = M.Start; citac > M.CilPocet; --citac) {
-            const TVrstva<K>* z = Vpred.Vrstvy[static_cast<std::size_t>(citac)].get();
-            if (z == nullptr)
-                continue;
-            TVrstva<K>* cil = nullptr;
-            std::size_t predtim = 0;
-            for (std::size_t i = 0; i < z->DejMist(); ++i) {
-                if ((i & 0xFFFF) == 0 && Stop())
-                    return Selhani();
-                const auto& m = z->Misto(i);
-                const int cena = TCena<K>::Z(m.Udaje);
-                if (m.Udaje == 0 || cena < r)
+        return Rozsir(Vpred, -1, [this](K s, int r, int cena, K pokracovani, auto& vloz) {
+            K obrazy[MaxObrazu];
+            Sym.Obrazy(s, obrazy);
+            for (K x = s & M.Obdelnik; x != 0; x &= x - 1) {
+                const int f = NejnizsiBit(x);
+                if (((pokracovani & Bit<K>(f)) != 0) != (cena > r))
                     continue;
-                if (!Zapocitej(mistni))
-                    return Selhani();
-                if (cil == nullptr) {
-                    if ((cil = Vrstva(Vpred, citac - 1)) == nullptr)
-                        return false;
-                    predtim = cil->DejPocet();
-                }
-                const K s = m.Pozice;
-                const K pokracovani = m.Udaje & TCena<K>::Pole;
-                Sym.Obrazy(s, obrazy);
-                for (K x = s & M.Obdelnik; x != 0; x &= x - 1) {
-                    const int f = NejnizsiBit(x);
-                    if (((pokracovani & Bit<K>(f)) != 0) != (cena > r))
+                for (int d = 0; d < M.PocetSkoku[f][poSvisleNapred]; ++d) {
+                    const int k = M.SkokyPole[f][poSvisleNapred][d];
+                    const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
+                    if ((s & skok.Maska) != skok.Nutne)
                         continue;
-                    for (int d = 0; d < M.PocetSkoku[f][poSvisleNapred]; ++d) {
-                        const int k = M.SkokyPole[f][poSvisleNapred][d];
-                        const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
-                        if ((s & skok.Maska) != skok.Nutne)
-                            continue;
-                        const K dite = s ^ skok.Maska;
-                        // At the goal's counter only goal positions matter.
-                        if (citac - 1 == M.CilPocet && KonecCesty(M, dite, M.CilPocet) != 1)
-                            continue;
-                        K kam;
-                        const K kanon = Sym.KanonSPolem(dite, obrazy, k, skok.IndexKam, kam);
-                        if (!cil->Vloz(kanon, r + 1, kam))
-                            return Selhani();
-                    }
+                    const K dite = s ^ skok.Maska;
+                    // At the goal's counter only goal positions matter.
+                    if (Citac(dite) == M.CilPocet && KonecCesty(M, dite, M.CilPocet) != 1)
+                        continue;
+                    K kam;
+                    const K kanon = Sym.KanonSPolem(dite, obrazy, k, skok.IndexKam, kam);
+                    if (!vloz(kanon, kam))
+                        return false;
                 }
             }
-            if (cil != nullptr) {
-                cil->Dokonci();
-                novych += cil->DejPocet() - predtim;
-            }
-        }
-        Dopocitej(mistni);
-        Vpred.Polomer = r + 1;
-        Vpred.Novych = novych;
-        return true;
+            return true;
+        });
     }
 
     // The goal side grows by a move, layer after layer up, the same way
@@ -313,104 +301,68 @@ private:
     // where a cheapest way on goes on.
     bool RozsirZpet()
     {
-        const int r = Zpet_.Polomer;
-        std::size_t novych = 0;
-        std::uint64_t mistni = 0;
-        K obrazy[MaxObrazu];
-        std::uint16_t skoky[4 * MaxPoli];
-        for (int citac = M.CilPocet; citac < M.Start; ++citac) {
-            const TVrstva<K>* z = Zpet_.Vrstvy[static_cast<std::size_t>(citac)].get();
-            if (z == nullptr)
-                continue;
-            TVrstva<K>* cil = nullptr;
-            std::size_t predtim = 0;
-            for (std::size_t i = 0; i < z->DejMist(); ++i) {
-                if ((i & 0xFFFF) == 0 && Stop())
-                    return Selhani();
-                const auto& m = z->Misto(i);
-                const int cena = TCena<K>::Z(m.Udaje);
-                if (m.Udaje == 0 || cena < r)
+        return Rozsir(Zpet_, 1, [this](K s, int r, int cena, K pokracovani, auto& vloz) {
+            std::uint16_t skoky[4 * MaxPoli];
+            const int n = Zpet.Najdi(s, skoky);
+            if (n == 0)
+                return true;
+            K obrazy[MaxObrazu];
+            Sym.Obrazy(s, obrazy);
+            const bool kStartu = Citac(s) + 1 == M.Start;
+            for (int j = 0; j < n; ++j) {
+                const int k = skoky[j];
+                const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
+                if (((pokracovani & Bit<K>(skok.IndexKam)) != 0) != (cena > r))
                     continue;
-                if (!Zapocitej(mistni))
-                    return Selhani();
-                if (cil == nullptr) {
-                    if ((cil = Vrstva(Zpet_, citac + 1)) == nullptr)
-                        return false;
-                    predtim = cil->DejPocet();
-                }
-                const K s = m.Pozice;
-                const K pokracovani = m.Udaje & TCena<K>::Pole;
-                const int n = Zpet.Najdi(s, skoky);
-                if (n == 0)
+                K odkud;
+                const K kanon = Sym.KanonSPolem(s ^ skok.Maska, obrazy, k, Odkud[static_cast<std::size_t>(k)], odkud);
+                // At the start's counter only the start matters.
+                if (kStartu && kanon != KanonStartu)
                     continue;
-                Sym.Obrazy(s, obrazy);
-                for (int j = 0; j < n; ++j) {
-                    const int k = skoky[j];
-                    const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
-                    if (((pokracovani & Bit<K>(skok.IndexKam)) != 0) != (cena > r))
-                        continue;
-                    K odkud;
-                    const K kanon =
-                        Sym.KanonSPolem(s ^ skok.Maska, obrazy, k, Odkud[static_cast<std::size_t>(k)], odkud);
-                    // At the start's counter only the start matters.
-                    if (citac + 1 == M.Start && kanon != KanonStartu)
-                        continue;
-                    if (!cil->Vloz(kanon, r + 1, odkud))
-                        return Selhani();
-                }
+                if (!vloz(kanon, odkud))
+                    return false;
             }
-            if (cil != nullptr) {
-                cil->Dokonci();
-                novych += cil->DejPocet() - predtim;
-            }
-        }
-        Dopocitej(mistni);
-        Zpet_.Polomer = r + 1;
-        Zpet_.Novych = novych;
-        return true;
+            return true;
+        });
     }
+
+    // Stones (normal game) or empty fields (Leibniz game) of a position.
+    int Citac(K s) const { return Leibniz ? M.N - PocetBitu(s) : PocetBitu(s); }
 
     // The positions a side added in its last step, each looked up on the
     // other side: the least total through them. Without a goal side, a
     // position on the goal's counter is a goal (no others are kept).
-    bool Setkej(bool vpred, bool zpet)
+    bool Setkej(const TStrana& ta, const TStrana& druha, bool vpred)
     {
         std::uint64_t mistni = 0;
         for (int citac = M.CilPocet; citac <= M.Start; ++citac) {
-            for (int strana = 0; strana < 2; ++strana) {
-                if (strana == 0 ? !vpred : !zpet)
+            const bool cilova = !ZDolu && vpred && citac == M.CilPocet;
+            const TVrstva<K>* v = ta.Vrstvy[static_cast<std::size_t>(citac)].get();
+            const TVrstva<K>* tam = druha.Vrstvy[static_cast<std::size_t>(citac)].get();
+            if (v == nullptr || (tam == nullptr && !cilova))
+                continue;
+            for (std::size_t i = 0; i < v->DejMist(); ++i) {
+                if ((i & 0xFFFF) == 0 && Stop())
+                    return Selhani();
+                const auto& m = v->Misto(i);
+                if (m.Udaje == 0 || TCena<K>::Z(m.Udaje) != ta.Polomer)
                     continue;
-                const TStrana& ta = strana == 0 ? Vpred : Zpet_;
-                const TVrstva<K>* v = ta.Vrstvy[static_cast<std::size_t>(citac)].get();
-                const TVrstva<K>* druha = (strana == 0 ? Zpet_ : Vpred).Vrstvy[static_cast<std::size_t>(citac)].get();
-                const bool cilova = !ZDolu && strana == 0 && citac == M.CilPocet;
-                if (v == nullptr || (druha == nullptr && !cilova))
+                if (!Zapocitej(mistni))
+                    return Selhani();
+                K pole = 0;
+                const int cena = cilova ? 0 : tam->Najdi(m.Pozice, pole);
+                if (cena < 0)
                     continue;
-                for (std::size_t i = 0; i < v->DejMist(); ++i) {
-                    if ((i & 0xFFFF) == 0 && Stop())
-                        return Selhani();
-                    const auto& m = v->Misto(i);
-                    if (m.Udaje == 0 || TCena<K>::Z(m.Udaje) != ta.Polomer)
-                        continue;
-                    if (!Zapocitej(mistni))
-                        return Selhani();
-                    K pole = 0;
-                    const int cena = cilova ? 0 : druha->Najdi(m.Pozice, pole);
-                    if (cena < 0)
-                        continue;
-                    const K vpredPole = strana == 0 ? (m.Udaje & TCena<K>::Pole) : pole;
-                    const K zpetPole = strana == 0 ? pole : (m.Udaje & TCena<K>::Pole);
-                    const K spolecne = vpredPole & zpetPole;
-                    TSetkani<K> s;
-                    s.Pozice = m.Pozice;
-                    s.Citac = citac;
-                    s.CenaVpred = strana == 0 ? ta.Polomer : cena;
-                    s.CenaZpet = strana == 0 ? cena : ta.Polomer;
-                    s.Pokracovani = spolecne != 0 ? NejnizsiBit(spolecne) : -1;
-                    s.Celkem = s.CenaVpred + s.CenaZpet - (spolecne != 0 ? 1 : 0);
-                    if (Nejlepsi.Celkem < 0 || s.Celkem < Nejlepsi.Celkem)
-                        Nejlepsi = s;
-                }
+                const K spolecne = pole & m.Udaje & TCena<K>::Pole;
+                TSetkani<K> s;
+                s.Pozice = m.Pozice;
+                s.Citac = citac;
+                s.CenaVpred = vpred ? ta.Polomer : cena;
+                s.CenaZpet = vpred ? cena : ta.Polomer;
+                s.Pokracovani = spolecne != 0 ? NejnizsiBit(spolecne) : -1;
+                s.Celkem = s.CenaVpred + s.CenaZpet - (spolecne != 0 ? 1 : 0);
+                if (Nejlepsi.Celkem < 0 || s.Celkem < Nejlepsi.Celkem)
+                    Nejlepsi = s;
             }
         }
         Dopocitej(mistni);

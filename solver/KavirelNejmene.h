@@ -28,11 +28,13 @@
 //   one image of each position stand for all of them (KavirelPozice.h).
 // * Obousmerne: the goal side grows too; without it only the start's ball
 //   grows until it reaches a goal position.
-// DruheVlakno cuts nothing: it grows the two balls on two threads at once
-// where both are to grow. Which ball grows depends on the balls' sizes,
-// never on the timing, so a search takes the same course every time.
+// The ball that grows next is the one whose last step added fewer
+// positions; a search takes the same course every time. It runs on the
+// calling thread alone: growing both balls at once, or one on two threads,
+// cost more than it saved on a machine shared with other work (measured).
 //
-// All layers together stay within TRizeniHledani::LimitPameti; a search
+// All layers together stay within TRizeniHledani::LimitPameti (by default
+// 1.5 GiB, or a quarter of the physical memory when that is less); a search
 // that needs more ends as if stopped.
 #pragma once
 
@@ -44,7 +46,6 @@ struct TPravidlaNejmene {
     bool Parita = true;
     bool Symetrie = true;
     bool Obousmerne = true;
-    bool DruheVlakno = true;
 };
 
 // Searches a prepared job for a solution with the least moves. On return

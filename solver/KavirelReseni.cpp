@@ -68,9 +68,9 @@ void PripravUlohu(TUlohaReseni& u, const TSolveDeska& deska)
     }
 }
 
-std::size_t VychoziLimitPameti()
+std::size_t VychoziLimitPameti(std::size_t strop)
 {
-    std::size_t limit = std::size_t(512) << 20;
+    std::size_t limit = strop;
 #ifdef KAVIREL_MA_SYSCONF
     const long stranek = sysconf(_SC_PHYS_PAGES);
     const long stranka = sysconf(_SC_PAGE_SIZE);

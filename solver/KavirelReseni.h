@@ -89,12 +89,14 @@ struct TRizeniHledani {
     // at the end. Relaxed: it is a progress display, not a synchronisation.
     std::atomic<std::uint64_t> PocetPozic{0};
     // Upper bound of the tables of one search in bytes; 0 takes the default
-    // (512 MiB, or a quarter of the physical memory when that is less).
+    // (512 MiB, or a quarter of the physical memory when that is less; the
+    // minimum mode 1.5 GiB or that quarter).
     std::size_t LimitPameti = 0;
 };
 
-// The default bound of LimitPameti on this machine.
-std::size_t VychoziLimitPameti();
+// The default bound of LimitPameti on this machine: `strop`, or a quarter
+// of the physical memory when that is less.
+std::size_t VychoziLimitPameti(std::size_t strop = std::size_t(512) << 20);
 
 // The four searches on a prepared job. On return Nalezeno, Preruseno and
 // Vysledek hold the outcome; the rest of the job is as it was.

@@ -2,8 +2,7 @@
 // The layers of the minimum search (KavirelNejmene.h): the positions with
 // one value of the counter, each with the least number of moves it is
 // reached by and the fields where those cheapest ways may leave a move to
-// continue. Every block is drawn from one budget, the job's memory bound,
-// shared by the threads that build layers.
+// continue. Every block is drawn from one budget, the job's memory bound.
 #pragma once
 
 #include <algorithm>

@@ -229,14 +229,13 @@ struct TPravidlo {
 };
 
 // Each rule switched off gives the same minimum on boards of up to 81
-// fields, and all but the second thread save positions somewhere.
+// fields, and each saves positions somewhere.
 TEST(Nejmene, VypnutePravidloNemeniMinimum)
 {
     const TPravidlo pravidla[] = {
         {"Parita", [](TPravidlaNejmene& p) { p.Parita = false; }, true},
         {"Symetrie", [](TPravidlaNejmene& p) { p.Symetrie = false; }, true},
         {"Obousmerne", [](TPravidlaNejmene& p) { p.Obousmerne = false; }, true},
-        {"DruheVlakno", [](TPravidlaNejmene& p) { p.DruheVlakno = false; }, false},
     };
     const int desek = Instrumentovano ? 40 : 120;
     for (const TPravidlo& pravidlo : pravidla) {
@@ -312,7 +311,7 @@ TEST(Nejmene, OkrajovePripadyAMalaPamet)
 }
 
 // A stop request ends the search in every phase, before its first position,
-// early and late, on both threads; the positions counted after the request
+// early and late; the positions counted after the request
 // are few, so it was the request and not the memory bound that ended it.
 TEST(Nejmene, ZastaveniNaPozadavek)
 {
