@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "KavirelChyby.h"
 #include "KavirelNejmeneCesta.h"
 #include "KavirelPozice.h"
 #include "KavirelVrstvy.h"
@@ -42,7 +43,7 @@ public:
         U.Preruseno = false;
         std::vector<TSkokCesty> cesta;
         const int vysledek = Hledej(cesta);
-        R.PocetPozic.store(Pozic.load(std::memory_order_relaxed), std::memory_order_relaxed);
+        R.PocetPozic.store(Pozic, std::memory_order_relaxed);
         if (vysledek < 0) {
             U.Preruseno = true;
             return;
@@ -71,18 +72,16 @@ private:
     TZpetneSkoky<K> Zpet;
     std::vector<std::uint8_t> Odkud;  // per jump, the field it starts from
     TRozpocet Rozpocet;
-    std::atomic<bool> Konec{false};  // a stop request, or the budget ran out
-    std::atomic<bool> Nedostatek{false};
-    std::atomic<std::uint64_t> Pozic{0};
+    bool Konec = false;       // the search is to end: a stop request, or the budget ran out
+    bool Nedostatek = false;  // the budget ran out
+    std::uint64_t Pozic = 0;
     K KanonStartu = 0;
-    TStrana Vpred, Zpet_;
+    TStrana Dopredu;  // the ball around the start
+    TStrana Dozadu;   // the ball around the goal positions
     bool ZDolu = false;  // the goal side grows too
     TSetkani<K> Nejlepsi;
 
-    bool Stop() const
-    {
-        return Konec.load(std::memory_order_relaxed) || R.Zastavit.load(std::memory_order_relaxed);
-    }
+    bool Stop() const { return Konec || R.Zastavit.load(std::memory_order_relaxed); }
 
     // Counts a position and now and then publishes the count; false once
     // the search is to end.
@@ -100,16 +99,17 @@ private:
     // 4096.
     void Zverejni(std::uint64_t pridat)
     {
-        const std::uint64_t predtim = Pozic.fetch_add(pridat, std::memory_order_relaxed);
-        if ((predtim >> 12) != ((predtim + pridat) >> 12))
-            R.PocetPozic.store(predtim + pridat, std::memory_order_relaxed);
+        const std::uint64_t predtim = Pozic;
+        Pozic += pridat;
+        if ((predtim >> 12) != (Pozic >> 12))
+            R.PocetPozic.store(Pozic, std::memory_order_relaxed);
     }
 
     bool Selhani()
     {
         if (!Stop())
-            Nedostatek.store(true, std::memory_order_relaxed);
-        Konec.store(true, std::memory_order_relaxed);
+            Nedostatek = true;
+        Konec = true;
         return false;
     }
 
@@ -135,18 +135,18 @@ private:
         SestavZpetneSkoky(M, Zpet);
         KanonStartu = Sym.Kanon(M.S0);
 
-        Vpred.Vrstvy.resize(static_cast<std::size_t>(M.Start) + 1);
-        Zpet_.Vrstvy.resize(static_cast<std::size_t>(M.Start) + 1);
-        if (!Vloz(Vpred, M.Start, KanonStartu, 0, 0))
+        Dopredu.Vrstvy.resize(static_cast<std::size_t>(M.Start) + 1);
+        Dozadu.Vrstvy.resize(static_cast<std::size_t>(M.Start) + 1);
+        if (!Vloz(Dopredu, M.Start, KanonStartu, 0, 0))
             return Konci();
-        Vrstva(Vpred, M.Start)->Dokonci();
-        Vpred.Novych = 1;
+        Vrstva(Dopredu, M.Start)->Dokonci();
+        Dopredu.Novych = 1;
         if (ZDolu) {
             for (K c : cile)
-                if (!Vloz(Zpet_, M.CilPocet, Sym.Kanon(c), 0, 0))
+                if (!Vloz(Dozadu, M.CilPocet, Sym.Kanon(c), 0, 0))
                     return Konci();
-            Vrstva(Zpet_, M.CilPocet)->Dokonci();
-            Zpet_.Novych = Vrstva(Zpet_, M.CilPocet)->DejPocet();
+            Vrstva(Dozadu, M.CilPocet)->Dokonci();
+            Dozadu.Novych = Vrstva(Dozadu, M.CilPocet)->DejPocet();
         }
         // Every solution of T moves has, after its j-th move, a position j
         // moves from the start and T - j from a goal, so the balls meet
@@ -155,21 +155,22 @@ private:
         // has at most that many: the first step in which they meet gives
         // the least total. A ball that grows no more holds every position
         // of its side, and the other ball meets it or never will.
-        while (Nejlepsi.Celkem < 0 && Vpred.Novych != 0 && (!ZDolu || Zpet_.Novych != 0)) {
+        while (Nejlepsi.Celkem < 0 && Dopredu.Novych != 0 && (!ZDolu || Dozadu.Novych != 0)) {
             if (!Krok())
                 return Konci();
         }
         if (Nejlepsi.Celkem < 0)
             return 0;
         TCestaNejmene<Leibniz, K> c(
-            M, Sym, Zpet, Odkud, [this](int citac, K kanon) { return Cena(Vpred, citac, kanon); },
-            [this](int citac, K kanon) { return Cena(Zpet_, citac, kanon); });
-        if (!c.Sestav(Nejlepsi, cesta))
-            return Konci();
+            M, Sym, Zpet, Odkud, [this](int citac, K kanon) { return Cena(Dopredu, citac, kanon); },
+            [this](int citac, K kanon) { return Cena(Dozadu, citac, kanon); });
+        // The balls hold a path of that many moves, so this never fails.
+        const bool sestavena = c.Sestav(Nejlepsi, cesta);
+        KAVIREL_ASSERT(sestavena, "Cesta nejmene tahu nenalezena", "KavirelNejmene");
         return 1;
     }
 
-    int Konci() { return Stop() || Nedostatek.load(std::memory_order_relaxed) ? -1 : 0; }
+    int Konci() { return Stop() || Nedostatek ? -1 : 0; }
 
     // A side's layer, made when first needed; nullptr when the budget has
     // no room.
@@ -178,7 +179,7 @@ private:
         std::unique_ptr<TVrstva<K>>& v = strana.Vrstvy[static_cast<std::size_t>(citac)];
         if (!v) {
             std::unique_ptr<TVrstva<K>> nova(new TVrstva<K>);
-            if (!nova->Vytvor(Rozpocet, Konec)) {
+            if (!nova->Vytvor(Rozpocet, R.Zastavit)) {
                 Selhani();
                 return nullptr;
             }
@@ -205,10 +206,10 @@ private:
     // the positions it added meet the other ball.
     bool Krok()
     {
-        const bool vpred = !ZDolu || Vpred.Novych <= Zpet_.Novych;
+        const bool vpred = !ZDolu || Dopredu.Novych <= Dozadu.Novych;
         if (!(vpred ? RozsirVpred() : RozsirZpet()))
             return false;
-        return Setkej(vpred ? Vpred : Zpet_, vpred ? Zpet_ : Vpred, vpred);
+        return Setkej(vpred ? Dopredu : Dozadu, vpred ? Dozadu : Dopredu, vpred);
     }
 
     // One step of a side: a sweep over its layers in the order of its
@@ -269,7 +270,7 @@ private:
     // done) those that continue one.
     bool RozsirVpred()
     {
-        return Rozsir(Vpred, -1, [this](K s, int r, int cena, K pokracovani, auto& vloz) {
+        return Rozsir(Dopredu, -1, [this](K s, int r, int cena, K pokracovani, auto& vloz) {
             K obrazy[MaxObrazu];
             Sym.Obrazy(s, obrazy);
             for (K x = s & M.Obdelnik; x != 0; x &= x - 1) {
@@ -301,7 +302,7 @@ private:
     // where a cheapest way on goes on.
     bool RozsirZpet()
     {
-        return Rozsir(Zpet_, 1, [this](K s, int r, int cena, K pokracovani, auto& vloz) {
+        return Rozsir(Dozadu, 1, [this](K s, int r, int cena, K pokracovani, auto& vloz) {
             std::uint16_t skoky[4 * MaxPoli];
             const int n = Zpet.Najdi(s, skoky);
             if (n == 0)

@@ -22,18 +22,16 @@ public:
 
     bool Vezmi(std::size_t bajtu)
     {
-        std::size_t pouzito = Pouzito.load(std::memory_order_relaxed);
-        do {
-            if (bajtu > Limit || pouzito > Limit - bajtu)
-                return false;
-        } while (!Pouzito.compare_exchange_weak(pouzito, pouzito + bajtu, std::memory_order_relaxed));
+        if (bajtu > Limit || Pouzito > Limit - bajtu)
+            return false;
+        Pouzito += bajtu;
         return true;
     }
-    void Vrat(std::size_t bajtu) { Pouzito.fetch_sub(bajtu, std::memory_order_relaxed); }
+    void Vrat(std::size_t bajtu) { Pouzito -= bajtu; }
 
 private:
     const std::size_t Limit;
-    std::atomic<std::size_t> Pouzito{0};
+    std::size_t Pouzito = 0;
 };
 
 // A zero-filled block counted against the budget while it lives.
