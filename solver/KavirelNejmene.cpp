@@ -10,6 +10,7 @@
 #include "KavirelChyby.h"
 #include "KavirelNejmeneCesta.h"
 #include "KavirelPozice.h"
+#include "KavirelResitelnost.h"
 #include "KavirelVrstvy.h"
 
 namespace KavirelHledani {
@@ -22,6 +23,7 @@ constexpr std::size_t MaxCiluNejmene = std::size_t(1) << 16;
 // Every position of both balls stays until the path is read back, so the
 // default memory bound is higher than the other modes'.
 constexpr std::size_t VychoziStropNejmene = std::size_t(3) << 29;  // 1.5 GiB
+
 
 template <bool Leibniz, class K>
 class TNejmene {
@@ -43,6 +45,10 @@ public:
         U.Preruseno = false;
         std::vector<TSkokCesty> cesta;
         const int vysledek = Hledej(cesta);
+        if (Resitelnost) {
+            Resitelnost->Ukonci();
+            Resitelnost->PredejChybu();
+        }
         R.PocetPozic.store(Pozic, std::memory_order_relaxed);
         if (vysledek < 0) {
             U.Preruseno = true;
@@ -80,8 +86,12 @@ private:
     TStrana Dozadu;   // the ball around the goal positions
     bool ZDolu = false;  // the goal side grows too
     TSetkani<K> Nejlepsi;
+    std::unique_ptr<TResitelnost> Resitelnost;
 
-    bool Stop() const { return Konec || R.Zastavit.load(std::memory_order_relaxed); }
+    bool Stop() const
+    {
+        return Konec || R.Zastavit.load(std::memory_order_relaxed) || (Resitelnost && Resitelnost->ZadneReseni());
+    }
 
     // Counts a position and now and then publishes the count; false once
     // the search is to end.
@@ -156,7 +166,9 @@ private:
         // the least total. A ball that grows no more holds every position
         // of its side, and the other ball meets it or never will.
         while (Nejlepsi.Celkem < 0 && Dopredu.Novych != 0 && (!ZDolu || Dozadu.Novych != 0)) {
-            if (!Krok())
+            if (P.Resitelnost && !Resitelnost && Pozic >= P.PozicPredResitelnosti)
+                SpustResitelnost();
+            if (!Krok() || Stop())
                 return Konci();
         }
         if (Nejlepsi.Celkem < 0)
@@ -170,7 +182,31 @@ private:
         return 1;
     }
 
-    int Konci() { return Stop() || Nedostatek ? -1 : 0; }
+    // Rule Resitelnost: the fastest mode on its own thread, its tables
+    // bounded by a sixth of the search's bound and taken out of its budget
+    // (not started when the budget has no room).
+    void SpustResitelnost()
+    {
+        const std::size_t podil = Rozpocet.DejLimit() / 6;
+        if (Rozpocet.Vezmi(podil))
+            Resitelnost.reset(new TResitelnost(U, Leibniz, podil));
+    }
+
+    // The outcome of a search cut short: no solution where the fastest mode
+    // has proven there is none, else stopped. When the balls have outgrown
+    // the memory bound, the fastest mode may still prove there is none: the
+    // layers go and the search waits for it (or for a stop request).
+    int Konci()
+    {
+        if (Nedostatek && Resitelnost && !R.Zastavit.load(std::memory_order_relaxed)) {
+            Dopredu.Vrstvy.clear();
+            Dozadu.Vrstvy.clear();
+            Resitelnost->Pockej(R.Zastavit);
+        }
+        if (Resitelnost && Resitelnost->ZadneReseni())
+            return 0;
+        return Stop() || Nedostatek ? -1 : 0;
+    }
 
     // A side's layer, made when first needed; nullptr when the budget has
     // no room.

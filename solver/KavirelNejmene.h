@@ -28,15 +28,24 @@
 //   one image of each position stand for all of them (KavirelPozice.h).
 // * Obousmerne: the goal side grows too; without it only the start's ball
 //   grows until it reaches a goal position.
+// * Resitelnost: once the balls have grown a little, the fastest mode
+//   decides on a second thread whether there is any solution at all
+//   (KavirelResitelnost.h); where there is none, the balls stop at once
+//   instead of growing until one holds every position of its side, and a
+//   search whose balls outgrow the memory bound waits for that verdict
+//   instead of ending as stopped.
 // The ball that grows next is the one whose last step added fewer
-// positions; a search takes the same course every time. It runs on the
-// calling thread alone: growing both balls at once, or one on two threads,
+// positions; a search takes the same course every time. The balls grow on
+// the calling thread alone: growing both at once, or one on two threads,
 // cost more than it saved on a machine shared with other work (measured).
 //
-// All layers together stay within TRizeniHledani::LimitPameti (by default
-// 1.5 GiB, or a quarter of the physical memory when that is less); a search
-// that needs more ends as if stopped.
+// All layers together, and the fastest mode's tables of rule Resitelnost,
+// stay within TRizeniHledani::LimitPameti (by default 1.5 GiB, or a quarter
+// of the physical memory when that is less); a search that needs more ends
+// as if stopped, unless the fastest mode proves there is no solution.
 #pragma once
+
+#include <cstdint>
 
 #include "KavirelReseni.h"
 
@@ -46,6 +55,11 @@ struct TPravidlaNejmene {
     bool Parita = true;
     bool Symetrie = true;
     bool Obousmerne = true;
+    bool Resitelnost = true;
+    // Not a cut: the fastest mode of rule Resitelnost starts once the balls
+    // have counted this many positions (a search that ends sooner would
+    // only pay for the thread).
+    std::uint64_t PozicPredResitelnosti = 20000;
 };
 
 // Searches a prepared job for a solution with the least moves. On return

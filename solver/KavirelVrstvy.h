@@ -28,6 +28,7 @@ public:
         return true;
     }
     void Vrat(std::size_t bajtu) { Pouzito -= bajtu; }
+    std::size_t DejLimit() const { return Limit; }
 
 private:
     const std::size_t Limit;
