@@ -196,6 +196,12 @@ public:
     QFileDialog* OpenFileDialog = nullptr;
     QFileDialog* SaveFileDialog = nullptr;
 
+    // A board file named on the command line (the file manager opens board
+    // files so): loaded as "Otevřít…" loads it, then played as "Hrát" plays
+    // it. A file that cannot be read shows that path's message and leaves the
+    // window as it started.
+    void HratDeskuZeSouboru(const QString& Soubor);
+
     // Shows a file dialog and returns the chosen full file name, or an empty
     // text when the user cancelled. Tests replace it.
     std::function<QString(QFileDialog*)> SpustDialog;
@@ -220,6 +226,8 @@ public:
     bool JeZalozkaZvyraznena(int Index) const;
 
     void UkonceniAplikace();
+    // Writes the settings now (also on the way out when the display is lost).
+    void UlozNastaveni();
     void mnCislaPoliClick();
     void mnBarvyClick();
     void mnLegendaClick();
@@ -355,12 +363,14 @@ private:
     // The name of the board of the save tab, from its box, cut to 30.
     void PrevezmiNazevUkladane();
     QString VyberSoubor(QFileDialog* Dialog);
+    // Reads an external board file into the load tab; false (the message
+    // shown, the tab unchanged) when it cannot be read.
+    bool NactiDoNahrat(const QString& Soubor);
 
     void VytvorOvladaceNavic();
     void VytvorNabidkuNavic();
     void PripojObsluhyNavic();
     void NactiNastaveni();
-    void UlozNastaveni();
     // Every press on the board first cancels a hint; one that stops the
     // automatic replay does nothing else (false).
     bool PredStiskem();

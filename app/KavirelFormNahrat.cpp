@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "KavirelFile.h"
+#include "KavirelStandardni.h"
 #include "KavirelHlaseniSouboru.h"
 #include "KavirelNastaveni.h"
 #include "KavirelOvladace.h"
@@ -91,6 +92,7 @@ void TMainForm::ZadavaniTextu(QObject* Sender, int Klavesa)
 void TMainForm::btnNahratSmazatClick()
 {
     SeznamDesek->OdstranAktualni();
+    ZapisStandardniSoubor();
     std::int32_t cislo = 0;
     SeznamDesek->VratAktualniDesku(ZaznamNahrany, cislo);
     VykresleniDeskyPriNahravani(cislo, QString());
@@ -98,31 +100,44 @@ void TMainForm::btnNahratSmazatClick()
 
 QString TMainForm::VyberSoubor(QFileDialog* Dialog)
 {
-    // Dialogs start in the process's current directory until the user has
-    // chosen a file with them; they never change that directory, where the
-    // catalogue is written at the end.
-    if (!Dialog->property("Pouzit").toBool())
-        Dialog->setDirectory(QDir::currentPath());
+    // Both dialogs start where the player last chose a file with either of
+    // them, in this run or an earlier one, else in the documents folder: the
+    // working directory is the game's hidden data folder when the menu
+    // starts it, and the dialogs never change it (the catalogue lives there).
+    Dialog->setDirectory(Nastaveni ? Nastaveni->AdresarDialogu() : TNastaveni().AdresarDialogu());
     const QString soubor = SpustDialog(Dialog);
-    if (!soubor.isEmpty())
-        Dialog->setProperty("Pouzit", true);
+    if (!soubor.isEmpty() && Nastaveni)
+        Nastaveni->PosledniAdresar = QFileInfo(soubor).absolutePath();
     return soubor;
+}
+
+bool TMainForm::NactiDoNahrat(const QString& Soubor)
+{
+    // A failed read has shown its message and kept the former board; the tab
+    // then stays as it was instead of presenting that board as the file's.
+    const int hlaseni = PocetHlaseniSouboru();
+    NactiExterniSoubor(ZaznamNahrany, QFile::encodeName(Soubor).toStdString());
+    if (PocetHlaseniSouboru() != hlaseni)
+        return false;
+    VykresleniDeskyPriNahravani(0, QLatin1Char('"') + QFileInfo(Soubor).fileName() + QLatin1Char('"'));
+    lblNahratPuvodDesky->setToolTip(QStringLiteral("Ukazuje odkud byla aktuální deska nahrána:\n") +
+                                    QDir::toNativeSeparators(QFileInfo(Soubor).absoluteFilePath()));
+    return true;
 }
 
 void TMainForm::OtevritExterniSoubor()
 {
     const QString soubor = VyberSoubor(OpenFileDialog);
-    if (soubor.isEmpty())
-        return;
-    // A failed read has shown its message and kept the former board; the tab
-    // then stays as it was instead of presenting that board as the file's.
-    const int hlaseni = PocetHlaseniSouboru();
-    NactiExterniSoubor(ZaznamNahrany, QFile::encodeName(soubor).toStdString());
-    if (PocetHlaseniSouboru() != hlaseni)
-        return;
-    VykresleniDeskyPriNahravani(0, QLatin1Char('"') + QFileInfo(soubor).fileName() + QLatin1Char('"'));
-    lblNahratPuvodDesky->setToolTip(QStringLiteral("Ukazuje odkud byla aktuální deska nahrána:\n") +
-                                    QDir::toNativeSeparators(QFileInfo(soubor).absoluteFilePath()));
+    if (!soubor.isEmpty())
+        NactiDoNahrat(soubor);
+}
+
+void TMainForm::HratDeskuZeSouboru(const QString& Soubor)
+{
+    Chranene_([this, &Soubor] {
+        if (NactiDoNahrat(Soubor))
+            btnNahratHratClick();
+    });
 }
 
 void TMainForm::btnNahratHratClick()

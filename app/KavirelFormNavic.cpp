@@ -270,6 +270,9 @@ void TMainForm::OverVyhru()
     Napis(lblHraRekord, v.Novy ? QStringLiteral("Nový osobní rekord: ") + TextTahu(tahu)
                                : QStringLiteral("Osobní rekord: ") + TextTahu(v.Rekord));
     lblHraRekord->show();
+    // A best is kept at once, not only at the end of the run.
+    if (v.Novy)
+        UlozNastaveni();
     if (RekordyForm && RekordyForm->isVisible())
         static_cast<TRekordyForm*>(RekordyForm)->Napln(Nastaveni->Rekordy);
 }

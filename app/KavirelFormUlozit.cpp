@@ -55,11 +55,15 @@ void TMainForm::PrevezmiNazevUkladane() { NastavNazevDesky(ZaznamUkladany, edtUl
 void TMainForm::btnUlozitStandardniClick()
 {
     PrevezmiNazevUkladane();
-    SeznamDesek->PridejDesku(ZaznamUkladany);
-    // Start-up has told why the catalogue will not be written; the board
-    // must not look saved for good.
+    const TPridaniDesky pridani = PridejDoStandardnihoSouboru(ZaznamUkladany);
+    if (pridani == TPridaniDesky::Odmitnuto) {
+        edtUlozitNazevDeskyEnter();
+        return;
+    }
+    // A board the file did not take must not look saved for good; why, was
+    // told at start-up or by the failed write.
     const TZapisPriKonci zapis = ZapisKataloguPriKonci();
-    Napis(lblUlozitJakUlozeno, zapis == TZapisPriKonci::Povolen ? QStringLiteral("Uloženo do standardního souboru")
+    Napis(lblUlozitJakUlozeno, pridani == TPridaniDesky::Ulozeno ? QStringLiteral("Uloženo do standardního souboru")
                                                                  : QStringLiteral("Přidáno jen do katalogu této hry"));
     Napis(lblUlozitKamUlozeno, QStringLiteral("pod číslem %1").arg(SeznamDesek->PocetDesek));
     if (zapis == TZapisPriKonci::JinaHra)
@@ -70,6 +74,9 @@ void TMainForm::btnUlozitStandardniClick()
         ZobrazZpravu(this, TDruhZpravy::Informace,
                      QStringLiteral("Standardní soubor se nepodařilo zálohovat,\n\r"
                                     "deska se do něj při ukončení neuloží."));
+    else if (zapis == TZapisPriKonci::BezZamku)
+        ZobrazZpravu(this, TDruhZpravy::Informace,
+                     QStringLiteral("Zámek standardního souboru nelze použít,\n\rdeska se do něj neuloží."));
 }
 
 void TMainForm::btnUlozitExterniClick()

@@ -5,10 +5,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStandardPaths>
 
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
+#include <set>
+#include <string>
+
+#include "KavirelNastaveniIni.h"
+#include "KavirelSoubory.h"
 
 namespace {
 
@@ -34,14 +39,114 @@ bool JePlatnaIdentita(const QString& s)
     return s.size() == DelkaIdentity && vzor.match(s).hasMatch();
 }
 
-bool NactiBarvu(const QSettings& s, const QString& klic, TBarva& barva)
+// Far above a few thousand personal bests; a runaway file is no settings.
+constexpr std::size_t MaxVelikost = 16u << 20;
+
+std::string Cesta(const QString& soubor) { return QFile::encodeName(soubor).toStdString(); }
+
+// What a settings file holds that the game can use, and what it holds
+// damaged (a value present but not valid).
+struct THodnoty {
+    TBarvy Barvy = StandardniBarvy();
+    bool CislaPoli = false;
+    int PosledniDeska = 0;
+    QString PosledniAdresar;
+    std::vector<TOsobniRekord> Rekordy;
+    std::set<std::string> PlatneBarvy;
+    bool PlatnaCislaPoli = false, PlatnaPosledniDeska = false, PlatnyAdresar = false, VadneRekordy = false;
+    int Vadnych = 0;
+};
+
+THodnoty Precti(const TIniSoubor& soubor)
 {
-    static const QRegularExpression vzor(QStringLiteral("^#[0-9a-fA-F]{6}$"));
-    const QString text = s.value(klic).toString();
-    if (!vzor.match(text).hasMatch())
-        return false;
-    barva = BarvaZQColor(QColor(text));
-    return true;
+    THodnoty h;
+    // A value that is there but no valid one counts as damaged.
+    const auto text = [&](const QString& klic, QString& hodnota) {
+        const TIniSoubor::THodnota stav = soubor.Hodnota(klic, hodnota);
+        if (stav == TIniSoubor::THodnota::Poskozena)
+            ++h.Vadnych;
+        return stav == TIniSoubor::THodnota::Text;
+    };
+    static const QRegularExpression vzorBarvy(QStringLiteral("^#[0-9a-fA-F]{6}$"));
+    for (const TKlicBarvy& k : KliceBarev) {
+        QString t;
+        if (!text(QStringLiteral("Barvy/") + QLatin1String(k.Klic), t))
+            continue;
+        if (vzorBarvy.match(t).hasMatch()) {
+            h.Barvy.*k.Clen = BarvaZQColor(QColor(t));
+            h.PlatneBarvy.insert(k.Klic);
+        } else {
+            ++h.Vadnych;
+        }
+    }
+    QString t;
+    if (text(QStringLiteral("Zobrazeni/CislaPoli"), t)) {
+        h.PlatnaCislaPoli = t == QLatin1String("true") || t == QLatin1String("false");
+        h.CislaPoli = t == QLatin1String("true");
+        h.Vadnych += h.PlatnaCislaPoli ? 0 : 1;
+    }
+    if (text(QStringLiteral("Hra/PosledniDeska"), t)) {
+        bool jeCislo = false;
+        const int deska = t.toInt(&jeCislo);
+        h.PlatnaPosledniDeska = jeCislo && deska >= 0;
+        h.PosledniDeska = h.PlatnaPosledniDeska ? deska : 0;
+        h.Vadnych += h.PlatnaPosledniDeska ? 0 : 1;
+    }
+
+    // Whether the folder still exists is asked when a dialog opens.
+    if (text(QStringLiteral("Soubory/PosledniAdresar"), t)) {
+        h.PlatnyAdresar = QDir::isAbsolutePath(t);
+        h.PosledniAdresar = h.PlatnyAdresar ? QDir::cleanPath(t) : QString();
+        h.Vadnych += h.PlatnyAdresar ? 0 : 1;
+    }
+
+    int pocet = 0;
+    if (text(QStringLiteral("Rekordy/size"), t)) {
+        bool jeCislo = false;
+        pocet = t.toInt(&jeCislo);
+        if (!jeCislo || pocet < 0) {
+            pocet = 0;
+            h.VadneRekordy = true;
+        }
+    }
+    for (int i = 1; i <= std::min(pocet, MaxRekordu); ++i) {
+        const QString predpona = QStringLiteral("Rekordy/%1/").arg(i);
+        TOsobniRekord r;
+        QString tahu, kdy;
+        bool jeTahu = false;
+        const bool ctene = text(predpona + QStringLiteral("Deska"), r.Deska) &&
+                           text(predpona + QStringLiteral("Nazev"), r.Nazev) && text(predpona + QStringLiteral("Tahu"), tahu) &&
+                           text(predpona + QStringLiteral("Kdy"), kdy);
+        r.Nazev = r.Nazev.left(MaxDelkaNazvu);
+        r.Tahu = tahu.toInt(&jeTahu);
+        r.Kdy = QDateTime::fromString(kdy, Qt::ISODate);
+        // A jump takes at least one move and a game has at most 79 jumps.
+        const auto stejny = std::find_if(h.Rekordy.begin(), h.Rekordy.end(),
+                                         [&r](const TOsobniRekord& jiny) { return jiny.Deska == r.Deska; });
+        if (!ctene || !JePlatnaIdentita(r.Deska) || !jeTahu || r.Tahu < 1 || r.Tahu >= KapacitaTahu ||
+            !r.Kdy.isValid() || stejny != h.Rekordy.end()) {
+            h.VadneRekordy = true;
+            continue;
+        }
+        r.Typ = r.Deska.back() == QLatin1Char('0') ? thNormalni : thLeibniz;
+        h.Rekordy.push_back(r);
+    }
+    h.Vadnych += h.VadneRekordy ? 1 : 0;
+    return h;
+}
+
+void ZapisRekordy(TIniSoubor& soubor, const std::vector<TOsobniRekord>& rekordy)
+{
+    soubor.OdstranSkupinu(QStringLiteral("Rekordy"));
+    for (std::size_t i = 0; i < rekordy.size(); ++i) {
+        const TOsobniRekord& r = rekordy[i];
+        const QString predpona = QStringLiteral("Rekordy/%1/").arg(i + 1);
+        soubor.Nastav(predpona + QStringLiteral("Deska"), r.Deska);
+        soubor.Nastav(predpona + QStringLiteral("Kdy"), r.Kdy.toString(Qt::ISODate));
+        soubor.Nastav(predpona + QStringLiteral("Nazev"), r.Nazev);
+        soubor.Nastav(predpona + QStringLiteral("Tahu"), QString::number(r.Tahu));
+    }
+    soubor.Nastav(QStringLiteral("Rekordy/size"), QString::number(rekordy.size()));
 }
 
 } // namespace
@@ -85,85 +190,112 @@ TNastaveni::TNastaveni(QString soubor) : JmenoSouboru(std::move(soubor)) {}
 void TNastaveni::Nacti()
 {
     *this = TNastaveni(JmenoSouboru);
-    if (!QFileInfo(JmenoSouboru).isFile())
+    std::string obsah;
+    const TOtevreni otevreni = NactiCelySoubor(Cesta(JmenoSouboru), MaxVelikost, obsah);
+    if (otevreni == TOtevreni::Chybi)
         return;
-    QSettings s(JmenoSouboru, QSettings::IniFormat);
-    if (s.status() != QSettings::NoError)
-        return;
-
-    s.beginGroup(QStringLiteral("Barvy"));
-    for (const TKlicBarvy& k : KliceBarev) {
-        TBarva b = 0;
-        if (NactiBarvu(s, QString::fromLatin1(k.Klic), b))
-            Barvy.*k.Clen = b;
+    int vadnych = 0;
+    if (otevreni != TOtevreni::Otevreno) {
+        ++vadnych;
+    } else {
+        const THodnoty h = Precti(TIniSoubor(QByteArray::fromStdString(obsah)));
+        Barvy = h.Barvy;
+        CislaPoli = h.CislaPoli;
+        PosledniDeska = h.PosledniDeska;
+        PosledniAdresar = h.PosledniAdresar;
+        Rekordy = h.Rekordy;
+        vadnych = h.Vadnych;
     }
-    s.endGroup();
-
-    const QString cisla = s.value(QStringLiteral("Zobrazeni/CislaPoli")).toString();
-    if (cisla == QLatin1String("true") || cisla == QLatin1String("false"))
-        CislaPoli = cisla == QLatin1String("true");
-
-    bool jeCislo = false;
-    const int deska = s.value(QStringLiteral("Hra/PosledniDeska")).toString().toInt(&jeCislo);
-    if (jeCislo && deska > 0)
-        PosledniDeska = deska;
-
-    const int pocet = std::min(s.beginReadArray(QStringLiteral("Rekordy")), MaxRekordu);
-    for (int i = 0; i < pocet; ++i) {
-        s.setArrayIndex(i);
-        TOsobniRekord r;
-        r.Deska = s.value(QStringLiteral("Deska")).toString();
-        r.Nazev = s.value(QStringLiteral("Nazev")).toString().left(MaxDelkaNazvu);
-        bool jeTahu = false;
-        r.Tahu = s.value(QStringLiteral("Tahu")).toString().toInt(&jeTahu);
-        r.Kdy = QDateTime::fromString(s.value(QStringLiteral("Kdy")).toString(), Qt::ISODate);
-        // A jump takes at least one move and a game has at most 79 jumps.
-        if (!JePlatnaIdentita(r.Deska) || !jeTahu || r.Tahu < 1 || r.Tahu >= KapacitaTahu || !r.Kdy.isValid() ||
-            NajdiRekord(r.Deska))
-            continue;
-        r.Typ = r.Deska.back() == QLatin1Char('0') ? thNormalni : thLeibniz;
-        Rekordy.push_back(r);
-    }
-    s.endArray();
+    NactenaBarvy = Barvy;
+    NactenaCislaPoli = CislaPoli;
+    NactenaPosledniDeska = PosledniDeska;
+    NactenyPosledniAdresar = PosledniAdresar;
+    if (vadnych > 0)
+        qWarning("Kavirel: nastavení v %s jsou poškozená, místo vadných hodnot platí výchozí.",
+                 qUtf8Printable(JmenoSouboru));
 }
 
-bool TNastaveni::Uloz() const
+bool TNastaveni::Uloz()
 {
     const QFileInfo info(JmenoSouboru);
     if (!QDir().mkpath(info.absolutePath()))
         return false;
-    const QString docasny = JmenoSouboru + QStringLiteral(".tmp");
-    QFile::remove(docasny);
-    {
-        QSettings s(docasny, QSettings::IniFormat);
-        s.beginGroup(QStringLiteral("Barvy"));
-        for (const TKlicBarvy& k : KliceBarev)
-            s.setValue(QString::fromLatin1(k.Klic), BarvaNaQColor(Barvy.*k.Clen).name());
-        s.endGroup();
-        s.setValue(QStringLiteral("Zobrazeni/CislaPoli"), CislaPoli);
-        s.setValue(QStringLiteral("Hra/PosledniDeska"), PosledniDeska);
-        s.beginWriteArray(QStringLiteral("Rekordy"), static_cast<int>(Rekordy.size()));
-        for (int i = 0; i < static_cast<int>(Rekordy.size()); ++i) {
-            const TOsobniRekord& r = Rekordy[static_cast<std::size_t>(i)];
-            s.setArrayIndex(i);
-            s.setValue(QStringLiteral("Deska"), r.Deska);
-            s.setValue(QStringLiteral("Nazev"), r.Nazev);
-            s.setValue(QStringLiteral("Tahu"), r.Tahu);
-            s.setValue(QStringLiteral("Kdy"), r.Kdy.toString(Qt::ISODate));
-        }
-        s.endArray();
-        s.sync();
-        if (s.status() != QSettings::NoError) {
-            QFile::remove(docasny);
-            return false;
-        }
-    }
-    // rename(2) replaces the old file in one step.
-    if (std::rename(QFile::encodeName(docasny).constData(), QFile::encodeName(JmenoSouboru).constData()) != 0) {
-        QFile::remove(docasny);
+    const std::string cil = KoncovySoubor(Cesta(JmenoSouboru));
+    // Another game may be writing; it takes a moment. The end of the program
+    // must not wait long for it. Not "<file>.lock": QSettings takes that
+    // name for a lock file of its own kind, which it would remove.
+    TZamekSouboru zamek;
+    if (zamek.Zamkni(cil + ".flock", 1000) != TZamekSouboru::Drzen)
         return false;
+    std::string obsah;
+    const TOtevreni otevreni = NactiCelySoubor(cil, MaxVelikost, obsah);
+    // A directory or a special file in the file's place is left alone.
+    if (otevreni == TOtevreni::Adresar || otevreni == TOtevreni::Zvlastni ||
+        (otevreni == TOtevreni::Chyba && errno != EFBIG))
+        return false;
+    TIniSoubor soubor(QByteArray::fromStdString(obsah));
+    const THodnoty naDisku = Precti(soubor);
+
+    // Keys this game changed, and keys the file holds no valid value for.
+    bool zmena = otevreni != TOtevreni::Otevreno;
+    const auto nastav = [&](const QString& klic, bool zmenen, bool platny, const QString& text) {
+        if (zmenen || !platny) {
+            soubor.Nastav(klic, text);
+            zmena = true;
+        }
+    };
+    for (const TKlicBarvy& k : KliceBarev)
+        nastav(QStringLiteral("Barvy/") + QLatin1String(k.Klic), Barvy.*k.Clen != NactenaBarvy.*k.Clen,
+               naDisku.PlatneBarvy.count(k.Klic) > 0, BarvaNaQColor(Barvy.*k.Clen).name());
+    nastav(QStringLiteral("Zobrazeni/CislaPoli"), CislaPoli != NactenaCislaPoli, naDisku.PlatnaCislaPoli,
+           CislaPoli ? QStringLiteral("true") : QStringLiteral("false"));
+    nastav(QStringLiteral("Hra/PosledniDeska"), PosledniDeska != NactenaPosledniDeska, naDisku.PlatnaPosledniDeska,
+           QString::number(PosledniDeska));
+    // No folder yet is written as none at all.
+    if (!PosledniAdresar.isEmpty())
+        nastav(QStringLiteral("Soubory/PosledniAdresar"), PosledniAdresar != NactenyPosledniAdresar,
+               naDisku.PlatnyAdresar, PosledniAdresar);
+
+    // The bests of both: the fewer moves for a board another game also won.
+    std::vector<TOsobniRekord> spojene = naDisku.Rekordy;
+    bool noveRekordy = naDisku.VadneRekordy;
+    for (const TOsobniRekord& r : Rekordy) {
+        auto stejny = std::find_if(spojene.begin(), spojene.end(),
+                                   [&r](const TOsobniRekord& jiny) { return jiny.Deska == r.Deska; });
+        if (stejny == spojene.end()) {
+            spojene.push_back(r);
+            noveRekordy = true;
+        } else if (r.Tahu < stejny->Tahu) {
+            *stejny = r;
+            noveRekordy = true;
+        }
     }
+    if (noveRekordy) {
+        ZapisRekordy(soubor, spojene);
+        zmena = true;
+    }
+    if (zmena) {
+        const QByteArray text = soubor.Text();
+        if (!NahradSoubor(cil, [&text](int fd) { return ZapisVse(fd, text.constData(), static_cast<std::size_t>(text.size())); }))
+            return false;
+    }
+    Rekordy = spojene;
+    NactenaBarvy = Barvy;
+    NactenaCislaPoli = CislaPoli;
+    NactenaPosledniDeska = PosledniDeska;
+    NactenyPosledniAdresar = PosledniAdresar;
     return true;
+}
+
+QString TNastaveni::AdresarDialogu() const
+{
+    if (!PosledniAdresar.isEmpty() && QFileInfo(PosledniAdresar).isDir())
+        return PosledniAdresar;
+    // Without a user-dirs entry Qt names ~/Documents, which need not exist.
+    const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!dokumenty.isEmpty() && QFileInfo(dokumenty).isDir())
+        return dokumenty;
+    return QDir::homePath();
 }
 
 const TOsobniRekord* TNastaveni::NajdiRekord(const QString& deska) const

@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the game keeps between runs: the board colours, whether field numbers
-// are shown, the catalogue number of the board last played, and the
-// player's personal bests.
+// are shown, the catalogue number of the board last played, the folder of
+// the board file last opened or saved, and the player's personal bests.
 //
 // The file lives in the user's configuration directory
-// ($XDG_CONFIG_HOME/Kavirel/Kavirel.conf). A missing, unreadable or damaged
-// file never stops the game: whatever cannot be read takes its default, and
-// the file is written whole at the end of the run, beside the old one first
-// and then renamed over it, so a failed write leaves the old file intact.
+// ($XDG_CONFIG_HOME/Kavirel/Kavirel.conf), in the INI format that QSettings
+// reads, so that earlier versions still read it. A missing file gives the
+// defaults silently; a damaged value gives its default and one warning on
+// standard error; nothing in the file can stop the game.
+//
+// Games running side by side share the file: a game writes only the keys it
+// changed (and the ones it found damaged), and merges its personal bests
+// with the file's, under a lock on "Kavirel.conf.flock", re-reading the file
+// under it. The file is replaced in one step with its permission bits; a
+// symbolic link stays and its target is replaced.
 #pragma once
 
 #include <QDateTime>
@@ -45,17 +51,23 @@ public:
     explicit TNastaveni(QString soubor = VychoziSoubor());
 
     // Reads the file; every value that is missing or not valid keeps its
-    // default, and a file that cannot be parsed gives the defaults alone.
+    // default. Damaged values are told once on standard error.
     void Nacti();
-    // Writes the whole file; false when it could not be written (the former
+    // Merges what this game changed into the file, and the file's personal
+    // bests into Rekordy; false when it could not be written (the former
     // file then stays as it was).
-    bool Uloz() const;
+    bool Uloz();
 
     const QString& Soubor() const { return JmenoSouboru; }
 
     TBarvy Barvy = StandardniBarvy();
     bool CislaPoli = false;
     int PosledniDeska = 0;  // 0: none
+    QString PosledniAdresar;  // empty: none
+
+    // Where the file dialogs start: the last folder while it exists, else
+    // the user's documents folder, else the home folder.
+    QString AdresarDialogu() const;
     std::vector<TOsobniRekord> Rekordy;
 
     const TOsobniRekord* NajdiRekord(const QString& deska) const;
@@ -65,6 +77,11 @@ public:
 
 private:
     QString JmenoSouboru;
+    // The values as read, to tell what this game changed since.
+    TBarvy NactenaBarvy = StandardniBarvy();
+    bool NactenaCislaPoli = false;
+    int NactenaPosledniDeska = 0;
+    QString NactenyPosledniAdresar;
 };
 
 // "18 tahů", "3 tahy", "1 tah".

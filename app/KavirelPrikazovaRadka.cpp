@@ -19,11 +19,12 @@ namespace {
 // as they are; "\n" is a blank line.
 const char* const Kontext = "KavirelPrikazovaRadka";
 const char* const CastiNapovedy[] = {
-    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "Použití: kavirel [PŘEPÍNAČE]\n"),
+    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "Použití: kavirel [PŘEPÍNAČE] [SOUBOR.kav]\n"),
     QT_TRANSLATE_NOOP("KavirelPrikazovaRadka",
                       "Hlavolam Kavirel: skákání kamenů přes kameny, dokud jich nezůstane co nejméně,\n"
                       "s editorem desek, katalogem desek a hledáním řešení.\n"),
     "\n",
+    QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "Se souborem desky (.kav) začne hra rovnou hrát tuto desku.\n"),
     QT_TRANSLATE_NOOP("KavirelPrikazovaRadka",
                       "Katalog desek „Kavirel.dat“ leží v pracovním adresáři; z nabídky prostředí\n"
                       "hru spouští kavirel-spustit v adresáři ~/.local/share/kavirel.\n"),
@@ -95,8 +96,9 @@ int PrikazovaRadkaPredSpustenim(int argc, char** argv)
     return -1;
 }
 
-int PrikazovaRadkaPoSpusteni(const QStringList& argumenty)
+int PrikazovaRadkaPoSpusteni(const QStringList& argumenty, QString& deska)
 {
+    deska.clear();
     TParser p;
     const TTexty text;
     QString chyba;
@@ -118,9 +120,13 @@ int PrikazovaRadkaPoSpusteni(const QStringList& argumenty)
         } else {
             chyba = p.Parser.errorText();
         }
-    } else if (!p.Parser.positionalArguments().isEmpty()) {
-        chyba = text(QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "nečekaný argument „%1“"))
-                    .arg(p.Parser.positionalArguments().first());
+    } else if (const QStringList zbytek = p.Parser.positionalArguments(); !zbytek.isEmpty()) {
+        // One board file; an empty name can be no file at all.
+        if (zbytek.size() > 1 || zbytek.first().isEmpty())
+            chyba = text(QT_TRANSLATE_NOOP("KavirelPrikazovaRadka", "nečekaný argument „%1“"))
+                        .arg(zbytek.at(zbytek.first().isEmpty() ? 0 : 1));
+        else
+            deska = zbytek.first();
     }
     if (chyba.isEmpty())
         return -1;

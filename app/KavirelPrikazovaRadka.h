@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's command line: --help and --version, and nothing else of its own
-// besides the options the windowing toolkit takes for itself.
+// The game's command line: --help, --version and one board file to play, and
+// nothing else of its own besides the options the windowing toolkit takes for
+// itself.
 #pragma once
 
 #include <QStringList>
@@ -10,6 +11,7 @@
 // the exit status, or returns -1 to go on starting.
 int PrikazovaRadkaPredSpustenim(int argc, char** argv);
 
-// Once the toolkit has taken its own options out of the arguments: anything
-// left is unknown. Prints a message and returns 2, or returns -1 to go on.
-int PrikazovaRadkaPoSpusteni(const QStringList& argumenty);
+// Once the toolkit has taken its own options out of the arguments: a single
+// argument left is a board file to play (`deska`, empty without one); anything
+// else is unknown. Prints a message and returns 2, or returns -1 to go on.
+int PrikazovaRadkaPoSpusteni(const QStringList& argumenty, QString& deska);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's entry: --help and --version its only options; the catalogue
-// "Kavirel.dat" lies in the current working directory.
+// The program's entry: --help and --version its only options, a board file
+// its only argument; the catalogue "Kavirel.dat" lies in the current working
+// directory.
 #include <QApplication>
 #include <QCursor>
 #include <QLibraryInfo>
@@ -20,10 +21,11 @@ int main(int argc, char** argv)
     if (const int kod = PrikazovaRadkaPredSpustenim(argc, argv); kod >= 0)
         return kod;
     QApplication aplikace(argc, argv);
-    if (const int kod = PrikazovaRadkaPoSpusteni(QApplication::arguments()); kod >= 0)
+    QString deska;
+    if (const int kod = PrikazovaRadkaPoSpusteni(QApplication::arguments(), deska); kod >= 0)
         return kod;
     QApplication::setApplicationName(QStringLiteral("Kavirel"));
-    QApplication::setDesktopFileName(QStringLiteral("cz.kavirel.Kavirel"));
+    QApplication::setDesktopFileName(QStringLiteral("cz.kavirel.kavirel"));
     QApplication::setWindowIcon(NactiIkonu("ICON"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
@@ -44,15 +46,24 @@ int main(int argc, char** argv)
     VytvorPomocnaOkna(okno.get());
     okno->show();
     QApplication::restoreOverrideCursor();
+    // A board file given on the command line (so the file manager opens
+    // one) goes to the play tab; its message, if any, comes over the window
+    // as it started.
+    if (!deska.isEmpty())
+        okno->HratDeskuZeSouboru(deska);
 
     // SIGTERM, SIGINT, SIGHUP: the same orderly end as "Konec", also for a
-    // signal that came during start-up.
+    // signal that came during start-up or while a dialog is open.
     signaly.NastavAkci([&okno] { okno->UkonceniAplikace(); });
+    PovolTestovaciUlozeni(okno.get());
+    // The display lost: Qt exits from inside the event loop.
+    PriKonciBezDispleje([&okno] { okno->UlozNastaveni(); });
     const int vysledek = QApplication::exec();
     signaly.ZacniKonec();
 
-    // FormDestroy writes the catalogue back; a signal while its error box
-    // is open ends the program at once.
+    // FormDestroy writes the settings and the catalogue back.
+    PriKonciBezDispleje(nullptr);
     okno.reset();
+    KonecVPoradku();
     return vysledek;
 }

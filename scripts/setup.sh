@@ -13,6 +13,9 @@ KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev gettext 
   groff-base man-db"
 # Needed only to run the game: Qt's own Czech texts (file, colour and message dialogs).
 KAVIREL_RUN_PACKAGES="qt6-translations-l10n"
+# Needed only by the tests: the desktop's validators, the MIME database and
+# bash completion for the installed tree; Xvfb for the game losing its display.
+KAVIREL_TEST_PACKAGES="desktop-file-utils appstream shared-mime-info bash-completion xvfb"
 
 kavirel_install_missing() {
   local missing=()

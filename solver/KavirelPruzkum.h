@@ -45,6 +45,10 @@ public:
     {
         if (LimitUzlu == 0)
             Priprav();
+        else
+            // The parity classes cost next to nothing and decide many
+            // positions without a single jump (most of those in play).
+            ZadnyCil = P.Parita && Urovne.VyctiCile(Leibniz) && Urovne.VyradCileJineParity(M.S0);
         if (!Stop()) {
             Sym.Obrazy(M.S0, Obrazy[0]);
             const K kanon = Sym.Kanon(M.S0);

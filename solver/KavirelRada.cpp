@@ -1,22 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelRada.h"
 
+#include "KavirelHledani.h"
+#include "KavirelSluzba.h"
+
+void HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    KavirelHledani::Prohledej(uloha, rizeni, uloha.Typ != thNormalni, false);
+}
+
 TRadaTahu DejRadu(const TZaznamDesky& pozice, TRizeniHledani& rizeni)
 {
-    // The record's field numbers may be stale; the board renumbers them, and
-    // the solver's jumps are numbers of that board.
-    TSolveDeska deska;
-    deska.Nastav(pozice);
-    const TReseni reseni = VyresDesku(deska, zhNejrychlejsi, rizeni);
+    TPozadavek pozadavek;
+    pozadavek.Deska = pozice;
+    pozadavek.Zpusob = zhRada;
+    pozadavek.LimitPameti = rizeni.LimitPameti;
+    const TVysledekUlohy v = VyresPozadavek(pozadavek, rizeni);
     TRadaTahu rada;
-    rada.Stav = reseni.Stav;
-    if (reseni.Stav != TVysledekHledani::Nalezeno)
+    rada.Stav = JakoReseni(v).Stav;
+    if (rada.Stav != TVysledekHledani::Nalezeno)
         return rada;
-    if (reseni.Skoky.empty()) {
+    if (v.Skoky.empty()) {
         rada.BezSkoku = true;
         return rada;
     }
-    deska.PridejSkokReseni(reseni.Skoky.front().CisloOdkud, reseni.Skoky.front().CisloKam);
+    // The jumps are numbers of the board that took the record over.
+    TSolveDeska deska;
+    deska.Nastav(pozice);
+    deska.PridejSkokReseni(v.Skoky.front().CisloOdkud, v.Skoky.front().CisloKam);
     const TTahReseni& prvni = deska.Reseni.Skok(1);
     rada.Odkud = prvni.Odkud;
     rada.Kam = prvni.Kam;

@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A hint for the player: the first jump of a solution of the position in
-// play, found by the fastest search on a board of its own. Nothing here is
-// shared with the solve tab's job, so both may search at the same time.
+// A hint for the player: a solution of the position in play, of which the
+// player is shown the first move. Any solution will do, so the search is
+// free in its order; it must only never call a solvable position lost.
 #pragma once
 
 #include "KavirelReseni.h"
+
+// The mode of a hint request of the solver service (KavirelSluzba.h); not a
+// mode of the solve board.
+constexpr std::uint8_t zhRada = 3;
+
+// Finds a solution of the prepared job's position, or proves there is none.
+// On return Nalezeno, Preruseno and Vysledek hold the outcome.
+void HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni);
 
 struct TRadaTahu {
     TVysledekHledani Stav = TVysledekHledani::Neexistuje;

@@ -2,6 +2,7 @@
 #include "KavirelReseni.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #if defined(__has_include)
@@ -14,6 +15,7 @@
 #include "KavirelHledani.h"
 #include "KavirelJazyk.h"
 #include "KavirelNejmene.h"
+#include "KavirelSluzba.h"
 
 namespace {
 const char* const Jednotka = "KavirelReseni";
@@ -189,19 +191,15 @@ namespace {
 // The single job. Created on first use and never destroyed, so that a
 // completion call that outlives everything else still finds it.
 struct TModul {
-    TUlohaReseni UlohaReseni;
-    TRizeniHledani Rizeni;
-    TVlaknoReseni Vlakno;
     TVolaniNaHlavnimVlakne Volani;
+    bool NoveVolani = false;  // the service still posts through an older carrier
+    std::unique_ptr<TSluzbaReseni> Sluzba;
     std::size_t LimitPameti = 0;
 
-    // User-interface thread only.
     TSolveDeska* ResenaDeska = nullptr;
     std::function<void()> PoUkonceniReseni;
-    std::uint64_t Generace = 0;   // of the job whose completion is awaited
-    bool Probiha = false;
-    // The worker's thread carrier, copied at the start of each job.
-    TVolaniNaHlavnimVlakne VolaniUlohy;
+    std::uint64_t Uloha = 0;  // the job whose completion is awaited; 0 none
+    std::uint64_t Pozic = 0;  // of the last job, once it has ended
 };
 
 TModul& Modul()
@@ -210,105 +208,85 @@ TModul& Modul()
     return *modul;
 }
 
+void PoSkonceniUlohy(const TVysledekUlohy& v)
+{
+    TModul& m = Modul();
+    if (v.Id != m.Uloha)
+        return;
+    TSolveDeska* deska = m.ResenaDeska;
+    std::function<void()> poUkonceni = std::move(m.PoUkonceniReseni);
+    m.ResenaDeska = nullptr;
+    m.PoUkonceniReseni = nullptr;
+    m.Pozic = v.Pozic;
+    // Nothing runs between these lines, so the flag may go first: a failing
+    // hand-over must not leave the window believing a search still runs.
+    m.Uloha = 0;
+    PredejReseni(*deska, JakoReseni(v));
+    if (poUkonceni)
+        poUkonceni();
+    if (v.Konec == TKonecUlohy::Chyba && v.Chyba)
+        std::rethrow_exception(v.Chyba);
+}
+
 }  // namespace
 
 void NastavVolaniNaHlavnimVlakne(TVolaniNaHlavnimVlakne volani)
 {
-    Modul().Volani = std::move(volani);
+    TModul& m = Modul();
+    m.Volani = std::move(volani);
+    m.NoveVolani = true;
 }
 
 bool SpustReseni(TSolveDeska& deska, std::function<void()> poUkonceniReseni)
 {
     TModul& m = Modul();
-    if (m.Probiha)
+    if (m.Uloha != 0)
         return false;
     KAVIREL_ASSERT(static_cast<bool>(m.Volani), "Neni nastaveno volani na hlavnim vlakne", Jednotka);
-    // A former worker has posted its completion and is ending, or was
-    // stopped by UkonciReseni: this returns at once.
-    m.Vlakno.Pockej();
-    PripravUlohu(m.UlohaReseni, deska);
-    m.Rizeni.Zastavit.store(false, std::memory_order_relaxed);
-    m.Rizeni.PocetPozic.store(0, std::memory_order_relaxed);
-    m.Rizeni.LimitPameti = m.LimitPameti;
-    m.VolaniUlohy = m.Volani;
+    if (m.NoveVolani || !m.Sluzba) {
+        // No job of the old service is alive: the last one has completed or
+        // was stopped and joined by UkonciReseni.
+        m.Sluzba.reset();
+        m.Sluzba = std::make_unique<TSluzbaReseni>(m.Volani);
+        m.NoveVolani = false;
+    }
+    TPozadavek pozadavek;
+    pozadavek.Deska = deska.Zaznam;
+    pozadavek.Zpusob = deska.ZpusobHledani;
+    pozadavek.LimitPameti = m.LimitPameti;
+    m.Uloha = m.Sluzba->Spust(pozadavek, PoSkonceniUlohy);
+    m.Pozic = 0;
     m.ResenaDeska = &deska;
     m.PoUkonceniReseni = std::move(poUkonceniReseni);
-    ++m.Generace;
-    m.Probiha = true;
-    try {
-        m.Vlakno.Spust(m.Generace);
-    } catch (...) {
-        m.Probiha = false;
-        m.ResenaDeska = nullptr;
-        m.PoUkonceniReseni = nullptr;
-        throw;
-    }
     return true;
 }
 
 void PrerusReseni()
 {
     TModul& m = Modul();
-    if (m.Probiha)
-        m.Rizeni.Zastavit.store(true, std::memory_order_relaxed);
+    if (m.Uloha != 0)
+        m.Sluzba->Zastav(m.Uloha);
 }
 
-bool ProbihaReseni() { return Modul().Probiha; }
+bool ProbihaReseni() { return Modul().Uloha != 0; }
 
 void UkonciReseni()
 {
     TModul& m = Modul();
-    m.Rizeni.Zastavit.store(true, std::memory_order_relaxed);
-    m.Vlakno.Pockej();
-    // A completion already on its way finds another generation and does
-    // nothing.
-    ++m.Generace;
-    m.Probiha = false;
+    if (m.Sluzba) {
+        if (m.Uloha != 0)
+            m.Pozic = m.Sluzba->DejPrubeh(m.Uloha).Pozic;
+        m.Sluzba->Ukonci();
+    }
+    m.Uloha = 0;
     m.ResenaDeska = nullptr;
     m.PoUkonceniReseni = nullptr;
 }
 
-std::uint64_t DejPocetPozic() { return Modul().Rizeni.PocetPozic.load(std::memory_order_relaxed); }
+std::uint64_t DejPocetPozic()
+{
+    const TModul& m = Modul();
+    return m.Uloha != 0 ? m.Sluzba->DejPrubeh(m.Uloha).Pozic : m.Pozic;
+}
 
 void NastavLimitPameti(std::size_t bajty) { Modul().LimitPameti = bajty; }
-
-TVlaknoReseni::~TVlaknoReseni() { Pockej(); }
-
-void TVlaknoReseni::Spust(std::uint64_t generace)
-{
-    Vlakno = std::thread([this, generace] { Beh(generace); });
-}
-
-void TVlaknoReseni::Pockej()
-{
-    if (Vlakno.joinable() && Vlakno.get_id() != std::this_thread::get_id())
-        Vlakno.join();
-}
-
-void TVlaknoReseni::Beh(std::uint64_t generace)
-{
-    TModul& m = Modul();
-    Hledej(m.UlohaReseni, m.Rizeni);
-    TReseni reseni = DejReseni(m.UlohaReseni);
-    // The last thing the worker does: from here on the job state belongs to
-    // the user-interface thread again.
-    m.VolaniUlohy([generace, reseni = std::move(reseni)] { PoSkonceniVlakna(generace, reseni); });
-}
-
-void TVlaknoReseni::PoSkonceniVlakna(std::uint64_t generace, const TReseni& reseni)
-{
-    TModul& m = Modul();
-    if (!m.Probiha || generace != m.Generace)
-        return;  // an older job, or the facility was shut down
-    m.Vlakno.Pockej();
-    TSolveDeska* deska = m.ResenaDeska;
-    std::function<void()> poUkonceni = std::move(m.PoUkonceniReseni);
-    m.ResenaDeska = nullptr;
-    m.PoUkonceniReseni = nullptr;
-    // Nothing runs between these lines, so the flag may go first: a failing
-    // hand-over must not leave the window believing a search still runs.
-    m.Probiha = false;
-    PredejReseni(*deska, reseni);
-    if (poUkonceni)
-        poUkonceni();
-}

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The solver: one background search job for the solve board.
+// The solver: the four searches and the solve board's job.
 //
 // Two search modes, each for both game types: the fastest mode returns the
 // first solution that a depth-first search over single jumps meets in a fixed
@@ -12,14 +12,9 @@
 // implementation only skips subtrees that provably cannot change them (see
 // KavirelHledani.h).
 //
-// Threads. Everything in the job facility below is called on the
-// user-interface thread, except DejPocetPozic, which any thread may call. The
-// search runs on one worker thread. When it ends, the worker hands one call
-// to the function installed with NastavVolaniNaHlavnimVlakne and ends; that
-// call runs later on the user-interface thread, writes the result into the
-// solve board, clears the running flag and runs the completion handler. The
-// worker never waits for the user-interface thread, so UkonciReseni can join
-// it at any moment without a deadlock.
+// The job facility at the end of this header is the solve tab's one job,
+// kept for the window until it moves to the solver service (KavirelSluzba.h),
+// over which it runs.
 #pragma once
 
 #include <atomic>
@@ -27,7 +22,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "KavirelType.h"
@@ -136,21 +130,31 @@ void PredejReseni(TSolveDeska& deska, const TReseni& reseni);
 TReseni VyresDesku(const TSolveDeska& deska, std::uint8_t zpusob, TRizeniHledani& rizeni);
 
 // ---------------------------------------------------------------------------
-// The job facility of the user interface.
+// The job facility of the user interface: the solve tab's single job, over a
+// solver service (KavirelSluzba.h) of its own. Everything here is called on
+// the user-interface thread. When the search ends, the worker posts one call
+// through the function installed with NastavVolaniNaHlavnimVlakne and ends;
+// that call runs later on the user-interface thread, writes the result into
+// the solve board, clears the running flag and runs the completion handler.
+// The worker never waits for the user-interface thread, so UkonciReseni can
+// join it at any moment without a deadlock.
 
 // Carries a call to the user-interface thread. It must return without waiting
 // for the call to run (a queued, non-blocking post).
 using TVolaniNaHlavnimVlakne = std::function<void(std::function<void()>)>;
 
-// Installs the carrier. Must be set before the first SpustReseni.
+// Installs the carrier. Must be set before the first SpustReseni; a job
+// already running keeps the carrier it started with.
 void NastavVolaniNaHlavnimVlakne(TVolaniNaHlavnimVlakne volani);
 
-// Starts a search of the solve board in the mode of its ZpusobHledani. The
-// board must stay alive and keep its numbering until the completion has run
-// or UkonciReseni has returned. When the search ends, on the user-interface
-// thread: the result goes into deska (StavReseni, Reseni), the running flag
-// is cleared, then poUkonceniReseni runs. Returns false, and does nothing,
-// while a job is running.
+// Starts a search of the solve board in the mode of its ZpusobHledani, from
+// the position its record holds. The board must stay alive and keep its
+// numbering until the completion has run or UkonciReseni has returned. When
+// the search ends, on the user-interface thread: the result goes into deska
+// (StavReseni, Reseni), the running flag is cleared, then poUkonceniReseni
+// runs; a search that failed is handed over as stopped and what it threw is
+// thrown from the call after the handler has run. Returns false, and does
+// nothing, while a job is running.
 bool SpustReseni(TSolveDeska& deska, std::function<void()> poUkonceniReseni);
 
 // Asks the running search to stop and returns at once. Nothing when no job
@@ -170,26 +174,3 @@ std::uint64_t DejPocetPozic();
 
 // Bound of the tables of the following jobs in bytes; 0 restores the default.
 void NastavLimitPameti(std::size_t bajty);
-
-// The worker of one job. It has no data of its own beyond its thread.
-class TVlaknoReseni {
-public:
-    TVlaknoReseni() = default;
-    ~TVlaknoReseni();
-    TVlaknoReseni(const TVlaknoReseni&) = delete;
-    TVlaknoReseni& operator=(const TVlaknoReseni&) = delete;
-
-    // Starts Beh on a new thread for the job with this generation number.
-    void Spust(std::uint64_t generace);
-    void Pockej();  // joins the thread if it was started
-
-    // The body on the worker thread: the search, then the completion handed
-    // to the user-interface thread.
-    void Beh(std::uint64_t generace);
-
-    // The completion on the user-interface thread.
-    static void PoSkonceniVlakna(std::uint64_t generace, const TReseni& reseni);
-
-private:
-    std::thread Vlakno;
-};

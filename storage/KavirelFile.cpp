@@ -1,21 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelFile.h"
 
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <new>
 #include <stdexcept>
 #include <system_error>
 #include <utility>
 
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define KAVIREL_FSYNC 1
-#endif
-
-namespace fs = std::filesystem;
+#include "KavirelSoubory.h"
 
 namespace {
 
@@ -26,6 +19,10 @@ const char* const ZpravaOtevreni = "Soubor se nepodařilo otevřít!";
 const char* const ZpravaCteniExterni = "Chyba pri čtení ze souboru. Deska nenahrána!";
 const char* const ZpravaUkladani = "Chyba při ukládání souboru!";
 const char* const ZpravaZapisExterni = "Chyba při zapisování do souboru!";
+const char* const ZpravaZvlastniCteni =
+    "Soubor není obyčejný soubor (je to roura, zařízení nebo soket). Deska nenahrána!";
+const char* const ZpravaZvlastniZapis =
+    "Soubor není obyčejný soubor (je to roura, zařízení nebo soket). Deska neuložena!";
 
 THlaseniChyby& Hlaseni()
 {
@@ -186,6 +183,14 @@ bool TSeznamDesek::LzeSmazatAktualni() const
     return AktualniDeska != nullptr && AktualniDeska->LzeSmazat;
 }
 
+bool TSeznamDesek::ProjdiDesky(const std::function<bool(const TZaznamDesky&)>& krok) const
+{
+    for (const TPrvekSeznamu* p = Zacatek.DalsiPrvek; p != &Konec; p = p->DalsiPrvek)
+        if (!krok(p->Deska))
+            return false;
+    return true;
+}
+
 // ---------------------------------------------------------------------------
 // Built-in boards
 
@@ -341,41 +346,18 @@ bool JeZaznamPlatny(const TZaznamDesky& zaznam)
     return zaznam.Nazev.Delka <= MaxDelkaNazvu && zaznam.TypHry <= thLeibniz;
 }
 
-namespace {
-
-bool JeAdresar(const std::string& jmeno)
-{
-    std::error_code ec;
-    return fs::is_directory(jmeno, ec);
-}
-
-// Flushes the data to the device as well, so that a rename that follows
-// cannot leave an empty file behind after a crash.
-bool ZavriSoubor(std::FILE* soubor, bool synchronizovat)
-{
-    bool ok = std::fflush(soubor) == 0;
-#ifdef KAVIREL_FSYNC
-    if (ok && synchronizovat)
-        ok = ::fsync(::fileno(soubor)) == 0;
-#else
-    (void)synchronizovat;
-#endif
-    return (std::fclose(soubor) == 0) && ok;
-}
-
-} // namespace
-
 void NactiExterniSoubor(TZaznamDesky& zaznam, const std::string& jmenoSouboru)
 {
-    std::FILE* soubor = JeAdresar(jmenoSouboru) ? nullptr : std::fopen(jmenoSouboru.c_str(), "rb");
-    if (soubor == nullptr) {
-        ChybovaZprava(ZpravaOtevreni);
+    int cislo = -1;
+    const TOtevreni otevreni = OtevriKeCteni(jmenoSouboru, cislo);
+    if (otevreni != TOtevreni::Otevreno) {
+        ChybovaZprava(otevreni == TOtevreni::Zvlastni ? ZpravaZvlastniCteni : ZpravaOtevreni);
         return;
     }
+    const TPopisovac soubor(cislo);
     TZaznamDesky z;
-    const bool ok = std::fread(&z, 1, sizeof z, soubor) == sizeof z && JeZaznamPlatny(z);
-    std::fclose(soubor);
-    if (!ok) {
+    if (CtiVse(*soubor, reinterpret_cast<char*>(&z), sizeof z) != static_cast<ssize_t>(sizeof z) ||
+        !JeZaznamPlatny(z)) {
         ChybovaZprava(ZpravaCteniExterni);
         return;
     }
@@ -384,13 +366,15 @@ void NactiExterniSoubor(TZaznamDesky& zaznam, const std::string& jmenoSouboru)
 
 void UlozExterniSoubor(const TZaznamDesky& zaznam, const std::string& jmenoSouboru)
 {
-    std::FILE* soubor = std::fopen(jmenoSouboru.c_str(), "wb");
-    if (soubor == nullptr) {
-        ChybovaZprava(ZpravaUkladani);
+    int cislo = -1;
+    const TOtevreni otevreni = OtevriKZapisu(jmenoSouboru, cislo);
+    if (otevreni != TOtevreni::Otevreno) {
+        ChybovaZprava(otevreni == TOtevreni::Zvlastni ? ZpravaZvlastniZapis : ZpravaUkladani);
         return;
     }
-    bool ok = std::fwrite(&zaznam, 1, sizeof zaznam, soubor) == sizeof zaznam;
-    ok = ZavriSoubor(soubor, false) && ok;
+    TPopisovac soubor(cislo);
+    bool ok = ZapisVse(*soubor, reinterpret_cast<const char*>(&zaznam), sizeof zaznam);
+    ok = soubor.Zavri() && ok;
     if (!ok)
         ChybovaZprava(ZpravaZapisExterni);
 }

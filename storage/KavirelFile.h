@@ -83,6 +83,10 @@ public:
     bool NaDeskuCislo(std::int32_t cisloDesky);
     bool LzeSmazatAktualni() const;
 
+    // Hands every board to krok in catalogue order, without moving the
+    // current board; stops early when krok returns false. False then.
+    bool ProjdiDesky(const std::function<bool(const TZaznamDesky&)>& krok) const;
+
     // OdstranAktualni, PosunZa, PosunPred and VratAktualniDesku on an empty
     // catalogue throw EAssertionFailed and change nothing.
 
@@ -136,10 +140,12 @@ void NactiStandardniSoubor(const std::string& jmenoSouboru = StandardniSoubor);
 void UlozStandardniSoubor(const std::string& jmenoSouboru = StandardniSoubor);
 
 // Reads the first record of the file into zaznam. On failure a message is
-// shown and zaznam keeps its former content.
+// shown and zaznam keeps its former content. A FIFO, a device or a socket is
+// refused by its type before it is opened.
 void NactiExterniSoubor(TZaznamDesky& zaznam, const std::string& jmenoSouboru);
 
 // Writes zaznam as the file's only record; a failure is reported by a message.
+// A FIFO, a device or a socket is refused before it is opened.
 void UlozExterniSoubor(const TZaznamDesky& zaznam, const std::string& jmenoSouboru);
 
 // True when the record holds only values the program can produce: every state

@@ -35,6 +35,25 @@ std::string MalaAscii(std::string s)
     return s;
 }
 
+// The first byte of a line that is no text (tab aside, which the rows
+// refuse with a message of their own); npos when there is none.
+std::size_t RidiciZnak(const std::string& radek)
+{
+    for (std::size_t i = 0; i < radek.size(); ++i) {
+        const unsigned char b = static_cast<unsigned char>(radek[i]);
+        if ((b < 0x20 && b != '\t') || b == 0x7F)
+            return i;
+    }
+    return std::string::npos;
+}
+
+std::string Hex(char c)
+{
+    static const char Cislice[] = "0123456789ABCDEF";
+    const unsigned char b = static_cast<unsigned char>(c);
+    return std::string("0x") + Cislice[b >> 4] + Cislice[b & 15];
+}
+
 // The whole character starting at byte i, for a message about it.
 std::string ZnakNa(const std::string& s, std::size_t i)
 {
@@ -64,7 +83,8 @@ struct TCteni {
         return false;
     }
 
-    bool Hlavicka(int radek, const std::string& radekText, std::size_t dvojtecka)
+    // radekText without the blanks at its end, surovyText with them.
+    bool Hlavicka(int radek, const std::string& radekText, const std::string& surovyText, std::size_t dvojtecka)
     {
         const std::string klic = MalaAscii(OrizniVpravo(OrizniVlevo(radekText.substr(0, dvojtecka))));
         const std::string hodnota = OrizniVpravo(OrizniVlevo(radekText.substr(dvojtecka + 1)));
@@ -86,8 +106,15 @@ struct TCteni {
         if (klic == "název" || klic == "nazev") {
             if (MaNazev)
                 return Chybne(radek, Preloz("název je uveden dvakrát"));
+            // Everything after the colon and one blank is the name, spaces
+            // at its ends included: that is how drawings write it.
+            std::string nazev = surovyText.substr(dvojtecka + 1);
+            if (!nazev.empty() && (nazev.front() == ' ' || nazev.front() == '\t'))
+                nazev.erase(0, 1);
+            if (nazev.find('\t') != std::string::npos)
+                return Chybne(radek, Preloz("název obsahuje tabulátor"));
             std::string bajty;
-            if (!Utf8NaCp1250(hodnota, bajty))
+            if (!Utf8NaCp1250(nazev, bajty))
                 return Chybne(radek, Preloz("název obsahuje znak, který deska nemůže nést"));
             if (bajty.size() > static_cast<std::size_t>(MaxDelkaNazvu))
                 return Chybne(radek, Preloz("název je delší než 30 znaků"));
@@ -135,13 +162,22 @@ bool CtiKresbu(const std::string& text, TZaznamDesky& zaznam, TChybaKresby& chyb
     int cislo = 0;
     bool ok = true;
     while (ok && zacatek <= text.size()) {
-        std::size_t konec = text.find('\n', zacatek);
+        // A line ends at LF, CR LF or a lone CR (old Mac files), so that the
+        // numbers given are the ones an editor shows.
+        std::size_t konec = text.find_first_of("\r\n", zacatek);
         if (konec == std::string::npos)
             konec = text.size();
-        const std::string radek = OrizniVpravo(text.substr(zacatek, konec - zacatek));
-        zacatek = konec + 1;
+        const std::string surovy = text.substr(zacatek, konec - zacatek);
+        zacatek = konec + (text.compare(konec, 2, "\r\n") == 0 ? 2 : 1);
         ++cislo;
 
+        // A drawing is text on every line, wherever the line lies.
+        const std::size_t ridici = RidiciZnak(surovy);
+        if (ridici != std::string::npos) {
+            ok = cteni.Chybne(cislo, Formatuj(Preloz("řádek obsahuje řídicí znak (bajt %s)"), Hex(surovy[ridici])));
+            break;
+        }
+        const std::string radek = OrizniVpravo(surovy);
         const std::string obsah = OrizniVlevo(radek);
         if (!obsah.empty() && obsah[0] == '#')
             continue;
@@ -151,7 +187,7 @@ bool CtiKresbu(const std::string& text, TZaznamDesky& zaznam, TChybaKresby& chyb
             continue;
         }
         const std::size_t dvojtecka = radek.find(':');
-        ok = dvojtecka != std::string::npos ? cteni.Hlavicka(cislo, radek, dvojtecka)
+        ok = dvojtecka != std::string::npos ? cteni.Hlavicka(cislo, radek, surovy, dvojtecka)
                                             : cteni.Radek(cislo, radek);
     }
     if (ok && !cteni.RadkyZacaly)
@@ -189,12 +225,8 @@ std::string KresbaDesky(const TZaznamDesky& zaznam)
 
 bool VypadaJakoKresba(const std::string& zacatek)
 {
-    if (zacatek.empty())
-        return false;
-    for (const char c : zacatek) {
-        const unsigned char b = static_cast<unsigned char>(c);
-        if ((b < 0x20 && b != '\t' && b != '\n' && b != '\r') || b == 0x7F)
-            return false;
-    }
-    return true;
+    // Every valid record starts with the state of its first field: 0, 1 or
+    // 2, a byte no text starts with. What else the first bytes hold is for
+    // the drawing's reader to judge, line by line.
+    return !zacatek.empty() && static_cast<unsigned char>(zacatek[0]) > spPlne;
 }

@@ -13,6 +13,10 @@
 // stone on a target field, '*' an empty target field, ' ' or '-' no field.
 // Short rows and missing rows hold no fields. Blank lines before the first
 // row are skipped; blank lines between rows are rows without fields.
+//
+// The name is all that follows the colon and one blank, spaces at its ends
+// included. Lines end at LF, CR LF or a lone CR; a control byte (a tab
+// outside the rows' message aside) is refused on any line.
 #pragma once
 
 #include <string>
@@ -34,7 +38,6 @@ bool CtiKresbu(const std::string& text, TZaznamDesky& zaznam, TChybaKresby& chyb
 // target flag on a position without a field is lost).
 std::string KresbaDesky(const TZaznamDesky& zaznam);
 
-// Whether the first bytes of an input look like a drawing rather than board
-// records: text has no control bytes besides tab, line feed and carriage
-// return, while every valid record holds 81 state bytes of 0, 1 or 2.
+// Whether an input is a drawing rather than board records: every valid
+// record starts with a field state of 0, 1 or 2, which no text starts with.
 bool VypadaJakoKresba(const std::string& zacatek);

@@ -5,9 +5,9 @@
     <name>KavirelPrikazovaRadka</name>
     <message>
         <location filename="../app/KavirelPrikazovaRadka.cpp" line="+22"/>
-        <source>Použití: kavirel [PŘEPÍNAČE]
+        <source>Použití: kavirel [PŘEPÍNAČE] [SOUBOR.kav]
 </source>
-        <translation>Usage: kavirel [OPTIONS]
+        <translation>Usage: kavirel [OPTIONS] [FILE.kav]
 </translation>
     </message>
     <message>
@@ -21,6 +21,13 @@ with a board editor, a catalogue of boards and a solver.
     </message>
     <message>
         <location line="+4"/>
+        <source>Se souborem desky (.kav) začne hra rovnou hrát tuto desku.
+</source>
+        <translation>Given a board file (.kav), the game starts playing that board at once.
+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Katalog desek „Kavirel.dat“ leží v pracovním adresáři; z nabídky prostředí
 hru spouští kavirel-spustit v adresáři ~/.local/share/kavirel.
 </source>
@@ -64,17 +71,17 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 </translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+81"/>
         <source>neznámý přepínač „%1“</source>
         <translation>unknown option “%1”</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>nečekaný argument „%1“</source>
         <translation>unexpected argument “%1”</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Nápovědu vypíše kavirel --help.</source>
         <translation>Run kavirel --help for help.</translation>
     </message>

@@ -4,8 +4,6 @@
 #include <QMessageBox>
 
 namespace {
-TOtevrenaZprava::TPozorovatel Pozorovatel = nullptr;
-
 TZobrazeniZpravy& Zobrazeni()
 {
     static TZobrazeniZpravy z;
@@ -37,7 +35,6 @@ void SkutecnyBox(QWidget* rodic, TDruhZpravy druh, const QString& text)
         box.setWindowTitle(QStringLiteral("Kavirel"));
         break;
     }
-    const TOtevrenaZprava otevrena;
     box.exec();
 }
 } // namespace
@@ -55,21 +52,4 @@ void ZobrazZpravu(QWidget* rodic, TDruhZpravy druh, const QString& text)
         Zobrazeni()(rodic, druh, text);
     else
         SkutecnyBox(rodic, druh, text);
-}
-
-void TOtevrenaZprava::NastavPozorovatele(TPozorovatel pozorovatel)
-{
-    Pozorovatel = pozorovatel;
-}
-
-TOtevrenaZprava::TOtevrenaZprava()
-{
-    if (Pozorovatel)
-        Pozorovatel(true);
-}
-
-TOtevrenaZprava::~TOtevrenaZprava()
-{
-    if (Pozorovatel)
-        Pozorovatel(false);
 }

@@ -26,20 +26,6 @@ TZobrazeniZpravy NastavZobrazeniZpravy(TZobrazeniZpravy zobrazeni);
 
 void ZobrazZpravu(QWidget* rodic, TDruhZpravy druh, const QString& text);
 
-// Lives while a message box waits for the user (around its exec()). The end
-// of the program on a signal must know of such a wait, and it lives above
-// this folder, so it observes the boxes through one installed function.
-class TOtevrenaZprava {
-public:
-    using TPozorovatel = void (*)(bool otevrena);
-    static void NastavPozorovatele(TPozorovatel pozorovatel);
-
-    TOtevrenaZprava();
-    ~TOtevrenaZprava();
-    TOtevrenaZprava(const TOtevrenaZprava&) = delete;
-    TOtevrenaZprava& operator=(const TOtevrenaZprava&) = delete;
-};
-
 // Runs a handler body; a programming error raised in it (range, overflow,
 // assertion, or any other exception) ends that handler only: its text is
 // shown in a critical box and the program goes on with the next event.

@@ -64,11 +64,26 @@ TEST_F(OknoTest, ListovaniDokolaAJdiNaCislo)
     EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Viceskok");
 }
 
-TEST_F(OknoTest, MazaniDesky18Z20AZapisKataloguPriKonciBajtPoBajtu)
+// Every delete and every save reaches the standard file at once, byte for
+// byte: a game that dies afterwards (the display gone, the session killed)
+// has lost nothing.
+TEST_F(OknoTest, MazaniAUlozeniJsouHnedVeStandardnimSouboruBajtPoBajtu)
 {
     const std::vector<TZaznamDesky> katalog = TestovaciKatalog();
     ZapisKatalog(katalog);
     Otevri();
+    const auto soubor = [](std::vector<TZaznamDesky> desky) {
+        QByteArray b;
+        for (const TZaznamDesky& z : desky)
+            b += Bajty(z);
+        return b;
+    };
+    std::vector<TZaznamDesky> bez18(katalog.begin(), katalog.begin() + 17);
+    bez18.push_back(katalog[18]);
+    bez18.push_back(katalog[19]);
+    std::vector<TZaznamDesky> sPridanou = bez18;
+    sPridanou.push_back(katalog[19]);
+
     ZalozkaUzivatelem(zlNahrat);
     JdiNaCislo(QStringLiteral("17"));
     EXPECT_FALSE(Okno->btnNahratSmazat->isEnabled());
@@ -77,6 +92,7 @@ TEST_F(OknoTest, MazaniDesky18Z20AZapisKataloguPriKonciBajtPoBajtu)
     EXPECT_EQ(SeznamDesek->PocetDesek, 19);
     EXPECT_EQ(T(Okno->lblNahratCisloDesky), "18");
     EXPECT_EQ(T(Okno->lblNahratNazevDesky), "Leibniz A");
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), soubor(bez18));
     JdiNaCislo(QStringLiteral("19"));
     // The board offered for saving is the loaded one, noise bytes included.
     ZalozkaUzivatelem(zlUlozit);
@@ -85,24 +101,19 @@ TEST_F(OknoTest, MazaniDesky18Z20AZapisKataloguPriKonciBajtPoBajtu)
     Stiskni(Okno->btnUlozitStandardni);
     EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "Uloženo do standardního souboru");
     EXPECT_EQ(T(Okno->lblUlozitKamUlozeno), "pod číslem 20");
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), soubor(sPridanou));
     ZalozkaUzivatelem(zlNahrat);
     JdiNaCislo(QStringLiteral("20"));
     Stiskni(Okno->btnNahratSmazat);  // the last one: the new last one is shown
     EXPECT_EQ(T(Okno->lblNahratCisloDesky), "19");
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), soubor(bez18));
 
     Okno->mnKonec->trigger();
     EXPECT_FALSE(Okno->isVisible());
-    QByteArray puvodni;
-    for (const TZaznamDesky& z : katalog)
-        puvodni += Bajty(z);
-    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), puvodni) << "written only at the end";
     Zavri();
-    QByteArray ocekavany;
-    for (std::size_t i = 0; i < 17; ++i)
-        ocekavany += Bajty(katalog[i]);
-    ocekavany += Bajty(katalog[18]);
-    ocekavany += Bajty(katalog[19]);
-    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), ocekavany);
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), soubor(bez18));
+    EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Hidden), (QStringList{"Kavirel.dat", "Kavirel.dat.lock"}));
+    EXPECT_TRUE(Zpravy.empty());
 }
 
 TEST_F(OknoTest, OtevreniExternihoSouboru)
@@ -117,9 +128,7 @@ TEST_F(OknoTest, OtevreniExternihoSouboru)
     ZapisSoubor(QStringLiteral("poskozena.kav"), Bajty(poskozena));
     Otevri();
     QString vybrany;
-    QString adresarDialogu;
     Okno->SpustDialog = [&](QFileDialog* d) {
-        adresarDialogu = d->directory().absolutePath();
         EXPECT_EQ(d, Okno->OpenFileDialog);
         return vybrany.isEmpty() ? QString() : QDir::current().absoluteFilePath(vybrany);
     };
@@ -145,7 +154,6 @@ TEST_F(OknoTest, OtevreniExternihoSouboru)
         Zpravy.clear();
         vybrany = QString::fromUtf8(p.Soubor);
         Stiskni(Okno->btnNahratOtevrit);
-        EXPECT_EQ(QDir(adresarDialogu), QDir(Adresar.path()));
         if (p.Chyba) {
             ASSERT_EQ(Zpravy.size(), 1u);
             EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::ChybaSouboru);

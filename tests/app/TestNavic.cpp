@@ -424,6 +424,12 @@ TEST_F(NavicTest, NastaveniPrezijeRestart)
     ZalozkaUzivatelem(zlHra);
     Zahraj(skoky);
     ASSERT_FALSE(Okno->lblHraRekord->isHidden());
+    {
+        // The best is in the file already, before the game ends.
+        TNastaveni zapsane;
+        zapsane.Nacti();
+        EXPECT_EQ(zapsane.Rekordy.size(), 1u);
+    }
     ZalozkaUzivatelem(zlReseni);  // the menu shows the solve tab's rule here
     Zavri();
     EXPECT_FALSE(QFile::exists(TNastaveni::VychoziSoubor() + QStringLiteral(".tmp")));

@@ -46,6 +46,7 @@ TEST(UkonceniSignalem, KazdyZeTriSignaluSpustiAkciVeSmyckeUdalosti)
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(signal);
         TUkonceniSignalem signaly;
+        signaly.NastavLhutu(0);
         int akci = 0;
         signaly.NastavAkci([&akci] { ++akci; });
         ASSERT_EQ(::raise(signal), 0);

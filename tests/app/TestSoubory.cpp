@@ -2,11 +2,16 @@
 // The catalogue and the end of the program under pressure: signals while a
 // message box waits, a second game on the same catalogue, special files. The
 // real program runs as a child where only a whole process can show it.
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTimer>
 #include <QFileInfo>
 #include <QProcess>
 
 #include <csignal>
+#include <memory>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,80 +19,115 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "KavirelPomocnaOkna.h"
+#include "KavirelReseni.h"
 #include "KavirelSignaly.h"
 #include "KavirelZpravy.h"
 #include "KavirelStandardni.h"
+#include "HraVProcesu.h"
 #include "OknoTest.h"
 
 namespace {
-
-// Long enough only to fail a hung test, never to pass a slow one.
-constexpr int Trpelivost = 60000;
 
 bool CekejNaSignaly(const TUkonceniSignalem& s, int pocet)
 {
     return QTest::qWaitFor([&] { return s.PocetSignalu() >= pocet; }, Trpelivost);
 }
 
-TEST(UkonceniSignalem, ZpravaZdrziKonecDruhySignalUkonciHned)
+// Shows a box the way the game does and, once it waits, raises the signals.
+// Tells whether a box opened at all and whether the signals closed it; a box
+// they did not close is closed here, so that a fault does not hang the test.
+struct TVysledekBoxu {
+    bool Otevren = false;
+    bool ZavrenSignalem = false;
+};
+
+TVysledekBoxu UkazBox(const TUkonceniSignalem& signaly, const std::vector<int>& odeslat)
+{
+    auto v = std::make_shared<TVysledekBoxu>();
+    const int pred = signaly.PocetSignalu();
+    QTimer::singleShot(0, [v, &signaly, odeslat, pred] {
+        v->Otevren = QApplication::activeModalWidget() != nullptr;
+        if (!v->Otevren)
+            return;
+        for (int s : odeslat)
+            ::raise(s);
+        CekejNaSignaly(signaly, pred + static_cast<int>(odeslat.size()));
+        QCoreApplication::processEvents();
+        v->ZavrenSignalem = QApplication::activeModalWidget() == nullptr;
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            d->reject();
+    });
+    ZobrazZpravu(nullptr, TDruhZpravy::Informace, QStringLiteral("Zpráva"));
+    QCoreApplication::processEvents();  // the check runs here when no box opened
+    return *v;
+}
+
+// Signals close a box that waits for the user, in any phase and however many
+// come (a logout sends SIGTERM and SIGHUP together), and the orderly end
+// runs once; nothing ends the program at once.
+TEST(UkonceniSignalem, SignalyZavrouZpravuAKonecProbehneVPoradku)
 {
     enum TFaze { Start, Beh, Konec };
     struct TPripad {
         const char* Popis;
         TFaze Faze;
-        int Pred;            // signals before the box opens
-        int Behem;           // signals while it is open
-        bool Okamzite;       // ends at once
-        bool Akce;           // the orderly end runs once the box is closed
+        std::vector<int> Pred;     // signals before the box opens
+        std::vector<int> Behem;    // signals while it is open
     };
     const TPripad pripady[] = {
-        {"start, one in the box", Start, 0, 1, false, true},
-        {"start, two in the box", Start, 0, 2, true, true},
-        {"start, two before the box", Start, 2, 0, true, true},
-        {"run, one in the box", Beh, 0, 1, false, true},
-        {"run, none", Beh, 0, 0, false, false},
-        {"end, one in the box", Konec, 0, 1, true, false},
-        {"end, the one that ended it", Konec, 1, 0, false, false},
-        {"end, one more in the box", Konec, 1, 1, true, false},
+        {"start, one in the box", Start, {}, {SIGINT}},
+        {"start, logout in the box", Start, {}, {SIGTERM, SIGHUP}},
+        {"start, two before the box", Start, {SIGHUP, SIGHUP}, {}},
+        {"run, one in the box", Beh, {}, {SIGINT}},
+        {"run, logout in the box", Beh, {}, {SIGTERM, SIGHUP}},
+        {"run, Ctrl+C twice in the box", Beh, {}, {SIGINT, SIGINT}},
+        {"end, one in the box", Konec, {}, {SIGTERM}},
+        {"end, after the one that ended it", Konec, {SIGTERM}, {SIGHUP}},
     };
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Popis);
         TUkonceniSignalem signaly;
-        std::vector<int> okamzite;
+        signaly.NastavLhutu(0);
         int akci = 0;
-        signaly.NastavOkamziteUkonceni([&](int s) { okamzite.push_back(s); });
         const auto akce = [&akci] { ++akci; };
         if (p.Faze == Beh)
             signaly.NastavAkci(akce);
         if (p.Faze == Konec)
             signaly.ZacniKonec();
-        for (int i = 0; i < p.Pred; ++i) {
-            ::raise(SIGHUP);
-            ASSERT_TRUE(CekejNaSignaly(signaly, i + 1));
+        for (int s : p.Pred) {
+            ::raise(s);
+            ASSERT_TRUE(CekejNaSignaly(signaly, signaly.PocetSignalu() + 1));
         }
-        const int akciPred = akci;
-        {
-            const TOtevrenaZprava box;
-            for (int i = 0; i < p.Behem; ++i) {
-                ::raise(i == 0 ? SIGINT : SIGTERM);
-                ASSERT_TRUE(CekejNaSignaly(signaly, p.Pred + i + 1));
-            }
-            QCoreApplication::processEvents();
-            // Nothing closes the window behind an open box.
-            EXPECT_EQ(akci, akciPred);
-        }
-        EXPECT_EQ(okamzite.size(), p.Okamzite ? 1u : 0u);
-        if (p.Okamzite && !okamzite.empty()) {
-            EXPECT_EQ(okamzite[0], p.Behem >= 2 ? SIGTERM : p.Behem == 1 ? SIGINT : SIGHUP);
-        }
+        const TVysledekBoxu box = UkazBox(signaly, p.Behem);
+        // Once a signal has come, no box waits for anybody.
+        EXPECT_EQ(box.Otevren, p.Pred.empty());
+        EXPECT_EQ(box.ZavrenSignalem, p.Pred.empty());
         if (p.Faze == Start)
             signaly.NastavAkci(akce);
-        if (p.Akce) {
+        if (p.Faze != Konec) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return akci == 1; }, Trpelivost));
         }
         QCoreApplication::processEvents();
-        EXPECT_EQ(akci, p.Akce ? 1 : 0);
+        EXPECT_EQ(akci, p.Faze == Konec ? 0 : 1);
+        EXPECT_FALSE(UkazBox(signaly, {}).Otevren);
     }
+}
+
+// Should the orderly end not come, the program dies of the first signal
+// (here the process runs no event loop at all, so nothing would end it).
+TEST(UkonceniSignalemDeathTest, BezKonceZemreSignalemPoLhute)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            TUkonceniSignalem signaly;
+            signaly.NastavLhutu(1);
+            ::raise(SIGTERM);
+            for (;;)
+                ::pause();
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
 }
 
 // The real start-up: a signal while the read-error box is open is not
@@ -97,11 +137,9 @@ TEST_F(OknoTest, SignalBehemStartovniZpravyUkonciHruRadne)
     const QByteArray vadny = QByteArray(275, '\x07');
     ZapisSoubor(QStringLiteral("Kavirel.dat"), vadny);
     TUkonceniSignalem signaly;
-    int okamzite = 0;
-    signaly.NastavOkamziteUkonceni([&](int) { ++okamzite; });
+    signaly.NastavLhutu(0);
     NastavZobrazeniZpravy([&](QWidget*, TDruhZpravy druh, const QString& text) {
         Zpravy.push_back({druh, text});
-        const TOtevrenaZprava box;
         ::raise(SIGTERM);
         CekejNaSignaly(signaly, 1);
     });
@@ -117,65 +155,79 @@ TEST_F(OknoTest, SignalBehemStartovniZpravyUkonciHruRadne)
     EXPECT_FALSE(Okno->isVisible());
     signaly.ZacniKonec();
     Zavri();
-    EXPECT_EQ(okamzite, 0);
     EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), VestavenyKatalog());
     EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat.bak")), vadny);
 }
 
-// The built game as a child in a directory of its own.
-class Hra {
-public:
-    explicit Hra(const QString& adresar)
-    {
-        Proces.setWorkingDirectory(adresar);
-        QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
-        prostredi.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        Proces.setProcessEnvironment(prostredi);
-    }
-    ~Hra()
-    {
-        if (Proces.state() != QProcess::NotRunning) {
-            Proces.kill();
-            Proces.waitForFinished(Trpelivost);
+// In any state a signal ends the game the way "Konec" does: an open message
+// box, file dialog or colour window is closed first, a running search is
+// stopped, and the window goes.
+TEST_F(OknoTest, SignalUkonciHruVKazdemStavu)
+{
+    enum TStav { Zprava, SouborovyDialog, OknoBarev, Hledani };
+    struct TPripad {
+        TStav Stav;
+        std::vector<int> Signaly;
+    };
+    const TPripad pripady[] = {
+        {Zprava, {SIGTERM, SIGHUP}}, {SouborovyDialog, {SIGTERM}}, {SouborovyDialog, {SIGINT, SIGINT}},
+        {OknoBarev, {SIGHUP}},       {Hledani, {SIGTERM}},
+    };
+    const TZobrazeniZpravy zaznam = NastavZobrazeniZpravy(nullptr);
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.Stav);
+        NastavZobrazeniZpravy(zaznam);
+        OtevriTestovaciKatalog();
+        VytvorPomocnaOkna(Okno.get());
+        TUkonceniSignalem signaly;
+        signaly.NastavLhutu(0);
+        bool konec = false;
+        signaly.NastavAkci([&] {
+            konec = true;
+            Okno->UkonceniAplikace();
+        });
+        // The signals come once something modal waits (at once for a search).
+        bool odeslano = false;
+        QTimer hlidac;
+        QObject::connect(&hlidac, &QTimer::timeout, [&] {
+            if (odeslano || (p.Stav != Hledani && !QApplication::activeModalWidget()))
+                return;
+            odeslano = true;
+            for (int s : p.Signaly)
+                ::raise(s);
+        });
+        hlidac.start(1);
+        switch (p.Stav) {
+        case Zprava:
+            NastavZobrazeniZpravy(nullptr);  // a real box
+            ZobrazZpravu(Okno.get(), TDruhZpravy::Informace, QStringLiteral("Zpráva"));
+            break;
+        case SouborovyDialog:
+            ZalozkaUzivatelem(zlNahrat);
+            Stiskni(Okno->btnNahratOtevrit);
+            break;
+        case OknoBarev: Okno->mnBarvy->trigger(); break;
+        case Hledani: {
+            ZalozkaUzivatelem(zlEdit);
+            const char* plny = "xxxxxxxxx";
+            Okno->EditovanaDeska->Nastav(
+                Deska({plny, plny, plny, plny, "xxxxoxxxx", plny, plny, plny, plny}, thNormalni, "Plná deska"));
+            Stiskni(Okno->btnEditResit);
+            Stiskni(Okno->btnReseniNejkratsi);
+            ASSERT_TRUE(Okno->ProbihaReseni());
+            break;
         }
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return konec; }, Trpelivost));
+        EXPECT_TRUE(odeslano);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_FALSE(Okno->isVisible());
+        Zavri();
+        EXPECT_FALSE(ProbihaReseni());
+        EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")).size(), 20 * 275);
     }
-    static QString Program() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../kavirel"); }
-
-    // Started, and its signal handlers are in place (the kernel shows them).
-    bool Spust()
-    {
-        Proces.start(Program(), {});
-        return Proces.waitForStarted(Trpelivost) &&
-               QTest::qWaitFor([&] { return Maska("SigCgt:", SIGTERM); }, Trpelivost);
-    }
-    // Sent and delivered: a signal sent while the same one is still pending
-    // would merge with it.
-    bool Signal(int signal)
-    {
-        ::kill(static_cast<pid_t>(Proces.processId()), signal);
-        return QTest::qWaitFor(
-            [&] {
-                return Proces.state() == QProcess::NotRunning ||
-                       (!Maska("SigPnd:", signal) && !Maska("ShdPnd:", signal));
-            },
-            Trpelivost);
-    }
-    // Waiting on a signal's delivery may already have seen the end.
-    bool Skoncila() { return Proces.state() == QProcess::NotRunning || Proces.waitForFinished(Trpelivost); }
-
-    // Whether the signal's bit is set in one mask line of /proc/<pid>/status.
-    bool Maska(const char* radek, int signal)
-    {
-        const QString stav = QStringLiteral("/proc/%1/status").arg(Proces.processId());
-        for (const QByteArray& r : PrectiSoubor(stav).split('\n'))
-            if (r.startsWith(radek))
-                return (r.mid(static_cast<qsizetype>(std::strlen(radek))).trimmed().toULongLong(nullptr, 16) >>
-                            (signal - 1) & 1) != 0;
-        return false;
-    }
-
-    QProcess Proces;
-};
+    NastavZobrazeniZpravy(zaznam);
+}
 
 bool JeZamceno(const QString& zamek)
 {
@@ -188,15 +240,18 @@ bool JeZamceno(const QString& zamek)
 }
 
 // A box that waits for nobody (the session is ending) must not keep the
-// game alive: two signals end it wherever it waits, and nothing is written
-// over what the user had.
-TEST(UkonceniSignalem, DvaSignalyUkonciHruUZpravyKteraCeka)
+// game alive, and must not make it die either: the signals close it, the
+// game ends in order, and nothing is written over what the user had. A
+// logout sends SIGTERM and SIGHUP together.
+TEST(UkonceniSignalem, SignalyUkonciHruVPoradkuIUZpravyKteraCeka)
 {
     if (!QFileInfo::exists(Hra::Program()))
         GTEST_SKIP() << "kavirel not built";
     enum TCo { VadnyKatalog, FifoKatalog, ZapisPriKonciSelze };
-    for (TCo co : {VadnyKatalog, FifoKatalog, ZapisPriKonciSelze}) {
-        SCOPED_TRACE(co);
+    const std::pair<TCo, int> pripady[] = {{VadnyKatalog, SIGTERM}, {VadnyKatalog, SIGHUP}, {FifoKatalog, SIGHUP},
+                                           {ZapisPriKonciSelze, SIGTERM}, {ZapisPriKonciSelze, SIGHUP}};
+    for (const auto& [co, druhy] : pripady) {
+        SCOPED_TRACE(std::to_string(co) + " TERM + " + std::to_string(druhy));
         QTemporaryDir adresar;
         const QString katalog = adresar.filePath(QStringLiteral("Kavirel.dat"));
         const QByteArray vadny(550, '\x05');
@@ -226,13 +281,15 @@ TEST(UkonceniSignalem, DvaSignalyUkonciHruUZpravyKteraCeka)
         if (co == VadnyKatalog) {   // kept aside just before the box opens
             ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(katalog + QStringLiteral(".bak")); }, Trpelivost));
         }
-        ASSERT_TRUE(hra.Signal(SIGTERM));
-        ASSERT_TRUE(hra.Signal(SIGTERM));
+        const auto pid = static_cast<pid_t>(hra.Proces.processId());
+        ::kill(pid, SIGTERM);
+        ::kill(pid, druhy);
         ASSERT_TRUE(hra.Skoncila());
-        EXPECT_EQ(hra.Proces.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(hra.Proces.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(hra.Proces.exitCode(), 0);
         switch (co) {
         case VadnyKatalog:
-            EXPECT_FALSE(QFile::exists(katalog));
+            EXPECT_EQ(PrectiSoubor(katalog), VestavenyKatalog());
             EXPECT_EQ(PrectiSoubor(katalog + QStringLiteral(".bak")), vadny);
             break;
         case FifoKatalog: {
@@ -243,6 +300,8 @@ TEST(UkonceniSignalem, DvaSignalyUkonciHruUZpravyKteraCeka)
         }
         case ZapisPriKonciSelze:
             EXPECT_FALSE(QFile::exists(katalog));
+            // Nobody was there to read the box: its text went to stderr.
+            EXPECT_TRUE(hra.Proces.readAllStandardError().contains("Chyba při zapisování do standardního souboru!"));
             break;
         }
         EXPECT_EQ(QDir(adresar.path()).entryList(QDir::Files | QDir::System).filter(QStringLiteral(".tmp")),
@@ -294,6 +353,54 @@ TEST_F(OknoTest, DruhaHraVarujeAPrvniKatalogZustane)
     EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "Uloženo do standardního souboru");
     Zavri();
     EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")).size(), 18 * 275);
+}
+
+// A catalogue that is full refuses one more board with a message, and
+// nothing is written: the file stays one that the next start reads.
+TEST_F(OknoTest, PlnyKatalogOdmitneDalsiDesku)
+{
+    const qint64 plny = static_cast<qint64>(MaxPocetDesek) * 275;
+    {
+        QFile f(QStringLiteral("Kavirel.dat"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(VestavenyKatalog());
+        // The rest sparse: all-zero records are valid boards.
+        ASSERT_TRUE(f.resize(plny));
+    }
+    Otevri();
+    ASSERT_EQ(SeznamDesek->PocetDesek, MaxPocetDesek);
+    ZalozkaUzivatelem(zlNahrat);
+    ZalozkaUzivatelem(zlUlozit);
+    Stiskni(Okno->btnUlozitStandardni);
+    ASSERT_EQ(Zpravy.size(), 1u);
+    EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::ChybaSouboru);
+    EXPECT_EQ(Zpravy[0].Text, QStringLiteral("Standardní soubor je plný (100000 desek), deska nebyla uložena!"));
+    EXPECT_EQ(T(Okno->lblUlozitJakUlozeno), "");
+    EXPECT_EQ(SeznamDesek->PocetDesek, MaxPocetDesek);
+    Zavri();
+    EXPECT_EQ(QFileInfo(QStringLiteral("Kavirel.dat")).size(), plny);
+    Zpravy.clear();
+    Otevri();
+    EXPECT_TRUE(Zpravy.empty());
+    EXPECT_EQ(SeznamDesek->PocetDesek, MaxPocetDesek);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Kavirel.dat.bak")));
+}
+
+// A board file is the one argument the game takes (the file manager's
+// "Open with"): the game runs with it until it is ended the usual way.
+TEST_F(OknoTest, HraSeSouboremDeskyBeziAKonciRadne)
+{
+    if (!QFileInfo::exists(Hra::Program()))
+        GTEST_SKIP() << "kavirel not built";
+    ZapisSoubor(QStringLiteral("kriz.kav"), Bajty(StandardniZaznamy()[6]));
+    Hra hra(Adresar.path());
+    ASSERT_TRUE(hra.Spust({QStringLiteral("kriz.kav")}));
+    ASSERT_TRUE(hra.Signal(SIGTERM));
+    ASSERT_TRUE(hra.Skoncila());
+    EXPECT_EQ(hra.Proces.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(hra.Proces.exitCode(), 0);
+    EXPECT_FALSE(hra.Proces.readAllStandardError().contains("kavirel:"));
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), VestavenyKatalog());
 }
 
 } // namespace

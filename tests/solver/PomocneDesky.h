@@ -160,6 +160,16 @@ inline TZaznamDesky SymetrickaDeska(std::mt19937& gen)
     return z;
 }
 
+// The whole grid full but for its centre (normal game), or empty but for it
+// (Leibniz game): no search of any mode finishes on it in a lifetime.
+inline TZaznamDesky Nekonecna(TTypHry typ)
+{
+    const char z = typ == thNormalni ? 'x' : 'o';
+    std::vector<std::string> radky(9, std::string(9, z));
+    radky[4][4] = typ == thNormalni ? 'o' : 'x';
+    return Deska(radky, typ);
+}
+
 inline void NastavDesku(TSolveDeska& deska, const TZaznamDesky& z, std::uint8_t zpusob)
 {
     deska.Nastav(z);

@@ -11,6 +11,7 @@
 #include "KavirelCil.h"
 #include "KavirelFile.h"
 #include "KavirelRada.h"
+#include "KavirelSluzba.h"
 #include "PomocneDesky.h"
 
 namespace {
@@ -78,6 +79,90 @@ TEST(Rada, HintsLeadToTheGoalAndTheGoalTestAgreesWithTheSolver)
     EXPECT_GT(reseno, 20);
     EXPECT_GT(bezReseni, 20);
     EXPECT_GT(vCili, 0);
+}
+
+// A position reached by random play of a built-in board, far enough into
+// the game for the plain search to decide it.
+TZaznamDesky PoziceZeHry(std::mt19937& gen)
+{
+    const std::vector<TZaznamDesky> desky = StandardniZaznamy();
+    TGameDeska d;
+    d.Nastav(desky[std::uniform_int_distribution<std::size_t>(0, desky.size() - 2)(gen)]);
+    const int skoku = std::uniform_int_distribution<int>(12, 30)(gen);
+    const int smery[4][2] = {{0, -2}, {0, 2}, {-2, 0}, {2, 0}};
+    for (int k = 0; k < skoku; ++k) {
+        std::vector<std::pair<TPozice, TPozice>> mozne;
+        for (int x = 0; x < RozmerDesky; ++x)
+            for (int y = 0; y < RozmerDesky; ++y)
+                for (const auto& s : smery) {
+                    const TPozice a{x, y}, b{x + s[0], y + s[1]};
+                    if (b.X >= 0 && b.Y >= 0 && b.X < RozmerDesky && b.Y < RozmerDesky && d.JeSkokPlatny(a, b))
+                        mozne.emplace_back(a, b);
+                }
+        if (mozne.empty())
+            break;
+        const auto& s = mozne[std::uniform_int_distribution<std::size_t>(0, mozne.size() - 1)(gen)];
+        d.ProvedSkok(s.first, s.second, StredSkoku(s.first, s.second));
+    }
+    return d.Zaznam;
+}
+
+// The hint of the service decides exactly as the plain search does, and what
+// it gives is a solution: every jump legal in turn, the goal met at its end,
+// the first move the jumps up to the first change of stone.
+TEST(Rada, RadaSluzbyJeReseniKdykolivExistuje)
+{
+    std::mt19937 gen(77);
+    const int pozic = TestReseni::Instrumentovano ? 80 : 320;
+    int nalezeno = 0, neexistuje = 0, zeHry = 0;
+    for (int i = 0; i < pozic && !HasFailure(); ++i) {
+        TZaznamDesky z;
+        switch (i % 4) {
+        case 0: z = TestReseni::NahodnaDeska(gen); break;
+        case 1: z = TestReseni::DeskaZpetnouHrou(gen); break;
+        case 2: z = i % 8 == 2 ? TestReseni::VelkaRidkaDeska(gen) : TestReseni::DeskaZpetnouHrou(gen); break;
+        default: z = PoziceZeHry(gen); break;
+        }
+        TSolveDeska deska;
+        deska.Nastav(z);
+        const Referencni::TVysledek ref = Referencni::Vyres(deska, false, nullptr, 400'000);
+        if (ref.Stav == Referencni::TStav::Preruseno)
+            continue;
+        zeHry += i % 4 == 3;
+        SCOPED_TRACE(i);
+        TPozadavek pozadavek;
+        pozadavek.Deska = z;
+        pozadavek.Zpusob = zhRada;
+        TRizeniHledani rizeni;
+        const TVysledekUlohy v = VyresPozadavek(pozadavek, rizeni);
+        if (ref.Stav == Referencni::TStav::Neexistuje) {
+            EXPECT_EQ(v.Konec, TKonecUlohy::Neexistuje);
+            ++neexistuje;
+            continue;
+        }
+        ASSERT_EQ(v.Konec, TKonecUlohy::Nalezeno);
+        ++nalezeno;
+        // Replayed as the solve tab replays a solution.
+        PredejReseni(deska, JakoReseni(v));
+        ASSERT_EQ(deska.Reseni.DejPocet(), static_cast<std::int32_t>(v.Skoky.size()));
+        TGameDeska hra;
+        hra.Nastav(z);
+        for (std::int32_t k = 1; k <= deska.Reseni.DejPocet(); ++k) {
+            const TTahReseni& s = deska.Reseni.Skok(k);
+            ASSERT_TRUE(hra.JeSkokPlatny(s.Odkud, s.Kam)) << k;
+            hra.ProvedSkok(s.Odkud, s.Kam, StredSkoku(s.Odkud, s.Kam));
+        }
+        if (!MaZastaralyCil(z)) {
+            EXPECT_TRUE(JeCilSplnen(hra.Zaznam));
+        }
+        const std::size_t prvni = v.SkokuPrvnihoTahu;
+        EXPECT_EQ(prvni == 0, v.Skoky.empty());
+        for (std::size_t k = 1; k <= prvni && k < v.Skoky.size(); ++k)
+            EXPECT_EQ(v.Skoky[k].CisloOdkud == v.Skoky[k - 1].CisloKam, k < prvni) << k;
+    }
+    EXPECT_GT(nalezeno, pozic / 8);
+    EXPECT_GT(neexistuje, pozic / 8);
+    EXPECT_GT(zeHry, pozic / 16);
 }
 
 TEST(Rada, StopRequestBeforeTheStartGivesNoHint)

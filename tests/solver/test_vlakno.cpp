@@ -53,16 +53,6 @@ private:
 
 TZaznamDesky Vestavena(int cislo) { return StandardniZaznamy()[static_cast<std::size_t>(cislo - 1)]; }
 
-// The whole grid full but for its centre (normal game), or empty but for it
-// (Leibniz game): no search of either mode finishes on it in a lifetime.
-TZaznamDesky Nekonecna(TTypHry typ)
-{
-    const char z = typ == thNormalni ? 'x' : 'o';
-    std::vector<std::string> radky(9, std::string(9, z));
-    radky[4][4] = typ == thNormalni ? 'o' : 'x';
-    return Deska(radky, typ);
-}
-
 // Waits until the running job has counted more than `mez` positions.
 bool CekejNaPozice(std::uint64_t mez)
 {

@@ -23,18 +23,23 @@ chmod +x "$prac/bin/"* "$prac/nastroje/"*
 
 chyby=0
 selhani() { echo "FAIL [$pripad]: $1"; chyby=$((chyby + 1)); }
+# A fresh record folder for the case; @P in a table's text is the work folder.
+novy_pripad() {
+  ZAZNAM="$prac/zaznam-$pripad"
+  rm -rf "$ZAZNAM"; mkdir -p "$ZAZNAM"
+  export ZAZNAM
+}
+cesta() { printf '%s' "$1" | sed "s|@P|$prac|g"; }
 
 # case | XDG_DATA_HOME | HOME (- = unset) | DISPLAY | expected exit | expected game
 # directory (- = not started) | text expected on stderr and in the dialog
 while IFS='|' read -r pripad xdg home display kod adresar text; do
   [ -n "$pripad" ] || continue
-  ZAZNAM="$prac/zaznam-$pripad"
-  rm -rf "$ZAZNAM"; mkdir -p "$ZAZNAM"
-  export ZAZNAM
-  xdg=$(printf '%s' "$xdg" | sed "s|@P|$prac|g")
-  home=$(printf '%s' "$home" | sed "s|@P|$prac|g")
-  adresar=$(printf '%s' "$adresar" | sed "s|@P|$prac|g")
-  text=$(printf "%s" "$text" | sed "s|@P|$prac|g")
+  novy_pripad
+  xdg=$(cesta "$xdg")
+  home=$(cesta "$home")
+  adresar=$(cesta "$adresar")
+  text=$(cesta "$text")
   if [ "$home" = "-" ]; then
     env -u HOME XDG_DATA_HOME="$xdg" DISPLAY="$display" PATH="$prac/nastroje:/usr/bin:/bin" \
       "$prac/bin/kavirel-spustit" --a "b c" 2> "$ZAZNAM/stderr"
@@ -65,6 +70,37 @@ adresar_pod_souborem|@P/soubor|@P/home|:99|1|-|@P/soubor/kavirel
 adresar_bez_displeje|@P/soubor|@P/home||1|-|@P/soubor/kavirel
 bez_home||-|:99|1|-|HOME
 PRIPADY
+
+# Board files relative to the caller's directory reach the game as full
+# paths; options, absolute paths and names of nothing go on unchanged.
+# case | arguments (separated by ;) | expected arguments of the game (@P: the work directory)
+mkdir -p "$prac/volajici/podadresar"
+: > "$prac/volajici/deska.kav"
+: > "$prac/volajici/podadresar/d 2.kav"
+: > "$prac/volajici/-pomlcka.kav"
+while IFS='|' read -r pripad argumenty ocekavane; do
+  [ -n "$pripad" ] || continue
+  novy_pripad
+  argumenty=$(cesta "$argumenty")
+  ocekavane=$(cesta "$ocekavane")
+  (
+    cd "$prac/volajici" || exit 1
+    IFS=';'
+    # shellcheck disable=SC2086 # split at ';' on purpose
+    set -- $argumenty
+    env HOME="$prac/home" XDG_DATA_HOME="$prac/data" PATH="$prac/nastroje:/usr/bin:/bin" \
+      "$prac/bin/kavirel-spustit" "$@" 2> "$ZAZNAM/stderr"
+  ) || selhani "exit $?"
+  skutecne=$(sed 1d "$ZAZNAM/hra" 2>/dev/null | tr '\n' ';')
+  [ "$skutecne" = "$ocekavane" ] || selhani "game got '$skutecne', expected '$ocekavane'"
+done <<'ARGUMENTY'
+relativni|deska.kav|@P/volajici/deska.kav;
+v_podadresari|podadresar/d 2.kav|@P/volajici/podadresar/d 2.kav;
+absolutni|@P/volajici/deska.kav|@P/volajici/deska.kav;
+neexistuje|chybi.kav|chybi.kav;
+s_prepinacem|-reverse;deska.kav|-reverse;@P/volajici/deska.kav;
+prepinac_jako_soubor|-pomlcka.kav|-pomlcka.kav;
+ARGUMENTY
 
 [ "$chyby" -eq 0 ] || exit 1
 echo "all launcher cases passed"

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "KavirelSoubory.h"
 #include "Soubory.h"
 
 namespace {
@@ -255,6 +256,64 @@ TEST_F(Soubory, DruhaHraJeVarovanaANicNeprepise)
         dalsi.Nacti();
         EXPECT_EQ(dalsi.ZapisPriKonci(), TZapisPriKonci::Povolen);
         EXPECT_EQ(Zpravy, Texty{});
+    }
+}
+
+// Whatever is planted at the lock's name cannot switch the lock off: a link,
+// a FIFO or a directory there makes every game refuse to write the catalogue
+// (and say so) instead of writing it unlocked, and nothing is created or
+// changed where a link points. A lock file renamed over the held one makes
+// the game that held it stop writing once another game has taken the new one.
+TEST_F(Soubory, PodvrzenyZamekNevypneZamykani)
+{
+    const std::string zamek = Std + ".lock", obet = Cesta("obet");
+    const std::string ZpravaBezZamku = "Zámek standardního souboru nelze použít, na jeho místě je odkaz nebo cizí "
+                                       "soubor.\n\rZměny katalogu se neuloží.";
+    enum TCo { OdkazNaSoubor, OdkazNikam, Fifo, Adresar_, NahrazenPoZamceni };
+    for (TCo co : {OdkazNaSoubor, OdkazNikam, Fifo, Adresar_, NahrazenPoZamceni}) {
+        SCOPED_TRACE(co);
+        fs::remove_all(zamek);
+        fs::remove(obet);
+        Zapis(Std, Zaznamy(18));
+        Zapis(obet, "cizi soubor");
+        if (co == Fifo) {
+            ASSERT_EQ(mkfifo(zamek.c_str(), 0600), 0);
+        }
+        // The other end, so that a game that opens the FIFO does not hang.
+        const TPopisovac fifo(co == Fifo ? open(zamek.c_str(), O_RDWR | O_NONBLOCK) : -1);
+        if (co == OdkazNaSoubor)
+            fs::create_symlink(obet, zamek);
+        if (co == OdkazNikam)
+            fs::create_symlink(Cesta("nikde"), zamek);
+        if (co == Adresar_)
+            fs::create_directory(zamek);
+        Zpravy.clear();
+        TStandardniSoubor prvni(Std);
+        const std::unique_ptr<TSeznamDesek> seznamPrvni = prvni.Nacti();
+        if (co == NahrazenPoZamceni) {
+            EXPECT_EQ(prvni.ZapisPriKonci(), TZapisPriKonci::Povolen);
+            Zapis(Cesta("novy"), "");
+            ASSERT_EQ(rename(Cesta("novy").c_str(), zamek.c_str()), 0);
+        }
+        TStandardniSoubor druha(Std);
+        const std::unique_ptr<TSeznamDesek> seznamDruhe = druha.Nacti();
+        seznamDruhe->PridejDesku(Zaznam(55));
+        druha.Uloz(*seznamDruhe);
+        seznamPrvni->PridejDesku(Zaznam(77));
+        prvni.Uloz(*seznamPrvni);
+        if (co == NahrazenPoZamceni) {
+            EXPECT_EQ(druha.ZapisPriKonci(), TZapisPriKonci::Povolen);
+            EXPECT_EQ(prvni.ZapisPriKonci(), TZapisPriKonci::JinaHra);
+            EXPECT_EQ(Zpravy, Texty{ZpravaJinaHra});
+            EXPECT_TRUE(Cti(Std) == Zaznamy(18) + Bajty(Zaznam(55)));
+        } else {
+            EXPECT_EQ(prvni.ZapisPriKonci(), TZapisPriKonci::BezZamku);
+            EXPECT_EQ(druha.ZapisPriKonci(), TZapisPriKonci::BezZamku);
+            EXPECT_EQ(Zpravy, Texty(2, ZpravaBezZamku));
+            EXPECT_TRUE(Cti(Std) == Zaznamy(18));
+        }
+        EXPECT_EQ(Cti(obet), "cizi soubor");
+        EXPECT_FALSE(fs::exists(Cesta("nikde")));
     }
 }
 

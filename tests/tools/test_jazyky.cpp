@@ -149,9 +149,9 @@ TEST_F(Jazyky, ZpravyResice)
     Zapis("dve.dat", {Vestavena(10), Vestavena(9)});
     fs::create_directory(Adresar / "adresar");
     // After a fault in the arguments, the usage and a blank line.
-    const std::string csPouziti = "Použití: kavirel-resit [--nejkratsi | --nejmene] [--limit SEKUND] [--deska N] "
-                                  "[--statistika] [--json | --kresba] SOUBOR\n\n";
-    const std::string enPouziti = "Usage: kavirel-resit [--nejkratsi | --nejmene] [--limit SECONDS] [--deska N] "
+    const std::string csPouziti = "Použití: kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SEKUND] "
+                                  "[--deska N] [--statistika] [--json | --kresba] SOUBOR\n\n";
+    const std::string enPouziti = "Usage: kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SECONDS] [--deska N] "
                                   "[--statistika] [--json | --kresba] FILE\n\n";
     struct TPripad {
         std::vector<std::string> Argumenty;

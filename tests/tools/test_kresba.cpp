@@ -116,10 +116,6 @@ TEST(Kresba, NahodneDeskyTamAZpet)
             if (b != 0x7F && b != 0x81 && b != 0x83 && b != 0x88 && b != 0x90 && b != 0x98)
                 nazev += static_cast<char>(b);
         }
-        while (!nazev.empty() && nazev.back() == ' ')
-            nazev.back() = 'x';
-        while (!nazev.empty() && nazev.front() == ' ')
-            nazev.front() = 'x';
         NastavNazev(z, nazev);
 
         const std::string text = KresbaDesky(z);
@@ -269,6 +265,75 @@ TEST(Vstup, NekonecnaKresbaMaMez)
     TRoura roura(dlouha, 4096);
     const TNactenaDeska d = NactiDeskuZProudu(roura.Cteni);
     EXPECT_EQ(d.Chyba, TChybaVstupu::DlouhaKresba);
+}
+
+// A drawing is plain text on every line, not only in its first bytes: a
+// control byte anywhere is refused at its line. Lines end at LF, CR LF or a
+// lone CR, so the number given is the one an editor shows.
+TEST(Kresba, RidiciZnakyKdekolivAPravyRadek)
+{
+    const std::string dlouhyKomentar = "# " + std::string(300, 'x') + "\n";
+    struct TPripad {
+        const char* Popis;
+        std::string Text;
+        int Radek;   // 0: a good drawing
+    };
+    const std::vector<TPripad> pripady = {
+        {"control byte in the name past the first record", dlouhyKomentar + "název: a\x01b\no.o\n", 2},
+        {"vertical tab in the name", "typ: leibniz\nnázev: a\vb\no\n", 2},
+        {"tab inside the name", "název: a\tb\no\n", 1},
+        {"DEL in a comment", "o\n# x\x7F\no\n", 2},
+        {"NUL in a row far down", dlouhyKomentar + dlouhyKomentar + std::string("o\no\x00o\n", 6), 4},
+        {"lone CRs end lines", "typ: leibniz\rnázev: X\ro.o\r..#\r", 4},
+        {"CR LF is one line end, a lone CR another", "o\r\n\ro\x02\n", 3},
+        {"lone CRs in a good drawing", "typ: leibniz\rnázev: X\ro.o\r\r.o\r", 0},
+    };
+    for (const TPripad& p : pripady) {
+        TZaznamDesky z = Vestavena(7);
+        TChybaKresby chyba;
+        EXPECT_EQ(CtiKresbu(p.Text, z, chyba), p.Radek == 0) << p.Popis;
+        EXPECT_EQ(chyba.Radek, p.Radek) << p.Popis << ": " << chyba.Zprava;
+        if (p.Radek == 0) {
+            EXPECT_TRUE(StejneBajty(z, SNazvem(Deska({"xox", "", "ox"}, thLeibniz), "X"))) << p.Popis;
+        }
+    }
+    // Through a stream: a short drawing with a control byte is a faulty
+    // drawing with its line, not a board file cut short.
+    TRoura roura("název: a\x01b\no.o\n");
+    const TNactenaDeska d = NactiDeskuZProudu(roura.Cteni);
+    EXPECT_EQ(d.Chyba, TChybaVstupu::Kresba);
+    EXPECT_EQ(d.ChybaKresby.Radek, 1);
+}
+
+// Spaces at either end of a name go through a drawing and back; the drawing
+// keeps the form the previous version wrote and read ("název: " and the
+// name), so a drawing of a plain name is byte for byte what it was.
+TEST(Kresba, NazevSMezeramiNaKoncichTamAZpet)
+{
+    const std::string nazvy[] = {" a", "a ", "  a b  ", " ", "   ", "a", ""};
+    for (const std::string& nazev : nazvy) {
+        const TZaznamDesky z = SNazvem(Deska({"xo"}), nazev);
+        const std::string kresba = KresbaDesky(z);
+        EXPECT_NE(kresba.find("\nnázev:" + std::string(nazev.empty() ? "" : " ") + nazev + "\n"), std::string::npos)
+            << kresba;
+        TZaznamDesky zpet = PrazdnyZaznam();
+        TChybaKresby chyba;
+        ASSERT_TRUE(CtiKresbu(kresba, zpet, chyba)) << chyba.Zprava;
+        EXPECT_EQ(DejNazev(zpet), nazev) << "[" << nazev << "]";
+        // The same with CR LF line ends.
+        std::string crlf;
+        for (char c : kresba)
+            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        ASSERT_TRUE(CtiKresbu(crlf, zpet, chyba)) << chyba.Zprava;
+        EXPECT_EQ(DejNazev(zpet), nazev) << "[" << nazev << "] CR LF";
+    }
+    // Written by hand: no blank after the colon, or a tab there.
+    for (const std::string& radek : {std::string("název:Kříž"), std::string("název:\tKříž")}) {
+        TZaznamDesky zpet = PrazdnyZaznam();
+        TChybaKresby chyba;
+        ASSERT_TRUE(CtiKresbu(radek + "\no\n", zpet, chyba)) << chyba.Zprava;
+        EXPECT_EQ(DejNazev(zpet), "K\xF8\xED\x9E") << radek;
+    }
 }
 
 }  // namespace

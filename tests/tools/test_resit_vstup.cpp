@@ -16,6 +16,8 @@
 #include <QStringList>
 
 #include "KavirelKresba.h"
+#include "KavirelRada.h"
+#include "KavirelSluzba.h"
 #include "SpousteniNastroju.h"
 
 using namespace TestNastroju;
@@ -193,7 +195,8 @@ TEST_F(ResitVstup, JsonNejkratsiAZastaveny)
     // The French board's shortest search runs for seconds: the limit stops it.
     const TBeh zastaveny = Spust({"--nejkratsi", "--limit", "0.2", f});
     EXPECT_EQ(zastaveny.Kod, 3);
-    EXPECT_EQ(zastaveny.Vystup, "Řešení přerušeno uživatelem\n");
+    // Nobody but the limit stopped it, and the text says so.
+    EXPECT_EQ(zastaveny.Vystup, "Hledání zastaveno: vypršel časový limit\n");
     PorovnejJsonSTextem(Spust({"--json", "--nejkratsi", "--limit", "0.2", f}), zastaveny, Vestavena(2), "shortest");
     PorovnejJsonSTextem(Spust({"--json", "--nejkratsi", plus}), Spust({"--nejkratsi", plus}), Vestavena(9),
                         "shortest");
@@ -207,11 +210,108 @@ TEST_F(ResitVstup, JsonNejmeneAZastaveny)
     const std::string smaragd = Zapis("smaragd.kav", {Vestavena(6)}).string();
     const TBeh zastaveny = Spust({"--minimum", "--limit", "0.2", f});
     EXPECT_EQ(zastaveny.Kod, 3);
-    EXPECT_EQ(zastaveny.Vystup, "Řešení přerušeno uživatelem\n");
+    EXPECT_EQ(zastaveny.Vystup, "Hledání zastaveno: vypršel časový limit\n");
     PorovnejJsonSTextem(Spust({"--json", "--nejmene", "--limit", "0.2", f}), zastaveny, Vestavena(2), "minimum");
     const TBeh text = Spust({"--nejmene", smaragd});
     EXPECT_NE(text.Vystup.find("Potřebných tahů: 8\n"), std::string::npos) << text.Vystup;
     PorovnejJsonSTextem(Spust({"--json", "--minimum", smaragd}), text, Vestavena(6), "minimum");
+}
+
+std::string TextSkoku(const QJsonArray& skoky)
+{
+    std::string t;
+    for (const QJsonValue& s : skoky)
+        t += (t.empty() ? "" : " ") + Par(s);
+    return t;
+}
+
+// A hint, in text and in JSON: the first move and the rest of the solution
+// the library gives, its moves counted as the game counts them; the status
+// and exit code of the other modes where there is none or it was stopped.
+TEST_F(ResitVstup, RadaTextemAJsonem)
+{
+    struct TPripad {
+        TZaznamDesky Deska;
+        int Kod;
+    };
+    const std::vector<TPripad> pripady = {
+        {Vestavena(9), 0},                                  // Plus
+        {Vestavena(7), 0},                                  // Kříž
+        {Deska({"xxo", "..x", "..o"}), 0},                  // one move of two jumps
+        {Deska({"Xoo"}, thLeibniz), 0},
+        {Deska({"...", ".x.", "..o"}), 0},                  // the goal is met already
+        {Vestavena(13), 1},                                 // Pohár
+        {Deska({"xox", "...", "x.x"}), 1},
+    };
+    for (std::size_t i = 0; i < pripady.size(); ++i) {
+        SCOPED_TRACE(i);
+        const TPripad& p = pripady[i];
+        const std::string f = Zapis("rada.kav", {p.Deska}).string();
+        TPozadavek pozadavek;
+        pozadavek.Deska = p.Deska;
+        pozadavek.Zpusob = zhRada;
+        TRizeniHledani rizeni;
+        const TVysledekUlohy v = VyresPozadavek(pozadavek, rizeni);
+        TSolveDeska deska;
+        deska.Nastav(p.Deska);
+        PredejReseni(deska, JakoReseni(v));
+
+        const TBeh text = Spust({"--rada", f});
+        EXPECT_EQ(text.Kod, p.Kod) << text.Chyby;
+        const TBeh json = Spust({"--hint", "--json", f});
+        EXPECT_EQ(json.Kod, p.Kod) << json.Chyby;
+        const QJsonObject j = Json(json.Vystup);
+        EXPECT_EQ(j.size(), 11);
+        EXPECT_EQ(Retezec(j["mode"]), "hint");
+        const QStringList radky = QString::fromStdString(text.Vystup).split('\n');
+        if (p.Kod != 0) {
+            EXPECT_EQ(text.Vystup, "Řešení neexistuje\n");
+            EXPECT_EQ(Retezec(j["status"]), "none");
+            EXPECT_TRUE(j["moves"].isNull());
+            EXPECT_TRUE(j["first_move"].toArray().isEmpty() && j["rest"].toArray().isEmpty());
+            continue;
+        }
+        ASSERT_EQ(radky.size(), 5) << text.Vystup;
+        std::string prvni, zbytek;
+        for (std::size_t k = 0; k < v.Skoky.size(); ++k)
+            (k < v.SkokuPrvnihoTahu ? prvni : zbytek) += std::string(k == 0 || k == v.SkokuPrvnihoTahu ? "" : " ")
+                                                        + std::to_string(v.Skoky[k].CisloOdkud) + "-"
+                                                        + std::to_string(v.Skoky[k].CisloKam);
+        EXPECT_EQ(radky[0].toStdString(), "Řešení nalezeno");
+        EXPECT_EQ(radky[1].toStdString(), "Potřebných tahů: " + std::to_string(deska.Reseni.DejPocetTahu()));
+        EXPECT_EQ(radky[2].toStdString(), "První tah: " + prvni);
+        EXPECT_EQ(radky[3].toStdString(), "Zbytek řešení: " + zbytek);
+        EXPECT_EQ(Retezec(j["status"]), "found");
+        EXPECT_EQ(j["moves"].toInteger(-1), deska.Reseni.DejPocetTahu());
+        EXPECT_EQ(TextSkoku(j["first_move"].toArray()), prvni);
+        EXPECT_EQ(TextSkoku(j["rest"].toArray()), zbytek);
+        EXPECT_EQ(TextSkoku(j["jumps"].toArray()), prvni + (prvni.empty() || zbytek.empty() ? "" : " ") + zbytek);
+        const QJsonArray tahy = j["move_groups"].toArray();
+        EXPECT_EQ(TextSkoku(tahy.isEmpty() ? QJsonArray() : tahy.at(0).toArray()), prvni);
+    }
+    // Rada and nejkratší are two different questions.
+    const std::string plus = Zapis("plus.kav", {Vestavena(9)}).string();
+    const TBeh obe = Spust({"--rada", "--nejkratsi", plus});
+    EXPECT_EQ(obe.Kod, 2);
+    EXPECT_EQ(obe.Vystup, "");
+}
+
+// No hint search ends on the whole grid but its centre: the limit stops it.
+TEST_F(ResitVstup, RadaZastavenaLimitem)
+{
+    std::vector<std::string> radky(9, std::string(9, 'x'));
+    radky[4][4] = 'o';
+    const std::string f = Zapis("plna.kav", {Deska(radky)}).string();
+    const TBeh text = Spust({"--rada", "--limit", "0.2", f});
+    EXPECT_EQ(text.Kod, 3);
+    EXPECT_EQ(text.Vystup, "Hledání zastaveno: vypršel časový limit\n");
+    const TBeh json = Spust({"--json", "--hint", "--limit=0.2", f});
+    EXPECT_EQ(json.Kod, 3);
+    const QJsonObject j = Json(json.Vystup);
+    EXPECT_EQ(Retezec(j["status"]), "stopped");
+    EXPECT_EQ(Retezec(j["mode"]), "hint");
+    EXPECT_TRUE(j["moves"].isNull());
+    EXPECT_GT(j["positions"].toInteger(-1), 0);
 }
 
 TEST_F(ResitVstup, SpatnaKresbaJmenujeSouborARadek)

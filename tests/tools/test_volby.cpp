@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line options of the game and of the solver tool: help and
 // version without a display and without touching any file; the game refuses
-// unknown options with status 2.
+// unknown options and more than one board file with status 2.
 #include <cstdio>
 #include <set>
 
@@ -36,7 +36,7 @@ TEST_F(Volby, NapovedaAVerzeBezOknaASouboru)
     };
     std::vector<TPripad> pripady = {
         {r, {"--help"}, false}, {r, {"-h"}, false}, {r, {"--nejkratsi", "--help"}, false},
-        {r, {"--help", "neni.kav"}, false}, {r, {"--version"}, true}, {r, {"-V"}, true},
+        {r, {"--help", "neni.kav"}, false}, {r, {"--version"}, true}, {r, {"-V"}, true}, {r, {"-v"}, true},
     };
 #ifdef KAVIREL_HRA
     const std::string h = KAVIREL_HRA;
@@ -66,7 +66,7 @@ TEST_F(Volby, NapovedaAVerzeBezOknaASouboru)
 TEST_F(Volby, HraNeznameVolbySkonciKodem2)
 {
     const std::vector<std::vector<std::string>> pripady = {
-        {"--bogus"}, {"-x"}, {"navic.kav"}, {"-reverse", "--nejkratsi"},
+        {"--bogus"}, {"-x"}, {"jedna.kav", "navic.kav"}, {"-reverse", "--nejkratsi"}, {"jedna.kav", "--bogus"},
     };
     for (const auto& argumenty : pripady) {
         const TBeh b = SpustShell("QT_QPA_PLATFORM=offscreen " + Prikaz(KAVIREL_HRA, argumenty));

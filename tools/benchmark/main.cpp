@@ -3,17 +3,30 @@
 // the same run, the plain search where it finishes within its own limit;
 // prints a table of times, positions searched and the speed-up, and how long
 // a stop request took to end each search. After the built-in boards comes
-// the English board from its centre to its centre (board 5 with the centre
-// as its target field), whose least number of moves is known: 18.
+// row 18, the English board from its centre to its centre (board 5 with the
+// centre as its target field), whose least number of moves is known: 18.
+// Then the slowest of the single-vacancy problems of the French board, the
+// hint on positions reached by play of every built-in board, and the
+// minimum mode on random single-vacancy boards of 25 to 30 fields. Every
+// search is a job of the solver service.
 //
-//   kavirel-benchmark [--limit SECONDS] [--nejmene SECONDS] [--prosta SECONDS] [--deska N]...
+//   kavirel-benchmark [--limit SECONDS] [--nejmene SECONDS] [--prosta SECONDS]
+//                     [--deska N]... [--francouzska SECONDS] [--rady N]
+//                     [--nahodne N] [--vse 0|1]
 //
-// --limit   bound of each fast search (default 10 s)
-// --nejmene bound of each search in the minimum mode (default 30 s; 0 skips
-//           the mode)
-// --prosta  bound of each plain search (default 5 s; 0 skips it)
-// --deska   only the given built-in boards (1..17, 18 the English board from
-//           the centre to the centre); repeatable
+// --limit        bound of each fast search (default 10 s)
+// --nejmene      bound of each search in the minimum mode (default 30 s; 0
+//                skips the mode and the random boards)
+// --prosta       bound of each plain search (default 5 s; 0 skips it)
+// --deska        only the given boards (1..17, 18 the English board from the
+//                centre to the centre); repeatable
+// --francouzska  bound of each French problem (default 10 s; 0 skips them)
+// --rady         positions from play per built-in board for the hint
+//                (default 30; 0 skips them), each bounded by --limit
+// --nahodne      random boards of 25 to 30 fields with a solution, for the
+//                minimum mode (default 200; 0 skips them); those without
+//                one that turn up on the way are measured too
+// --vse 1        lists every French problem, hint position and random board
 //
 // A fast search that ends within a fifth of a second is run three times and
 // its median is shown. The stop column gives the longest time from a stop
@@ -31,10 +44,13 @@
 #include <vector>
 
 #include "KavirelFile.h"
-#include "KavirelReseni.h"
+#include "KavirelRada.h"
+#include "KavirelSluzba.h"
 #include "KavirelZnaky.h"
+#include "KavirelKresba.h"
 #include "ReferencniHledani.h"
 #include "ReferencniNejmene.h"
+#include "Ulohy.h"
 
 namespace {
 
@@ -82,42 +98,65 @@ private:
 
 double Ms(THodiny::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-const char* Kratce(TVysledekHledani s)
+const char* Kratce(TKonecUlohy s)
 {
     switch (s) {
-    case TVysledekHledani::Nalezeno: return "nalezeno";
-    case TVysledekHledani::Neexistuje: return "neexistuje";
-    default: return "přerušeno";
+    case TKonecUlohy::Nalezeno: return "nalezeno";
+    case TKonecUlohy::Neexistuje: return "neexistuje";
+    case TKonecUlohy::Preruseno: return "přerušeno";
+    case TKonecUlohy::Chyba: break;
     }
+    return "CHYBA";
 }
 
 struct TMereni {
-    TReseni Reseni;
+    TVysledekUlohy Reseni;
     double Ms = 0;
     std::uint64_t Pozic = 0;
     double Zastaveni = -1;  // ms from the stop request to the end; -1 when none caught it
 };
 
-TMereni Vyres(const TSolveDeska& deska, std::uint8_t zpusob, double sekund)
+TMereni Vyres(const TZaznamDesky& deska, std::uint8_t zpusob, double sekund, std::size_t pamet = 0)
 {
+    TPozadavek pozadavek;
+    pozadavek.Deska = deska;
+    pozadavek.Zpusob = zpusob;
+    pozadavek.LimitPameti = pamet;
+    const TBehUlohy beh = VyresAPockej(pozadavek, sekund);
     TMereni m;
-    TRizeniHledani rizeni;
-    TCasovac casovac(rizeni.Zastavit, sekund);
-    const auto t0 = THodiny::now();
-    m.Reseni = VyresDesku(deska, zpusob, rizeni);
-    const auto t1 = THodiny::now();
-    casovac.Ukonci();
-    m.Ms = Ms(t1 - t0);
-    m.Pozic = rizeni.PocetPozic.load();
-    if (casovac.Vyprselo)
-        m.Zastaveni = Ms(t1 - casovac.Zastaveno);
+    m.Reseni = beh.Vysledek;
+    m.Ms = beh.Vysledek.Milisekund;
+    m.Pozic = beh.Vysledek.Pozic;
+    m.Zastaveni = beh.MsOdZastaveni;
     return m;
+}
+
+struct TSouhrn {
+    double Median = 0;
+    std::size_t Nejhorsi = 0;  // index of the slowest
+};
+
+TSouhrn Souhrn(const std::vector<TMereni>& m)
+{
+    TSouhrn s;
+    if (m.empty())
+        return s;
+    std::vector<double> casy;
+    for (std::size_t i = 0; i < m.size(); ++i) {
+        casy.push_back(m[i].Ms);
+        if (m[i].Ms > m[s.Nejhorsi].Ms)
+            s.Nejhorsi = i;
+    }
+    std::sort(casy.begin(), casy.end());
+    const std::size_t n = casy.size();
+    s.Median = n % 2 ? casy[n / 2] : (casy[n / 2 - 1] + casy[n / 2]) / 2;
+    return s;
 }
 
 [[noreturn]] void Pouziti()
 {
-    std::fprintf(stderr,
-                 "Použití: kavirel-benchmark [--limit SEKUND] [--nejmene SEKUND] [--prosta SEKUND] [--deska N]...\n");
+    std::fprintf(stderr, "Použití: kavirel-benchmark [--limit SEKUND] [--nejmene SEKUND] [--prosta SEKUND] "
+                         "[--deska N]... [--francouzska SEKUND] [--rady N] [--nahodne N] [--vse 0|1]\n");
     std::exit(2);
 }
 
@@ -138,23 +177,93 @@ std::size_t TahuReference(const std::vector<Referencni::TPar>& skoky)
     return tahu;
 }
 
-// The English board from its centre to its centre: board 5 with the
-// centre as the target field.
-TZaznamDesky AnglickaStredNaStred(const TZaznamDesky& anglicka)
+// The moves of a result on its board; -1 without a solution.
+int Tahu(const TZaznamDesky& z, const TVysledekUlohy& v)
 {
-    TZaznamDesky z = anglicka;
-    z.PoleNa(TPozice{4, 4}).Cilove = 1;
-    std::string nazev;
-    Utf8NaCp1250("Anglická, střed na střed", nazev);
-    NastavNazev(z, nazev);
-    return z;
+    if (v.Konec != TKonecUlohy::Nalezeno)
+        return -1;
+    TSolveDeska deska;
+    deska.Nastav(z);
+    PredejReseni(deska, JakoReseni(v));
+    return deska.Reseni.DejPocetTahu();
+}
+
+int PocetPoli(const TZaznamDesky& z)
+{
+    int n = 0;
+    for (const auto& sloupec : z.Pole)
+        for (const auto& pole : sloupec)
+            n += pole.Stav != spNeexistujici;
+    return n;
+}
+
+// The minimum mode on random single-vacancy boards of 25 to 30 fields, the
+// two game types in turn, until `naReseni` of them have a solution; those
+// without one met on the way are measured too. Prints the worst time and
+// returns how many results disagree with the plain search over moves.
+int MerNahodne(int naReseni, double limitNejmene, double limitProste, bool vse)
+{
+    std::mt19937 nahoda(1);
+    std::vector<TMereni> mereni;
+    std::vector<TZaznamDesky> desky;
+    int reseni = 0, neshod = 0, porovnano = 0, pocty[4] = {};
+    if (vse)
+        std::printf("\n| # | Polí | Typ | Výsledek | Tahů | Čas [ms] | Pozic |\n|---|---|---|---|---|---|---|\n");
+    // Most single-vacancy boards have no solution; a bound keeps a seed that
+    // gives few from running on forever.
+    for (int i = 0; reseni < naReseni && i < 100 * naReseni; ++i) {
+        desky.push_back(NahodnaDeska(nahoda, 25, 30, i % 2 == 1));
+        const TZaznamDesky& z = desky.back();
+        mereni.push_back(Vyres(z, zhNejmene, limitNejmene));
+        const TMereni& m = mereni.back();
+        ++pocty[static_cast<int>(m.Reseni.Konec)];
+        reseni += m.Reseni.Konec == TKonecUlohy::Nalezeno;
+        const int tahu = Tahu(z, m.Reseni);
+        if (limitProste > 0 && m.Reseni.Konec != TKonecUlohy::Preruseno) {
+            std::atomic<bool> stop{false};
+            TSolveDeska deska;
+            deska.Nastav(z);
+            Referencni::TVysledek ref;
+            {
+                TCasovac casovac(stop, limitProste);
+                ref = Referencni::VyresNejmene(deska, &stop, 3'000'000);
+            }
+            if (ref.Stav != Referencni::TStav::Preruseno) {
+                ++porovnano;
+                const bool nalezeno = ref.Stav == Referencni::TStav::Nalezeno;
+                if (nalezeno != (tahu >= 0)
+                    || (nalezeno && TahuReference(ref.Skoky) != static_cast<std::size_t>(tahu))) {
+                    ++neshod;
+                    std::printf("NESHODA na náhodné desce %zu:\n%s", desky.size(), KresbaDesky(z).c_str());
+                }
+            }
+        }
+        if (vse)
+            std::printf("| %zu | %d | %s | %s | %d | %.1f | %llu |\n", desky.size(), PocetPoli(z),
+                        z.TypHry == thNormalni ? "normální" : "leibniz", Kratce(m.Reseni.Konec), tahu, m.Ms,
+                        static_cast<unsigned long long>(m.Pozic));
+    }
+    if (mereni.empty())
+        return neshod;
+    const TSouhrn s = Souhrn(mereni);
+    const TMereni& n = mereni[s.Nejhorsi];
+    std::printf("\nNejméně tahů na %zu náhodných deskách o 25 až 30 polích (jedna díra, semínko 1, limit %g s): "
+                "nalezeno %d, neexistuje %d, přerušeno %d; medián %.2f ms; s prostým hledáním porovnáno %d\n",
+                mereni.size(), limitNejmene, pocty[0], pocty[1], pocty[2], s.Median, porovnano);
+    std::printf("| Nejméně tahů, náhodné desky ≤ 30 polí: nejhorší | %.1f ms (%d polí, %s, %s, %llu pozic) |\n", n.Ms,
+                PocetPoli(desky[s.Nejhorsi]), desky[s.Nejhorsi].TypHry == thNormalni ? "normální" : "leibniz",
+                Kratce(n.Reseni.Konec), static_cast<unsigned long long>(n.Pozic));
+    std::fflush(stdout);
+    return neshod;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    double limit = 10, limitNejmene = 30, limitProste = 5;
+    double limit = 10, limitNejmene = 30, limitProste = 5, limitFrancouzske = 10;
+    int rad = 30, nahodnych = 200;
+    bool vse = false;
     std::vector<int> vybrane;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -172,12 +281,20 @@ int main(int argc, char** argv)
             limitProste = h;
         else if (a == "--deska" && h >= 1 && h <= 18)
             vybrane.push_back(static_cast<int>(h));
+        else if (a == "--francouzska")
+            limitFrancouzske = h;
+        else if (a == "--rady" && h <= 100000)
+            rad = static_cast<int>(h);
+        else if (a == "--nahodne" && h <= 100000)
+            nahodnych = static_cast<int>(h);
+        else if (a == "--vse")
+            vse = h != 0;
         else
             Pouziti();
     }
 
     std::vector<TZaznamDesky> desky = StandardniZaznamy();
-    desky.push_back(AnglickaStredNaStred(desky[4]));
+    desky.push_back(AnglickaStredNaStred());
     std::vector<std::uint8_t> rezimy = {zhNejrychlejsi, zhNejkratsi};
     if (limitNejmene > 0)
         rezimy.push_back(zhNejmene);
@@ -197,19 +314,19 @@ int main(int argc, char** argv)
             deska.ZpusobHledani = zpusob;
             const double mez = zpusob == zhNejmene ? limitNejmene : limit;
 
-            TMereni m = Vyres(deska, zpusob, mez);
+            TMereni m = Vyres(desky[c], zpusob, mez);
             if (m.Ms < 200) {
-                std::vector<double> casy = {m.Ms, Vyres(deska, zpusob, mez).Ms, Vyres(deska, zpusob, mez).Ms};
+                std::vector<double> casy = {m.Ms, Vyres(desky[c], zpusob, mez).Ms, Vyres(desky[c], zpusob, mez).Ms};
                 std::sort(casy.begin(), casy.end());
                 m.Ms = casy[1];
             }
             double zastaveni = m.Zastaveni;
             for (double po : {0.005, 0.05}) {
                 if (m.Ms / 1000 > po)
-                    zastaveni = std::max(zastaveni, Vyres(deska, zpusob, po).Zastaveni);
+                    zastaveni = std::max(zastaveni, Vyres(desky[c], zpusob, po).Zastaveni);
             }
             nejdelsiZastaveni = std::max(nejdelsiZastaveni, zastaveni);
-            const TReseni& r = m.Reseni;
+            const TReseni r = JakoReseni(m.Reseni);
             std::string tahu = "–";
             if (r.Stav == TVysledekHledani::Nalezeno) {
                 PredejReseni(deska, r);
@@ -258,13 +375,68 @@ int main(int argc, char** argv)
             std::printf("| %zu | %s | %s | %s | %s | %s | %llu | %s | %s | %s | %s |\n", c + 1,
                         Cp1250NaUtf8(DejNazev(desky[c])).c_str(),
                         zpusob == zhNejmene ? "nejméně" : zpusob == zhNejkratsi ? "nejkratší" : "nejrychlejší",
-                        Kratce(r.Stav), tahu.c_str(), Cislo(m.Ms).c_str(), static_cast<unsigned long long>(m.Pozic),
+                        Kratce(m.Reseni.Konec), tahu.c_str(), Cislo(m.Ms).c_str(), static_cast<unsigned long long>(m.Pozic),
                         prosteCas.c_str(), prostePozic.c_str(), zrychleni.c_str(),
                         zastaveni < 0 ? "–" : Cislo(zastaveni).c_str());
             std::fflush(stdout);
         }
     }
     std::printf("\nNejdelší odezva na požadavek zastavení: %.1f ms.\n", nejdelsiZastaveni);
+
+    if (limitFrancouzske > 0) {
+        // Most problems are decided at once by the parity of their classes.
+        const std::vector<TFrancouzskaUloha> ulohy = FrancouzskeUlohy();
+        std::vector<TMereni> mereni;
+        int pocty[4] = {};
+        if (vse)
+            std::printf("\n| Úloha | Výsledek | Čas [ms] | Pozic |\n|---|---|---|---|\n");
+        for (const TFrancouzskaUloha& u : ulohy) {
+            mereni.push_back(Vyres(u.Deska, zhNejrychlejsi, limitFrancouzske));
+            ++pocty[static_cast<int>(mereni.back().Reseni.Konec)];
+            if (vse)
+                std::printf("| %s | %s | %.1f | %llu |\n", u.Nazev.c_str(), Kratce(mereni.back().Reseni.Konec),
+                            mereni.back().Ms, static_cast<unsigned long long>(mereni.back().Pozic));
+        }
+        const TSouhrn s = Souhrn(mereni);
+        std::vector<double> casy;
+        for (const TMereni& m : mereni)
+            casy.push_back(m.Ms);
+        std::sort(casy.begin(), casy.end());
+        auto nad = [&](double ms) { return static_cast<long>(casy.end() - std::upper_bound(casy.begin(), casy.end(), ms)); };
+        std::printf("\nFrancouzská deska, jedna díra → jeden kámen na cílovém poli, nejrychlejší, limit %g s: %zu úloh, "
+                    "nalezeno %d, neexistuje %d, přerušeno %d; medián %.2f ms; nad 0,1 s %ld, nad 1 s %ld, nad 5 s %ld\n",
+                    limitFrancouzske, ulohy.size(), pocty[0], pocty[1], pocty[2], s.Median, nad(100), nad(1000), nad(5000));
+        const TMereni& n = mereni[s.Nejhorsi];
+        std::printf("| Nejpomalejší francouzská úloha | %s | %s | %.1f ms | %llu pozic |\n", ulohy[s.Nejhorsi].Nazev.c_str(),
+                    Kratce(n.Reseni.Konec), n.Ms, static_cast<unsigned long long>(n.Pozic));
+        std::fflush(stdout);
+    }
+
+    if (rad > 0) {
+        const std::vector<TPoziceZeHry> pozice = PoziceZeHry(rad, 1);
+        std::vector<TMereni> mereni;
+        int pocty[4] = {};
+        if (vse)
+            std::printf("\n| # | Skoků | Výsledek | Čas [ms] | Pozic |\n|---|---|---|---|---|\n");
+        for (const TPoziceZeHry& p : pozice) {
+            // As the game asks: tables of at most 256 MiB.
+            mereni.push_back(Vyres(p.Pozice, zhRada, limit, std::size_t(256) << 20));
+            ++pocty[static_cast<int>(mereni.back().Reseni.Konec)];
+            if (vse)
+                std::printf("| %d | %d | %s | %.2f | %llu |\n", p.Deska, p.Skoku, Kratce(mereni.back().Reseni.Konec),
+                            mereni.back().Ms, static_cast<unsigned long long>(mereni.back().Pozic));
+        }
+        const TSouhrn s = Souhrn(mereni);
+        const TMereni& n = mereni[s.Nejhorsi];
+        std::printf("\nRada z %zu pozic ze hry (%d na desku, semínko 1, limit %g s): nalezeno %d, neexistuje %d, "
+                    "přerušeno %d\n",
+                    pozice.size(), rad, limit, pocty[0], pocty[1], pocty[2]);
+        std::printf("| Rada: medián | %.2f ms |\n| Rada: nejhorší | %.1f ms (deska %d po %d skocích, %s, %llu pozic) |\n",
+                    s.Median, n.Ms, pozice[s.Nejhorsi].Deska, pozice[s.Nejhorsi].Skoku, Kratce(n.Reseni.Konec),
+                    static_cast<unsigned long long>(n.Pozic));
+    }
+    if (limitNejmene > 0 && nahodnych > 0)
+        neshod += MerNahodne(nahodnych, limitNejmene, limitProste, vse);
     if (neshod != 0) {
         std::printf("\n%d výsledků se liší od prostého hledání!\n", neshod);
         return 1;

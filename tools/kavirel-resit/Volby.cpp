@@ -19,8 +19,11 @@ const char* const CastiNapovedy[] = {
        "                   nejmenší možný\n"),
     N_("  --nejmene, --minimum\n"
        "                   hledá řešení s nejmenším možným počtem tahů (tah je řada\n"
-       "                   skoků jednoho kamene); trvá déle a potřebuje více paměti;\n"
-       "                   bez obou přepínačů hledá nejrychleji, první řešení\n"),
+       "                   skoků jednoho kamene); trvá déle a potřebuje více paměti\n"),
+    N_("  --rada, --hint   poradí tah: první tah některého řešení z dané pozice\n"
+       "                   a zbytek toho řešení\n"),
+    N_("                   bez těchto tří přepínačů hledá nejrychleji: první\n"
+       "                   nalezené řešení, bez ohledu na počet tahů\n"),
     N_("  --limit SEKUND   zastaví hledání po tolika sekundách od načtení desky\n"),
     N_("  --deska N        vezme N-tou desku souboru (výchozí je první)\n"),
     N_("  --statistika     vypíše počet prohledaných pozic a dobu hledání\n"
@@ -28,7 +31,8 @@ const char* const CastiNapovedy[] = {
     N_("  --json           vypíše výsledek jako jeden objekt JSON\n"),
     N_("  --kresba         nic neřeší, jen vypíše desku jako textovou kresbu\n"),
     N_("  -h, --help       vypíše tuto nápovědu\n"),
-    N_("  -V, --version    vypíše verzi programu\n"),
+    N_("  -v, -V, --version\n"
+       "                   vypíše verzi programu\n"),
     "\n",
     N_("Kresba: nepovinné řádky „typ: normální“ nebo „typ: leibniz“ a „název: …“,\n"
        "komentáře začínající „#“, potom nejvýše 9 řádků po nejvýše 9 znacích:\n"
@@ -44,7 +48,8 @@ const char* const CastiNapovedy[] = {
 
 std::string TextPouziti()
 {
-    return Preloz("Použití: kavirel-resit [--nejkratsi | --nejmene] [--limit SEKUND] [--deska N] [--statistika] "
+    return Preloz("Použití: kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SEKUND] [--deska N] "
+                  "[--statistika] "
                   "[--json | --kresba] SOUBOR\n");
 }
 
@@ -85,7 +90,7 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
                 akce = TAkce::Napoveda;
                 return true;
             }
-            if (a == "-V" || a == "--version") {
+            if (a == "-v" || a == "-V" || a == "--version") {
                 akce = TAkce::Verze;
                 return true;
             }
@@ -93,6 +98,8 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
                 volby.Nejkratsi = true;
             } else if (a == "--nejmene" || a == "--minimum") {
                 volby.Nejmene = true;
+            } else if (a == "--rada" || a == "--hint") {
+                volby.Rada = true;
             } else if (a == "--statistika") {
                 volby.Statistika = true;
             } else if (a == "--json") {
@@ -131,6 +138,14 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             chyba = Preloz("zadejte jediný soubor");
             return false;
         }
+    }
+    if (volby.Rada && volby.Nejkratsi) {
+        chyba = Preloz("--rada a --nejkratsi nelze použít spolu");
+        return false;
+    }
+    if (volby.Rada && volby.Nejmene) {
+        chyba = Preloz("--rada a --nejmene nelze použít spolu");
+        return false;
     }
     if (volby.Nejkratsi && volby.Nejmene) {
         chyba = Preloz("--nejkratsi a --nejmene nelze použít spolu");

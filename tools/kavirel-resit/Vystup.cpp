@@ -2,6 +2,7 @@
 #include "Vystup.h"
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "KavirelJazyk.h"
@@ -10,6 +11,13 @@
 namespace {
 
 bool Nalezeno(const TSolveDeska& d) { return d.StavReseni == TextReseniNalezeno; }
+
+// Nobody interrupts this program's search but its own --limit: the window's
+// "stopped by the user" would be untrue here.
+std::string Stav(const TSolveDeska& d)
+{
+    return d.StavReseni == TextReseniPreruseno ? std::string(TextLimitVyprsel) : d.StavReseni;
+}
 
 std::string JsonRetezec(const std::string& s)
 {
@@ -51,22 +59,52 @@ std::vector<std::vector<TTahReseni>> Tahy(const TTahyReseni& reseni)
     return tahy;
 }
 
+std::string TextSkoku(const std::vector<TTahReseni>& skoky)
+{
+    std::string t;
+    for (const TTahReseni& s : skoky)
+        t += (t.empty() ? "" : " ") + std::to_string(s.CisloOdkud) + "-" + std::to_string(s.CisloKam);
+    return t;
+}
+
+std::string JsonSkoku(const std::vector<TTahReseni>& skoky)
+{
+    std::string t;
+    for (const TTahReseni& s : skoky)
+        t += (t.empty() ? "" : ",") + JsonSkok(s);
+    return "[" + t + "]";
+}
+
+// The jumps of the first move and of the rest.
+std::pair<std::vector<TTahReseni>, std::vector<TTahReseni>> PrvniTahAZbytek(const TTahyReseni& reseni)
+{
+    std::pair<std::vector<TTahReseni>, std::vector<TTahReseni>> v;
+    const auto tahy = Tahy(reseni);
+    for (std::size_t i = 0; i < tahy.size(); ++i)
+        (i == 0 ? v.first : v.second).insert((i == 0 ? v.first : v.second).end(), tahy[i].begin(), tahy[i].end());
+    return v;
+}
+
 } // namespace
+
+const char* const TextLimitVyprsel = N_("Hledání zastaveno: vypršel časový limit");
 
 std::string TextovyVystup(const TVysledekBehu& v)
 {
     const TSolveDeska& d = *v.Deska;
-    std::string t = std::string(Preloz(d.StavReseni.c_str())) + "\n";
+    std::string t = std::string(Preloz(Stav(d).c_str())) + "\n";
     if (Nalezeno(d)) {
         t += Formatuj(Preloz("Potřebných tahů: %s"), std::to_string(d.Reseni.DejPocetTahu())) + "\n";
-        std::string skoky;
-        for (std::int32_t i = 1; i <= d.Reseni.DejPocet(); ++i) {
-            const TTahReseni& s = d.Reseni.Skok(i);
-            if (!skoky.empty())
-                skoky += ' ';
-            skoky += std::to_string(s.CisloOdkud) + "-" + std::to_string(s.CisloKam);
+        if (v.Rada) {
+            const auto [prvni, zbytek] = PrvniTahAZbytek(d.Reseni);
+            t += Formatuj(Preloz("První tah: %s"), TextSkoku(prvni)) + "\n";
+            t += Formatuj(Preloz("Zbytek řešení: %s"), TextSkoku(zbytek)) + "\n";
+        } else {
+            std::vector<TTahReseni> skoky;
+            for (std::int32_t i = 1; i <= d.Reseni.DejPocet(); ++i)
+                skoky.push_back(d.Reseni.Skok(i));
+            t += TextSkoku(skoky) + "\n";
         }
-        t += skoky + "\n";
     }
     return t;
 }
@@ -91,11 +129,17 @@ std::string JsonVystup(const TVysledekBehu& v)
     std::string j = "{";
     j += "\"board\":" + JsonRetezec(v.Nazev);
     j += std::string(",\"type\":\"") + (v.Typ == thNormalni ? "normal" : "leibniz") + "\"";
-    j += std::string(",\"mode\":\"") + (v.Nejmene ? "minimum" : v.Nejkratsi ? "shortest" : "fastest") + "\"";
+    j += std::string(",\"mode\":\"")
+         + (v.Rada ? "hint" : v.Nejmene ? "minimum" : v.Nejkratsi ? "shortest" : "fastest") + "\"";
     j += std::string(",\"status\":\"") + stav + "\"";
     j += ",\"moves\":" + (nalezeno ? std::to_string(d.Reseni.DejPocetTahu()) : std::string("null"));
     j += ",\"jumps\":[" + skoky + "]";
     j += ",\"move_groups\":[" + skupiny + "]";
+    if (v.Rada) {
+        const auto [prvni, zbytek] = PrvniTahAZbytek(d.Reseni);
+        j += ",\"first_move\":" + JsonSkoku(prvni);
+        j += ",\"rest\":" + JsonSkoku(zbytek);
+    }
     j += ",\"positions\":" + std::to_string(v.Pozic);
     j += ",\"elapsed_ms\":" + std::to_string(v.Milisekund);
     return j + "}\n";

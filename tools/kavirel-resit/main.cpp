@@ -1,34 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line solver.
 //
-//   kavirel-resit [--nejkratsi | --nejmene] [--limit SECONDS] [--deska N] [--statistika]
-//                 [--json | --kresba] FILE
+//   kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SECONDS] [--deska N]
+//                 [--statistika] [--json | --kresba] FILE
 //
 // Solves the first board of an external board file or a text drawing, or
-// board N of a catalogue file, with the solver's own job facility: the
-// search runs on its worker thread and hands its completion to this
-// program's main thread. FILE "-" is standard input; any input is read front
-// to back, so pipes and FIFOs work.
+// board N of a catalogue file, with the solver service: the search runs on
+// its worker thread and posts its completion to this program's main thread.
+// FILE "-" is standard input; any input is read front to back, so pipes and
+// FIFOs work.
 //
 // stdout (UTF-8): the result text; for a solution then "Potřebných tahů: M"
 // (these and all messages in the language of the environment, KavirelJazyk.h)
-// and the jumps as "a-b" pairs separated by spaces. --json prints one JSON
-// object instead, --kresba the board as a drawing without solving it.
+// and the jumps as "a-b" pairs separated by spaces; a hint (--rada) gives
+// the jumps of the first move and those of the rest on two lines. --json
+// prints one JSON object instead, --kresba the board as a drawing without
+// solving it.
 // Exit status: 0 found, 1 no solution, 3 stopped by --limit, 2 unusable
 // arguments or file.
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
-#include <functional>
-#include <mutex>
 #include <string>
 
 #include "KavirelJazyk.h"
 #include "KavirelKresba.h"
-#include "KavirelReseni.h"
+#include "KavirelRada.h"
+#include "KavirelSluzba.h"
 #include "KavirelVstup.h"
 #include "KavirelZnaky.h"
 #include "Volby.h"
@@ -55,40 +54,6 @@ constexpr int kodPreruseno = 3;
     std::fprintf(stderr, "kavirel-resit: %s\n", zprava.c_str());
     std::exit(kodChyba);
 }
-
-// Calls posted by the solver, run on the main thread.
-class TFrontaVolani {
-public:
-    void Vloz(std::function<void()> volani)
-    {
-        {
-            std::lock_guard<std::mutex> zamek(Zamek);
-            Fronta.push_back(std::move(volani));
-        }
-        Podminka.notify_one();
-    }
-
-    // Runs the calls that arrive until the deadline; false when none came.
-    bool Zpracuj(std::chrono::steady_clock::time_point doKdy)
-    {
-        std::unique_lock<std::mutex> zamek(Zamek);
-        if (!Podminka.wait_until(zamek, doKdy, [this] { return !Fronta.empty(); }))
-            return false;
-        while (!Fronta.empty()) {
-            std::function<void()> volani = std::move(Fronta.front());
-            Fronta.pop_front();
-            zamek.unlock();
-            volani();
-            zamek.lock();
-        }
-        return true;
-    }
-
-private:
-    std::mutex Zamek;
-    std::condition_variable Podminka;
-    std::deque<std::function<void()>> Fronta;
-};
 
 std::string Popis(const std::string& jmeno)
 {
@@ -166,19 +131,23 @@ int main(int argc, char** argv)
         return std::fflush(stdout) == 0 ? 0 : kodChyba;
     }
 
-    TSolveDeska deska;
-    deska.Nastav(zaznam);
-    deska.ZpusobHledani = volby.Nejmene ? zhNejmene : volby.Nejkratsi ? zhNejkratsi : zhNejrychlejsi;
-    deska.Reseni.Vymaz();
+    TPozadavek pozadavek;
+    pozadavek.Deska = zaznam;
+    pozadavek.Zpusob = volby.Rada        ? zhRada
+                       : volby.Nejmene   ? zhNejmene
+                       : volby.Nejkratsi ? zhNejkratsi
+                                         : zhNejrychlejsi;
 
     TFrontaVolani fronta;
-    NastavVolaniNaHlavnimVlakne([&fronta](std::function<void()> volani) { fronta.Vloz(std::move(volani)); });
+    TSluzbaReseni sluzba(fronta.Posta());
+    TVysledekUlohy konecUlohy;
     bool hotovo = false;
     // The limit counts from here, once the board has been read: a pipe or a
     // FIFO may keep the program waiting for its writer for any time before.
     const auto zacatek = std::chrono::steady_clock::now();
     auto konec = zacatek;
-    SpustReseni(deska, [&] {
+    const std::uint64_t uloha = sluzba.Spust(pozadavek, [&](const TVysledekUlohy& v) {
+        konecUlohy = v;
         hotovo = true;
         konec = std::chrono::steady_clock::now();
     });
@@ -189,19 +158,33 @@ int main(int argc, char** argv)
     while (!hotovo) {
         const auto doKdy = zastaveno ? std::chrono::steady_clock::now() + std::chrono::hours(1) : termin;
         if (!fronta.Zpracuj(doKdy) && !zastaveno && std::chrono::steady_clock::now() >= termin) {
-            PrerusReseni();
+            sluzba.Zastav(uloha);
             zastaveno = true;
         }
     }
-    UkonciReseni();
+    if (konecUlohy.Konec == TKonecUlohy::Chyba) {
+        try {
+            std::rethrow_exception(konecUlohy.Chyba);
+        } catch (const std::exception& e) {
+            Chyba(Formatuj(Preloz("hledání selhalo: %s"), std::string(e.what())));
+        } catch (...) {
+            Chyba(Preloz("hledání selhalo"));
+        }
+    }
+
+    // The solve board counts the moves as the game does.
+    TSolveDeska deska;
+    deska.Nastav(zaznam);
+    PredejReseni(deska, JakoReseni(konecUlohy));
 
     TVysledekBehu vysledek;
     vysledek.Nazev = Cp1250NaUtf8(DejNazev(zaznam));
     vysledek.Typ = zaznam.TypHry;
     vysledek.Nejkratsi = volby.Nejkratsi;
     vysledek.Nejmene = volby.Nejmene;
+    vysledek.Rada = volby.Rada;
     vysledek.Deska = &deska;
-    vysledek.Pozic = DejPocetPozic();
+    vysledek.Pozic = konecUlohy.Pozic;
     vysledek.Milisekund = std::chrono::duration_cast<std::chrono::milliseconds>(konec - zacatek).count();
     std::fputs((volby.Json ? JsonVystup(vysledek) : TextovyVystup(vysledek)).c_str(), stdout);
 
