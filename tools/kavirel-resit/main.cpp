@@ -183,16 +183,15 @@ int main(int argc, char** argv)
     vysledek.Nejkratsi = volby.Nejkratsi;
     vysledek.Nejmene = volby.Nejmene;
     vysledek.Rada = volby.Rada;
+    vysledek.Konec = konecUlohy.Konec;
     vysledek.Deska = &deska;
     vysledek.Pozic = konecUlohy.Pozic;
     vysledek.Milisekund = std::chrono::duration_cast<std::chrono::milliseconds>(konec - zacatek).count();
     std::fputs((volby.Json ? JsonVystup(vysledek) : TextovyVystup(vysledek)).c_str(), stdout);
 
-    int kod = kodNeexistuje;
-    if (deska.StavReseni == TextReseniPreruseno)
-        kod = kodPreruseno;
-    else if (deska.StavReseni == TextReseniNalezeno)
-        kod = kodNalezeno;
+    const int kod = konecUlohy.Konec == TKonecUlohy::Nalezeno     ? kodNalezeno
+                    : konecUlohy.Konec == TKonecUlohy::Neexistuje ? kodNeexistuje
+                                                                   : kodPreruseno;
     if (volby.Statistika)
         std::fprintf(stderr, "%s\n%s\n",
                      Formatuj(Preloz("Prohledaných pozic: %s"), std::to_string(vysledek.Pozic)).c_str(),
