@@ -253,6 +253,7 @@ int MerNahodne(int naReseni, double limitNejmene, double limitProste, bool vse)
     std::printf("| Nejméně tahů, náhodné desky ≤ 30 polí: nejhorší | %.1f ms (%d polí, %s, %s, %llu pozic) |\n", n.Ms,
                 PocetPoli(desky[s.Nejhorsi]), desky[s.Nejhorsi].TypHry == thNormalni ? "normální" : "leibniz",
                 Kratce(n.Reseni.Konec), static_cast<unsigned long long>(n.Pozic));
+    std::printf("\nNejpomalejší z nich:\n%s", KresbaDesky(desky[s.Nejhorsi]).c_str());
     std::fflush(stdout);
     return neshod;
 }
