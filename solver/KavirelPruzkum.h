@@ -495,16 +495,7 @@ private:
         }
     }
 
-    bool JeCil(K s) const { return (s & M.Obdelnik) == M.Vzor; }
-
-    // Whether a path ends at s, by its counter: -1 not yet, 1 at a goal
-    // position, 0 at a position that has the goal's counter but is no goal.
-    int KonecCesty(K s, int citac) const
-    {
-        if (M.SCilovymi)
-            return citac != M.Cilovych ? -1 : JeCil(s) ? 1 : 0;
-        return citac == 1 ? 1 : -1;
-    }
+    int KonecCesty(K s, int citac) const { return KavirelHledani::KonecCesty(M, s, citac); }
 
     // Fastest mode: true once the search is to unwind (found or stopped).
     bool Rychle(K s, K kanon, int citac, int h)

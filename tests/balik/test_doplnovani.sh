@@ -55,9 +55,12 @@ pripad() {
   fi
 }
 
-# Options, as --help lists them (one name of each).
-pripad -- :: --deska --help --json --kresba --limit --nejkratsi --rada --statistika --version
+# Options, as --help lists them, with their English aliases.
+pripad -- :: --deska --help --hint --json --kresba --limit --minimum --nejkratsi --nejmene --rada --statistika --version
 pripad --li :: --limit
+pripad --mi :: --minimum
+pripad --nejm :: --nejmene
+pripad - :: --deska --help --hint --json --kresba --limit --minimum --nejkratsi --nejmene --rada --statistika --version -V -h -v
 pripad --ver :: --version
 # Board files and catalogues, and folders to look into; no drawing (.txt).
 pripad '' :: Kavirel.dat deska.kav podadresar

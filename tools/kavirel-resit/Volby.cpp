@@ -14,9 +14,16 @@ const char* const CastiNapovedy[] = {
     N_("Vyřeší desku hry Kavirel. SOUBOR je soubor desky (.kav), katalog desek\n"
        "(Kavirel.dat) nebo textová kresba desky; „-“ čte standardní vstup.\n"),
     "\n",
-    N_("  --nejkratsi      hledá řešení s nejmenším počtem tahů (jinak nejrychlejší)\n"),
+    N_("  --nejkratsi      hledá krátké řešení: mez tahů dává poslední nalezené\n"
+       "                   řešení, skok po skoku; počet tahů může být vyšší než\n"
+       "                   nejmenší možný\n"),
+    N_("  --nejmene, --minimum\n"
+       "                   hledá řešení s nejmenším možným počtem tahů (tah je řada\n"
+       "                   skoků jednoho kamene); trvá déle a potřebuje více paměti\n"),
     N_("  --rada, --hint   poradí tah: první tah některého řešení z dané pozice\n"
        "                   a zbytek toho řešení\n"),
+    N_("                   bez těchto tří přepínačů hledá nejrychleji: první\n"
+       "                   nalezené řešení, bez ohledu na počet tahů\n"),
     N_("  --limit SEKUND   zastaví hledání po tolika sekundách od načtení desky\n"),
     N_("  --deska N        vezme N-tou desku souboru (výchozí je první)\n"),
     N_("  --statistika     vypíše počet prohledaných pozic a dobu hledání\n"
@@ -41,7 +48,8 @@ const char* const CastiNapovedy[] = {
 
 std::string TextPouziti()
 {
-    return Preloz("Použití: kavirel-resit [--nejkratsi | --rada] [--limit SEKUND] [--deska N] [--statistika] "
+    return Preloz("Použití: kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SEKUND] [--deska N] "
+                  "[--statistika] "
                   "[--json | --kresba] SOUBOR\n");
 }
 
@@ -88,6 +96,8 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             }
             if (a == "--nejkratsi") {
                 volby.Nejkratsi = true;
+            } else if (a == "--nejmene" || a == "--minimum") {
+                volby.Nejmene = true;
             } else if (a == "--rada" || a == "--hint") {
                 volby.Rada = true;
             } else if (a == "--statistika") {
@@ -131,6 +141,14 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
     }
     if (volby.Rada && volby.Nejkratsi) {
         chyba = Preloz("--rada a --nejkratsi nelze použít spolu");
+        return false;
+    }
+    if (volby.Rada && volby.Nejmene) {
+        chyba = Preloz("--rada a --nejmene nelze použít spolu");
+        return false;
+    }
+    if (volby.Nejkratsi && volby.Nejmene) {
+        chyba = Preloz("--nejkratsi a --nejmene nelze použít spolu");
         return false;
     }
     if (volby.Json && volby.Kresba) {

@@ -6,6 +6,7 @@
 
 struct TVolby {
     bool Nejkratsi = false;
+    bool Nejmene = false;   // the least number of moves of all
     bool Rada = false;      // a hint: the first move of a solution, then the rest
     bool Statistika = false;
     bool Json = false;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line solver.
 //
-//   kavirel-resit [--nejkratsi | --rada] [--limit SECONDS] [--deska N]
+//   kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SECONDS] [--deska N]
 //                 [--statistika] [--json | --kresba] FILE
 //
 // Solves the first board of an external board file or a text drawing, or
@@ -133,7 +133,10 @@ int main(int argc, char** argv)
 
     TPozadavek pozadavek;
     pozadavek.Deska = zaznam;
-    pozadavek.Zpusob = volby.Rada ? zhRada : volby.Nejkratsi ? zhNejkratsi : zhNejrychlejsi;
+    pozadavek.Zpusob = volby.Rada        ? zhRada
+                       : volby.Nejmene   ? zhNejmene
+                       : volby.Nejkratsi ? zhNejkratsi
+                                         : zhNejrychlejsi;
 
     TFrontaVolani fronta;
     TSluzbaReseni sluzba(fronta.Posta());
@@ -178,17 +181,17 @@ int main(int argc, char** argv)
     vysledek.Nazev = Cp1250NaUtf8(DejNazev(zaznam));
     vysledek.Typ = zaznam.TypHry;
     vysledek.Nejkratsi = volby.Nejkratsi;
+    vysledek.Nejmene = volby.Nejmene;
     vysledek.Rada = volby.Rada;
+    vysledek.Konec = konecUlohy.Konec;
     vysledek.Deska = &deska;
     vysledek.Pozic = konecUlohy.Pozic;
     vysledek.Milisekund = std::chrono::duration_cast<std::chrono::milliseconds>(konec - zacatek).count();
     std::fputs((volby.Json ? JsonVystup(vysledek) : TextovyVystup(vysledek)).c_str(), stdout);
 
-    int kod = kodNeexistuje;
-    if (deska.StavReseni == TextReseniPreruseno)
-        kod = kodPreruseno;
-    else if (deska.StavReseni == TextReseniNalezeno)
-        kod = kodNalezeno;
+    const int kod = konecUlohy.Konec == TKonecUlohy::Nalezeno     ? kodNalezeno
+                    : konecUlohy.Konec == TKonecUlohy::Neexistuje ? kodNeexistuje
+                                                                   : kodPreruseno;
     if (volby.Statistika)
         std::fprintf(stderr, "%s\n%s\n",
                      Formatuj(Preloz("Prohledaných pozic: %s"), std::to_string(vysledek.Pozic)).c_str(),
