@@ -56,8 +56,9 @@ pripad() {
 }
 
 # Options, as --help lists them (one name of each).
-pripad -- :: --deska --help --json --kresba --limit --nejkratsi --rada --statistika --version
+pripad -- :: --deska --help --json --kresba --limit --nahodna --nejkratsi --rada --statistika --version
 pripad --li :: --limit
+pripad --nah :: --nahodna
 pripad --ver :: --version
 # Board files and catalogues, and folders to look into; no drawing (.txt).
 pripad '' :: Kavirel.dat deska.kav podadresar
@@ -65,6 +66,10 @@ pripad --json '' :: Kavirel.dat deska.kav podadresar
 # A number after --limit and --deska, also as --limit=; nothing after --version.
 pripad --limit '' ::
 pripad --deska '' ::
+# A random board's number: nothing to offer, under either name.
+pripad --nahodna '' ::
+pripad --random '' ::
+pripad --nahodna = ::
 pripad --limit = ::
 pripad --version '' ::
 # After "--" a dash starts a file name.
