@@ -8,6 +8,7 @@
 //
 //   kavirel-benchmark [--limit SECONDS] [--prosta SECONDS] [--deska N]...
 //                     [--francouzska SECONDS] [--rady N] [--vse 0|1]
+//                     [--vestavene 0|1] [--nahodne N] [--nahodne-tahy SECONDS]
 //
 // --limit        bound of each fast search (default 10 s)
 // --prosta       bound of each plain search (default 5 s; 0 skips it)
@@ -16,6 +17,10 @@
 // --rady         positions from play per built-in board for the hint
 //                (default 30; 0 skips them), each bounded by --limit
 // --vse 1        lists every French problem and every hint position too
+// --vestavene 0  skips the built-in boards
+// --nahodne N    N random boards per difficulty (default 0: none), each
+//                solved exactly within --limit; with --nahodne-tahy S also
+//                by the shortest mode within S seconds (default 2; 0 skips)
 //
 // A fast search that ends within a fifth of a second is run three times and
 // its median is shown. The stop column gives the longest time from a stop
@@ -36,6 +41,7 @@
 #include "KavirelRada.h"
 #include "KavirelSluzba.h"
 #include "KavirelZnaky.h"
+#include "Nahodne.h"
 #include "ReferencniHledani.h"
 #include "Ulohy.h"
 
@@ -143,7 +149,7 @@ TSouhrn Souhrn(const std::vector<TMereni>& m)
 [[noreturn]] void Pouziti()
 {
     std::fprintf(stderr, "Použití: kavirel-benchmark [--limit SEKUND] [--prosta SEKUND] [--deska N]... "
-                         "[--francouzska SEKUND] [--rady N] [--vse 0|1]\n");
+                         "[--francouzska SEKUND] [--rady N] [--vse 0|1] [--vestavene 0|1] [--nahodne N] [--nahodne-tahy SEKUND]\n");
     std::exit(2);
 }
 
@@ -159,8 +165,9 @@ std::string Cislo(double x, const char* format = "%.1f")
 int main(int argc, char** argv)
 {
     double limit = 10, limitProste = 5, limitFrancouzske = 10;
-    int rad = 30;
-    bool vse = false;
+    int rad = 30, nahodnych = 0;
+    double limitTahu = 2;
+    bool vse = false, vestavene = true;
     std::vector<int> vybrane;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -182,6 +189,12 @@ int main(int argc, char** argv)
             rad = static_cast<int>(h);
         else if (a == "--vse")
             vse = h != 0;
+        else if (a == "--nahodne" && h <= 100000)
+            nahodnych = static_cast<int>(h);
+        else if (a == "--vestavene")
+            vestavene = h != 0;
+        else if (a == "--nahodne-tahy")
+            limitTahu = h;
         else
             Pouziti();
     }
@@ -195,7 +208,8 @@ int main(int argc, char** argv)
     int neshod = 0;
     double nejdelsiZastaveni = 0;
     for (std::size_t c = 0; c < desky.size(); ++c) {
-        if (!vybrane.empty() && std::find(vybrane.begin(), vybrane.end(), static_cast<int>(c + 1)) == vybrane.end())
+        if (!vestavene
+            || (!vybrane.empty() && std::find(vybrane.begin(), vybrane.end(), static_cast<int>(c + 1)) == vybrane.end()))
             continue;
         for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi}) {
             TSolveDeska deska;
@@ -311,8 +325,13 @@ int main(int argc, char** argv)
                     s.Median, n.Ms, pozice[s.Nejhorsi].Deska, pozice[s.Nejhorsi].Skoku, Kratce(n.Reseni.Konec),
                     static_cast<unsigned long long>(n.Pozic));
     }
+    const int chybNahodnych = nahodnych > 0 ? ZmerNahodneDesky(nahodnych, limit, limitTahu) : 0;
     if (neshod != 0) {
         std::printf("\n%d výsledků se liší od prostého hledání!\n", neshod);
+        return 1;
+    }
+    if (chybNahodnych != 0) {
+        std::printf("\n%d náhodných desek bez řešení, nerozhodnutých nebo různých při druhém sestavení!\n", chybNahodnych);
         return 1;
     }
     return 0;
