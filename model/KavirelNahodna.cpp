@@ -349,7 +349,7 @@ bool CtiCisloDesky(const std::string& text, TCisloDesky& cislo, std::string& chy
         chyba = Formatuj(Preloz("obtížnost „%s“ není 1 až 5"), obtiznost);
         return false;
     }
-    if (seminko[0] == '0' && seminko.find_first_not_of('0') != std::string::npos) {
+    if (seminko.size() > 1 && seminko[0] == '0') {
         chyba = Formatuj(Preloz("semínko „%s“ se píše bez nul na začátku"), seminko);
         return false;
     }

@@ -153,6 +153,8 @@ TEST(CisloDesky, ChybnaCislaSDuvodem)
         {"3-1000000", "semínko „1000000“"},
         {"3-99999999999999999999", "semínko"},
         {"3-007", "bez nul"},
+        {"3-00", "bez nul"},
+        {"3-0000001", "bez nul"},
         {"3-", "tvar"},
         {"-3", "tvar"},
         {"3", "tvar"},
