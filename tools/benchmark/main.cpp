@@ -12,7 +12,8 @@
 //
 //   kavirel-benchmark [--limit SECONDS] [--nejmene SECONDS] [--prosta SECONDS]
 //                     [--deska N]... [--francouzska SECONDS] [--rady N]
-//                     [--nahodne N] [--vse 0|1]
+//                     [--nahodne N] [--vse 0|1] [--vestavene 0|1]
+//                     [--obtiznost N] [--obtiznost-tahy SECONDS]
 //
 // --limit        bound of each fast search (default 10 s)
 // --nejmene      bound of each search in the minimum mode (default 30 s; 0
@@ -27,6 +28,11 @@
 //                minimum mode (default 200; 0 skips them); those without
 //                one that turn up on the way are measured too
 // --vse 1        lists every French problem, hint position and random board
+// --vestavene 0  skips the built-in boards
+// --obtiznost N  N random boards per difficulty of the game's generator
+//                (default 0: none), each solved exactly within --limit;
+//                with --obtiznost-tahy S also by the shortest mode within S
+//                seconds (default 2; 0 skips)
 //
 // A fast search that ends within a fifth of a second is run three times and
 // its median is shown. The stop column gives the longest time from a stop
@@ -48,6 +54,7 @@
 #include "KavirelSluzba.h"
 #include "KavirelZnaky.h"
 #include "KavirelKresba.h"
+#include "Nahodne.h"
 #include "ReferencniHledani.h"
 #include "ReferencniNejmene.h"
 #include "Ulohy.h"
@@ -156,7 +163,8 @@ TSouhrn Souhrn(const std::vector<TMereni>& m)
 [[noreturn]] void Pouziti()
 {
     std::fprintf(stderr, "Použití: kavirel-benchmark [--limit SEKUND] [--nejmene SEKUND] [--prosta SEKUND] "
-                         "[--deska N]... [--francouzska SEKUND] [--rady N] [--nahodne N] [--vse 0|1]\n");
+                         "[--deska N]... [--francouzska SEKUND] [--rady N] [--nahodne N] [--vse 0|1] "
+                         "[--vestavene 0|1] [--obtiznost N] [--obtiznost-tahy SEKUND]\n");
     std::exit(2);
 }
 
@@ -263,8 +271,9 @@ int MerNahodne(int naReseni, double limitNejmene, double limitProste, bool vse)
 int main(int argc, char** argv)
 {
     double limit = 10, limitNejmene = 30, limitProste = 5, limitFrancouzske = 10;
-    int rad = 30, nahodnych = 200;
-    bool vse = false;
+    int rad = 30, nahodnych = 200, zObtiznosti = 0;
+    double limitTahu = 2;
+    bool vse = false, vestavene = true;
     std::vector<int> vybrane;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -290,6 +299,12 @@ int main(int argc, char** argv)
             nahodnych = static_cast<int>(h);
         else if (a == "--vse")
             vse = h != 0;
+        else if (a == "--vestavene")
+            vestavene = h != 0;
+        else if (a == "--obtiznost" && h <= 100000)
+            zObtiznosti = static_cast<int>(h);
+        else if (a == "--obtiznost-tahy")
+            limitTahu = h;
         else
             Pouziti();
     }
@@ -307,7 +322,8 @@ int main(int argc, char** argv)
     int neshod = 0;
     double nejdelsiZastaveni = 0;
     for (std::size_t c = 0; c < desky.size(); ++c) {
-        if (!vybrane.empty() && std::find(vybrane.begin(), vybrane.end(), static_cast<int>(c + 1)) == vybrane.end())
+        if (!vestavene
+            || (!vybrane.empty() && std::find(vybrane.begin(), vybrane.end(), static_cast<int>(c + 1)) == vybrane.end()))
             continue;
         for (std::uint8_t zpusob : rezimy) {
             TSolveDeska deska;
@@ -438,8 +454,13 @@ int main(int argc, char** argv)
     }
     if (limitNejmene > 0 && nahodnych > 0)
         neshod += MerNahodne(nahodnych, limitNejmene, limitProste, vse);
+    const int chybNahodnych = zObtiznosti > 0 ? ZmerNahodneDesky(zObtiznosti, limit, limitTahu) : 0;
     if (neshod != 0) {
         std::printf("\n%d výsledků se liší od prostého hledání!\n", neshod);
+        return 1;
+    }
+    if (chybNahodnych != 0) {
+        std::printf("\n%d náhodných desek bez řešení, nerozhodnutých nebo různých při druhém sestavení!\n", chybNahodnych);
         return 1;
     }
     return 0;

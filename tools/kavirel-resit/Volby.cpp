@@ -11,6 +11,7 @@ namespace {
 // translations of the rest as they are; "\n" is a blank line.
 const char* const CastiNapovedy[] = {
     N_("Použití: kavirel-resit [PŘEPÍNAČE] SOUBOR\n"),
+    N_("   nebo: kavirel-resit --nahodna ČÍSLO\n"),
     N_("Vyřeší desku hry Kavirel. SOUBOR je soubor desky (.kav), katalog desek\n"
        "(Kavirel.dat) nebo textová kresba desky; „-“ čte standardní vstup.\n"),
     "\n",
@@ -30,6 +31,10 @@ const char* const CastiNapovedy[] = {
        "                   na chybový výstup\n"),
     N_("  --json           vypíše výsledek jako jeden objekt JSON\n"),
     N_("  --kresba         nic neřeší, jen vypíše desku jako textovou kresbu\n"),
+    N_("  --nahodna, --random ČÍSLO\n"
+       "                   nic neřeší, vypíše jako kresbu náhodnou desku s tímto\n"
+       "                   číslem: obtížnost 1 až 5, pomlčka a semínko 1 až 999999\n"
+       "                   (např. 3-48213); totéž číslo dá vždy tutéž desku\n"),
     N_("  -h, --help       vypíše tuto nápovědu\n"),
     N_("  -v, -V, --version\n"
        "                   vypíše verzi programu\n"),
@@ -43,6 +48,24 @@ const char* const CastiNapovedy[] = {
        "nebo vstup, 3 hledání zastaveno limitem.\n"),
     N_("Podrobnosti: man kavirel-resit\n"),
 };
+
+// A random board is only printed: an option that asks for a search or for
+// another board would be ignored, so it is refused instead.
+bool PlatiNahodna(const TVolby& volby, std::string& chyba)
+{
+    const char* jina = !volby.Soubor.empty() ? Preloz("SOUBOR")
+                       : volby.CisloDesky != 0 ? "--deska"
+                       : volby.Nejkratsi       ? "--nejkratsi"
+                       : volby.Rada            ? "--rada"
+                       : volby.Limit >= 0      ? "--limit"
+                       : volby.Statistika      ? "--statistika"
+                       : volby.Json            ? "--json"
+                                               : nullptr;
+    if (jina == nullptr)
+        return true;
+    chyba = Formatuj(Preloz("--nahodna jen vypíše kresbu desky, %s s ní nelze použít"), jina);
+    return false;
+}
 
 } // namespace
 
@@ -81,7 +104,9 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
                 a = a.substr(0, rovnitko);
                 maHodnotu = true;
             }
-            const bool sHodnotou = a == "--limit" || a == "--deska";
+            if (a == "--random")
+                a = "--nahodna";
+            const bool sHodnotou = a == "--limit" || a == "--deska" || a == "--nahodna";
             if (maHodnotu && !sHodnotou) {
                 chyba = Formatuj(Preloz("přepínač %s nemá hodnotu"), a);
                 return false;
@@ -115,7 +140,14 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
                     hodnota = argv[++i];
                 }
                 char* konec = nullptr;
-                if (a == "--limit") {
+                if (a == "--nahodna") {
+                    std::string proc;
+                    if (!CtiCisloDesky(hodnota, volby.CisloNahodne, proc)) {
+                        chyba = Formatuj(Preloz("neplatné číslo náhodné desky: %s"), proc);
+                        return false;
+                    }
+                    volby.Nahodna = true;
+                } else if (a == "--limit") {
                     volby.Limit = std::strtod(hodnota.c_str(), &konec);
                     if (hodnota.empty() || *konec != '\0' || !(volby.Limit >= 0) || volby.Limit > 1e9) {
                         chyba = Formatuj(Preloz("neplatný limit \"%s\""), hodnota);
@@ -155,6 +187,8 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
         chyba = Preloz("--json a --kresba nelze použít spolu");
         return false;
     }
+    if (volby.Nahodna)
+        return PlatiNahodna(volby, chyba);
     if (volby.Soubor.empty()) {
         chyba = Preloz("chybí soubor");
         return false;

@@ -3,6 +3,7 @@
 //
 //   kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SECONDS] [--deska N]
 //                 [--statistika] [--json | --kresba] FILE
+//   kavirel-resit --nahodna NUMBER
 //
 // Solves the first board of an external board file or a text drawing, or
 // board N of a catalogue file, with the solver service: the search runs on
@@ -15,7 +16,7 @@
 // and the jumps as "a-b" pairs separated by spaces; a hint (--rada) gives
 // the jumps of the first move and those of the rest on two lines. --json
 // prints one JSON object instead, --kresba the board as a drawing without
-// solving it.
+// solving it; --nahodna (--random) the drawing of a random board.
 // Exit status: 0 found, 1 no solution, 3 stopped by --limit, 2 unusable
 // arguments or file.
 #include <chrono>
@@ -125,6 +126,10 @@ int main(int argc, char** argv)
         return std::fflush(stdout) == 0 ? 0 : kodChyba;
     }
 
+    if (volby.Nahodna) {
+        std::fputs(KresbaDesky(NahodnaDeska(volby.CisloNahodne).Zaznam).c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : kodChyba;
+    }
     const TZaznamDesky zaznam = NactiDesku(volby.Soubor, volby.CisloDesky);
     if (volby.Kresba) {
         std::fputs(KresbaDesky(zaznam).c_str(), stdout);
