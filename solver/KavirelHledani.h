@@ -17,6 +17,9 @@
 //   levels computed backwards from the goal positions (KavirelUrovne.h), each
 //   level one jump further away, added while they cost less work than the
 //   search itself.
+// * SdileneMrtve, fastest mode only: the table of dead positions comes from
+//   the searches of the same board before, through TRizeniHledani, and goes
+//   back to them afterwards (KavirelSdileneMrtve.h).
 // * Vnoucata, shortest mode only: a position one jump above the levels is
 //   dead unless one of its children is on the top level; its parent asks
 //   that for all its children at once, fetching all their children's filter
@@ -69,6 +72,7 @@ struct TPravidla {
     bool Symetrie = true;
     bool Urovne = true;
     bool MrtveTabulka = true;
+    bool SdileneMrtve = true;
     bool Vnoucata = true;
     bool Neuspechy = true;
     bool PokracovaniJenSeSkokem = true;

@@ -10,6 +10,7 @@
 
 #include "KavirelHledani.h"
 #include "KavirelPozice.h"
+#include "KavirelSdileneMrtve.h"
 #include "KavirelTabulky.h"
 #include "KavirelUrovne.h"
 #include "KavirelUspechy.h"
@@ -38,6 +39,14 @@ public:
         if (Nejkratsi)
             Vnoucata.reset(new std::uint64_t[MaxDeti * MaxDeti]);
     }
+
+    ~TPruzkum()
+    {
+        if (SdilenaTabulka)
+            R.SdileneMrtve->Vrat(Podpis, BajtuTabulky, std::move(Tabulka), Vypujcena);
+    }
+    TPruzkum(const TPruzkum&) = delete;
+    TPruzkum& operator=(const TPruzkum&) = delete;
 
     // Searches and writes the outcome into the job; false, and nothing
     // written, when a search without tables ran out of its positions.
@@ -124,6 +133,11 @@ private:
     TSymetrie<K> Sym;
     TTabulka Tabulka;
     bool MaTabulku = false;
+    // SdileneMrtve: the table goes back to the owner's searches at the end.
+    bool SdilenaTabulka = false;
+    bool Vypujcena = false;
+    TPodpisDesky Podpis;
+    std::size_t BajtuTabulky = 0;
     TUrovne<K> Urovne;
     bool ZadnyCil = false;  // no goal position reachable from the start exists
 
@@ -166,7 +180,15 @@ private:
         if (pamet.Uspechy != 0)
             Uspechy.Vytvor(pamet.Uspechy);  // without it the search only does more work
         const bool tabulkaTreba = P.MrtveTabulka || (Nejkratsi && P.Neuspechy);
-        MaTabulku = tabulkaTreba && Tabulka.Vytvor(pamet.Tabulka);
+        if (tabulkaTreba && SdiliMrtve()) {
+            Podpis = PodpisDesky(M, Leibniz, Sym);
+            BajtuTabulky = pamet.Tabulka;
+            Vypujcena = R.SdileneMrtve->Vypujc(Podpis, BajtuTabulky, Tabulka);
+            SdilenaTabulka = Vypujcena || Tabulka.Vytvor(pamet.Tabulka);
+            MaTabulku = SdilenaTabulka;
+        } else {
+            MaTabulku = tabulkaTreba && Tabulka.Vytvor(pamet.Tabulka);
+        }
         if (!sUrovnemi)
             return;
         Urovne.Zacni(pamet.Arena, Hloubka);
@@ -175,6 +197,9 @@ private:
     }
 
     // ---- The rules, one predicate each. A true answer cuts the subtree.
+
+    // SdileneMrtve: the table of dead positions is kept between searches.
+    bool SdiliMrtve() const { return !Nejkratsi && P.SdileneMrtve && P.MrtveTabulka && R.SdileneMrtve != nullptr; }
 
     // Urovne (and the counter, which only falls): the position cannot reach
     // a goal according to the levels computed backwards.
