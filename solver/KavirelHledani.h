@@ -87,6 +87,12 @@ struct TPravidla {
     // Not a cut: recorded subtrees are looked up only once more solutions
     // than this have been recorded.
     std::uint64_t ZaznamuPredUspechy = 4096;
+    // Not a cut: for a hint, whose solution may be any, the fastest mode
+    // tries first the jumps after which the fewest stones (normal game) or
+    // holes (Leibniz game) stand on fields no jump passes over, which only
+    // a jump of their own can change. Changes the solution found, never
+    // whether one is.
+    bool RohyNapred = false;
     // Not a cut either: the levels beyond the first few are built on a
     // second thread, as fast as it goes, instead of in turns with the search.
     bool DruheVlakno = true;

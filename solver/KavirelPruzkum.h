@@ -550,6 +550,8 @@ private:
         constexpr int poradi = Leibniz ? poVodorovneNapred : poSvisleNapred;
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
+        if (P.RohyNapred)
+            SeradPodleRohu(s, deti, n);
         for (int i = 0; i < n; ++i) {
             if (JeDiteMrtve(deti[i], citac - 1))
                 continue;
@@ -564,6 +566,28 @@ private:
         }
         UlozMrtvou(kanon, citac);
         return false;
+    }
+
+    // RohyNapred: the children with the fewest corners still to change
+    // first, in the order of the scan among equals.
+    void SeradPodleRohu(K s, TDite* deti, int n) const
+    {
+        int klic[4 * MaxPoli];
+        for (int i = 0; i < n; ++i) {
+            const K dite = s ^ M.Skoky[deti[i].Skok].Maska;
+            klic[i] = PocetBitu(K(M.Rohy & (Leibniz ? K(~dite) : dite)));
+        }
+        for (int i = 1; i < n; ++i) {
+            const TDite d = deti[i];
+            const int k = klic[i];
+            int j = i;
+            for (; j > 0 && klic[j - 1] > k; --j) {
+                deti[j] = deti[j - 1];
+                klic[j] = klic[j - 1];
+            }
+            deti[j] = d;
+            klic[j] = k;
+        }
     }
 
     // Shortest mode results of one call.
