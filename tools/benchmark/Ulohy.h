@@ -32,3 +32,8 @@ struct TPoziceZeHry {
 // `naDesku` positions of each built-in board with fields, after 0 to all
 // the jumps a game can have, drawn with the given seed.
 std::vector<TPoziceZeHry> PoziceZeHry(int naDesku, std::uint32_t seminko);
+
+// Every position of `her` games of random legal jumps on each built-in board
+// with fields, from the start until no jump is left, game after game in the
+// order of play.
+std::vector<TPoziceZeHry> PoziceCelychHer(int her, std::uint32_t seminko);

@@ -7,7 +7,7 @@
 // every built-in board. Every search is a job of the solver service.
 //
 //   kavirel-benchmark [--limit SECONDS] [--prosta SECONDS] [--deska N]...
-//                     [--francouzska SECONDS] [--rady N] [--vse 0|1]
+//                     [--francouzska SECONDS] [--rady N] [--vse 0|1] [--hry N]
 //
 // --limit        bound of each fast search (default 10 s)
 // --prosta       bound of each plain search (default 5 s; 0 skips it)
@@ -16,6 +16,9 @@
 // --rady         positions from play per built-in board for the hint
 //                (default 30; 0 skips them), each bounded by --limit
 // --vse 1        lists every French problem and every hint position too
+// --hry          games per built-in board whose every position asks for a
+//                hint in turn, once on one service (as the game asks) and
+//                once each on a service of its own (default 0: none)
 //
 // A fast search that ends within a fifth of a second is run three times and
 // its median is shown. The stop column gives the longest time from a stop
@@ -36,6 +39,7 @@
 #include "KavirelRada.h"
 #include "KavirelSluzba.h"
 #include "KavirelZnaky.h"
+#include "RadyVeHre.h"
 #include "ReferencniHledani.h"
 #include "Ulohy.h"
 
@@ -143,7 +147,7 @@ TSouhrn Souhrn(const std::vector<TMereni>& m)
 [[noreturn]] void Pouziti()
 {
     std::fprintf(stderr, "Použití: kavirel-benchmark [--limit SEKUND] [--prosta SEKUND] [--deska N]... "
-                         "[--francouzska SEKUND] [--rady N] [--vse 0|1]\n");
+                         "[--francouzska SEKUND] [--rady N] [--vse 0|1] [--hry N]\n");
     std::exit(2);
 }
 
@@ -154,12 +158,37 @@ std::string Cislo(double x, const char* format = "%.1f")
     return b;
 }
 
+void VypisRadyVeHre(int her, double limit)
+{
+    const std::vector<TPoziceZeHry> pozice = PoziceCelychHer(her, 1);
+    std::printf("\nRada v každé pozici %d her na desku (semínko 1, limit %g s, tabulky do 256 MiB), %zu pozic:\n"
+                "| Služba | Medián [ms] | Nejhorší [ms] | Celkem [s] | Nerozhodnuto |\n|---|---|---|---|---|\n",
+                her, limit, pozice.size());
+    for (bool spolecna : {false, true}) {
+        const std::vector<TRadaVeHre> rady = RadyVeHre(pozice, spolecna, limit, std::size_t(256) << 20);
+        std::vector<double> casy;
+        int nerozhodnuto = 0;
+        for (const TRadaVeHre& r : rady) {
+            casy.push_back(r.Ms);
+            nerozhodnuto += r.Rozhodnuto ? 0 : 1;
+        }
+        std::sort(casy.begin(), casy.end());
+        double celkem = 0;
+        for (double c : casy)
+            celkem += c;
+        std::printf("| %s | %.2f | %.1f | %.1f | %d |\n", spolecna ? "jedna pro celou hru" : "nová pro každou radu",
+                    casy.empty() ? 0.0 : casy[casy.size() / 2], casy.empty() ? 0.0 : casy.back(), celkem / 1000,
+                    nerozhodnuto);
+        std::fflush(stdout);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     double limit = 10, limitProste = 5, limitFrancouzske = 10;
-    int rad = 30;
+    int rad = 30, her = 0;
     bool vse = false;
     std::vector<int> vybrane;
     for (int i = 1; i < argc; ++i) {
@@ -180,6 +209,8 @@ int main(int argc, char** argv)
             limitFrancouzske = h;
         else if (a == "--rady" && h <= 100000)
             rad = static_cast<int>(h);
+        else if (a == "--hry" && h <= 1000)
+            her = static_cast<int>(h);
         else if (a == "--vse")
             vse = h != 0;
         else
@@ -311,6 +342,8 @@ int main(int argc, char** argv)
                     s.Median, n.Ms, pozice[s.Nejhorsi].Deska, pozice[s.Nejhorsi].Skoku, Kratce(n.Reseni.Konec),
                     static_cast<unsigned long long>(n.Pozic));
     }
+    if (her > 0)
+        VypisRadyVeHre(her, limit);
     if (neshod != 0) {
         std::printf("\n%d výsledků se liší od prostého hledání!\n", neshod);
         return 1;
