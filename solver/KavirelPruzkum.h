@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "KavirelHledani.h"
+#include "KavirelPoradiRady.h"
 #include "KavirelPozice.h"
 #include "KavirelSdileneMrtve.h"
 #include "KavirelTabulky.h"
@@ -40,13 +41,7 @@ public:
             Vnoucata.reset(new std::uint64_t[MaxDeti * MaxDeti]);
     }
 
-    ~TPruzkum()
-    {
-        if (SdilenaTabulka)
-            R.SdileneMrtve->Vrat(Podpis, BajtuTabulky, std::move(Tabulka), Vypujcena);
-    }
-    TPruzkum(const TPruzkum&) = delete;
-    TPruzkum& operator=(const TPruzkum&) = delete;
+    ~TPruzkum() { Vypujcka.Vrat(Tabulka); }
 
     // Searches and writes the outcome into the job; false, and nothing
     // written, when a search without tables ran out of its positions.
@@ -134,10 +129,7 @@ private:
     TTabulka Tabulka;
     bool MaTabulku = false;
     // SdileneMrtve: the table goes back to the owner's searches at the end.
-    bool SdilenaTabulka = false;
-    bool Vypujcena = false;
-    TPodpisDesky Podpis;
-    std::size_t BajtuTabulky = 0;
+    TVypujckaMrtvych Vypujcka;
     TUrovne<K> Urovne;
     bool ZadnyCil = false;  // no goal position reachable from the start exists
 
@@ -180,15 +172,13 @@ private:
         if (pamet.Uspechy != 0)
             Uspechy.Vytvor(pamet.Uspechy);  // without it the search only does more work
         const bool tabulkaTreba = P.MrtveTabulka || (Nejkratsi && P.Neuspechy);
-        if (tabulkaTreba && SdiliMrtve()) {
-            Podpis = PodpisDesky(M, Leibniz, Sym);
-            BajtuTabulky = pamet.Tabulka;
-            Vypujcena = R.SdileneMrtve->Vypujc(Podpis, BajtuTabulky, Tabulka);
-            SdilenaTabulka = Vypujcena || Tabulka.Vytvor(pamet.Tabulka);
-            MaTabulku = SdilenaTabulka;
-        } else {
+        // SdileneMrtve: the fastest mode's table, which holds only dead
+        // positions, is kept between the searches of one owner.
+        const bool sdilet = !Nejkratsi && P.SdileneMrtve && P.MrtveTabulka && R.SdileneMrtve != nullptr;
+        if (tabulkaTreba && sdilet)
+            MaTabulku = Vypujcka.Ziskej(R.SdileneMrtve, M, Leibniz, Sym, pamet.Tabulka, Tabulka);
+        else
             MaTabulku = tabulkaTreba && Tabulka.Vytvor(pamet.Tabulka);
-        }
         if (!sUrovnemi)
             return;
         Urovne.Zacni(pamet.Arena, Hloubka);
@@ -197,9 +187,6 @@ private:
     }
 
     // ---- The rules, one predicate each. A true answer cuts the subtree.
-
-    // SdileneMrtve: the table of dead positions is kept between searches.
-    bool SdiliMrtve() const { return !Nejkratsi && P.SdileneMrtve && P.MrtveTabulka && R.SdileneMrtve != nullptr; }
 
     // Urovne (and the counter, which only falls): the position cannot reach
     // a goal according to the levels computed backwards.
@@ -551,7 +538,7 @@ private:
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
         if (P.RohyNapred)
-            SeradPodleRohu(s, deti, n);
+            SeradPodleRohu<Leibniz>(M, s, deti, n);
         for (int i = 0; i < n; ++i) {
             if (JeDiteMrtve(deti[i], citac - 1))
                 continue;
@@ -566,28 +553,6 @@ private:
         }
         UlozMrtvou(kanon, citac);
         return false;
-    }
-
-    // RohyNapred: the children with the fewest corners still to change
-    // first, in the order of the scan among equals.
-    void SeradPodleRohu(K s, TDite* deti, int n) const
-    {
-        int klic[4 * MaxPoli];
-        for (int i = 0; i < n; ++i) {
-            const K dite = s ^ M.Skoky[deti[i].Skok].Maska;
-            klic[i] = PocetBitu(K(M.Rohy & (Leibniz ? K(~dite) : dite)));
-        }
-        for (int i = 1; i < n; ++i) {
-            const TDite d = deti[i];
-            const int k = klic[i];
-            int j = i;
-            for (; j > 0 && klic[j - 1] > k; --j) {
-                deti[j] = deti[j - 1];
-                klic[j] = klic[j - 1];
-            }
-            deti[j] = d;
-            klic[j] = k;
-        }
     }
 
     // Shortest mode results of one call.

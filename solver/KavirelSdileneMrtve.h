@@ -86,4 +86,40 @@ private:
     TTabulka Tabulka;
 };
 
+// A search's side of the kept table: where it came from, so that it goes
+// back there when the search ends.
+class TVypujckaMrtvych {
+public:
+    TVypujckaMrtvych() = default;
+    TVypujckaMrtvych(const TVypujckaMrtvych&) = delete;
+    TVypujckaMrtvych& operator=(const TVypujckaMrtvych&) = delete;
+
+    // Borrows the table kept for the board into `tabulka`, or makes one of
+    // `bajtu` bytes that goes back in its place; false when neither.
+    template <class K>
+    bool Ziskej(TSdileneMrtve* sdilene, const TModel<K>& m, bool leibniz, const TSymetrie<K>& sym,
+                std::size_t bajtu, TTabulka& tabulka)
+    {
+        Podpis = PodpisDesky(m, leibniz, sym);
+        Bajtu = bajtu;
+        Vypujcena = sdilene->Vypujc(Podpis, Bajtu, tabulka);
+        if (Vypujcena || tabulka.Vytvor(bajtu))
+            Sdilene = sdilene;
+        return Sdilene != nullptr;
+    }
+
+    void Vrat(TTabulka& tabulka)
+    {
+        if (Sdilene != nullptr)
+            Sdilene->Vrat(Podpis, Bajtu, std::move(tabulka), Vypujcena);
+        Sdilene = nullptr;
+    }
+
+private:
+    TSdileneMrtve* Sdilene = nullptr;
+    TPodpisDesky Podpis;
+    std::size_t Bajtu = 0;
+    bool Vypujcena = false;
+};
+
 }  // namespace KavirelHledani
