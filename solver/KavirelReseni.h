@@ -76,6 +76,10 @@ struct TUlohaReseni {
 void PripravUlohu(TUlohaReseni& uloha, const TSolveDeska& deska);
 
 // What a search shares with other threads.
+namespace KavirelHledani {
+class TSdileneMrtve;
+}
+
 struct TRizeniHledani {
     // Set by anyone to stop the search; polled at every search step.
     std::atomic<bool> Zastavit{false};
@@ -86,6 +90,9 @@ struct TRizeniHledani {
     // (512 MiB, or a quarter of the physical memory when that is less; the
     // minimum mode 1.5 GiB or that quarter).
     std::size_t LimitPameti = 0;
+    // Dead positions kept between the searches of one owner
+    // (KavirelSdileneMrtve.h); null: none.
+    KavirelHledani::TSdileneMrtve* SdileneMrtve = nullptr;
 };
 
 // The default bound of LimitPameti on this machine: `strop`, or a quarter

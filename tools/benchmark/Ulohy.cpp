@@ -124,3 +124,32 @@ std::vector<TPoziceZeHry> PoziceZeHry(int naDesku, std::uint32_t seminko)
     }
     return pozice;
 }
+
+std::vector<TPoziceZeHry> PoziceCelychHer(int her, std::uint32_t seminko)
+{
+    const std::vector<TZaznamDesky> desky = StandardniZaznamy();
+    std::mt19937 nahoda(seminko);
+    std::vector<TPoziceZeHry> pozice;
+    for (std::size_t c = 0; c < desky.size(); ++c) {
+        TGameDeska d;
+        d.Nastav(desky[c]);
+        if (d.PocetKamenu + d.PocetPrazdnych == 0)
+            continue;
+        for (int n = 0; n < her; ++n) {
+            d.Nastav(desky[c]);
+            for (int skoku = 0;; ++skoku) {
+                TPoziceZeHry p;
+                p.Deska = static_cast<int>(c + 1);
+                p.Skoku = skoku;
+                p.Pozice = d.Zaznam;
+                pozice.push_back(p);
+                const auto mozne = MozneSkoky(d);
+                if (mozne.empty())
+                    break;
+                const auto& s = mozne[std::uniform_int_distribution<std::size_t>(0, mozne.size() - 1)(nahoda)];
+                d.ProvedSkok(s.first, s.second, StredSkoku(s.first, s.second));
+            }
+        }
+    }
+    return pozice;
+}

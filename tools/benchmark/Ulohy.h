@@ -43,3 +43,8 @@ TZaznamDesky AnglickaStredNaStred();
 // image), the two types in turn. Such single-vacancy problems are the
 // hardest a board of that size poses; many have no solution.
 TZaznamDesky NahodnaDeska(std::mt19937& nahoda, int odPoli, int doPoli, bool leibniz);
+
+// Every position of `her` games of random legal jumps on each built-in board
+// with fields, from the start until no jump is left, game after game in the
+// order of play.
+std::vector<TPoziceZeHry> PoziceCelychHer(int her, std::uint32_t seminko);

@@ -13,7 +13,7 @@
 //   kavirel-benchmark [--limit SECONDS] [--nejmene SECONDS] [--prosta SECONDS]
 //                     [--deska N]... [--francouzska SECONDS] [--rady N]
 //                     [--nahodne N] [--vse 0|1] [--vestavene 0|1]
-//                     [--obtiznost N] [--obtiznost-tahy SECONDS]
+//                     [--obtiznost N] [--obtiznost-tahy SECONDS] [--hry N]
 //
 // --limit        bound of each fast search (default 10 s)
 // --nejmene      bound of each search in the minimum mode (default 30 s; 0
@@ -33,6 +33,9 @@
 //                (default 0: none), each solved exactly within --limit;
 //                with --obtiznost-tahy S also by the shortest mode within S
 //                seconds (default 2; 0 skips)
+// --hry          games per built-in board whose every position asks for a
+//                hint in turn, once on one service (as the game asks) and
+//                once each on a service of its own (default 0: none)
 //
 // A fast search that ends within a fifth of a second is run three times and
 // its median is shown. The stop column gives the longest time from a stop
@@ -55,6 +58,7 @@
 #include "KavirelZnaky.h"
 #include "KavirelKresba.h"
 #include "Nahodne.h"
+#include "RadyVeHre.h"
 #include "ReferencniHledani.h"
 #include "ReferencniNejmene.h"
 #include "Ulohy.h"
@@ -164,7 +168,7 @@ TSouhrn Souhrn(const std::vector<TMereni>& m)
 {
     std::fprintf(stderr, "Použití: kavirel-benchmark [--limit SEKUND] [--nejmene SEKUND] [--prosta SEKUND] "
                          "[--deska N]... [--francouzska SEKUND] [--rady N] [--nahodne N] [--vse 0|1] "
-                         "[--vestavene 0|1] [--obtiznost N] [--obtiznost-tahy SEKUND]\n");
+                         "[--vestavene 0|1] [--obtiznost N] [--obtiznost-tahy SEKUND] [--hry N]\n");
     std::exit(2);
 }
 
@@ -266,12 +270,37 @@ int MerNahodne(int naReseni, double limitNejmene, double limitProste, bool vse)
     return neshod;
 }
 
+void VypisRadyVeHre(int her, double limit)
+{
+    const std::vector<TPoziceZeHry> pozice = PoziceCelychHer(her, 1);
+    std::printf("\nRada v každé pozici %d her na desku (semínko 1, limit %g s, tabulky do 256 MiB), %zu pozic:\n"
+                "| Služba | Medián [ms] | Nejhorší [ms] | Celkem [s] | Nerozhodnuto |\n|---|---|---|---|---|\n",
+                her, limit, pozice.size());
+    for (bool spolecna : {false, true}) {
+        const std::vector<TRadaVeHre> rady = RadyVeHre(pozice, spolecna, limit, std::size_t(256) << 20);
+        std::vector<double> casy;
+        int nerozhodnuto = 0;
+        for (const TRadaVeHre& r : rady) {
+            casy.push_back(r.Ms);
+            nerozhodnuto += r.Rozhodnuto ? 0 : 1;
+        }
+        std::sort(casy.begin(), casy.end());
+        double celkem = 0;
+        for (double c : casy)
+            celkem += c;
+        std::printf("| %s | %.2f | %.1f | %.1f | %d |\n", spolecna ? "jedna pro celou hru" : "nová pro každou radu",
+                    casy.empty() ? 0.0 : casy[casy.size() / 2], casy.empty() ? 0.0 : casy.back(), celkem / 1000,
+                    nerozhodnuto);
+        std::fflush(stdout);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     double limit = 10, limitNejmene = 30, limitProste = 5, limitFrancouzske = 10;
-    int rad = 30, nahodnych = 200, zObtiznosti = 0;
+    int rad = 30, nahodnych = 200, zObtiznosti = 0, her = 0;
     double limitTahu = 2;
     bool vse = false, vestavene = true;
     std::vector<int> vybrane;
@@ -297,6 +326,8 @@ int main(int argc, char** argv)
             rad = static_cast<int>(h);
         else if (a == "--nahodne" && h <= 100000)
             nahodnych = static_cast<int>(h);
+        else if (a == "--hry" && h <= 1000)
+            her = static_cast<int>(h);
         else if (a == "--vse")
             vse = h != 0;
         else if (a == "--vestavene")
@@ -455,6 +486,8 @@ int main(int argc, char** argv)
     if (limitNejmene > 0 && nahodnych > 0)
         neshod += MerNahodne(nahodnych, limitNejmene, limitProste, vse);
     const int chybNahodnych = zObtiznosti > 0 ? ZmerNahodneDesky(zObtiznosti, limit, limitTahu) : 0;
+    if (her > 0)
+        VypisRadyVeHre(her, limit);
     if (neshod != 0) {
         std::printf("\n%d výsledků se liší od prostého hledání!\n", neshod);
         return 1;
