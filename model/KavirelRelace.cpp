@@ -170,6 +170,7 @@ TVysledekAkce TPlocha::Proved(const std::function<TZmenaDesky()>& akce)
     JeNahlaseno = true;
     v.PrepsatStav = PrepisujeStav(zmena.Druh);
     v.Stav = DejStav();
+    DoplnVysledek(v);
     return v;
 }
 

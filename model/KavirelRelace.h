@@ -51,6 +51,9 @@
 //    "Hrát odsud" is Hrat(dpReseni).
 //  - Personal bests: an answer with DosazenCil() gives the moves (Stav.Tahu)
 //    of the game that began at Hra().PocatecniPozice().
+//  - Statistics: given a record of games (Hra().NastavEvidenci), the play
+//    board reports each game at its first jump and each win; the answer of
+//    the winning jump carries the summary to show (MaVyhru, Vyhra).
 //
 // Nothing here shows a message or reads a clock; programming errors (a
 // position outside the grid where one must be inside) throw the exceptions
@@ -64,6 +67,7 @@
 #include <vector>
 
 #include "KavirelType.h"
+#include "KavirelVyhra.h"
 
 // The four boards of a session, one per kind of tab.
 enum TDruhPlochy : std::uint8_t {
@@ -169,6 +173,11 @@ struct TVysledekAkce {
     // A jump in the game being played has just reached the goal: a personal
     // best to record, for the game counted from Hra().PocatecniPozice().
     bool DosazenCil() const { return Plocha == dpHra && Druh == dzSkok && Stav.CilSplnen; }
+
+    // With DosazenCil: what the win says (moves, the best for the board,
+    // from the record of games the session was given; see TRelaceHry).
+    bool MaVyhru = false;
+    TSouhrnVyhry Vyhra;
 };
 
 // ---------------------------------------------------------------------------
@@ -214,6 +223,8 @@ protected:
     virtual TZmenaDesky PriZmeneTypu(TTypHry) { return {}; }
     // After every action, before its answer is put together.
     virtual void PoAkci(bool zmenaPozice) { (void)zmenaPozice; }
+    // The answer as it is about to leave.
+    virtual void DoplnVysledek(TVysledekAkce&) {}
 
     // Runs one action and answers what it changed. Every change of a board
     // goes through here, so the answers never miss a field.
@@ -278,14 +289,25 @@ public:
     TVysledekAkce OznacRadu(const TPozice& odkud, const TPozice& kam);
     TVysledekAkce ZrusRadu();
     bool JeRadaOznacena() const { return Rada; }
+    // Where games begun and won are reported; nullptr: nowhere. Not owned.
+    // The game under way counts as begun at its next jump.
+    void NastavEvidenci(TEvidenceHer* evidence)
+    {
+        Evidence = evidence;
+        HraZapocitana = HraVyhrana = false;
+    }
 
 protected:
     TGameDeska& MenenaDeska() override { return Hraci; }
     TZobrazeniCisla ZobrazeniCisla(const TPozice& p) const override;
     TZmenaDesky PriZmeneTypu(TTypHry typ) override;
     void PoAkci(bool zmenaPozice) override;
+    void DoplnVysledek(TVysledekAkce& v) override;
 
 private:
+    TEvidenceHer* Evidence = nullptr;
+    bool HraZapocitana = false;  // the game's first jump has been reported
+    bool HraVyhrana = false;     // and its first win
     TGameDeska Hraci;
     TZaznamDesky Start;
     bool Cisla = false;

@@ -120,6 +120,32 @@ void TPlochaHry::PoAkci(bool zmenaPozice)
         Rada = false;
 }
 
+void TPlochaHry::DoplnVysledek(TVysledekAkce& v)
+{
+    // A new game, a restart and a change of type each begin a game; it
+    // counts once it has been played, from its first jump.
+    if (v.Druh == dzNovaPozice || v.Druh == dzTyp) {
+        HraZapocitana = false;
+        HraVyhrana = false;
+    }
+    if (v.Druh != dzSkok)
+        return;
+    const bool zacatek = !HraZapocitana;
+    HraZapocitana = true;
+    if (Evidence != nullptr && (zacatek || v.DosazenCil())) {
+        const TZaznamDesky pocatek = PocatecniPozice();
+        if (zacatek)
+            Evidence->HraZacala(pocatek);
+        if (v.DosazenCil())
+            v.Vyhra = Evidence->Vyhra(pocatek, v.Stav.Tahu, !HraVyhrana);
+    }
+    if (v.DosazenCil()) {
+        v.MaVyhru = true;
+        v.Vyhra.Tahu = v.Stav.Tahu;
+        HraVyhrana = true;
+    }
+}
+
 // ---------------------------------------------------------------------------
 
 TPlochaReseni::TPlochaReseni() : TPlochaSkoku(dpReseni), Start(PrazdnyZaznam())

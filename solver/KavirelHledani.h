@@ -17,6 +17,9 @@
 //   levels computed backwards from the goal positions (KavirelUrovne.h), each
 //   level one jump further away, added while they cost less work than the
 //   search itself.
+// * SdileneMrtve, fastest mode only: the table of dead positions comes from
+//   the searches of the same board before, through TRizeniHledani, and goes
+//   back to them afterwards (KavirelSdileneMrtve.h).
 // * Vnoucata, shortest mode only: a position one jump above the levels is
 //   dead unless one of its children is on the top level; its parent asks
 //   that for all its children at once, fetching all their children's filter
@@ -69,6 +72,7 @@ struct TPravidla {
     bool Symetrie = true;
     bool Urovne = true;
     bool MrtveTabulka = true;
+    bool SdileneMrtve = true;
     bool Vnoucata = true;
     bool Neuspechy = true;
     bool PokracovaniJenSeSkokem = true;
@@ -83,6 +87,12 @@ struct TPravidla {
     // Not a cut: recorded subtrees are looked up only once more solutions
     // than this have been recorded.
     std::uint64_t ZaznamuPredUspechy = 4096;
+    // Not a cut: for a hint, whose solution may be any, the fastest mode
+    // tries first the jumps after which the fewest stones (normal game) or
+    // holes (Leibniz game) stand on fields no jump passes over, which only
+    // a jump of their own can change. Changes the solution found, never
+    // whether one is.
+    bool RohyNapred = false;
     // Not a cut either: the levels beyond the first few are built on a
     // second thread, as fast as it goes, instead of in turns with the search.
     bool DruheVlakno = true;

@@ -180,6 +180,68 @@ void SestavModel(const TUlohaReseni& u, bool leibniz, TModel<K>& m)
     m.RohyRezerva = m.SCilovymi ? 0 : 1;
 }
 
+// Whether a path ends at s, by its counter: -1 not yet, 1 at a goal
+// position, 0 at a position that has the goal's counter but is no goal.
+// Without target fields any position with one stone (normal game) or one
+// empty field (Leibniz game) is a goal; with them, the fields inside the
+// rectangle must be exactly as the targets say.
+template <class K>
+int KonecCesty(const TModel<K>& m, K s, int citac)
+{
+    if (citac != m.CilPocet)
+        return -1;
+    return !m.SCilovymi || (s & m.Obdelnik) == m.Vzor ? 1 : 0;
+}
+
+// Lists every goal position (as stones over the fields) into `cile`; false,
+// with `cile` incomplete, when there are more than `nejvic` of them.
+template <class K>
+bool VyctiCile(const TModel<K>& m, bool leibniz, std::size_t nejvic, std::vector<K>& cile)
+{
+    if (!m.SCilovymi) {
+        // One stone (normal game) or one empty field (Leibniz game) left.
+        for (int i = 0; i < m.N; ++i)
+            cile.push_back(leibniz ? (m.Pole & ~Bit<K>(i)) : Bit<K>(i));
+        return true;
+    }
+    // Inside the rectangle the goal is fixed; outside it any fields may
+    // hold what the counter needs.
+    const K venku = m.Pole & ~m.Obdelnik;
+    const int nVenku = PocetBitu(venku);
+    const int vUvnitr = PocetBitu(m.Vzor);
+    const int citacUvnitr = leibniz ? PocetBitu(m.Obdelnik) - vUvnitr : vUvnitr;
+    const int citacVenku = m.Cilovych - citacUvnitr;
+    if (citacVenku < 0 || citacVenku > nVenku)
+        return true;  // no goal position at all
+    const int kamenuVenku = leibniz ? nVenku - citacVenku : citacVenku;
+    double kombinaci = 1;
+    for (int i = 0; i < kamenuVenku; ++i)
+        kombinaci = kombinaci * (nVenku - i) / (i + 1);
+    if (kombinaci > static_cast<double>(nejvic))
+        return false;
+    std::vector<int> pole;
+    for (K x = venku; x != 0; x &= x - 1)
+        pole.push_back(NejnizsiBit(x));
+    std::vector<int> vyber(static_cast<std::size_t>(kamenuVenku));
+    for (int i = 0; i < kamenuVenku; ++i)
+        vyber[static_cast<std::size_t>(i)] = i;
+    for (;;) {
+        K c = m.Vzor;
+        for (int v : vyber)
+            c |= Bit<K>(pole[static_cast<std::size_t>(v)]);
+        cile.push_back(c);
+        int k = kamenuVenku - 1;
+        while (k >= 0 && vyber[static_cast<std::size_t>(k)] == nVenku - kamenuVenku + k)
+            --k;
+        if (k < 0)
+            break;
+        ++vyber[static_cast<std::size_t>(k)];
+        for (int j = k + 1; j < kamenuVenku; ++j)
+            vyber[static_cast<std::size_t>(j)] = vyber[static_cast<std::size_t>(j - 1)] + 1;
+    }
+    return true;
+}
+
 // Whether `skoku` jumps can follow in position s, each starting where the
 // last one landed, the first on `pole`: a move continued that far.
 template <class K>
@@ -350,6 +412,26 @@ struct TSymetrie {
             if (v < nej) {
                 nej = v;
                 obraz = g;
+            }
+        }
+        return nej;
+    }
+
+    // The same, and in `obrazyPole` field `pole` of s ^ Maska (given as s)
+    // as it lies in the canonical form: under every image that gives that
+    // form, so that the set is closed under the canonical position's own
+    // symmetries.
+    K KanonSPolem(K s, const K* obrazy, int k, int pole, K& obrazyPole) const
+    {
+        K nej = s;
+        obrazyPole = Bit<K>(pole);
+        const K* o = ObrazySkoku.data() + static_cast<std::size_t>(k) * static_cast<std::size_t>(Pocet);
+        for (int g = 0; g < Pocet; ++g) {
+            const K v = obrazy[g] ^ o[g];
+            if (v <= nej) {
+                const K b = Bit<K>(Pole[static_cast<std::size_t>(g) * MaxPoli + static_cast<std::size_t>(pole)]);
+                obrazyPole = v < nej ? b : (obrazyPole | b);
+                nej = v;
             }
         }
         return nej;

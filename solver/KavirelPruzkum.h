@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "KavirelHledani.h"
+#include "KavirelPoradiRady.h"
 #include "KavirelPozice.h"
+#include "KavirelSdileneMrtve.h"
 #include "KavirelTabulky.h"
 #include "KavirelUrovne.h"
 #include "KavirelUspechy.h"
@@ -38,6 +40,8 @@ public:
         if (Nejkratsi)
             Vnoucata.reset(new std::uint64_t[MaxDeti * MaxDeti]);
     }
+
+    ~TPruzkum() { Vypujcka.Vrat(Tabulka); }
 
     // Searches and writes the outcome into the job; false, and nothing
     // written, when a search without tables ran out of its positions.
@@ -124,6 +128,8 @@ private:
     TSymetrie<K> Sym;
     TTabulka Tabulka;
     bool MaTabulku = false;
+    // SdileneMrtve: the table goes back to the owner's searches at the end.
+    TVypujckaMrtvych Vypujcka;
     TUrovne<K> Urovne;
     bool ZadnyCil = false;  // no goal position reachable from the start exists
 
@@ -166,7 +172,13 @@ private:
         if (pamet.Uspechy != 0)
             Uspechy.Vytvor(pamet.Uspechy);  // without it the search only does more work
         const bool tabulkaTreba = P.MrtveTabulka || (Nejkratsi && P.Neuspechy);
-        MaTabulku = tabulkaTreba && Tabulka.Vytvor(pamet.Tabulka);
+        // SdileneMrtve: the fastest mode's table, which holds only dead
+        // positions, is kept between the searches of one owner.
+        const bool sdilet = !Nejkratsi && P.SdileneMrtve && P.MrtveTabulka && R.SdileneMrtve != nullptr;
+        if (tabulkaTreba && sdilet)
+            MaTabulku = Vypujcka.Ziskej(R.SdileneMrtve, M, Leibniz, Sym, pamet.Tabulka, Tabulka);
+        else
+            MaTabulku = tabulkaTreba && Tabulka.Vytvor(pamet.Tabulka);
         if (!sUrovnemi)
             return;
         Urovne.Zacni(pamet.Arena, Hloubka);
@@ -495,16 +507,7 @@ private:
         }
     }
 
-    bool JeCil(K s) const { return (s & M.Obdelnik) == M.Vzor; }
-
-    // Whether a path ends at s, by its counter: -1 not yet, 1 at a goal
-    // position, 0 at a position that has the goal's counter but is no goal.
-    int KonecCesty(K s, int citac) const
-    {
-        if (M.SCilovymi)
-            return citac != M.Cilovych ? -1 : JeCil(s) ? 1 : 0;
-        return citac == 1 ? 1 : -1;
-    }
+    int KonecCesty(K s, int citac) const { return KavirelHledani::KonecCesty(M, s, citac); }
 
     // Fastest mode: true once the search is to unwind (found or stopped).
     bool Rychle(K s, K kanon, int citac, int h)
@@ -525,6 +528,8 @@ private:
         constexpr int poradi = Leibniz ? poVodorovneNapred : poSvisleNapred;
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
+        if (P.RohyNapred)
+            SeradPodleRohu<Leibniz>(M, s, deti, n);
         for (int i = 0; i < n; ++i) {
             if (JeDiteMrtve(deti[i], citac - 1))
                 continue;

@@ -6,7 +6,9 @@
 
 void HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni)
 {
-    KavirelHledani::Prohledej(uloha, rizeni, uloha.Typ != thNormalni, false);
+    KavirelHledani::TPravidla pravidla;
+    pravidla.RohyNapred = true;
+    KavirelHledani::Prohledej(uloha, rizeni, uloha.Typ != thNormalni, false, pravidla);
 }
 
 TRadaTahu DejRadu(const TZaznamDesky& pozice, TRizeniHledani& rizeni)

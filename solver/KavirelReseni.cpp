@@ -14,6 +14,7 @@
 
 #include "KavirelHledani.h"
 #include "KavirelJazyk.h"
+#include "KavirelNejmene.h"
 #include "KavirelSluzba.h"
 
 namespace {
@@ -69,9 +70,9 @@ void PripravUlohu(TUlohaReseni& u, const TSolveDeska& deska)
     }
 }
 
-std::size_t VychoziLimitPameti()
+std::size_t VychoziLimitPameti(std::size_t strop)
 {
-    std::size_t limit = std::size_t(512) << 20;
+    std::size_t limit = strop;
 #ifdef KAVIREL_MA_SYSCONF
     const long stranek = sysconf(_SC_PHYS_PAGES);
     const long stranka = sysconf(_SC_PAGE_SIZE);
@@ -104,10 +105,25 @@ void HledejNejkratsiLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni)
     KavirelHledani::Prohledej(uloha, rizeni, true, true);
 }
 
+void HledejNejmene(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    KavirelHledani::ProhledejNejmene(uloha, rizeni, false);
+}
+
+void HledejNejmeneLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+{
+    KavirelHledani::ProhledejNejmene(uloha, rizeni, true);
+}
+
 void Hledej(TUlohaReseni& uloha, TRizeniHledani& rizeni)
 {
     const bool leibniz = uloha.Typ != thNormalni;
-    if (uloha.Zpusob == zhNejrychlejsi) {
+    if (uloha.Zpusob == zhNejmene) {
+        if (leibniz)
+            HledejNejmeneLeibniz(uloha, rizeni);
+        else
+            HledejNejmene(uloha, rizeni);
+    } else if (uloha.Zpusob == zhNejrychlejsi) {
         if (leibniz)
             HledejNejrychlejsiLeibniz(uloha, rizeni);
         else

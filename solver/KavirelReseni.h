@@ -5,6 +5,8 @@
 // first solution that a depth-first search over single jumps meets in a fixed
 // scan order; the shortest mode is a branch and bound on the number of moves
 // that hands over the last solution its per-jump bound let through.
+// A third, the minimum mode (KavirelNejmene.h), returns a solution with the
+// least number of moves of all; the shortest mode's may have more.
 //
 // The results are exactly those of the plain recursive search; the
 // implementation only skips subtrees that provably cannot change them (see
@@ -39,6 +41,7 @@ inline bool operator!=(const TSkokCesty& a, const TSkokCesty& b) { return !(a ==
 // Search modes, as the solve board's ZpusobHledani holds them.
 constexpr std::uint8_t zhNejrychlejsi = 0;
 constexpr std::uint8_t zhNejkratsi = 1;
+constexpr std::uint8_t zhNejmene = 2;
 
 // The three result texts of the solve tab (UTF-8).
 extern const char* const TextReseniNalezeno;    // "Řešení nalezeno"
@@ -73,6 +76,10 @@ struct TUlohaReseni {
 void PripravUlohu(TUlohaReseni& uloha, const TSolveDeska& deska);
 
 // What a search shares with other threads.
+namespace KavirelHledani {
+class TSdileneMrtve;
+}
+
 struct TRizeniHledani {
     // Set by anyone to stop the search; polled at every search step.
     std::atomic<bool> Zastavit{false};
@@ -80,12 +87,17 @@ struct TRizeniHledani {
     // at the end. Relaxed: it is a progress display, not a synchronisation.
     std::atomic<std::uint64_t> PocetPozic{0};
     // Upper bound of the tables of one search in bytes; 0 takes the default
-    // (512 MiB, or a quarter of the physical memory when that is less).
+    // (512 MiB, or a quarter of the physical memory when that is less; the
+    // minimum mode 1.5 GiB or that quarter).
     std::size_t LimitPameti = 0;
+    // Dead positions kept between the searches of one owner
+    // (KavirelSdileneMrtve.h); null: none.
+    KavirelHledani::TSdileneMrtve* SdileneMrtve = nullptr;
 };
 
-// The default bound of LimitPameti on this machine.
-std::size_t VychoziLimitPameti();
+// The default bound of LimitPameti on this machine: `strop`, or a quarter
+// of the physical memory when that is less.
+std::size_t VychoziLimitPameti(std::size_t strop = std::size_t(512) << 20);
 
 // The four searches on a prepared job. On return Nalezeno, Preruseno and
 // Vysledek hold the outcome; the rest of the job is as it was.
@@ -93,8 +105,12 @@ void HledejNejrychlejsi(TUlohaReseni& uloha, TRizeniHledani& rizeni);
 void HledejNejrychlejsiLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni);
 void HledejNejkratsi(TUlohaReseni& uloha, TRizeniHledani& rizeni);
 void HledejNejkratsiLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni);
+// The minimum mode: a solution with the least number of moves of all
+// (KavirelNejmene.h).
+void HledejNejmene(TUlohaReseni& uloha, TRizeniHledani& rizeni);
+void HledejNejmeneLeibniz(TUlohaReseni& uloha, TRizeniHledani& rizeni);
 
-// Dispatch on Zpusob and Typ to one of the four (any type byte other than
+// Dispatch on Zpusob and Typ to one of the six (any type byte other than
 // thNormalni plays as Leibniz, as on the boards).
 void Hledej(TUlohaReseni& uloha, TRizeniHledani& rizeni);
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "KavirelRada.h"
+#include "KavirelSdileneMrtve.h"
 
 namespace {
 
@@ -101,7 +102,9 @@ struct TSluzbaReseni::TSpojeni {
     TSluzbaReseni* Sluzba = nullptr;
 };
 
-TSluzbaReseni::TSluzbaReseni(TPosta posta) : Posta(std::move(posta)), Spojeni(std::make_shared<TSpojeni>())
+TSluzbaReseni::TSluzbaReseni(TPosta posta)
+    : Posta(std::move(posta)), Spojeni(std::make_shared<TSpojeni>()),
+      Mrtve(std::make_shared<KavirelHledani::TSdileneMrtve>())
 {
     Spojeni->Sluzba = this;
 }
@@ -127,6 +130,7 @@ std::uint64_t TSluzbaReseni::Spust(const TPozadavek& pozadavek, TDokonceni dokon
     prace->Pozadavek = pozadavek;
     prace->Dokonceni = std::move(dokonceni);
     prace->Zacatek = THodiny::now();
+    prace->Rizeni.SdileneMrtve = Mrtve.get();
     TPrace* p = prace.get();
     Prace.push_back(std::move(prace));
     try {

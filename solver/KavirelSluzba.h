@@ -19,6 +19,10 @@
 // join every job instead; their completions never run, and a call still on
 // its way does nothing. Several jobs may run at once: the caller decides
 // whether a new request waits, cancels an older one or runs beside it.
+//
+// The jobs of one service share what their searches learn about a board:
+// the positions proven dead (KavirelSdileneMrtve.h), so the hints of one
+// game get faster as it goes on.
 #pragma once
 
 #include <atomic>
@@ -127,6 +131,7 @@ private:
 
     const TPosta Posta;
     std::shared_ptr<TSpojeni> Spojeni;
+    std::shared_ptr<KavirelHledani::TSdileneMrtve> Mrtve;
     std::vector<std::unique_ptr<TPrace>> Prace;
     std::uint64_t Posledni = 0;
 };

@@ -127,6 +127,8 @@ inline TRozdeleniPameti RozdelPamet(std::size_t limit, int poli, bool nejkratsi,
 // touches only a few pages.
 class TTabulka {
 public:
+    explicit operator bool() const { return Kose != nullptr; }
+
     bool Vytvor(std::size_t bajty)
     {
         const std::size_t kosu = MocninaRadku(bajty, sizeof(TKos));

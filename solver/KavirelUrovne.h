@@ -52,52 +52,7 @@ public:
 
     // Lists every goal position (as stones over the fields) unless there are
     // too many.
-    bool VyctiCile(bool leibniz)
-    {
-        if (!M.SCilovymi) {
-            // One stone (normal game) or one empty field (Leibniz game) left.
-            for (int i = 0; i < M.N; ++i)
-                Cile.push_back(leibniz ? (M.Pole & ~Bit<K>(i)) : Bit<K>(i));
-            return true;
-        }
-        // Inside the rectangle the goal is fixed; outside it any fields may
-        // hold what the counter needs.
-        const K venku = M.Pole & ~M.Obdelnik;
-        const int nVenku = PocetBitu(venku);
-        const int vUvnitr = PocetBitu(M.Vzor);
-        const int citacUvnitr = leibniz ? PocetBitu(M.Obdelnik) - vUvnitr : vUvnitr;
-        const int citacVenku = M.Cilovych - citacUvnitr;
-        if (citacVenku < 0 || citacVenku > nVenku)
-            return true;  // no goal position at all
-        const int kamenuVenku = leibniz ? nVenku - citacVenku : citacVenku;
-        double kombinaci = 1;
-        for (int i = 0; i < kamenuVenku; ++i)
-            kombinaci = kombinaci * (nVenku - i) / (i + 1);
-        if (kombinaci > MaxCilu)
-            return false;
-        std::vector<int> pole;
-        for (K x = venku; x != 0; x &= x - 1)
-            pole.push_back(NejnizsiBit(x));
-        std::vector<int> vyber(static_cast<std::size_t>(kamenuVenku));
-        for (int i = 0; i < kamenuVenku; ++i)
-            vyber[static_cast<std::size_t>(i)] = i;
-        for (;;) {
-            K c = M.Vzor;
-            for (int v : vyber)
-                c |= Bit<K>(pole[static_cast<std::size_t>(v)]);
-            Cile.push_back(c);
-            int k = kamenuVenku - 1;
-            while (k >= 0 && vyber[static_cast<std::size_t>(k)] == nVenku - kamenuVenku + k)
-                --k;
-            if (k < 0)
-                break;
-            ++vyber[static_cast<std::size_t>(k)];
-            for (int j = k + 1; j < kamenuVenku; ++j)
-                vyber[static_cast<std::size_t>(j)] = vyber[static_cast<std::size_t>(j - 1)] + 1;
-        }
-        return true;
-    }
-
+    bool VyctiCile(bool leibniz) { return KavirelHledani::VyctiCile(M, leibniz, MaxCilu, Cile); }
 
     // No goal position was listed.
     bool ZadnyCil() const { return Cile.empty(); }

@@ -55,9 +55,14 @@ pripad() {
   fi
 }
 
-# Options, as --help lists them (one name of each).
-pripad -- :: --deska --help --json --kresba --limit --nejkratsi --rada --statistika --version
+# Options, as --help lists them, with their English aliases.
+pripad -- :: --deska --help --hint --json --kresba --limit --minimum --nahodna --nejkratsi --nejmene --rada --random --statistika --version
 pripad --li :: --limit
+pripad --mi :: --minimum
+pripad --nejm :: --nejmene
+pripad --nah :: --nahodna
+pripad --ra :: --rada --random
+pripad - :: --deska --help --hint --json --kresba --limit --minimum --nahodna --nejkratsi --nejmene --rada --random --statistika --version -V -h -v
 pripad --ver :: --version
 # Board files and catalogues, and folders to look into; no drawing (.txt).
 pripad '' :: Kavirel.dat deska.kav podadresar
@@ -65,6 +70,10 @@ pripad --json '' :: Kavirel.dat deska.kav podadresar
 # A number after --limit and --deska, also as --limit=; nothing after --version.
 pripad --limit '' ::
 pripad --deska '' ::
+# A random board's number: nothing to offer, under either name.
+pripad --nahodna '' ::
+pripad --random '' ::
+pripad --nahodna = ::
 pripad --limit = ::
 pripad --version '' ::
 # After "--" a dash starts a file name.

@@ -33,6 +33,7 @@ TEST(Odolnost, DvesteKoncuBezZtraceneDesky)
     for (const TZaznamDesky& z : StandardniZaznamy())
         vestavene += QByteArray(reinterpret_cast<const char*>(&z), static_cast<qsizetype>(sizeof z));
     int poSignalu[4] = {};
+    int poLhute = 0;  // ended by the signal itself after the deadline
     for (int cyklus = 1; cyklus <= cyklu; ++cyklus) {
         SCOPED_TRACE(cyklus);
         const int kterym = std::uniform_int_distribution<int>(0, 3)(nahoda);
@@ -46,16 +47,20 @@ TEST(Odolnost, DvesteKoncuBezZtraceneDesky)
         ASSERT_TRUE(hra.Skoncila());
         if (signal == SIGKILL) {
             EXPECT_EQ(hra.Proces.exitStatus(), QProcess::CrashExit);
+        } else if (hra.Proces.exitStatus() == QProcess::CrashExit) {
+            // The game lets the signal kill it when its ordered end takes over
+            // two seconds, which a loaded machine may cause; what it saved must
+            // be on disk all the same, and that is checked below.
+            ++poLhute;
         } else {
-            EXPECT_EQ(hra.Proces.exitStatus(), QProcess::NormalExit);
             EXPECT_EQ(hra.Proces.exitCode(), 0);
         }
         const QByteArray po = CelySoubor(katalog);
         ASSERT_EQ(po.size(), (PocetChranenychDesek + cyklus) * 275);
         ASSERT_TRUE(po.startsWith(pred));
     }
-    std::printf("Ukončeno: SIGTERM %d, SIGHUP %d, SIGINT %d, SIGKILL %d\n", poSignalu[0], poSignalu[1],
-                poSignalu[2], poSignalu[3]);
+    std::printf("Ukončeno: SIGTERM %d, SIGHUP %d, SIGINT %d, SIGKILL %d; po lhůtě %d\n", poSignalu[0],
+                poSignalu[1], poSignalu[2], poSignalu[3], poLhute);
     EXPECT_EQ(Zbytky(adresar.path()), QStringList());
 }
 

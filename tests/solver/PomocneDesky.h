@@ -142,6 +142,24 @@ inline TZaznamDesky VelkaRidkaDeska(std::mt19937& gen)
     return z;
 }
 
+// A square of present fields with stones at random: its turns and
+// mirrorings keep it, so the symmetry rule has something to use.
+inline TZaznamDesky SymetrickaDeska(std::mt19937& gen)
+{
+    auto cislo = [&](int od, int po) { return std::uniform_int_distribution<int>(od, po)(gen); };
+    TZaznamDesky z = PrazdnyZaznam();
+    const int n = cislo(3, 5);
+    const bool leibniz = cislo(0, 1) == 0;
+    const int pKamen = leibniz ? cislo(50, 80) : cislo(40, 75);
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            z.Pole[2 + x][1 + y].Stav = cislo(0, 99) < pKamen ? spPlne : spPrazdne;
+    if (n % 2 == 1 && cislo(0, 2) == 0)
+        z.Pole[2 + n / 2][1 + n / 2].Cilove = 1;  // the centre keeps the symmetry
+    z.TypHry = leibniz ? thLeibniz : thNormalni;
+    return z;
+}
+
 // The whole grid full but for its centre (normal game), or empty but for it
 // (Leibniz game): no search of any mode finishes on it in a lifetime.
 inline TZaznamDesky Nekonecna(TTypHry typ)

@@ -67,6 +67,7 @@ TEST(SluzbaReseni, SouberneUlohyKazdaDokoncenaJednou)
         {Vestavena(7), zhNejrychlejsi}, {Vestavena(7), zhNejkratsi}, {Vestavena(9), zhRada},
         {Vestavena(13), zhNejrychlejsi}, {Vestavena(6), zhNejkratsi}, {Vestavena(17), zhRada},
         {Deska({"Xoo"}, thLeibniz), zhNejkratsi}, {Deska({"...", ".x.", "..o"}), zhRada},
+        {Vestavena(6), zhNejmene}, {Vestavena(13), zhNejmene}, {Deska({"Xoo"}, thLeibniz), zhNejmene},
     };
     TFrontaVolani fronta;
     TSluzbaReseni sluzba(fronta.Posta());
@@ -108,7 +109,7 @@ TEST(SluzbaReseni, SouberneUlohyKazdaDokoncenaJednou)
 // the same service goes on and is stopped on its own.
 TEST(SluzbaReseni, PrubehAZastaveni)
 {
-    for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi, zhRada}) {
+    for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi, zhNejmene, zhRada}) {
         for (std::uint64_t po : {std::uint64_t(0), std::uint64_t(150'000)}) {
             SCOPED_TRACE(std::to_string(zpusob) + " po " + std::to_string(po));
             TFrontaVolani fronta;
@@ -149,7 +150,7 @@ TEST(SluzbaReseni, KonecSluzbyBehemHledani)
     auto volano = std::make_shared<int>(0);
     for (int opakovani = 0; opakovani < 3; ++opakovani) {
         auto sluzba = std::make_unique<TSluzbaReseni>(fronta.Posta());
-        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi, zhRada})
+        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi, zhNejmene, zhRada})
             sluzba->Spust(Pozadavek(Nekonecna(opakovani == 1 ? thLeibniz : thNormalni), zpusob),
                           [volano](const TVysledekUlohy&) { ++*volano; });
         // A quick job that has surely posted its completion before the end.

@@ -140,7 +140,8 @@ struct TDlouhe {
 // without tables, while the levels are built and in the search proper. Each
 // ends as stopped, "přerušeno" winning over a solution already recorded
 // (the English board records some early and searches more than four times
-// the positions waited for), and the facility takes the next job.
+// the positions waited for), and the facility takes the next job. The
+// minimum mode is stopped while its two balls grow.
 TEST_F(VlaknoReseni, ZastaveniVKazdeFazi)
 {
     const TDlouhe dlouhe[] = {
@@ -149,6 +150,8 @@ TEST_F(VlaknoReseni, ZastaveniVKazdeFazi)
         {Nekonecna(thLeibniz), zhNejrychlejsi},
         {Nekonecna(thLeibniz), zhNejkratsi},
         {Vestavena(1), zhNejkratsi},
+        {Nekonecna(thNormalni), zhNejmene},
+        {Nekonecna(thLeibniz), zhNejmene},
     };
     for (const TDlouhe& p : dlouhe) {
         for (std::uint64_t po : {std::uint64_t(0), std::uint64_t(20'000), std::uint64_t(150'000),

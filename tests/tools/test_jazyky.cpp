@@ -149,9 +149,9 @@ TEST_F(Jazyky, ZpravyResice)
     Zapis("dve.dat", {Vestavena(10), Vestavena(9)});
     fs::create_directory(Adresar / "adresar");
     // After a fault in the arguments, the usage and a blank line.
-    const std::string csPouziti = "Použití: kavirel-resit [--nejkratsi | --rada] [--limit SEKUND] [--deska N] "
-                                  "[--statistika] [--json | --kresba] SOUBOR\n\n";
-    const std::string enPouziti = "Usage: kavirel-resit [--nejkratsi | --rada] [--limit SECONDS] [--deska N] "
+    const std::string csPouziti = "Použití: kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SEKUND] "
+                                  "[--deska N] [--statistika] [--json | --kresba] SOUBOR\n\n";
+    const std::string enPouziti = "Usage: kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SECONDS] [--deska N] "
                                   "[--statistika] [--json | --kresba] FILE\n\n";
     struct TPripad {
         std::vector<std::string> Argumenty;
@@ -170,6 +170,9 @@ TEST_F(Jazyky, ZpravyResice)
         {{"--json", "--kresba", "a.kav"}, "",
          "kavirel-resit: --json a --kresba nelze použít spolu\n" + csPouziti,
          "kavirel-resit: --json and --kresba cannot be used together\n" + enPouziti},
+        {{"--minimum", "--nejkratsi", "a.kav"}, "",
+         "kavirel-resit: --nejkratsi a --nejmene nelze použít spolu\n" + csPouziti,
+         "kavirel-resit: --nejkratsi and --nejmene cannot be used together\n" + enPouziti},
         {{"spatny-typ.txt"}, "",
          "kavirel-resit: soubor \"spatny-typ.txt\", řádek 1: neznámý typ hry „sachy“ (platí normální nebo leibniz)\n",
          "kavirel-resit: file \"spatny-typ.txt\", line 1: unknown game type “sachy” (normální or leibniz are valid)\n"},

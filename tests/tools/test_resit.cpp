@@ -33,6 +33,10 @@ TEST_F(Resit, VysledkyJakoKnihovna)
         {{"deska.kav"}, Deska({"Xoo"}, thLeibniz), zhNejrychlejsi, 0},
         {{"--nejkratsi", "deska.kav"}, Deska({"...", ".x.", "..o"}), zhNejkratsi, 0},  // solved already
         {{"deska.kav"}, Deska({}), zhNejrychlejsi, 1},
+        // Smaragd: 8 moves at least, where the shortest mode hands over 11.
+        {{"--nejmene", "--deska", "6", "Kavirel.dat"}, Vestavena(6), zhNejmene, 0},
+        {{"--minimum", "--limit=100", "deska.kav"}, Vestavena(7), zhNejmene, 0},
+        {{"--minimum", "deska.kav"}, Deska({"xxoxxo"}), zhNejmene, 1},
     };
     Zapis("Kavirel.dat", StandardniZaznamy());
     for (const TPripad& p : pripady) {
@@ -78,6 +82,7 @@ TEST_F(Resit, NepouzitelneArgumentyASoubory)
         {"--limit", "abc", dobry},   {"--limit", "-1", dobry},   {dobry, "--limit"},        {"--limit=", dobry},
         {"--bogus", dobry},          {"-x", dobry},              {"---", dobry},            {"--help=1"},
         {"--json", "--kresba", dobry}, {"--kresba=1", dobry},    {"--deska=0", dobry},
+        {"--nejkratsi", "--nejmene", dobry}, {"--minimum", "--nejkratsi", dobry}, {"--nejmene=1", dobry},
     };
     for (const auto& argumenty : pripady) {
         std::string popis;

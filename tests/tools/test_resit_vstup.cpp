@@ -18,6 +18,7 @@
 #include "KavirelKresba.h"
 #include "KavirelRada.h"
 #include "KavirelSluzba.h"
+#include "ReferencniNejmene.h"
 #include "SpousteniNastroju.h"
 
 using namespace TestNastroju;
@@ -200,6 +201,29 @@ TEST_F(ResitVstup, JsonNejkratsiAZastaveny)
     PorovnejJsonSTextem(Spust({"--json", "--nejkratsi", "--limit", "0.2", f}), zastaveny, Vestavena(2), "shortest");
     PorovnejJsonSTextem(Spust({"--json", "--nejkratsi", plus}), Spust({"--nejkratsi", plus}), Vestavena(9),
                         "shortest");
+}
+
+// The minimum mode in JSON, found and stopped: the French board needs far
+// more than a fifth of a second. The moves found are those of the plain
+// breadth-first search over moves.
+TEST_F(ResitVstup, JsonNejmeneAZastaveny)
+{
+    const std::string f = Zapis("f.kav", {Vestavena(2)}).string();
+    const std::string kriz = Zapis("kriz.kav", {Vestavena(7)}).string();
+    const TBeh zastaveny = Spust({"--minimum", "--limit", "0.2", f});
+    EXPECT_EQ(zastaveny.Kod, 3);
+    EXPECT_EQ(zastaveny.Vystup, "Hledání zastaveno: vypršel časový limit\n");
+    PorovnejJsonSTextem(Spust({"--json", "--nejmene", "--limit", "0.2", f}), zastaveny, Vestavena(2), "minimum");
+    TSolveDeska deska;
+    deska.Nastav(Vestavena(7));
+    const Referencni::TVysledek ref = Referencni::VyresNejmene(deska);
+    ASSERT_EQ(ref.Stav, Referencni::TStav::Nalezeno);
+    int tahu = 0;
+    for (std::size_t k = 0; k < ref.Skoky.size(); ++k)
+        tahu += k == 0 || ref.Skoky[k].Odkud != ref.Skoky[k - 1].Kam;
+    const TBeh text = Spust({"--nejmene", kriz});
+    EXPECT_NE(text.Vystup.find("Potřebných tahů: " + std::to_string(tahu) + "\n"), std::string::npos) << text.Vystup;
+    PorovnejJsonSTextem(Spust({"--json", "--minimum", kriz}), text, Vestavena(7), "minimum");
 }
 
 std::string TextSkoku(const QJsonArray& skoky)

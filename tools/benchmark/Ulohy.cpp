@@ -4,6 +4,50 @@
 #include <utility>
 
 #include "KavirelFile.h"
+#include "KavirelZnaky.h"
+
+TZaznamDesky AnglickaStredNaStred()
+{
+    TZaznamDesky z = StandardniZaznamy().at(4);
+    z.PoleNa(TPozice{4, 4}).Cilove = 1;
+    std::string nazev;
+    Utf8NaCp1250("Anglická, střed na střed", nazev);
+    NastavNazev(z, nazev);
+    return z;
+}
+
+TZaznamDesky NahodnaDeska(std::mt19937& nahoda, int odPoli, int doPoli, bool leibniz)
+{
+    auto cislo = [&](int od, int po) { return std::uniform_int_distribution<int>(od, po)(nahoda); };
+    const int poli = cislo(odPoli, doPoli);
+    for (;;) {
+        const int sirka = cislo(5, 7), vyska = cislo(5, 7);
+        if (sirka * vyska < poli)
+            continue;
+        const int x0 = cislo(0, RozmerDesky - sirka), y0 = cislo(0, RozmerDesky - vyska);
+        // Grown field by field from one field, each new one beside an old one.
+        std::vector<TPozice> tvar = {TPozice{x0 + cislo(0, sirka - 1), y0 + cislo(0, vyska - 1)}};
+        bool uvnitr[RozmerDesky][RozmerDesky] = {};
+        uvnitr[tvar[0].X][tvar[0].Y] = true;
+        const int smery[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+        while (static_cast<int>(tvar.size()) < poli) {
+            const TPozice p = tvar[static_cast<std::size_t>(cislo(0, static_cast<int>(tvar.size()) - 1))];
+            const int* s = smery[cislo(0, 3)];
+            const TPozice q{p.X + s[0], p.Y + s[1]};
+            if (q.X < x0 || q.Y < y0 || q.X >= x0 + sirka || q.Y >= y0 + vyska || uvnitr[q.X][q.Y])
+                continue;
+            uvnitr[q.X][q.Y] = true;
+            tvar.push_back(q);
+        }
+        TZaznamDesky z = PrazdnyZaznam();
+        for (const TPozice& p : tvar)
+            z.Pole[p.X][p.Y].Stav = leibniz ? spPrazdne : spPlne;
+        const TPozice d = tvar[static_cast<std::size_t>(cislo(0, poli - 1))];
+        z.Pole[d.X][d.Y].Stav = leibniz ? spPlne : spPrazdne;
+        z.TypHry = leibniz ? thLeibniz : thNormalni;
+        return z;
+    }
+}
 
 std::vector<TFrancouzskaUloha> FrancouzskeUlohy()
 {
@@ -76,6 +120,35 @@ std::vector<TPoziceZeHry> PoziceZeHry(int naDesku, std::uint32_t seminko)
             }
             p.Pozice = d.Zaznam;
             pozice.push_back(p);
+        }
+    }
+    return pozice;
+}
+
+std::vector<TPoziceZeHry> PoziceCelychHer(int her, std::uint32_t seminko)
+{
+    const std::vector<TZaznamDesky> desky = StandardniZaznamy();
+    std::mt19937 nahoda(seminko);
+    std::vector<TPoziceZeHry> pozice;
+    for (std::size_t c = 0; c < desky.size(); ++c) {
+        TGameDeska d;
+        d.Nastav(desky[c]);
+        if (d.PocetKamenu + d.PocetPrazdnych == 0)
+            continue;
+        for (int n = 0; n < her; ++n) {
+            d.Nastav(desky[c]);
+            for (int skoku = 0;; ++skoku) {
+                TPoziceZeHry p;
+                p.Deska = static_cast<int>(c + 1);
+                p.Skoku = skoku;
+                p.Pozice = d.Zaznam;
+                pozice.push_back(p);
+                const auto mozne = MozneSkoky(d);
+                if (mozne.empty())
+                    break;
+                const auto& s = mozne[std::uniform_int_distribution<std::size_t>(0, mozne.size() - 1)(nahoda)];
+                d.ProvedSkok(s.first, s.second, StredSkoku(s.first, s.second));
+            }
         }
     }
     return pozice;

@@ -11,18 +11,30 @@ namespace {
 // translations of the rest as they are; "\n" is a blank line.
 const char* const CastiNapovedy[] = {
     N_("Použití: kavirel-resit [PŘEPÍNAČE] SOUBOR\n"),
+    N_("   nebo: kavirel-resit --nahodna ČÍSLO\n"),
     N_("Vyřeší desku hry Kavirel. SOUBOR je soubor desky (.kav), katalog desek\n"
        "(Kavirel.dat) nebo textová kresba desky; „-“ čte standardní vstup.\n"),
     "\n",
-    N_("  --nejkratsi      hledá řešení s nejmenším počtem tahů (jinak nejrychlejší)\n"),
+    N_("  --nejkratsi      hledá krátké řešení: mez tahů dává poslední nalezené\n"
+       "                   řešení, skok po skoku; počet tahů může být vyšší než\n"
+       "                   nejmenší možný\n"),
+    N_("  --nejmene, --minimum\n"
+       "                   hledá řešení s nejmenším možným počtem tahů (tah je řada\n"
+       "                   skoků jednoho kamene); trvá déle a potřebuje více paměti\n"),
     N_("  --rada, --hint   poradí tah: první tah některého řešení z dané pozice\n"
        "                   a zbytek toho řešení\n"),
+    N_("                   bez těchto tří přepínačů hledá nejrychleji: první\n"
+       "                   nalezené řešení, bez ohledu na počet tahů\n"),
     N_("  --limit SEKUND   zastaví hledání po tolika sekundách od načtení desky\n"),
     N_("  --deska N        vezme N-tou desku souboru (výchozí je první)\n"),
     N_("  --statistika     vypíše počet prohledaných pozic a dobu hledání\n"
        "                   na chybový výstup\n"),
     N_("  --json           vypíše výsledek jako jeden objekt JSON\n"),
     N_("  --kresba         nic neřeší, jen vypíše desku jako textovou kresbu\n"),
+    N_("  --nahodna, --random ČÍSLO\n"
+       "                   nic neřeší, vypíše jako kresbu náhodnou desku s tímto\n"
+       "                   číslem: obtížnost 1 až 5, pomlčka a semínko 1 až 999999\n"
+       "                   (např. 3-48213); totéž číslo dá vždy tutéž desku\n"),
     N_("  -h, --help       vypíše tuto nápovědu\n"),
     N_("  -v, -V, --version\n"
        "                   vypíše verzi programu\n"),
@@ -37,11 +49,30 @@ const char* const CastiNapovedy[] = {
     N_("Podrobnosti: man kavirel-resit\n"),
 };
 
+// A random board is only printed: an option that asks for a search or for
+// another board would be ignored, so it is refused instead.
+bool PlatiNahodna(const TVolby& volby, std::string& chyba)
+{
+    const char* jina = !volby.Soubor.empty() ? Preloz("SOUBOR")
+                       : volby.CisloDesky != 0 ? "--deska"
+                       : volby.Nejkratsi       ? "--nejkratsi"
+                       : volby.Rada            ? "--rada"
+                       : volby.Limit >= 0      ? "--limit"
+                       : volby.Statistika      ? "--statistika"
+                       : volby.Json            ? "--json"
+                                               : nullptr;
+    if (jina == nullptr)
+        return true;
+    chyba = Formatuj(Preloz("--nahodna jen vypíše kresbu desky, %s s ní nelze použít"), jina);
+    return false;
+}
+
 } // namespace
 
 std::string TextPouziti()
 {
-    return Preloz("Použití: kavirel-resit [--nejkratsi | --rada] [--limit SEKUND] [--deska N] [--statistika] "
+    return Preloz("Použití: kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SEKUND] [--deska N] "
+                  "[--statistika] "
                   "[--json | --kresba] SOUBOR\n");
 }
 
@@ -73,7 +104,9 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
                 a = a.substr(0, rovnitko);
                 maHodnotu = true;
             }
-            const bool sHodnotou = a == "--limit" || a == "--deska";
+            if (a == "--random")
+                a = "--nahodna";
+            const bool sHodnotou = a == "--limit" || a == "--deska" || a == "--nahodna";
             if (maHodnotu && !sHodnotou) {
                 chyba = Formatuj(Preloz("přepínač %s nemá hodnotu"), a);
                 return false;
@@ -88,6 +121,8 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
             }
             if (a == "--nejkratsi") {
                 volby.Nejkratsi = true;
+            } else if (a == "--nejmene" || a == "--minimum") {
+                volby.Nejmene = true;
             } else if (a == "--rada" || a == "--hint") {
                 volby.Rada = true;
             } else if (a == "--statistika") {
@@ -105,7 +140,14 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
                     hodnota = argv[++i];
                 }
                 char* konec = nullptr;
-                if (a == "--limit") {
+                if (a == "--nahodna") {
+                    std::string proc;
+                    if (!CtiCisloDesky(hodnota, volby.CisloNahodne, proc)) {
+                        chyba = Formatuj(Preloz("neplatné číslo náhodné desky: %s"), proc);
+                        return false;
+                    }
+                    volby.Nahodna = true;
+                } else if (a == "--limit") {
                     volby.Limit = std::strtod(hodnota.c_str(), &konec);
                     if (hodnota.empty() || *konec != '\0' || !(volby.Limit >= 0) || volby.Limit > 1e9) {
                         chyba = Formatuj(Preloz("neplatný limit \"%s\""), hodnota);
@@ -133,10 +175,20 @@ bool RozeberVolby(int argc, char** argv, TVolby& volby, TAkce& akce, std::string
         chyba = Preloz("--rada a --nejkratsi nelze použít spolu");
         return false;
     }
+    if (volby.Rada && volby.Nejmene) {
+        chyba = Preloz("--rada a --nejmene nelze použít spolu");
+        return false;
+    }
+    if (volby.Nejkratsi && volby.Nejmene) {
+        chyba = Preloz("--nejkratsi a --nejmene nelze použít spolu");
+        return false;
+    }
     if (volby.Json && volby.Kresba) {
         chyba = Preloz("--json a --kresba nelze použít spolu");
         return false;
     }
+    if (volby.Nahodna)
+        return PlatiNahodna(volby, chyba);
     if (volby.Soubor.empty()) {
         chyba = Preloz("chybí soubor");
         return false;

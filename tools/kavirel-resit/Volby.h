@@ -4,8 +4,11 @@
 
 #include <string>
 
+#include "KavirelNahodna.h"
+
 struct TVolby {
     bool Nejkratsi = false;
+    bool Nejmene = false;   // the least number of moves of all
     bool Rada = false;      // a hint: the first move of a solution, then the rest
     bool Statistika = false;
     bool Json = false;
@@ -13,6 +16,8 @@ struct TVolby {
     double Limit = -1;      // seconds from the moment the board has been read; < 0 none
     long CisloDesky = 0;    // 0 when not given
     std::string Soubor;     // "-" is standard input
+    bool Nahodna = false;   // --nahodna: print the random board CisloNahodne instead of solving
+    TCisloDesky CisloNahodne;
 };
 
 enum class TAkce { Resit, Napoveda, Verze };

@@ -10,13 +10,34 @@
 
 namespace {
 
-bool Nalezeno(const TSolveDeska& d) { return d.StavReseni == TextReseniNalezeno; }
-
 // Nobody interrupts this program's search but its own --limit: the window's
 // "stopped by the user" would be untrue here.
-std::string Stav(const TSolveDeska& d)
+const char* TextKonce(TKonecUlohy konec)
 {
-    return d.StavReseni == TextReseniPreruseno ? std::string(TextLimitVyprsel) : d.StavReseni;
+    switch (konec) {
+    case TKonecUlohy::Nalezeno:
+        return TextReseniNalezeno;
+    case TKonecUlohy::Neexistuje:
+        return TextReseniNeexistuje;
+    case TKonecUlohy::Preruseno:
+    case TKonecUlohy::Chyba:
+        break;
+    }
+    return TextLimitVyprsel;
+}
+
+const char* JsonKonce(TKonecUlohy konec)
+{
+    switch (konec) {
+    case TKonecUlohy::Nalezeno:
+        return "found";
+    case TKonecUlohy::Neexistuje:
+        return "none";
+    case TKonecUlohy::Preruseno:
+    case TKonecUlohy::Chyba:
+        break;
+    }
+    return "stopped";
 }
 
 std::string JsonRetezec(const std::string& s)
@@ -92,8 +113,8 @@ const char* const TextLimitVyprsel = N_("Hledání zastaveno: vypršel časový 
 std::string TextovyVystup(const TVysledekBehu& v)
 {
     const TSolveDeska& d = *v.Deska;
-    std::string t = std::string(Preloz(Stav(d).c_str())) + "\n";
-    if (Nalezeno(d)) {
+    std::string t = std::string(Preloz(TextKonce(v.Konec))) + "\n";
+    if (v.Konec == TKonecUlohy::Nalezeno) {
         t += Formatuj(Preloz("Potřebných tahů: %s"), std::to_string(d.Reseni.DejPocetTahu())) + "\n";
         if (v.Rada) {
             const auto [prvni, zbytek] = PrvniTahAZbytek(d.Reseni);
@@ -112,8 +133,7 @@ std::string TextovyVystup(const TVysledekBehu& v)
 std::string JsonVystup(const TVysledekBehu& v)
 {
     const TSolveDeska& d = *v.Deska;
-    const bool nalezeno = Nalezeno(d);
-    const char* stav = nalezeno ? "found" : d.StavReseni == TextReseniPreruseno ? "stopped" : "none";
+    const bool nalezeno = v.Konec == TKonecUlohy::Nalezeno;
 
     std::string skoky, skupiny;
     for (const auto& tah : Tahy(d.Reseni)) {
@@ -129,8 +149,9 @@ std::string JsonVystup(const TVysledekBehu& v)
     std::string j = "{";
     j += "\"board\":" + JsonRetezec(v.Nazev);
     j += std::string(",\"type\":\"") + (v.Typ == thNormalni ? "normal" : "leibniz") + "\"";
-    j += std::string(",\"mode\":\"") + (v.Rada ? "hint" : v.Nejkratsi ? "shortest" : "fastest") + "\"";
-    j += std::string(",\"status\":\"") + stav + "\"";
+    j += std::string(",\"mode\":\"")
+         + (v.Rada ? "hint" : v.Nejmene ? "minimum" : v.Nejkratsi ? "shortest" : "fastest") + "\"";
+    j += std::string(",\"status\":\"") + JsonKonce(v.Konec) + "\"";
     j += ",\"moves\":" + (nalezeno ? std::to_string(d.Reseni.DejPocetTahu()) : std::string("null"));
     j += ",\"jumps\":[" + skoky + "]";
     j += ",\"move_groups\":[" + skupiny + "]";

@@ -5,14 +5,18 @@
 #include <cstdint>
 #include <string>
 
+#include "KavirelSluzba.h"
 #include "KavirelType.h"
 
 struct TVysledekBehu {
     std::string Nazev;        // UTF-8
     TTypHry Typ = thNormalni;
     bool Nejkratsi = false;
+    bool Nejmene = false;     // the least number of moves of all
     bool Rada = false;        // a hint: the first move apart from the rest
-    const TSolveDeska* Deska = nullptr;  // StavReseni and Reseni after the search
+    // How the search ended; never Chyba, which the program reports as a fault.
+    TKonecUlohy Konec = TKonecUlohy::Neexistuje;
+    const TSolveDeska* Deska = nullptr;  // Reseni: the solution, counted as the game counts moves
     std::uint64_t Pozic = 0;
     long long Milisekund = 0;
 };

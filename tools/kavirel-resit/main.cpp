@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line solver.
 //
-//   kavirel-resit [--nejkratsi | --rada] [--limit SECONDS] [--deska N]
+//   kavirel-resit [--nejkratsi | --nejmene | --rada] [--limit SECONDS] [--deska N]
 //                 [--statistika] [--json | --kresba] FILE
+//   kavirel-resit --nahodna NUMBER
 //
 // Solves the first board of an external board file or a text drawing, or
 // board N of a catalogue file, with the solver service: the search runs on
@@ -15,7 +16,7 @@
 // and the jumps as "a-b" pairs separated by spaces; a hint (--rada) gives
 // the jumps of the first move and those of the rest on two lines. --json
 // prints one JSON object instead, --kresba the board as a drawing without
-// solving it.
+// solving it; --nahodna (--random) the drawing of a random board.
 // Exit status: 0 found, 1 no solution, 3 stopped by --limit, 2 unusable
 // arguments or file.
 #include <chrono>
@@ -125,6 +126,10 @@ int main(int argc, char** argv)
         return std::fflush(stdout) == 0 ? 0 : kodChyba;
     }
 
+    if (volby.Nahodna) {
+        std::fputs(KresbaDesky(NahodnaDeska(volby.CisloNahodne).Zaznam).c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : kodChyba;
+    }
     const TZaznamDesky zaznam = NactiDesku(volby.Soubor, volby.CisloDesky);
     if (volby.Kresba) {
         std::fputs(KresbaDesky(zaznam).c_str(), stdout);
@@ -133,7 +138,10 @@ int main(int argc, char** argv)
 
     TPozadavek pozadavek;
     pozadavek.Deska = zaznam;
-    pozadavek.Zpusob = volby.Rada ? zhRada : volby.Nejkratsi ? zhNejkratsi : zhNejrychlejsi;
+    pozadavek.Zpusob = volby.Rada        ? zhRada
+                       : volby.Nejmene   ? zhNejmene
+                       : volby.Nejkratsi ? zhNejkratsi
+                                         : zhNejrychlejsi;
 
     TFrontaVolani fronta;
     TSluzbaReseni sluzba(fronta.Posta());
@@ -178,17 +186,17 @@ int main(int argc, char** argv)
     vysledek.Nazev = Cp1250NaUtf8(DejNazev(zaznam));
     vysledek.Typ = zaznam.TypHry;
     vysledek.Nejkratsi = volby.Nejkratsi;
+    vysledek.Nejmene = volby.Nejmene;
     vysledek.Rada = volby.Rada;
+    vysledek.Konec = konecUlohy.Konec;
     vysledek.Deska = &deska;
     vysledek.Pozic = konecUlohy.Pozic;
     vysledek.Milisekund = std::chrono::duration_cast<std::chrono::milliseconds>(konec - zacatek).count();
     std::fputs((volby.Json ? JsonVystup(vysledek) : TextovyVystup(vysledek)).c_str(), stdout);
 
-    int kod = kodNeexistuje;
-    if (deska.StavReseni == TextReseniPreruseno)
-        kod = kodPreruseno;
-    else if (deska.StavReseni == TextReseniNalezeno)
-        kod = kodNalezeno;
+    const int kod = konecUlohy.Konec == TKonecUlohy::Nalezeno     ? kodNalezeno
+                    : konecUlohy.Konec == TKonecUlohy::Neexistuje ? kodNeexistuje
+                                                                   : kodPreruseno;
     if (volby.Statistika)
         std::fprintf(stderr, "%s\n%s\n",
                      Formatuj(Preloz("Prohledaných pozic: %s"), std::to_string(vysledek.Pozic)).c_str(),

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The dead positions kept between the searches of one owner: every position
+// of a game asked in turn, as the game's hints ask them, with boards that
+// differ only in their goal or game type asked in between, must get the
+// plain search's answer; and the kept table must save work.
+#include <thread>
+
+#include "KavirelHledani.h"
+#include "KavirelSdileneMrtve.h"
+#include "PomocneDesky.h"
+
+using namespace TestReseni;
+using KavirelHledani::TPravidla;
+
+namespace {
+
+struct TBeh {
+    TReseni Reseni;
+    std::uint64_t Pozic = 0;
+};
+
+TBeh Vyres(const TZaznamDesky& z, const TPravidla& pravidla, KavirelHledani::TSdileneMrtve* sdilene)
+{
+    TSolveDeska deska;
+    deska.Nastav(z);
+    TUlohaReseni uloha;
+    PripravUlohu(uloha, deska);
+    uloha.Zpusob = zhNejrychlejsi;
+    TRizeniHledani rizeni;
+    rizeni.LimitPameti = std::size_t(16) << 20;
+    rizeni.SdileneMrtve = sdilene;
+    KavirelHledani::Prohledej(uloha, rizeni, z.TypHry != thNormalni, false, pravidla);
+    return TBeh{DejReseni(uloha), rizeni.PocetPozic.load()};
+}
+
+// The positions of a game of random legal jumps from z until none is left.
+std::vector<TZaznamDesky> Hra(const TZaznamDesky& z, std::mt19937& gen)
+{
+    TGameDeska d;
+    d.Nastav(z);
+    std::vector<TZaznamDesky> hra;
+    for (;;) {
+        hra.push_back(d.Zaznam);
+        std::vector<std::pair<TPozice, TPozice>> mozne;
+        for (int x = 0; x < RozmerDesky; ++x)
+            for (int y = 0; y < RozmerDesky; ++y)
+                for (const TPozice kam : {TPozice{x, y - 2}, TPozice{x, y + 2}, TPozice{x - 2, y}, TPozice{x + 2, y}})
+                    if (kam.X >= 0 && kam.Y >= 0 && kam.X < RozmerDesky && kam.Y < RozmerDesky
+                        && d.JeSkokPlatny(TPozice{x, y}, kam))
+                        mozne.emplace_back(TPozice{x, y}, kam);
+        if (mozne.empty())
+            return hra;
+        const auto& s = mozne[std::uniform_int_distribution<std::size_t>(0, mozne.size() - 1)(gen)];
+        d.ProvedSkok(s.first, s.second, StredSkoku(s.first, s.second));
+    }
+}
+
+// The same fields with another goal: the target fields dropped or the game
+// type turned, so that a table of the first must not serve it.
+TZaznamDesky JinyCil(TZaznamDesky z, int jak)
+{
+    if (jak == 0) {
+        for (auto& sloupec : z.Pole)
+            for (TPole& p : sloupec)
+                p.Cilove = 0;
+    } else {
+        z.TypHry = z.TypHry == thNormalni ? thLeibniz : thNormalni;
+    }
+    return z;
+}
+
+TEST(SdileneMrtve, HryJakoProsteHledani)
+{
+    struct TNastaveni {
+        const char* Nazev;
+        bool Urovne;
+    };
+    // Without the levels the table decides more, and small boards reach it.
+    for (const TNastaveni& n : {TNastaveni{"bez urovni", false}, TNastaveni{"s urovnemi", true}}) {
+        SCOPED_TRACE(n.Nazev);
+        TPravidla sdilet;
+        sdilet.PozicBezTabulek = 0;
+        sdilet.DruheVlakno = false;
+        sdilet.Urovne = n.Urovne;
+        TPravidla nesdilet = sdilet;
+        nesdilet.SdileneMrtve = false;
+
+        std::mt19937 gen(2501);
+        KavirelHledani::TSdileneMrtve sdilene;
+        std::uint64_t pozicSdilene = 0, pozicNesdilene = 0;
+        int porovnano = 0, nalezeno = 0;
+        const int desek = Instrumentovano ? 8 : 24;
+        for (int i = 0; i < desek && !HasFailure(); ++i) {
+            const TZaznamDesky z = i % 2 ? DeskaZpetnouHrou(gen) : NahodnaDeska(gen);
+            // Two games of the board with one of another goal in between.
+            std::vector<TZaznamDesky> pozice = Hra(z, gen);
+            for (const TZaznamDesky& p : Hra(JinyCil(z, i % 3 == 0 ? 0 : 1), gen))
+                pozice.push_back(p);
+            for (const TZaznamDesky& p : Hra(z, gen))
+                pozice.push_back(p);
+            for (std::size_t k = 0; k < pozice.size() && !HasFailure(); ++k) {
+                TSolveDeska deska;
+                deska.Nastav(pozice[k]);
+                const Referencni::TVysledek ref = Referencni::Vyres(deska, false, nullptr, 400'000);
+                const TBeh s = Vyres(pozice[k], sdilet, &sdilene);
+                const TBeh bez = Vyres(pozice[k], nesdilet, &sdilene);
+                pozicSdilene += s.Pozic;
+                pozicNesdilene += bez.Pozic;
+                EXPECT_EQ(Text(Pary(bez.Reseni.Skoky)), Text(Pary(s.Reseni.Skoky))) << i << " " << k;
+                if (ref.Stav == Referencni::TStav::Preruseno)
+                    continue;
+                EXPECT_EQ(static_cast<int>(Stav(s.Reseni.Stav)), static_cast<int>(ref.Stav)) << i << " " << k;
+                EXPECT_EQ(Text(Pary(s.Reseni.Skoky)), Text(ref.Skoky)) << i << " " << k;
+                ++porovnano;
+                nalezeno += ref.Stav == Referencni::TStav::Nalezeno;
+            }
+        }
+        EXPECT_GE(porovnano, desek * 4);
+        EXPECT_GT(nalezeno, porovnano / 10);
+        if (!n.Urovne) {
+            EXPECT_LT(pozicSdilene, pozicNesdilene) << "the kept table never saved a position";
+        }
+    }
+}
+
+// Two searches of one board at once: the second finds the table lent out and
+// searches with its own, and both get the plain search's answer.
+TEST(SdileneMrtve, PujcenaTabulkaNeniSdilenaDvakrat)
+{
+    const TZaznamDesky z = Deska({"..xxx....", "..xxx....", "xxxxxxx..", "xxxoxxx..", "xxxxxxx..", "..xxx....",
+                                  "..xxx....", ".........", "........."});
+    TSolveDeska deska;
+    deska.Nastav(z);
+    const Referencni::TVysledek ref = Referencni::Vyres(deska, false);
+    TPravidla pravidla;
+    pravidla.PozicBezTabulek = 0;
+    KavirelHledani::TSdileneMrtve sdilene;
+    TBeh prvni, druhy;
+    std::thread t([&] { prvni = Vyres(z, pravidla, &sdilene); });
+    druhy = Vyres(z, pravidla, &sdilene);
+    t.join();
+    // And a third one after both, with the table handed back.
+    const TBeh treti = Vyres(z, pravidla, &sdilene);
+    for (const TBeh& b : {prvni, druhy, treti}) {
+        EXPECT_EQ(static_cast<int>(Stav(b.Reseni.Stav)), static_cast<int>(ref.Stav));
+        EXPECT_EQ(Text(Pary(b.Reseni.Skoky)), Text(ref.Skoky));
+    }
+}
+
+}  // namespace
