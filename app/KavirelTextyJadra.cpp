@@ -13,6 +13,7 @@ namespace {
     QT_TRANSLATE_NOOP("KavirelJadro", "Vyberte způsob hledání řešení..."),
     QT_TRANSLATE_NOOP("KavirelJadro", "Vyhledávám nejrychlejší řešení..."),
     QT_TRANSLATE_NOOP("KavirelJadro", "Vyhledávám nejkratší řešení..."),
+    QT_TRANSLATE_NOOP("KavirelJadro", "Vyhledávám řešení s nejméně tahy..."),
     QT_TRANSLATE_NOOP("KavirelJadro", "Přehrávání nalezeného řešení..."),
     QT_TRANSLATE_NOOP("KavirelJadro", "Řešení nalezeno"),
     QT_TRANSLATE_NOOP("KavirelJadro", "Řešení neexistuje"),
@@ -29,6 +30,11 @@ namespace {
                                       "Změny katalogu se při ukončení této hry neuloží."),
     QT_TRANSLATE_NOOP("KavirelJadro", "Chyba při čtení ze standardního souboru, zálohu se nepodařilo vytvořit.\n\r"
                                       "Katalog se při ukončení neuloží, soubor zůstane beze změny."),
+    QT_TRANSLATE_NOOP("KavirelJadro", "Standardní soubor je plný (100000 desek), deska nebyla uložena!"),
+    QT_TRANSLATE_NOOP("KavirelJadro", "Zámek standardního souboru nelze použít, na jeho místě je odkaz nebo cizí soubor.\n\r"
+                                      "Změny katalogu se neuloží."),
+    QT_TRANSLATE_NOOP("KavirelJadro", "Soubor není obyčejný soubor (je to roura, zařízení nebo soket). Deska nenahrána!"),
+    QT_TRANSLATE_NOOP("KavirelJadro", "Soubor není obyčejný soubor (je to roura, zařízení nebo soket). Deska neuložena!"),
 };
 
 } // namespace

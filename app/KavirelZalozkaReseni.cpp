@@ -132,12 +132,16 @@ void TZalozkaReseni::VytvorOvladace()
                                         T_("Zn&ovu přehrát"), HintRozestavet);
 
     auto* grpReseniNalezeni = Skupina(this, "grpReseniNalezeni", 8, 224, 209, 97, T_("Nalézt..."));
-    btnReseniNejrychlejsi = Tlacitko(grpReseniNalezeni, "btnReseniNejrychlejsi", 48, 27, 113, 25,
+    // Three modes in the group's old height: the buttons a little lower
+    // than elsewhere, so that the tab keeps its size.
+    btnReseniNejrychlejsi = Tlacitko(grpReseniNalezeni, "btnReseniNejrychlejsi", 48, 19, 113, 23,
                                      T_("Nejr&ychlejší řešení"),
                                      T_("Nalezení prvního správného řešení aktuální desky"));
-    btnReseniNejkratsi = Tlacitko(grpReseniNalezeni, "btnReseniNejkratsi", 48, 59, 113, 25,
+    btnReseniNejkratsi = Tlacitko(grpReseniNalezeni, "btnReseniNejkratsi", 48, 45, 113, 23,
                                   T_("Ne&jkratší řešení"),
                                   T_("Nalezení řešení s nejmenším potřebným počtem tahů"));
+    btnReseniNejmene = Tlacitko(grpReseniNalezeni, "btnReseniNejmene", 48, 71, 113, 23, T_("Nejméně &tahů"),
+                                T_("Nalezení řešení s nejmenším možným počtem tahů; hledá déle než nejkratší řešení"));
     VytvorPrehrani();
 
     SloupecSkupin(this, {grpReseniInfo, grpReseniPrubeh, grpReseniNalezeni, grpReseniMoznosti,
@@ -151,6 +155,7 @@ void TZalozkaReseni::VytvorOvladace()
     });
     connect(btnReseniNejrychlejsi, &QPushButton::clicked, this, [this] { NajitReseni(zhNejrychlejsi); });
     connect(btnReseniNejkratsi, &QPushButton::clicked, this, [this] { NajitReseni(zhNejkratsi); });
+    connect(btnReseniNejmene, &QPushButton::clicked, this, [this] { NajitReseni(zhNejmene); });
     for (QLabel* l : {lblReseniPrubeh, lblReseniCelkemTahu})
         OznamujeZmeny(l);
 }
@@ -213,6 +218,12 @@ void TZalozkaReseni::PisPrubehHledani()
 // ---------------------------------------------------------------------------
 // The search
 
+void TZalozkaReseni::PovolHledani(bool Povolit)
+{
+    for (QPushButton* b : {btnReseniNejrychlejsi, btnReseniNejkratsi, btnReseniNejmene})
+        b->setEnabled(Povolit);
+}
+
 void TZalozkaReseni::NajitReseni(std::uint8_t Zpusob)
 {
     ZastavPrehrani();
@@ -220,8 +231,7 @@ void TZalozkaReseni::NajitReseni(std::uint8_t Zpusob)
         return;
     const TVysledekAkce v = Relace.Reseni().PredHledanim(Zpusob);
     btnReseniZastavit->show();
-    btnReseniNejkratsi->setEnabled(false);
-    btnReseniNejrychlejsi->setEnabled(false);
+    PovolHledani(false);
     // The duration is measured on a monotonic clock, so that a change of the
     // system time during a search cannot make it negative or absurd.
     MericHledani.start();
@@ -231,15 +241,13 @@ void TZalozkaReseni::NajitReseni(std::uint8_t Zpusob)
     try {
         spusteno = Resitel.Hledej(Relace.Reseni().ZaznamReseni(), Zpusob);
     } catch (...) {
-        btnReseniNejkratsi->setEnabled(true);
-        btnReseniNejrychlejsi->setEnabled(true);
+        PovolHledani(true);
         btnReseniZastavit->hide();
         emit Akce(Relace.Reseni().ZrusHledani());
         throw;
     }
     if (!spusteno) {
-        btnReseniNejkratsi->setEnabled(true);
-        btnReseniNejrychlejsi->setEnabled(true);
+        PovolHledani(true);
         btnReseniZastavit->hide();
         emit Akce(Relace.Reseni().ZrusHledani());
         return;
@@ -254,8 +262,7 @@ void TZalozkaReseni::PoUkonceniReseni(const TReseni& Reseni)
 {
     CasovacPrubehu->stop();
     PredejReseni(Relace.Reseni().DeskaProHledani(), Reseni);
-    btnReseniNejkratsi->setEnabled(true);
-    btnReseniNejrychlejsi->setEnabled(true);
+    PovolHledani(true);
     btnReseniZastavit->hide();
     emit Akce(Relace.Reseni().PoHledani(static_cast<double>(MericHledani.elapsed()) / MilisekundDne));
     emit HledaniSkoncilo();

@@ -46,6 +46,7 @@ private:
     void VytvorOvladace();
     void VytvorPrehrani();
     void NajitReseni(std::uint8_t Zpusob);
+    void PovolHledani(bool Povolit);
     void PoUkonceniReseni(const TReseni& Reseni);
     void PisStavReseni(const TStavPlochy& Stav);
     void PisPrubehHledani();
@@ -69,6 +70,7 @@ private:
     QPushButton* btnReseniZnovuRozestavet = nullptr;
     QPushButton* btnReseniNejrychlejsi = nullptr;
     QPushButton* btnReseniNejkratsi = nullptr;
+    QPushButton* btnReseniNejmene = nullptr;
     QPushButton* btnReseniPrehrat = nullptr;
     QTimer* CasovacPrehrani = nullptr;
     QTimer* CasovacPrubehu = nullptr;   // refreshes the progress of a search

@@ -159,7 +159,7 @@ void TZalozkaUlozit::UlozitStandardni()
                                     "deska se do něj při ukončení neuloží."));
     else if (zapis == TZapisPriKonci::BezZamku)
         ZobrazZpravu(window(), TDruhZpravy::Informace,
-                     QStringLiteral("Zámek standardního souboru nelze použít,\n\rdeska se do něj neuloží."));
+                     tr("Zámek standardního souboru nelze použít,\n\rdeska se do něj neuloží."));
 }
 
 void TZalozkaUlozit::UlozitExterni()

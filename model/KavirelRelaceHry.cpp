@@ -12,6 +12,7 @@ namespace {
 const char* const TextVyberteZpusob = "Vyberte způsob hledání řešení...";
 const char* const TextHledamNejrychlejsi = "Vyhledávám nejrychlejší řešení...";
 const char* const TextHledamNejkratsi = "Vyhledávám nejkratší řešení...";
+const char* const TextHledamNejmene = "Vyhledávám řešení s nejméně tahy...";
 } // namespace
 
 TVzhledPole TPlochaSkoku::Vzhled(const TPozice& p) const
@@ -181,7 +182,9 @@ TVysledekAkce TPlochaReseni::PredHledanim(std::uint8_t zpusob)
         if (FazeReseni == frHledani)
             return TZmenaDesky{};
         Resena.ZpusobHledani = zpusob;
-        Resena.StavReseni = zpusob == 0 ? TextHledamNejrychlejsi : TextHledamNejkratsi;
+        Resena.StavReseni = zpusob == 0   ? TextHledamNejrychlejsi
+                            : zpusob == 1 ? TextHledamNejkratsi
+                                          : TextHledamNejmene;
         Resena.Reseni.Vymaz();
         Resena.Dokonceno = false;
         FazeReseni = frHledani;

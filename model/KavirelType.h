@@ -293,7 +293,7 @@ TPozice StredSkoku(const TPozice& odkud, const TPozice& kam);
 class TSolveDeska : public TGameDeska {
 public:
     TTahyReseni Reseni;
-    std::uint8_t ZpusobHledani = 0;   // 0 fastest, 1 shortest
+    std::uint8_t ZpusobHledani = 0;   // 0 fastest, 1 shortest, 2 fewest moves
     std::string StavReseni;           // UTF-8
     double DobaHledani = 0.0;         // days: start time while searching, duration afterwards
     bool Dokonceno = false;

@@ -79,6 +79,11 @@
     </message>
     <message>
         <location line="+1"/>
+        <source>Vyhledávám řešení s nejméně tahy...</source>
+        <translation>Searching for the solution with the fewest moves...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Přehrávání nalezeného řešení...</source>
         <translation>Replaying the solution found...</translation>
     </message>
@@ -146,11 +151,33 @@
         <translation>Error reading the standard file; no backup could be made.
 <byte value="xd"/>The catalogue will not be saved at the end; the file stays unchanged.</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>Standardní soubor je plný (100000 desek), deska nebyla uložena!</source>
+        <translation>The standard file is full (100000 boards); the board was not saved!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zámek standardního souboru nelze použít, na jeho místě je odkaz nebo cizí soubor.
+<byte value="xd"/>Změny katalogu se neuloží.</source>
+        <translation>The standard file&apos;s lock cannot be used: a link or a foreign file stands in its place.
+<byte value="xd"/>Changes to the catalogue will not be saved.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Soubor není obyčejný soubor (je to roura, zařízení nebo soket). Deska nenahrána!</source>
+        <translation>The file is not a regular file (it is a pipe, a device or a socket). Board not loaded!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soubor není obyčejný soubor (je to roura, zařízení nebo soket). Deska neuložena!</source>
+        <translation>The file is not a regular file (it is a pipe, a device or a socket). Board not saved!</translation>
+    </message>
 </context>
 <context>
     <name>KavirelNastaveni</name>
     <message>
-        <location filename="../app/KavirelNastaveni.cpp" line="+72"/>
+        <location filename="../app/KavirelNastaveni.cpp" line="+206"/>
         <source>%1 tah</source>
         <translation>%1 move</translation>
     </message>
@@ -306,12 +333,12 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>KavirelZpravy</name>
     <message>
-        <location filename="../view/KavirelZpravy.cpp" line="+33"/>
+        <location filename="../view/KavirelZpravy.cpp" line="+31"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../view/KavirelZpravy.h" line="+55"/>
+        <location filename="../view/KavirelZpravy.h" line="+41"/>
         <source>Neznámá chyba</source>
         <translation>Unknown error</translation>
     </message>
@@ -468,7 +495,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../app/KavirelForm.cpp" line="+176"/>
+        <location filename="../app/KavirelForm.cpp" line="+184"/>
         <source>Hr&amp;a</source>
         <translation>&amp;Play</translation>
     </message>
@@ -493,14 +520,14 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>S&amp;olve</translation>
     </message>
     <message>
-        <location line="+237"/>
+        <location line="+240"/>
         <source>Momentálně probíhá řešení jiné desky. 
 <byte value="xd"/>Chcete-li výpočet přerušit, klikněte na tlačítko &quot;Zastavit&quot; a poté znovu vyberte desku pro řešení.</source>
         <translation>Another board is being solved at the moment. 
 <byte value="xd"/>To stop that search, click the &quot;Cancel&quot; button and then choose the board to solve again.</translation>
     </message>
     <message>
-        <location filename="../app/KavirelFormAkce.cpp" line="+171"/>
+        <location filename="../app/KavirelFormAkce.cpp" line="+174"/>
         <source>Kavirel: nastavení nelze uložit do %1</source>
         <translation>Kavirel: the settings cannot be saved to %1</translation>
     </message>
@@ -696,7 +723,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TResitel</name>
     <message>
-        <location filename="../app/KavirelResitel.cpp" line="+102"/>
+        <location filename="../app/KavirelResitel.cpp" line="+20"/>
         <source>Neznámá chyba</source>
         <translation>Unknown error</translation>
     </message>
@@ -984,7 +1011,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TZalozkaNahrat</name>
     <message>
-        <location filename="../app/KavirelZalozkaNahrat.cpp" line="+59"/>
+        <location filename="../app/KavirelZalozkaNahrat.cpp" line="+61"/>
         <source>Kavirelová deska (*.kav)</source>
         <translation>Kavirel board (*.kav)</translation>
     </message>
@@ -1132,7 +1159,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <byte value="xd"/>Enter a number from 1 to %1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+37"/>
         <source>Ukazuje odkud byla aktuální deska nahrána:
 %1</source>
         <translation>Shows where the current board was loaded from:
@@ -1221,7 +1248,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>Find...</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Nejr&amp;ychlejší řešení</source>
         <translation>&amp;Quickest solution</translation>
     </message>
@@ -1238,10 +1265,20 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
     <message>
         <location line="+1"/>
         <source>Nalezení řešení s nejmenším potřebným počtem tahů</source>
-        <translation>Find the solution with the fewest moves</translation>
+        <translation>Find a short solution: few moves, though not always the fewest</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+1"/>
+        <source>Nejméně &amp;tahů</source>
+        <translation>Fe&amp;west moves</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nalezení řešení s nejmenším možným počtem tahů; hledá déle než nejkratší řešení</source>
+        <translation>Find a solution with the fewest moves possible; searches longer than the shortest solution</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>Potřebných tahů: %1</source>
         <translation>Moves needed: %1</translation>
     </message>
@@ -1251,7 +1288,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>Search took: %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+82"/>
         <source>Automatické přehrání</source>
         <translation>Automatic replay</translation>
     </message>
@@ -1351,7 +1388,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>A board of the solver cannot be saved...</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+40"/>
         <source>Uloženo do standardního souboru</source>
         <translation>Saved to the standard file</translation>
     </message>
@@ -1380,7 +1417,14 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <byte value="xd"/>the board will not be saved to it at the end.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+4"/>
+        <source>Zámek standardního souboru nelze použít,
+<byte value="xd"/>deska se do něj neuloží.</source>
+        <translation>The standard file&apos;s lock cannot be used,
+<byte value="xd"/>the board will not be saved to it.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Uloženo do externího souboru</source>
         <translation>Saved to a file of its own</translation>
     </message>

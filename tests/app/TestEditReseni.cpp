@@ -261,6 +261,8 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
     const TPripad pripady[] = {
         {"Plus, nejrychlejší", CisloPlus, "btnReseniNejrychlejsi"},
         {"Leibniz, nejkratší", CisloLeibnizovy, "btnReseniNejkratsi"},
+        {"Plus, nejméně tahů", CisloPlus, "btnReseniNejmene"},
+        {"Leibniz, nejméně tahů", CisloLeibnizovy, "btnReseniNejmene"},
     };
     OtevriSKatalogem();
     const TBarvy& b = BarvyDesky();
@@ -268,7 +270,8 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
         SCOPED_TRACE(p.Popis);
         ResKatalogovou(p.Cislo);
         Stiskni(B(p.Tlacitko));
-        EXPECT_FALSE(B("btnReseniNejkratsi")->isEnabled());
+        for (const char* hledani : {"btnReseniNejrychlejsi", "btnReseniNejkratsi", "btnReseniNejmene"})
+            EXPECT_FALSE(B(hledani)->isEnabled()) << hledani;
         EXPECT_TRUE(Ukazan(B("btnReseniZastavit")));
         EXPECT_FALSE(B("btnReseniZnovuRozestavet")->isEnabled());
         ASSERT_TRUE(DockejKonce());
@@ -279,7 +282,8 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
         ASSERT_EQ(T(L("lblReseniPrubeh")), "Řešení nalezeno");
         ASSERT_GT(reseni.DejPocet(), 0);
         OcekavejVseCeleAViditelne(O("tabReseni"));
-        EXPECT_TRUE(B("btnReseniNejkratsi")->isEnabled());
+        for (const char* hledani : {"btnReseniNejrychlejsi", "btnReseniNejkratsi", "btnReseniNejmene"})
+            EXPECT_TRUE(B(hledani)->isEnabled()) << hledani;
         EXPECT_FALSE(Ukazan(B("btnReseniZastavit")));
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^Doba trvání hledání: \\d\\d:\\d\\d\\.\\d\\d\\d$"))
                         .match(L("lblReseniCas")->text())
