@@ -121,9 +121,8 @@ THodnoty Precti(const TIniSoubor& soubor)
         h.Maximalizovane = t == QLatin1String("true");
         h.Vadnych += h.PlatneMaximalizovane ? 0 : 1;
     }
-    // Empty: the environment's language, as when the key is missing.
     if (text(QStringLiteral("Zobrazeni/Jazyk"), t)) {
-        h.PlatnyJazyk = t.isEmpty() || t == QLatin1String("cs") || t == QLatin1String("en");
+        h.PlatnyJazyk = t == QLatin1String("cs") || t == QLatin1String("en");
         if (h.PlatnyJazyk)
             h.Jazyk = t;
         h.Vadnych += h.PlatnyJazyk ? 0 : 1;
@@ -304,9 +303,14 @@ bool TNastaveni::Uloz()
                QStringLiteral("%1 %2 %3 %4").arg(Okno.x()).arg(Okno.y()).arg(Okno.width()).arg(Okno.height()));
     nastav(QStringLiteral("Okno/Maximalizovane"), Maximalizovane != NactenoMaximalizovane, naDisku.PlatneMaximalizovane,
            Maximalizovane ? QStringLiteral("true") : QStringLiteral("false"));
-    // Written once chosen; "podle systému" after a language is an empty value.
-    if (Jazyk != NactenyJazyk || (!Jazyk.isEmpty() && !naDisku.PlatnyJazyk))
+    // Written once chosen; "podle systému" is no value at all, as before
+    // any choice.
+    if (!Jazyk.isEmpty()) {
         nastav(QStringLiteral("Zobrazeni/Jazyk"), Jazyk != NactenyJazyk, naDisku.PlatnyJazyk, Jazyk);
+    } else if (Jazyk != NactenyJazyk) {
+        soubor.Odstran(QStringLiteral("Zobrazeni/Jazyk"));
+        zmena = true;
+    }
 
     // The bests of both: the fewer moves for a board another game also won.
     std::vector<TOsobniRekord> spojene = naDisku.Rekordy;

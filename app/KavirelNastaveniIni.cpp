@@ -360,6 +360,15 @@ void TIniSoubor::Nastav(const QString& klic, const QString& text)
     sekce.Radky.push_back({zbytek, ZabalKlic(zbytek), IniHodnota(text)});
 }
 
+void TIniSoubor::Odstran(const QString& klic)
+{
+    // The row Najdi finds, by its place in its section.
+    const TRadek* radek = Najdi(klic);
+    for (TSekce& s : Sekce)
+        s.Radky.erase(std::remove_if(s.Radky.begin(), s.Radky.end(), [radek](const TRadek& r) { return &r == radek; }),
+                      s.Radky.end());
+}
+
 void TIniSoubor::OdstranSkupinu(const QString& skupina)
 {
     Sekce.erase(std::remove_if(Sekce.begin(), Sekce.end(), [&](const TSekce& s) { return s.Nazev == skupina; }),

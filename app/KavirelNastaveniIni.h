@@ -33,6 +33,8 @@ public:
 
     // Sets a key to a text, in its place when it is there.
     void Nastav(const QString& klic, const QString& text);
+    // Removes a key; nothing when it is not there.
+    void Odstran(const QString& klic);
     // Removes every key of a group ("Rekordy" takes "Rekordy/size" and
     // "Rekordy/1/Deska" alike).
     void OdstranSkupinu(const QString& skupina);

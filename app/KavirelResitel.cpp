@@ -41,7 +41,10 @@ bool TResitel::Hledej(const TZaznamDesky& Pozice, std::uint8_t Zpusob)
     TPozadavek pozadavek;
     pozadavek.Deska = Pozice;
     pozadavek.Zpusob = Zpusob;
-    pozadavek.LimitPameti = LimitPameti;
+    // The least number of moves needs its layers of positions from both
+    // ends: its own default bound (a share of the machine's memory), not the
+    // one the other searches are kept to.
+    pozadavek.LimitPameti = Zpusob == zhNejmene ? 0 : LimitPameti;
     HledaniBezi = Sluzba.Spust(pozadavek, [this](const TVysledekUlohy& v) { PoHledani(v); });
     return true;
 }

@@ -140,7 +140,7 @@ void TZalozkaReseni::VytvorOvladace()
     btnReseniNejkratsi = Tlacitko(grpReseniNalezeni, "btnReseniNejkratsi", 48, 45, 113, 23,
                                   T_("Ne&jkratší řešení"),
                                   T_("Nalezení řešení s nejmenším potřebným počtem tahů"));
-    btnReseniNejmene = Tlacitko(grpReseniNalezeni, "btnReseniNejmene", 48, 71, 113, 23, T_("Nejméně &tahů"),
+    btnReseniNejmene = Tlacitko(grpReseniNalezeni, "btnReseniNejmene", 48, 71, 113, 23, T_("Nej&méně tahů"),
                                 T_("Nalezení řešení s nejmenším možným počtem tahů; hledá déle než nejkratší řešení"));
     VytvorPrehrani();
 

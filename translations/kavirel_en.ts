@@ -1269,7 +1269,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
     </message>
     <message>
         <location line="+1"/>
-        <source>Nejméně &amp;tahů</source>
+        <source>Nej&amp;méně tahů</source>
         <translation>Fe&amp;west moves</translation>
     </message>
     <message>
