@@ -19,9 +19,9 @@
 //      "Krok vpřed" / the replay timer .......... KrokVpred()
 //      "Typ hry" menu and buttons ............... ZmenTypHry(typ) or PrepniTypHry()
 //    They act on the board in front. A drag is decided on release, in one
-//    call: the press alone selects nothing yet (a press released on the
-//    same field is a click, Stisk); an illegal drop changes nothing, so the
-//    stone is simply drawn back. A drop beside the board may pass a
+//    call, Tah; the press that starts it is an ordinary Stisk, so the stone
+//    is selected as by a click and stays selected after an illegal drop,
+//    which changes nothing else: the stone is simply drawn back. A drop beside the board may pass a
 //    position outside the grid. On the edit board Stisk paints the chosen
 //    element and Tah(previous field, field entered) paints every field on
 //    the way; on the shown record nothing happens.
