@@ -14,6 +14,7 @@
 
 #include "KavirelNastaveniIni.h"
 #include "KavirelSoubory.h"
+#include "KavirelStatistika.h"
 
 namespace {
 
@@ -181,20 +182,8 @@ void ZapisRekordy(TIniSoubor& soubor, const std::vector<TOsobniRekord>& rekordy)
 
 QString IdentitaDesky(const TZaznamDesky& zaznam)
 {
-    QString s;
-    s.reserve(DelkaIdentity);
-    for (int y = 0; y < RozmerDesky; ++y)
-        for (int x = 0; x < RozmerDesky; ++x) {
-            const TPole& p = zaznam.Pole[x][y];
-            char c = '.';
-            if (p.Stav == spPrazdne)
-                c = p.Cilove ? 'O' : 'o';
-            else if (p.Stav == spPlne)
-                c = p.Cilove ? 'X' : 'x';
-            s += QLatin1Char(c);
-        }
-    s += zaznam.TypHry == thNormalni ? QLatin1Char('0') : QLatin1Char('1');
-    return s;
+    // The statistics key a board by the same text; one spelling for both.
+    return QString::fromLatin1(IdentitaZaznamu(zaznam));
 }
 
 TText PocetTahu(int tahu)
