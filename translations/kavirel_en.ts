@@ -801,7 +801,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
     <message>
         <location line="+1"/>
         <source>H&amp;rát</source>
-        <translation>Pl&amp;ay</translation>
+        <translation>Play &amp;now</translation>
     </message>
     <message>
         <location line="+1"/>

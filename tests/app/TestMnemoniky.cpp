@@ -3,6 +3,7 @@
 // and no two of them answer the same key where both can be reached.
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -29,28 +30,32 @@ bool Pridej(std::set<QChar>& obsazena, const QString& text)
     return !p.isNull() && obsazena.insert(p).second;
 }
 
-} // namespace
+class Mnemoniky : public OknoTest {
+protected:
+    // The menus' and tabs' letters into vzdy, each menu's items and each
+    // page's buttons checked against them.
+    void OverPismena(std::set<QChar>& vzdy)
+    {
+        for (QAction* a : Okno->menuBar()->actions()) {
+            SCOPED_TRACE(a->text().toStdString());
+            EXPECT_TRUE(Pridej(vzdy, a->text()));
+            // Inside an open menu each item has a letter of its own.
+            std::set<QChar> vMenu;
+            for (QAction* polozka : a->menu()->actions())
+                if (!polozka->isSeparator()) {
+                    EXPECT_TRUE(Pridej(vMenu, polozka->text())) << polozka->text().toStdString();
+                }
+        }
+        for (int i = 0; i < Zalozky()->count(); ++i) {
+            EXPECT_TRUE(Pridej(vzdy, Zalozky()->tabText(i))) << Zalozky()->tabText(i).toStdString();
+        }
+        for (int i = 0; i < Zalozky()->count(); ++i)
+            PismenaStranky(vzdy, i);
+    }
 
-TEST_F(OknoTest, KazdaNabidkaZalozkaATlacitkoMaSvePismeno)
-{
-    Otevri();
-    // The menus and the tabs can be reached from every page.
-    std::set<QChar> vzdy;
-    for (QAction* a : Okno->menuBar()->actions()) {
-        SCOPED_TRACE(a->text().toStdString());
-        EXPECT_TRUE(Pridej(vzdy, a->text()));
-        // Inside an open menu each item has a letter of its own.
-        std::set<QChar> vMenu;
-        for (QAction* polozka : a->menu()->actions())
-            if (!polozka->isSeparator()) {
-                EXPECT_TRUE(Pridej(vMenu, polozka->text())) << polozka->text().toStdString();
-            }
-    }
-    for (int i = 0; i < Zalozky()->count(); ++i) {
-        EXPECT_TRUE(Pridej(vzdy, Zalozky()->tabText(i))) << Zalozky()->tabText(i).toStdString();
-    }
-    // The buttons of one page, with those two captions that change.
-    auto overStranku = [&](int zalozka) {
+    // The letters reachable on one page: vzdy and its buttons'.
+    std::set<QChar> PismenaStranky(const std::set<QChar>& vzdy, int zalozka)
+    {
         SCOPED_TRACE(zalozka);
         std::set<QChar> obsazena = vzdy;
         for (const QPushButton* b : Zalozky()->widget(zalozka)->findChildren<QPushButton*>())
@@ -58,9 +63,28 @@ TEST_F(OknoTest, KazdaNabidkaZalozkaATlacitkoMaSvePismeno)
                 EXPECT_TRUE(Pridej(obsazena, b->text())) << b->objectName().toStdString();
             }
         return obsazena;
-    };
-    for (int i = 0; i < Zalozky()->count(); ++i)
-        overStranku(i);
+    }
+};
+
+} // namespace
+
+TEST_F(Mnemoniky, KazdaNabidkaZalozkaATlacitkoMaSvePismeno)
+{
+    Otevri();
+    // In each language its own letters, none twice where both can be reached.
+    for (const char* jazyk : {"mnJazykAnglictina", "mnJazykCestina"}) {
+        SCOPED_TRACE(jazyk);
+        A(jazyk)->trigger();
+        // Qt sends the change of language as a posted event.
+        QCoreApplication::processEvents();
+        std::set<QChar> vzdy;
+        OverPismena(vzdy);
+    }
+    // The menus and the tabs can be reached from every page.
+    std::set<QChar> vzdy;
+    OverPismena(vzdy);
+    // The buttons of one page, with those two captions that change.
+    auto overStranku = [&](int zalozka) { return PismenaStranky(vzdy, zalozka); };
     std::set<QChar> hra = overStranku(zlHra);
     hra.erase(Pismeno(B("btnHraPoradit")->text()));
     Stiskni(B("btnHraPoradit"));
