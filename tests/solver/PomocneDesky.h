@@ -201,4 +201,14 @@ inline std::vector<Referencni::TPar> Pary(const std::vector<TSkokCesty>& skoky)
     return p;
 }
 
+// A target mark left on a field that is no longer part of the board.
+inline bool MaZastaralyCil(const TZaznamDesky& z)
+{
+    for (const auto& sloupec : z.Pole)
+        for (const TPole& p : sloupec)
+            if (p.Stav == spNeexistujici && p.Cilove != 0)
+                return true;
+    return false;
+}
+
 }  // namespace TestReseni

@@ -11,15 +11,6 @@ using namespace TestReseni;
 
 namespace {
 
-bool MaZastaralyCil(const TZaznamDesky& z)
-{
-    for (const auto& sloupec : z.Pole)
-        for (const TPole& p : sloupec)
-            if (p.Stav == spNeexistujici && p.Cilove != 0)
-                return true;
-    return false;
-}
-
 TEST(PoradiRady, RohyNapredRozhodujeJakoProsteHledani)
 {
     KavirelHledani::TPravidla pravidla;

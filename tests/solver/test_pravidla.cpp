@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "KavirelHledani.h"
+#include "BehPravidel.h"
 #include "PomocneDesky.h"
 
 using namespace TestReseni;
@@ -13,20 +14,9 @@ using KavirelHledani::TPravidla;
 
 namespace {
 
-struct TBeh {
-    TReseni Reseni;
-    std::uint64_t Pozic = 0;
-};
-
 TBeh Vyres(const TSolveDeska& deska, std::uint8_t zpusob, const TPravidla& pravidla, std::size_t pamet)
 {
-    TUlohaReseni uloha;
-    PripravUlohu(uloha, deska);
-    uloha.Zpusob = zpusob;
-    TRizeniHledani rizeni;
-    rizeni.LimitPameti = pamet;
-    KavirelHledani::Prohledej(uloha, rizeni, deska.Zaznam.TypHry != thNormalni, zpusob == zhNejkratsi, pravidla);
-    return TBeh{DejReseni(uloha), rizeni.PocetPozic.load()};
+    return VyresPravidly(deska, zpusob, pravidla, pamet);
 }
 
 struct TPravidlo {

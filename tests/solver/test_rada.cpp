@@ -14,16 +14,9 @@
 #include "KavirelSluzba.h"
 #include "PomocneDesky.h"
 
-namespace {
+using TestReseni::MaZastaralyCil;
 
-bool MaZastaralyCil(const TZaznamDesky& z)
-{
-    for (const auto& sloupec : z.Pole)
-        for (const TPole& p : sloupec)
-            if (p.Stav == spNeexistujici && p.Cilove != 0)
-                return true;
-    return false;
-}
+namespace {
 
 // Follows hints from the position to its end; returns the number of jumps,
 // or -1 when a hint was not a legal jump or the hints stopped short.

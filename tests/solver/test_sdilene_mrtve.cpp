@@ -7,6 +7,7 @@
 
 #include "KavirelHledani.h"
 #include "KavirelSdileneMrtve.h"
+#include "BehPravidel.h"
 #include "PomocneDesky.h"
 
 using namespace TestReseni;
@@ -14,23 +15,11 @@ using KavirelHledani::TPravidla;
 
 namespace {
 
-struct TBeh {
-    TReseni Reseni;
-    std::uint64_t Pozic = 0;
-};
-
 TBeh Vyres(const TZaznamDesky& z, const TPravidla& pravidla, KavirelHledani::TSdileneMrtve* sdilene)
 {
     TSolveDeska deska;
     deska.Nastav(z);
-    TUlohaReseni uloha;
-    PripravUlohu(uloha, deska);
-    uloha.Zpusob = zhNejrychlejsi;
-    TRizeniHledani rizeni;
-    rizeni.LimitPameti = std::size_t(16) << 20;
-    rizeni.SdileneMrtve = sdilene;
-    KavirelHledani::Prohledej(uloha, rizeni, z.TypHry != thNormalni, false, pravidla);
-    return TBeh{DejReseni(uloha), rizeni.PocetPozic.load()};
+    return VyresPravidly(deska, zhNejrychlejsi, pravidla, std::size_t(16) << 20, sdilene);
 }
 
 // The positions of a game of random legal jumps from z until none is left.
