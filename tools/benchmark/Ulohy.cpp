@@ -92,6 +92,17 @@ std::vector<std::pair<TPozice, TPozice>> MozneSkoky(const TGameDeska& d)
     return v;
 }
 
+// Plays one of the legal jumps, drawn evenly; false when there is none.
+bool NahodnySkok(TGameDeska& d, std::mt19937& nahoda)
+{
+    const auto mozne = MozneSkoky(d);
+    if (mozne.empty())
+        return false;
+    const auto& s = mozne[std::uniform_int_distribution<std::size_t>(0, mozne.size() - 1)(nahoda)];
+    d.ProvedSkok(s.first, s.second, StredSkoku(s.first, s.second));
+    return true;
+}
+
 }  // namespace
 
 std::vector<TPoziceZeHry> PoziceZeHry(int naDesku, std::uint32_t seminko)
@@ -112,11 +123,8 @@ std::vector<TPoziceZeHry> PoziceZeHry(int naDesku, std::uint32_t seminko)
             p.Deska = static_cast<int>(c + 1);
             const int delka = std::uniform_int_distribution<int>(0, nejvic)(nahoda);
             for (; p.Skoku < delka; ++p.Skoku) {
-                const auto mozne = MozneSkoky(d);
-                if (mozne.empty())
+                if (!NahodnySkok(d, nahoda))
                     break;
-                const auto& s = mozne[std::uniform_int_distribution<std::size_t>(0, mozne.size() - 1)(nahoda)];
-                d.ProvedSkok(s.first, s.second, StredSkoku(s.first, s.second));
             }
             p.Pozice = d.Zaznam;
             pozice.push_back(p);
@@ -143,11 +151,8 @@ std::vector<TPoziceZeHry> PoziceCelychHer(int her, std::uint32_t seminko)
                 p.Skoku = skoku;
                 p.Pozice = d.Zaznam;
                 pozice.push_back(p);
-                const auto mozne = MozneSkoky(d);
-                if (mozne.empty())
+                if (!NahodnySkok(d, nahoda))
                     break;
-                const auto& s = mozne[std::uniform_int_distribution<std::size_t>(0, mozne.size() - 1)(nahoda)];
-                d.ProvedSkok(s.first, s.second, StredSkoku(s.first, s.second));
             }
         }
     }
