@@ -14,8 +14,9 @@ KAVIREL_PACKAGES="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev gettext 
 # Needed only to run the game: Qt's own Czech texts (file, colour and message dialogs).
 KAVIREL_RUN_PACKAGES="qt6-translations-l10n"
 # Needed only by the tests: the desktop's validators, the MIME database and
-# bash completion for the installed tree; Xvfb for the game losing its display.
-KAVIREL_TEST_PACKAGES="desktop-file-utils appstream shared-mime-info bash-completion xvfb"
+# bash completion for the installed tree; Xvfb for the game losing its display;
+# Qt's own texts, which the language switch of the window is checked to load.
+KAVIREL_TEST_PACKAGES="desktop-file-utils appstream shared-mime-info bash-completion xvfb qt6-translations-l10n"
 
 kavirel_install_missing() {
   local missing=()
