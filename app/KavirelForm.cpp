@@ -22,6 +22,7 @@
 #include "KavirelNastaveni.h"
 #include "KavirelOkna.h"
 #include "KavirelOvladace.h"
+#include "KavirelPribehVyhry.h"
 #include "KavirelResitel.h"
 #include "KavirelZalozkaEdit.h"
 #include "KavirelZalozkaHra.h"
@@ -97,6 +98,7 @@ TMainForm::~TMainForm()
     // now and joined when the solver's adapter goes with the window.
     Resitel->Zastav();
     Resitel->ZrusRadu();
+    Pribeh->Zrus();
     UlozStandardniSoubor();
 }
 
@@ -156,6 +158,7 @@ void TMainForm::VytvorOkno()
                                 std::max(0, 8 - ram.bottom()));
     PohledDesky = new TGraphGameDeska(ProstorGraphDesky);
     prostor->addWidget(PohledDesky);
+    Pribeh = new TPribehVyhry(*Resitel, PohledDesky);
     mrizka->addWidget(ProstorGraphDesky, 0, 0, 3, 1);
 
     Zalozky = new TZalozky(plocha);
@@ -320,6 +323,7 @@ void TMainForm::PoZmeneZalozky()
     else if (ZalozkaVpredu == zlReseni)
         Nabidky->NastavCislaPoli(true);
     Nabidky->PovolTypHry(ZalozkaVpredu == zlHra || ZalozkaVpredu == zlEdit);
+    Pribeh->NaHre(ZalozkaVpredu == zlHra);
     if (ZalozkaVpredu == zlReseni && Zalozky->JeZvyraznena(zlReseni))
         Zalozky->Zvyrazni(zlReseni, false);
 
@@ -371,11 +375,21 @@ void TMainForm::KrokZpet()
 
 void TMainForm::UkazVysledek(const TVysledekAkce& Vysledek)
 {
-    if (Vysledek.Plocha == Relace->Zobrazena())
+    if (Vysledek.Plocha == Relace->Zobrazena()) {
         PohledDesky->ZmenPole(Vysledek.Pole);
+        if (Vysledek.Plocha == dpHra && Vysledek.Druh == dzSkok)
+            PohledDesky->AnimujSkok(Vysledek.Odkud, Vysledek.Kam);
+    }
     switch (Vysledek.Plocha) {
     case dpHra:
         tabHra->PoAkci(Vysledek);
+        Pribeh->PoAkci(Vysledek, Relace->Hra().PocatecniPozice());
+        // Games counted are kept when one is won or another begins; the
+        // rest at the end.
+        if (Nastaveni && Nastaveni->Statistiky.MaZmeny() && (Vysledek.MaVyhru || Vysledek.Druh == dzNovaPozice))
+            UlozNastaveni();
+        if (Vysledek.MaVyhru && StatistikaForm && StatistikaForm->isVisible())
+            UkazStatistiku();
         break;
     case dpReseni:
         tabReseni->PoAkci(Vysledek);
