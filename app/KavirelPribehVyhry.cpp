@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "KavirelNastaveni.h"
 #include "KavirelResitel.h"
 #include "KavirelStatistika.h"
