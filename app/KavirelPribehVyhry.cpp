@@ -6,7 +6,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
+#include "KavirelDeska.h"
 #include "KavirelNastaveni.h"
 #include "KavirelResitel.h"
 #include "KavirelStatistika.h"
@@ -115,7 +117,22 @@ void TPribehVyhry::Umisti()
     const int sirka = std::min(deska->width() - 16, std::max(width(), deska->width() / 2));
     const QSize velikost(sirka, sizeHint().height());
     resize(velikost);
-    move((deska->width() - velikost.width()) / 2, deska->height() - velikost.height() - 12);
+    // In the room below the fields, else above them; only a board that
+    // fills its square is covered at its foot.
+    QRectF pole;
+    if (const auto* pohled = qobject_cast<const TGraphGameDeska*>(deska))
+        for (int x = 0; x < RozmerDesky; ++x)
+            for (int y = 0; y < RozmerDesky; ++y)
+                if (pohled->JeNabizene({x, y}))
+                    pole |= pohled->PolohaPole({x, y});
+    const int dole = deska->height() - static_cast<int>(std::ceil(pole.bottom()));
+    const int nahore = static_cast<int>(pole.top());
+    int y = deska->height() - velikost.height() - 12;
+    if (!pole.isNull() && dole >= velikost.height() + 8)
+        y = deska->height() - dole + (dole - velikost.height()) / 2;
+    else if (!pole.isNull() && nahore >= velikost.height() + 8)
+        y = (nahore - velikost.height()) / 2;
+    move((deska->width() - velikost.width()) / 2, y);
 }
 
 bool TPribehVyhry::eventFilter(QObject* Objekt, QEvent* Udalost)
