@@ -24,6 +24,7 @@
 #include "KavirelOvladace.h"
 #include "KavirelPribehVyhry.h"
 #include "KavirelResitel.h"
+#include "KavirelStatistikaForm.h"
 #include "KavirelZalozkaEdit.h"
 #include "KavirelZalozkaHra.h"
 #include "KavirelZalozkaNahrat.h"
@@ -388,8 +389,9 @@ void TMainForm::UkazVysledek(const TVysledekAkce& Vysledek)
         // rest at the end.
         if (Nastaveni && Nastaveni->Statistiky.MaZmeny() && (Vysledek.MaVyhru || Vysledek.Druh == dzNovaPozice))
             UlozNastaveni();
-        if (Vysledek.MaVyhru && StatistikaForm && StatistikaForm->isVisible())
-            UkazStatistiku();
+        // An open statistics window follows, without taking the focus.
+        if (Vysledek.MaVyhru && StatistikaForm && StatistikaForm->isVisible() && Nastaveni)
+            static_cast<TStatistikaForm*>(StatistikaForm)->Napln(Nastaveni->Statistiky.Desky());
         break;
     case dpReseni:
         tabReseni->PoAkci(Vysledek);

@@ -139,7 +139,7 @@ void TMainForm::UkazStatistiku()
 
 void TMainForm::HratNahodnou(const TCisloDesky& Cislo)
 {
-    // Well under a second, but a second the player should see is work.
+    // Well under a second; the cursor says the game is busy meanwhile.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const TNahodnaDeska deska = NahodnaDeska(Cislo);
     QApplication::restoreOverrideCursor();
