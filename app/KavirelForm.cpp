@@ -22,7 +22,9 @@
 #include "KavirelNastaveni.h"
 #include "KavirelOkna.h"
 #include "KavirelOvladace.h"
+#include "KavirelPribehVyhry.h"
 #include "KavirelResitel.h"
+#include "KavirelStatistikaForm.h"
 #include "KavirelZalozkaEdit.h"
 #include "KavirelZalozkaHra.h"
 #include "KavirelZalozkaNahrat.h"
@@ -97,6 +99,7 @@ TMainForm::~TMainForm()
     // now and joined when the solver's adapter goes with the window.
     Resitel->Zastav();
     Resitel->ZrusRadu();
+    Pribeh->Zrus();
     UlozStandardniSoubor();
 }
 
@@ -156,6 +159,7 @@ void TMainForm::VytvorOkno()
                                 std::max(0, 8 - ram.bottom()));
     PohledDesky = new TGraphGameDeska(ProstorGraphDesky);
     prostor->addWidget(PohledDesky);
+    Pribeh = new TPribehVyhry(*Resitel, PohledDesky);
     mrizka->addWidget(ProstorGraphDesky, 0, 0, 3, 1);
 
     Zalozky = new TZalozky(plocha);
@@ -320,6 +324,7 @@ void TMainForm::PoZmeneZalozky()
     else if (ZalozkaVpredu == zlReseni)
         Nabidky->NastavCislaPoli(true);
     Nabidky->PovolTypHry(ZalozkaVpredu == zlHra || ZalozkaVpredu == zlEdit);
+    Pribeh->NaHre(ZalozkaVpredu == zlHra);
     if (ZalozkaVpredu == zlReseni && Zalozky->JeZvyraznena(zlReseni))
         Zalozky->Zvyrazni(zlReseni, false);
 
@@ -371,11 +376,22 @@ void TMainForm::KrokZpet()
 
 void TMainForm::UkazVysledek(const TVysledekAkce& Vysledek)
 {
-    if (Vysledek.Plocha == Relace->Zobrazena())
+    if (Vysledek.Plocha == Relace->Zobrazena()) {
         PohledDesky->ZmenPole(Vysledek.Pole);
+        if (Vysledek.Plocha == dpHra && Vysledek.Druh == dzSkok)
+            PohledDesky->AnimujSkok(Vysledek.Odkud, Vysledek.Kam);
+    }
     switch (Vysledek.Plocha) {
     case dpHra:
         tabHra->PoAkci(Vysledek);
+        Pribeh->PoAkci(Vysledek, Relace->Hra().PocatecniPozice());
+        // Games counted are kept when one is won or another begins; the
+        // rest at the end.
+        if (Nastaveni && Nastaveni->Statistiky.MaZmeny() && (Vysledek.MaVyhru || Vysledek.Druh == dzNovaPozice))
+            UlozNastaveni();
+        // An open statistics window follows, without taking the focus.
+        if (Vysledek.MaVyhru && StatistikaForm && StatistikaForm->isVisible() && Nastaveni)
+            static_cast<TStatistikaForm*>(StatistikaForm)->Napln(Nastaveni->Statistiky.Desky());
         break;
     case dpReseni:
         tabReseni->PoAkci(Vysledek);

@@ -34,6 +34,7 @@ class TGraphGameDeska;
 class TNabidky;
 class TNapovedaOkno;
 class TNastaveni;
+class TPribehVyhry;
 class TResitel;
 class TZalozky;
 class TZalozkaEdit;
@@ -42,6 +43,7 @@ class TZalozkaNahrat;
 class TZalozkaReseni;
 class TZalozkaUlozit;
 enum class TPolozka;
+struct TCisloDesky;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -111,6 +113,9 @@ private:
     void PoVolbe(TPolozka Polozka);
     void ZobrazNapovedu(int Kontext);
     void UkazRekordy();
+    void UkazStatistiku();
+    // A random board by its number: built, named by it, played.
+    void HratNahodnou(const TCisloDesky& Cislo);
     void NactiNastaveni();
     void ZvolJazyk(std::optional<TJazyk> Volba);
 
@@ -126,6 +131,7 @@ private:
     std::unique_ptr<TNastaveni> Nastaveni;
     TResitel* Resitel = nullptr;
     TNabidky* Nabidky = nullptr;
+    TPribehVyhry* Pribeh = nullptr;
     QGroupBox* ProstorGraphDesky = nullptr;
     TGraphGameDeska* PohledDesky = nullptr;
     TZalozky* Zalozky = nullptr;
@@ -139,6 +145,7 @@ private:
     QDialog* LegendaForm = nullptr;
     QDialog* BarvyForm = nullptr;
     QDialog* RekordyForm = nullptr;      // created on first use
+    QDialog* StatistikaForm = nullptr;   // created on first use
     TNapovedaOkno* OknoNapovedy = nullptr;  // created on first use
 
     int ZalozkaVpredu = zlHra;    // the page in front as the rules last saw it

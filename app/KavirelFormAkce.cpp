@@ -4,18 +4,21 @@
 // the window stood.
 #include "KavirelForm.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTabBar>
 
 #include "KavirelFile.h"
+#include "KavirelNahodnaForm.h"
 #include "KavirelNabidky.h"
 #include "KavirelNapoveda.h"
 #include "KavirelNastaveni.h"
 #include "KavirelOvladace.h"
 #include "KavirelPreklad.h"
 #include "KavirelRekordyForm.h"
+#include "KavirelStatistikaForm.h"
 #include "KavirelZalozkaEdit.h"
 #include "KavirelZalozkaHra.h"
 #include "KavirelZalozkaNahrat.h"
@@ -28,6 +31,14 @@ void TMainForm::PoVolbe(TPolozka Polozka)
     case TPolozka::NovaHra:
         PrepniZalozku(zlHra);
         tabHra->ZnovuRozestavet();
+        break;
+    case TPolozka::NahodnaDeska:
+        if (const std::optional<TCisloDesky> cislo = ZvolNahodnouDesku(this, Nabidky->ZaskrtnutyTyp()))
+            HratNahodnou(*cislo);
+        break;
+    case TPolozka::CisloDesky:
+        if (const std::optional<TCisloDesky> cislo = ZadejCisloDesky(this))
+            HratNahodnou(*cislo);
         break;
     case TPolozka::KrokZpet:
         KrokZpet();
@@ -44,6 +55,9 @@ void TMainForm::PoVolbe(TPolozka Polozka)
     case TPolozka::Rekordy:
         UkazRekordy();
         break;
+    case TPolozka::Statistika:
+        UkazStatistiku();
+        break;
     case TPolozka::Konec:
         UkonceniAplikace();
         break;
@@ -54,6 +68,12 @@ void TMainForm::PoVolbe(TPolozka Polozka)
     case TPolozka::CislaPoli:
         UkazVysledek(Relace->Hra().NastavCisla(!Relace->Hra().JsouCisla()));
         Nabidky->NastavCislaPoli(Relace->Hra().JsouCisla());
+        break;
+    case TPolozka::Animace:
+        Nabidky->NastavAnimaci(!Nabidky->Animace());
+        PohledDesky->NastavAnimaci(Nabidky->Animace());
+        if (Nastaveni)
+            Nastaveni->Animace = Nabidky->Animace();
         break;
     case TPolozka::Legenda:
         if (LegendaForm)
@@ -106,6 +126,28 @@ void TMainForm::UkazRekordy()
     RekordyForm->activateWindow();
 }
 
+void TMainForm::UkazStatistiku()
+{
+    if (!StatistikaForm)
+        StatistikaForm = new TStatistikaForm(this);
+    static_cast<TStatistikaForm*>(StatistikaForm)
+        ->Napln(Nastaveni ? Nastaveni->Statistiky.Desky() : std::vector<TStatistikaDesky>{});
+    StatistikaForm->show();
+    StatistikaForm->raise();
+    StatistikaForm->activateWindow();
+}
+
+void TMainForm::HratNahodnou(const TCisloDesky& Cislo)
+{
+    // Well under a second; the cursor says the game is busy meanwhile.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TNahodnaDeska deska = NahodnaDeska(Cislo);
+    QApplication::restoreOverrideCursor();
+    PrepniZalozku(zlHra);
+    UkazVysledek(Relace->Hra().NovaHra(deska.Zaznam));
+    PohledDesky->setFocus(Qt::OtherFocusReason);
+}
+
 // ---------------------------------------------------------------------------
 // Settings
 
@@ -127,6 +169,9 @@ void TMainForm::NactiNastaveni()
     NastavBarvyDesky(Nastaveni->Barvy);
     NastavBarvyPalety(Nastaveni->Barvy);
     Relace->Hra().NastavCisla(Nastaveni->CislaPoli);
+    Relace->Hra().NastavEvidenci(&Nastaveni->Statistiky);
+    Nabidky->NastavAnimaci(Nastaveni->Animace);
+    PohledDesky->NastavAnimaci(Nastaveni->Animace);
     Nabidky->NastavCislaPoli(Nastaveni->CislaPoli);
     tabHra->NastavNastaveni(Nastaveni.get());
     tabNahrat->NastavNastaveni(Nastaveni.get());

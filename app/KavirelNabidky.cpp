@@ -40,6 +40,21 @@ QAction* TNabidky::Polozka(QMenu* Menu, const char* Jmeno, const TText& Text, TP
     return a;
 }
 
+QAction* TNabidky::Zaskrtavaci(QMenu* Menu, const char* Jmeno, const TText& Text, TPolozka Co)
+{
+    auto* a = new QAction(parent());
+    Nastav(a, "text", Text);
+    a->setObjectName(QString::fromLatin1(Jmeno));
+    a->setCheckable(true);
+    Menu->addAction(a);
+    // The window inverts the flag itself; Qt's own toggle is taken back.
+    connect(a, &QAction::triggered, this, [this, a, Co] {
+        a->setChecked(!a->isChecked());
+        emit Zvoleno(Co);
+    });
+    return a;
+}
+
 QAction* TNabidky::Klavesa(QMainWindow* Okno, const char* Jmeno, const QKeySequence& Klavesa, TPolozka Co)
 {
     QAction* a = Polozka(nullptr, Jmeno, TText(), Co);
@@ -55,6 +70,8 @@ void TNabidky::VytvorHru(QMainWindow* Okno)
     // inside an open menu.
     QMenu* mnHra = Nabidka(Okno, "mnHra", T_("&Hra"));
     Polozka(mnHra, "mnNovaHra", T_("&Nová"), TPolozka::NovaHra);
+    Polozka(mnHra, "mnNahodnaDeska", T_("Nová ná&hodná deska…"), TPolozka::NahodnaDeska);
+    Polozka(mnHra, "mnCisloDesky", T_("Zadat &číslo desky…"), TPolozka::CisloDesky);
     // Ctrl+Z takes a jump back on the play and solve tabs (the window
     // decides by the tab in front); an edit box keeps its own Ctrl+Z.
     QAction* zpet = Polozka(mnHra, "mnKrokZpet", T_("Krok &zpět"), TPolozka::KrokZpet);
@@ -67,6 +84,7 @@ void TNabidky::VytvorHru(QMainWindow* Okno)
     mnPoradit = Polozka(mnHra, "mnPoradit", TText(), TPolozka::Poradit);
     NastavHledaniRady(false);
     Polozka(mnHra, "mnRekordy", T_("&Osobní rekordy"), TPolozka::Rekordy);
+    Polozka(mnHra, "mnStatistika", T_("&Statistika…"), TPolozka::Statistika);
     mnHra->addSeparator();
     QAction* konec = Polozka(mnHra, "mnKonec", T_("&Konec"), TPolozka::Konec);
     konec->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -105,17 +123,9 @@ void TNabidky::VytvorOstatni(QMainWindow* Okno)
 {
     QMenu* mnNastaveni = Nabidka(Okno, "mnNastaveni", T_("&Nastavení"));
     Polozka(mnNastaveni, "mnBarvy", T_("&Barvy"), TPolozka::Barvy);
-    mnCislaPoli = new QAction(Okno);
-    Nastav(mnCislaPoli, "text", T_("Čí&sla polí"));
-    mnCislaPoli->setObjectName(QStringLiteral("mnCislaPoli"));
-    mnCislaPoli->setCheckable(true);
-    mnCislaPoli->setChecked(false);
-    mnNastaveni->addAction(mnCislaPoli);
-    // The window inverts the flag itself; Qt's own toggle is taken back.
-    connect(mnCislaPoli, &QAction::triggered, this, [this] {
-        mnCislaPoli->setChecked(!mnCislaPoli->isChecked());
-        emit Zvoleno(TPolozka::CislaPoli);
-    });
+    mnCislaPoli = Zaskrtavaci(mnNastaveni, "mnCislaPoli", T_("Čí&sla polí"), TPolozka::CislaPoli);
+    mnAnimace = Zaskrtavaci(mnNastaveni, "mnAnimace", T_("&Animace skoků"), TPolozka::Animace);
+    mnAnimace->setChecked(true);
     VytvorJazyky(mnNastaveni);
 
     QMenu* mnNapoveda = Nabidka(Okno, "mnNapoveda", T_("Nápo&věda"));
@@ -152,6 +162,10 @@ void TNabidky::NastavCislaPoli(bool Zaskrtnuto) { mnCislaPoli->setChecked(Zaskrt
 bool TNabidky::CislaPoli() const { return mnCislaPoli->isChecked(); }
 
 void TNabidky::PovolCislaPoli(bool Povolit) { mnCislaPoli->setEnabled(Povolit); }
+
+void TNabidky::NastavAnimaci(bool Zaskrtnuto) { mnAnimace->setChecked(Zaskrtnuto); }
+
+bool TNabidky::Animace() const { return mnAnimace->isChecked(); }
 
 void TNabidky::PovolKrokVpred(bool Povolit) { mnKrokVpred->setEnabled(Povolit); }
 

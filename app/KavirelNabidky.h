@@ -21,13 +21,17 @@ class TText;
 
 enum class TPolozka {
     NovaHra,
+    NahodnaDeska,
+    CisloDesky,
     KrokZpet,
     KrokVpred,
     Poradit,
     Rekordy,
+    Statistika,
     Konec,
     Barvy,
     CislaPoli,
+    Animace,
     Legenda,
     Info,
     Oaplikaci,
@@ -52,6 +56,9 @@ public:
     void NastavCislaPoli(bool Zaskrtnuto);
     bool CislaPoli() const;
     void PovolCislaPoli(bool Povolit);
+    // "Animace skoků", checked while jumps slide.
+    void NastavAnimaci(bool Zaskrtnuto);
+    bool Animace() const;
 
     void PovolKrokVpred(bool Povolit);
     // "Poradit tah", or "Zrušit radu" while a hint is searched for.
@@ -68,6 +75,7 @@ signals:
 
 private:
     QAction* Polozka(QMenu* Menu, const char* Jmeno, const TText& Text, TPolozka Co);
+    QAction* Zaskrtavaci(QMenu* Menu, const char* Jmeno, const TText& Text, TPolozka Co);
     QAction* Klavesa(QMainWindow* Okno, const char* Jmeno, const QKeySequence& Klavesa, TPolozka Co);
     void VytvorHru(QMainWindow* Okno);
     void VytvorOstatni(QMainWindow* Okno);
@@ -78,6 +86,7 @@ private:
     QAction* mnNormalni = nullptr;
     QAction* mnLeibniz = nullptr;
     QAction* mnCislaPoli = nullptr;
+    QAction* mnAnimace = nullptr;
     QAction* mnKrokVpred = nullptr;
     QAction* mnPoradit = nullptr;
 };

@@ -50,6 +50,7 @@ std::string Cesta(const QString& soubor) { return QFile::encodeName(soubor).toSt
 struct THodnoty {
     TBarvy Barvy = StandardniBarvy();
     bool CislaPoli = false;
+    bool Animace = true;
     int PosledniDeska = 0;
     QString PosledniAdresar;
     QRect Okno;
@@ -57,7 +58,7 @@ struct THodnoty {
     QString Jazyk;
     std::vector<TOsobniRekord> Rekordy;
     std::set<std::string> PlatneBarvy;
-    bool PlatnaCislaPoli = false, PlatnaPosledniDeska = false, PlatnyAdresar = false, VadneRekordy = false;
+    bool PlatnaCislaPoli = false, PlatnaAnimace = false, PlatnaPosledniDeska = false, PlatnyAdresar = false, VadneRekordy = false;
     bool PlatneOkno = false, PlatneMaximalizovane = false, PlatnyJazyk = false;
     int Vadnych = 0;
 };
@@ -85,11 +86,17 @@ THodnoty Precti(const TIniSoubor& soubor)
         }
     }
     QString t;
-    if (text(QStringLiteral("Zobrazeni/CislaPoli"), t)) {
-        h.PlatnaCislaPoli = t == QLatin1String("true") || t == QLatin1String("false");
-        h.CislaPoli = t == QLatin1String("true");
-        h.Vadnych += h.PlatnaCislaPoli ? 0 : 1;
-    }
+    // "true" or "false", as QSettings writes a flag.
+    const auto priznak = [&](const char* klic, bool& hodnota, bool& platny) {
+        if (!text(QString::fromLatin1(klic), t))
+            return;
+        platny = t == QLatin1String("true") || t == QLatin1String("false");
+        if (platny)
+            hodnota = t == QLatin1String("true");
+        h.Vadnych += platny ? 0 : 1;
+    };
+    priznak("Zobrazeni/CislaPoli", h.CislaPoli, h.PlatnaCislaPoli);
+    priznak("Zobrazeni/Animace", h.Animace, h.PlatnaAnimace);
     if (text(QStringLiteral("Hra/PosledniDeska"), t)) {
         bool jeCislo = false;
         const int deska = t.toInt(&jeCislo);
@@ -117,11 +124,7 @@ THodnoty Precti(const TIniSoubor& soubor)
             h.Okno = QRect(hodnoty[0], hodnoty[1], hodnoty[2], hodnoty[3]);
         h.Vadnych += h.PlatneOkno ? 0 : 1;
     }
-    if (text(QStringLiteral("Okno/Maximalizovane"), t)) {
-        h.PlatneMaximalizovane = t == QLatin1String("true") || t == QLatin1String("false");
-        h.Maximalizovane = t == QLatin1String("true");
-        h.Vadnych += h.PlatneMaximalizovane ? 0 : 1;
-    }
+    priznak("Okno/Maximalizovane", h.Maximalizovane, h.PlatneMaximalizovane);
     if (text(QStringLiteral("Zobrazeni/Jazyk"), t)) {
         h.PlatnyJazyk = t == QLatin1String("cs") || t == QLatin1String("en");
         if (h.PlatnyJazyk)
@@ -210,7 +213,10 @@ TNastaveni::TNastaveni(QString soubor) : JmenoSouboru(std::move(soubor)) {}
 
 void TNastaveni::Nacti()
 {
+    // The statistics keep what this game counted and has not saved.
+    TStatistiky statistiky = std::move(Statistiky);
     *this = TNastaveni(JmenoSouboru);
+    Statistiky = std::move(statistiky);
     std::string obsah;
     const TOtevreni otevreni = NactiCelySoubor(Cesta(JmenoSouboru), MaxVelikost, obsah);
     if (otevreni == TOtevreni::Chybi)
@@ -219,16 +225,18 @@ void TNastaveni::Nacti()
     if (otevreni != TOtevreni::Otevreno) {
         ++vadnych;
     } else {
-        const THodnoty h = Precti(TIniSoubor(QByteArray::fromStdString(obsah)));
+        TIniSoubor soubor(QByteArray::fromStdString(obsah));
+        const THodnoty h = Precti(soubor);
         Barvy = h.Barvy;
         CislaPoli = h.CislaPoli;
+        Animace = h.Animace;
         PosledniDeska = h.PosledniDeska;
         PosledniAdresar = h.PosledniAdresar;
         Okno = h.Okno;
         Maximalizovane = h.Maximalizovane;
         Jazyk = h.Jazyk;
         Rekordy = h.Rekordy;
-        vadnych = h.Vadnych;
+        vadnych = h.Vadnych + Statistiky.Nacti(TUlozisteIni(soubor));
     }
     ZapamatujStejne();
     if (vadnych > 0)
@@ -240,6 +248,7 @@ void TNastaveni::ZapamatujStejne()
 {
     NactenaBarvy = Barvy;
     NactenaCislaPoli = CislaPoli;
+    NactenaAnimace = Animace;
     NactenaPosledniDeska = PosledniDeska;
     NactenyPosledniAdresar = PosledniAdresar;
     NactenoOkno = Okno;
@@ -281,6 +290,8 @@ bool TNastaveni::Uloz()
                naDisku.PlatneBarvy.count(k.Klic) > 0, BarvaNaQColor(Barvy.*k.Clen).name());
     nastav(QStringLiteral("Zobrazeni/CislaPoli"), CislaPoli != NactenaCislaPoli, naDisku.PlatnaCislaPoli,
            CislaPoli ? QStringLiteral("true") : QStringLiteral("false"));
+    nastav(QStringLiteral("Zobrazeni/Animace"), Animace != NactenaAnimace, naDisku.PlatnaAnimace,
+           Animace ? QStringLiteral("true") : QStringLiteral("false"));
     nastav(QStringLiteral("Hra/PosledniDeska"), PosledniDeska != NactenaPosledniDeska, naDisku.PlatnaPosledniDeska,
            QString::number(PosledniDeska));
     // No folder yet is written as none at all.
@@ -319,10 +330,18 @@ bool TNastaveni::Uloz()
         ZapisRekordy(soubor, spojene);
         zmena = true;
     }
+    // The counts merge into what the file holds now; should the file not
+    // be written, they stay counted for the next try.
+    const TStatistiky predSlucenim = Statistiky;
+    TUlozisteIni statistiky(soubor);
+    Statistiky.Uloz(statistiky);
+    zmena = zmena || statistiky.Zmeneno();
     if (zmena) {
         const QByteArray text = soubor.Text();
-        if (!NahradSoubor(cil, [&text](int fd) { return ZapisVse(fd, text.constData(), static_cast<std::size_t>(text.size())); }))
+        if (!NahradSoubor(cil, [&text](int fd) { return ZapisVse(fd, text.constData(), static_cast<std::size_t>(text.size())); })) {
+            Statistiky = predSlucenim;
             return false;
+        }
     }
     Rekordy = spojene;
     ZapamatujStejne();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the game keeps between runs: the board colours, whether field numbers
-// are shown, the catalogue number of the board last played, the folder of
-// the board file last opened or saved, and the player's personal bests.
+// are shown and jumps animated, the catalogue number of the board last played, the folder of
+// the board file last opened or saved, the player's personal bests and the
+// statistics of the games played.
 //
 // The file lives in the user's configuration directory
 // ($XDG_CONFIG_HOME/Kavirel/Kavirel.conf), in the INI format that QSettings
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "KavirelGraph.h"
+#include "KavirelStatistika.h"
 #include "KavirelTexty.h"
 #include "KavirelType.h"
 
@@ -64,6 +66,8 @@ public:
 
     TBarvy Barvy = StandardniBarvy();
     bool CislaPoli = false;
+    // A jump slides its stone to where it lands.
+    bool Animace = true;
     int PosledniDeska = 0;  // 0: none
     QString PosledniAdresar;  // empty: none
     // The main window: where it stood and how large it was when not
@@ -78,6 +82,9 @@ public:
     // environment's.
     QString Jazyk;
     std::vector<TOsobniRekord> Rekordy;
+    // Games per board (KavirelStatistika.h): read with the file, merged
+    // into it by Uloz under the same lock.
+    TStatistiky Statistiky;
 
     const TOsobniRekord* NajdiRekord(const QString& deska) const;
     // A won game of the board with the given identity in tahu moves.
@@ -93,6 +100,7 @@ private:
     // The values as read, to tell what this game changed since.
     TBarvy NactenaBarvy = StandardniBarvy();
     bool NactenaCislaPoli = false;
+    bool NactenaAnimace = true;
     int NactenaPosledniDeska = 0;
     QString NactenyPosledniAdresar;
     QRect NactenoOkno;

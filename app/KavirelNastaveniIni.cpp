@@ -389,3 +389,24 @@ QByteArray TIniSoubor::Text() const
     }
     return vysledek;
 }
+
+bool TUlozisteIni::Cti(const std::string& klic, std::string& hodnota) const
+{
+    QString text;
+    if (Soubor.Hodnota(QString::fromStdString(klic), text) != TIniSoubor::THodnota::Text)
+        return false;
+    hodnota = text.toStdString();
+    return true;
+}
+
+void TUlozisteIni::Zapis(const std::string& klic, const std::string& hodnota)
+{
+    Soubor.Nastav(QString::fromStdString(klic), QString::fromStdString(hodnota));
+    Zmena = true;
+}
+
+void TUlozisteIni::OdstranSkupinu(const std::string& skupina)
+{
+    Soubor.OdstranSkupinu(QString::fromStdString(skupina));
+    Zmena = true;
+}

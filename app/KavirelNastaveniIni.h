@@ -18,6 +18,8 @@
 
 #include <vector>
 
+#include "KavirelStatistika.h"
+
 class TIniSoubor {
 public:
     // Lines that are neither a section header nor a key are dropped.
@@ -62,3 +64,18 @@ private:
 // back (false for a list or anything that is no plain text).
 QByteArray IniHodnota(const QString& text);
 bool IniText(const QByteArray& surova, QString& text);
+
+// The statistics' keys (KavirelStatistika.h) in a settings file: UTF-8
+// text both ways. Zmeneno tells whether the file now differs.
+class TUlozisteIni final : public TUlozisteKlicu {
+public:
+    explicit TUlozisteIni(TIniSoubor& soubor) : Soubor(soubor) {}
+    bool Cti(const std::string& klic, std::string& hodnota) const override;
+    void Zapis(const std::string& klic, const std::string& hodnota) override;
+    void OdstranSkupinu(const std::string& skupina) override;
+    bool Zmeneno() const { return Zmena; }
+
+private:
+    TIniSoubor& Soubor;
+    bool Zmena = false;
+};

@@ -72,6 +72,34 @@ void TResitel::ZrusRadu()
     RadaCekana = 0;
 }
 
+void TResitel::Nejmene(const TZaznamDesky& Pozice)
+{
+    ZrusNejmene();
+    TPozadavek pozadavek;
+    pozadavek.Deska = Pozice;
+    pozadavek.Zpusob = zhNejmene;
+    pozadavek.LimitPameti = 0;  // its own bound, as for the solve tab
+    NejmeneCekane = Sluzba.Spust(pozadavek, [this](const TVysledekUlohy& v) {
+        if (v.Id != NejmeneCekane)
+            return;
+        NejmeneCekane = 0;
+        std::int32_t tahu = -1;
+        if (v.Konec == TKonecUlohy::Nalezeno) {
+            // A move is a run of jumps by the stone that landed last.
+            tahu = 0;
+            for (std::size_t i = 0; i < v.Skoky.size(); ++i)
+                tahu += i == 0 || v.Skoky[i].CisloOdkud != v.Skoky[i - 1].CisloKam ? 1 : 0;
+        }
+        emit NejmeneSpocitano(tahu);
+    });
+}
+
+void TResitel::ZrusNejmene()
+{
+    Sluzba.Zastav(NejmeneCekane);
+    NejmeneCekane = 0;
+}
+
 void TResitel::PoHledani(const TVysledekUlohy& Vysledek)
 {
     if (Vysledek.Id != HledaniBezi)

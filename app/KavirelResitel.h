@@ -41,6 +41,12 @@ public:
     // Cancels the hint awaited; its result will not be reported.
     void ZrusRadu();
     bool HledaRadu() const { return RadaCekana != 0; }
+    // The least number of moves that solves the position, for a won game's
+    // story; an earlier request is cancelled.
+    void Nejmene(const TZaznamDesky& Pozice);
+    void ZrusNejmene();
+    bool PocitaNejmene() const { return NejmeneCekane != 0; }
+
     // Jobs whose threads have not been joined yet, cancelled ones too.
     int PocetVlaken() const { return static_cast<int>(Sluzba.PocetUloh()); }
 
@@ -55,6 +61,9 @@ signals:
     void HledaniSkoncilo(const TReseni& Reseni);
     // The hint for the position it was asked for.
     void RadaNalezena(const TRadaTahu& Rada, const TZaznamDesky& Pozice);
+    // The least number of moves of the position asked for; tahu < 0 when
+    // it has no solution or the search failed.
+    void NejmeneSpocitano(std::int32_t Tahu);
     // A search failed with this error (a programming error or no memory);
     // a failed search of the solve tab ends as stopped.
     void Selhalo(const QString& Chyba);
@@ -66,5 +75,6 @@ private:
     TSluzbaReseni Sluzba;
     std::uint64_t HledaniBezi = 0;   // the solve tab's job awaited; 0 none
     std::uint64_t RadaCekana = 0;    // the hint's job awaited; 0 none
+    std::uint64_t NejmeneCekane = 0; // the least moves' job awaited; 0 none
     std::uint64_t PozicHledani = 0;  // the count of the last search that ended
 };

@@ -177,7 +177,7 @@
 <context>
     <name>KavirelNastaveni</name>
     <message>
-        <location filename="../app/KavirelNastaveni.cpp" line="+206"/>
+        <location filename="../app/KavirelNastaveni.cpp" line="+197"/>
         <source>%1 tah</source>
         <translation>%1 move</translation>
     </message>
@@ -495,7 +495,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../app/KavirelForm.cpp" line="+184"/>
+        <location filename="../app/KavirelForm.cpp" line="+187"/>
         <source>Hr&amp;a</source>
         <translation>&amp;Play</translation>
     </message>
@@ -520,14 +520,14 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>S&amp;olve</translation>
     </message>
     <message>
-        <location line="+240"/>
+        <location line="+251"/>
         <source>Momentálně probíhá řešení jiné desky. 
 <byte value="xd"/>Chcete-li výpočet přerušit, klikněte na tlačítko &quot;Zastavit&quot; a poté znovu vyberte desku pro řešení.</source>
         <translation>Another board is being solved at the moment. 
 <byte value="xd"/>To stop that search, click the &quot;Cancel&quot; button and then choose the board to solve again.</translation>
     </message>
     <message>
-        <location filename="../app/KavirelFormAkce.cpp" line="+174"/>
+        <location filename="../app/KavirelFormAkce.cpp" line="+219"/>
         <source>Kavirel: nastavení nelze uložit do %1</source>
         <translation>Kavirel: the settings cannot be saved to %1</translation>
     </message>
@@ -535,7 +535,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TNabidky</name>
     <message>
-        <location filename="../app/KavirelNabidky.cpp" line="+56"/>
+        <location filename="../app/KavirelNabidky.cpp" line="+71"/>
         <source>&amp;Hra</source>
         <translation>&amp;Game</translation>
     </message>
@@ -543,6 +543,16 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <location line="+1"/>
         <source>&amp;Nová</source>
         <translation>&amp;New</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nová ná&amp;hodná deska…</source>
+        <translation>New ran&amp;dom board…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zadat &amp;číslo desky…</source>
+        <translation>&amp;Enter board number…</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -558,6 +568,11 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <location line="+6"/>
         <source>&amp;Osobní rekordy</source>
         <translation>Personal &amp;bests</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Statistika…</source>
+        <translation>&amp;Statistics…</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -596,12 +611,17 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>&amp;Colours</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Čí&amp;sla polí</source>
         <translation>Hole &amp;numbers</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+1"/>
+        <source>&amp;Animace skoků</source>
+        <translation>Jump &amp;animation</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Nápo&amp;věda</source>
         <translation>&amp;Help</translation>
     </message>
@@ -621,7 +641,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>&amp;About Kavirel</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+39"/>
         <source>Zrušit &amp;radu</source>
         <translation>Cancel &amp;hint</translation>
     </message>
@@ -639,6 +659,54 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <location line="+9"/>
         <source>podle &amp;systému</source>
         <translation>&amp;System default</translation>
+    </message>
+</context>
+<context>
+    <name>TNahodnaForm</name>
+    <message>
+        <location filename="../app/KavirelNahodnaForm.cpp" line="+19"/>
+        <source>Kavirel - Nová náhodná deska</source>
+        <translation>Kavirel - New random board</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Obtížnost (1 nejsnazší, 5 nejtěžší):</source>
+        <translation>&amp;Difficulty (1 easiest, 5 hardest):</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Normální Kavirel</source>
+        <translation>&amp;Normal Kavirel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Leibnizův Kavirel</source>
+        <translation>&amp;Leibniz Kavirel</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Typ hry:</source>
+        <translation>Game type:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Každá náhodná deska má řešení. Její číslo uvidíte v názvu desky; kdo je zadá, dostane tutéž desku.</source>
+        <translation>Every random board has a solution. You will see its number in the board's name; whoever enters it gets the same board.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Kavirel - Zadat číslo desky</source>
+        <translation>Kavirel - Enter board number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Číslo desky (například 3-48213):</source>
+        <translation>Board number (for example 3-48213):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>„%1“ není číslo desky. Číslo má tvar OBTÍŽNOST-SEMÍNKO, například 3-48213: obtížnost 1 až 5, semínko 1 až 999999 bez nul na začátku.</source>
+        <translation>“%1” is no board number. A number has the form DIFFICULTY-SEED, for example 3-48213: a difficulty from 1 to 5, a seed from 1 to 999999 without leading zeros.</translation>
     </message>
 </context>
 <context>
@@ -665,6 +733,34 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <location line="+1"/>
         <source>Znak „%1“ nelze v názvu desky použít</source>
         <translation>The character “%1” cannot be used in a board name</translation>
+    </message>
+</context>
+<context>
+    <name>TPribehVyhry</name>
+    <message>
+        <location filename="../app/KavirelPribehVyhry.cpp" line="+52"/>
+        <source>Cíl splněn za %1.</source>
+        <translation>Goal reached in %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nový osobní rekord na této desce!</source>
+        <translation>A new personal best on this board!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Váš rekord na této desce: %1</source>
+        <translation>Your best on this board: %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Nejméně tahů: %1</source>
+        <translation>Fewest moves: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Nejméně tahů: počítám…</source>
+        <translation>Fewest moves: computing…</translation>
     </message>
 </context>
 <context>
@@ -726,6 +822,69 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <location filename="../app/KavirelResitel.cpp" line="+20"/>
         <source>Neznámá chyba</source>
         <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>TStatistikaForm</name>
+    <message>
+        <location filename="../app/KavirelStatistikaForm.cpp" line="+14"/>
+        <source>Deska</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Typ hry</source>
+        <translation>Game type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Her</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Výher</source>
+        <translation>Wins</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nejlépe</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Naposledy</source>
+        <translation>Last played</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Kavirel - Statistika</source>
+        <translation>Kavirel - Statistics</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Statistika her</source>
+        <translation>Game statistics</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Leibnizův</source>
+        <translation>Leibniz</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>normální</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>d. M. yyyy H:mm</source>
+        <translation>d MMM yyyy, HH:mm</translation>
     </message>
 </context>
 <context>

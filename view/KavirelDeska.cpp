@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QVariantAnimation>
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +30,14 @@ TGraphGameDeska::TGraphGameDeska(QWidget* rodic) : QWidget(rodic)
     setObjectName(QStringLiteral("PohledDesky"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Ovladani = new TKlavesniceDesky(this);
+    Animace = new QVariantAnimation(this);
+    Animace->setObjectName(QStringLiteral("AnimaceSkoku"));
+    Animace->setStartValue(0.0);
+    Animace->setEndValue(1.0);
+    Animace->setDuration(150);
+    Animace->setEasingCurve(QEasingCurve::InOutQuad);
+    connect(Animace, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+    connect(Animace, &QVariantAnimation::finished, this, qOverload<>(&QWidget::update));
     // Qt may have made the widget's interface already (any change of a
     // widget does); the grid's replaces it.
     ZapomenRozhrani(this);
@@ -42,6 +51,7 @@ TGraphGameDeska::~TGraphGameDeska()
 
 void TGraphGameDeska::ZmenPole(const std::vector<TZmenenePole>& Zmeny)
 {
+    DokonciAnimaci();
     bool noveRozlozeni = false;
     for (const TZmenenePole& z : Zmeny) {
         KontrolaRozsahu(z.Pozice.X, 0, RozmerDesky - 1);
@@ -91,6 +101,34 @@ void TGraphGameDeska::OznamZmeny(const std::vector<TZmenenePole>& Predtim, bool 
             Ovladani->PoZmeneOznaceni(p.Pozice);
     }
 }
+
+void TGraphGameDeska::NastavAnimaci(bool Zapnuto)
+{
+    AnimaceZapnuta = Zapnuto;
+    if (!Zapnuto)
+        DokonciAnimaci();
+}
+
+void TGraphGameDeska::AnimujSkok(const TPozice& Odkud, const TPozice& Kam)
+{
+    DokonciAnimaci();
+    // Only a stone that stands where it landed slides there; in Leibniz's
+    // game the hole moves, and a stone dropped by the mouse is there already.
+    if (!AnimaceZapnuta || PoTazeni || !JeNaDesce(Odkud) || !JeNaDesce(Kam) || DejPole(Kam).Stav != spPlne)
+        return;
+    AnimaceOdkud = Odkud;
+    AnimaceKam = Kam;
+    Animace->start();
+}
+
+void TGraphGameDeska::DokonciAnimaci()
+{
+    if (Animace->state() != QAbstractAnimation::Stopped)
+        Animace->stop();
+    update();
+}
+
+bool TGraphGameDeska::AnimaceBezi() const { return Animace->state() == QAbstractAnimation::Running; }
 
 void TGraphGameDeska::NastavBarvy(const TBarvy& NoveBarvy)
 {
@@ -192,6 +230,7 @@ void TGraphGameDeska::paintEvent(QPaintEvent*)
             for (int y = 0; y < RozmerDesky; ++y)
                 if (Pole[x][y].Vybrane == vybrane)
                     KresliPole(p, {x, y}, presne);
+    KresliKlouzajiciKamen(p);
     KresliTazenyKamen(p);
 }
 
@@ -201,7 +240,7 @@ void TGraphGameDeska::KresliPole(QPainter& Platno, const TPozice& Pozice, bool P
         return;  // behind the background
     const TVzhledPole& pole = Pole[Pozice.X][Pozice.Y];
     const bool existuje = JePole(pole);
-    const bool zvednuty = Tahne && TazenyKamen == Pozice;
+    const bool zvednuty = (Tahne && TazenyKamen == Pozice) || (AnimaceBezi() && AnimaceKam == Pozice);
     Platno.save();
     Platno.translate(Pozice.X * Rozestup, Pozice.Y * Rozestup);
     const QColor cil = BarvaNaQColor(Barvy.BarvaCilove);
@@ -234,6 +273,20 @@ void TGraphGameDeska::KresliTazenyKamen(QPainter& Platno) const
     Platno.restore();
 }
 
+void TGraphGameDeska::KresliKlouzajiciKamen(QPainter& Platno) const
+{
+    if (!AnimaceBezi())
+        return;
+    const qreal t = Animace->currentValue().toReal();
+    const QPointF od(AnimaceOdkud.X * Rozestup, AnimaceOdkud.Y * Rozestup);
+    const QPointF kam(AnimaceKam.X * Rozestup, AnimaceKam.Y * Rozestup);
+    Platno.save();
+    Platno.setRenderHint(QPainter::Antialiasing, true);
+    Platno.translate(od + (kam - od) * t);
+    KresliKotouc(Platno, BarvaNaQColor(Barvy.BarvaKamen), false, 1.0);
+    Platno.restore();
+}
+
 // ---------------------------------------------------------------------------
 // Mouse
 
@@ -252,6 +305,7 @@ void TGraphGameDeska::mousePressEvent(QMouseEvent* udalost)
     if (udalost->button() != Qt::LeftButton)
         return;
     UkonciTazeni();
+    DokonciAnimaci();
     if (const std::optional<TPozice> prvek = PrvekNaBode(bod); prvek && Ovladani != nullptr)
         Ovladani->StiskMysi(*prvek);
     const std::optional<TPozice> pole = PoleNaBode(bod);
@@ -319,8 +373,11 @@ void TGraphGameDeska::mouseReleaseEvent(QMouseEvent* udalost)
     update();
     // A drop anywhere but on another field only puts the stone back.
     const std::optional<TPozice> kam = PoleNaBode(udalost->position());
-    if (kam && *kam != *odkud)
+    if (kam && *kam != *odkud) {
+        PoTazeni = true;
         emit Pretazeno(*odkud, *kam);
+        PoTazeni = false;
+    }
 }
 
 void TGraphGameDeska::UkonciTazeni()

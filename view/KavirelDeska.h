@@ -29,6 +29,7 @@
 #include "KavirelRelace.h"
 #include "KavirelType.h"
 
+class QVariantAnimation;
 class TKlavesniceDesky;
 
 // What the mouse does on the board besides a press.
@@ -54,6 +55,15 @@ public:
     void ZmenPole(const std::vector<TZmenenePole>& Pole);
     const TVzhledPole& DejPole(const TPozice& Pozice) const;
     void NastavTazeni(TTazeni Tazeni);
+
+    // A jump's stone slides from where it stood to where it landed (about
+    // 150 ms), unless the animation is off or the stone was carried there
+    // by a drag. Whatever the board is told next finishes it at once, so
+    // the picture never lags behind the game.
+    void NastavAnimaci(bool Zapnuto);
+    void AnimujSkok(const TPozice& Odkud, const TPozice& Kam);
+    void DokonciAnimaci();
+    bool AnimaceBezi() const;
 
     void NastavBarvy(const TBarvy& NoveBarvy);  // repaints
     const TBarvy& DejBarvy() const { return Barvy; }
@@ -98,6 +108,7 @@ private:
     std::optional<TPozice> BunkaNaBode(const QPointF& Bod, QPointF& Jednotky) const;
     void KresliPole(QPainter& Platno, const TPozice& Pozice, bool Presne) const;
     void KresliTazenyKamen(QPainter& Platno) const;
+    void KresliKlouzajiciKamen(QPainter& Platno) const;
     void MalujAz(const QPointF& Bod);
     void UkonciTazeni();
     void OznamZmeny(const std::vector<TZmenenePole>& Pole, bool NoveRozlozeni);
@@ -114,6 +125,11 @@ private:
     QPointF BodStisku;
     QPointF BodMysi;
     bool Tahne = false;
+    bool PoTazeni = false;  // the drop being reported put the stone in place
+
+    QVariantAnimation* Animace = nullptr;
+    bool AnimaceZapnuta = true;
+    TPozice AnimaceOdkud, AnimaceKam;
 };
 
 // The board for players without a mouse (KavirelDeskaKlavesnice.cpp): the

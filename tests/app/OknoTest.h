@@ -5,7 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -226,6 +228,7 @@ protected:
     QImage ObrazPole(int x, int y) const
     {
         TGraphGameDeska* d = PohledDesky();
+        d->DokonciAnimaci();
         return d->grab(d->PolohaPole(TPozice{x, y}).toAlignedRect()).toImage().convertToFormat(QImage::Format_RGB32);
     }
 
@@ -242,6 +245,18 @@ protected:
         if (!HerniDeska().Tahy.DejOdkud(vybrany) || vybrany != TPozice{x1, y1})
             Klik(x1, y1);
         Klik(x2, y2);
+    }
+
+    // "Zadat číslo desky…" with the text typed and confirmed.
+    void ZadejCislo(const QString& text)
+    {
+        QTimer::singleShot(0, qApp, [text] {
+            auto* okno = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(okno, nullptr);
+            okno->setTextValue(text);
+            okno->accept();
+        });
+        A("mnCisloDesky")->trigger();
     }
 
     static void Stiskni(QPushButton* b)

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <functional>
 
+#include "KavirelNahodna.h"
 #include "OknoTest.h"
 
 namespace {
@@ -264,6 +265,10 @@ TEST_F(OknoTest, KazdaZalozkaUkladaDoKataloguIDoSouboruStejnyZaznam)
          // cut to 30 bytes
          [] { return StandardniZaznamy()[3]; }, "Uložit editovanou desku pod názvem...", {},
          "Zkou\x9Aka" + std::string(23, 'k'), thLeibniz},
+        // A random board is saved as it was built.
+        {"nahodna.kav", [this] { ZadejCislo(QStringLiteral("2-777")); },
+         [] { return NahodnaDeska({2, 777}).Zaznam; }, "Uložit rozehranou desku pod názvem...", {},
+         "N\xE1hodn\xE1 2-777", TypHryCisla({2, 777})},
     };
 
     Otevri();

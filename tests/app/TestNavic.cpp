@@ -3,6 +3,7 @@
 // on from a replay, personal bests and the settings kept between runs,
 // driven through the real window.
 #include <QAction>
+#include <QApplication>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
@@ -372,28 +373,46 @@ TEST_F(NavicTest, OsobniRekordNastavenAPrekonan)
     const std::vector<TTahReseni> delsi = ReseniTahy();
     const int vice = ResenaDeska().Reseni.DejPocetTahu();
     ASSERT_GT(vice, minimum);
+    // What the win's story is to say last: the solver's least number.
+    Vyres(CisloPlus, "btnReseniNejmene");
+    const int nejmene = ResenaDeska().Reseni.DejPocetTahu();
+    ASSERT_LE(nejmene, minimum);
 
     struct THra {
         int Cislo;
         const std::vector<TTahReseni>* Skoky;
         std::string Text;
+        std::string Pribeh;  // the banner's line of the best
     };
+    const std::string novy = "Nový osobní rekord na této desce!";
     const THra hry[] = {
-        {CisloPlus, &delsi, "Nový osobní rekord: " + TextTahu(vice).toStdString()},
-        {CisloPlus, &delsi, "Osobní rekord: " + TextTahu(vice).toStdString()},
-        {cisloKopie, &nejkratsi, "Nový osobní rekord: " + TextTahu(minimum).toStdString()},
-        {CisloPlus, &delsi, "Osobní rekord: " + TextTahu(minimum).toStdString()},
+        {CisloPlus, &delsi, "Nový osobní rekord: " + TextTahu(vice).toStdString(), novy},
+        {CisloPlus, &delsi, "Osobní rekord: " + TextTahu(vice).toStdString(),
+         "Váš rekord na této desce: " + TextTahu(vice).toStdString()},
+        {cisloKopie, &nejkratsi, "Nový osobní rekord: " + TextTahu(minimum).toStdString(), novy},
+        {CisloPlus, &delsi, "Osobní rekord: " + TextTahu(minimum).toStdString(),
+         "Váš rekord na této desce: " + TextTahu(minimum).toStdString()},
     };
+    QWidget* pribeh = O("PribehVyhry");
     for (const THra& h : hry) {
         SCOPED_TRACE(h.Text);
         HrajDesku(h.Cislo);
         EXPECT_TRUE(L("lblHraRekord")->isHidden());
+        EXPECT_TRUE(pribeh->isHidden());
         Zahraj(*h.Skoky);
         EXPECT_EQ(T(L("lblHraRekord")), h.Text);
         EXPECT_FALSE(L("lblHraRekord")->isHidden());
-        // The line belongs to the won game only.
+        // The story of the win, beside the board and not in the keyboard's way.
+        ASSERT_TRUE(pribeh->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), PohledDesky());
+        EXPECT_EQ(T(L("lblVyhraTahu")), "Cíl splněn za " + TextTahu(HerniDeska().Tahy.DejPocetTahu()).toStdString() + ".");
+        EXPECT_EQ(T(L("lblVyhraNejlepe")), h.Pribeh);
+        QTRY_COMPARE_WITH_TIMEOUT(T(L("lblVyhraNejmene")), "Nejméně tahů: " + std::to_string(nejmene), 60000);
+        // The line and the story belong to the won game only.
         Stiskni(B("btnHraKrokZpet"));
         EXPECT_TRUE(L("lblHraRekord")->isHidden());
+        EXPECT_TRUE(pribeh->isHidden());
+        EXPECT_FALSE(Resitel()->PocitaNejmene());
     }
 
     A("mnRekordy")->trigger();
@@ -434,12 +453,17 @@ TEST_F(NavicTest, NastaveniPrezijeRestart)
     ZalozkaUzivatelem(zlHra);
     Zahraj(skoky);
     ASSERT_FALSE(L("lblHraRekord")->isHidden());
+    const int tahu = HerniDeska().Tahy.DejPocetTahu();
     {
-        // The best is in the file already, before the game ends.
+        // The best and the game's count are in the file already, before the game ends.
         TNastaveni zapsane;
         zapsane.Nacti();
         EXPECT_EQ(zapsane.Rekordy.size(), 1u);
+        ASSERT_EQ(zapsane.Statistiky.Desky().size(), 1u);
+        EXPECT_EQ(zapsane.Statistiky.Desky()[0].Vyher, 1);
     }
+    A("mnAnimace")->trigger();
+    ASSERT_FALSE(A("mnAnimace")->isChecked());
     ZalozkaUzivatelem(zlReseni);  // the menu shows the solve tab's rule here
     Zavri();
     EXPECT_FALSE(QFile::exists(TNastaveni::VychoziSoubor() + QStringLiteral(".tmp")));
@@ -454,8 +478,18 @@ TEST_F(NavicTest, NastaveniPrezijeRestart)
     EXPECT_TRUE(A("mnCislaPoli")->isChecked());
     EXPECT_EQ(T(L("lblHraNazevDesky")), nazev);
     EXPECT_EQ(T(L("lblNahratCisloDesky")), std::to_string(CisloPlus));
+    EXPECT_FALSE(A("mnAnimace")->isChecked());
     Zahraj(skoky);
-    EXPECT_EQ(T(L("lblHraRekord")), "Osobní rekord: " + TextTahu(HerniDeska().Tahy.DejPocetTahu()).toStdString());
+    EXPECT_FALSE(PohledDesky()->AnimaceBezi());
+    EXPECT_EQ(T(L("lblHraRekord")), "Osobní rekord: " + TextTahu(tahu).toStdString());
+    // The statistics of both runs: two games, two wins.
+    A("mnStatistika")->trigger();
+    auto* tabulka = O<QTableWidget>(QStringLiteral("tblStatistika"));
+    ASSERT_EQ(tabulka->rowCount(), 1);
+    const QString radek[] = {QString::fromStdString(nazev), QStringLiteral("normální"), QStringLiteral("2"),
+                             QStringLiteral("2"), QString::number(tahu)};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(tabulka->item(0, i)->text(), radek[i]) << i;
     EXPECT_TRUE(Zpravy.empty());
 }
 

@@ -70,10 +70,10 @@ int Tahu(const TZaznamDesky& z, const TVysledekUlohy& v)
 int ZmerNahodneDesky(int naUroven, double limitReseni, double limitTahu)
 {
     std::printf("\nNáhodné desky: %d čísel na obtížnost (semínka rozložená po celém rozsahu), přesné hledání "
-                "s limitem %g s, nejkratší režim s limitem %g s; zatížení na začátku %s.\n\n",
+                "s limitem %g s, nejmenší počet tahů s limitem %g s; zatížení na začátku %s.\n\n",
                 naUroven, limitReseni, limitTahu, Zatizeni().c_str());
     std::printf("| Obtížnost | Pásmo úspěšných her [‰] | Polí | Kamenů | S cílovými poli | Leibniz | Úspěšných "
-                "náhodných her [‰] | V pásmu | Nejméně tahů (nejkratší režim) | Tahů prvního nalezeného řešení "
+                "náhodných her [‰] | V pásmu | Nejméně tahů (přesně) | Tahů prvního nalezeného řešení "
                 "| Řešitelné (přesně) | Nerozhodnuto | Generování: průměr / nejhorší [ms CPU] | Nejhorší [ms] "
                 "| Hledání nejhorší [ms] | Stejné číslo = stejná deska | Různých desek |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
@@ -125,7 +125,8 @@ int ZmerNahodneDesky(int naUroven, double limitReseni, double limitTahu)
                 std::printf("CHYBA: %s nemá řešení\n%s", TextCislaDesky(c).c_str(), KresbaDesky(b.Zaznam).c_str());
             }
             if (limitTahu > 0) {
-                p.Zpusob = zhNejkratsi;
+                // The true least number of moves, not the shortest mode's bound.
+                p.Zpusob = zhNejmene;
                 const TBehUlohy n = VyresAPockej(p, limitTahu);
                 if (n.Vysledek.Konec == TKonecUlohy::Nalezeno)
                     nejmene.Pridej(Tahu(b.Zaznam, n.Vysledek));

@@ -31,7 +31,7 @@
 // --vestavene 0  skips the built-in boards
 // --obtiznost N  N random boards per difficulty of the game's generator
 //                (default 0: none), each solved exactly within --limit;
-//                with --obtiznost-tahy S also by the shortest mode within S
+//                with --obtiznost-tahy S also by the least-moves mode within S
 //                seconds (default 2; 0 skips)
 // --hry          games per built-in board whose every position asks for a
 //                hint in turn, once on one service (as the game asks) and
