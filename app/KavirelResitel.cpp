@@ -78,7 +78,10 @@ void TResitel::Nejmene(const TZaznamDesky& Pozice)
     TPozadavek pozadavek;
     pozadavek.Deska = Pozice;
     pozadavek.Zpusob = zhNejmene;
-    pozadavek.LimitPameti = 0;  // its own bound, as for the solve tab
+    // Nobody asked for it: it must not take the solve tab's 1.5 GiB from a
+    // player who goes on playing. Where the bound is too small, the banner
+    // just leaves the number out.
+    pozadavek.LimitPameti = LimitPameti;
     NejmeneCekane = Sluzba.Spust(pozadavek, [this](const TVysledekUlohy& v) {
         if (v.Id != NejmeneCekane)
             return;
