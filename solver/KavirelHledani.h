@@ -24,6 +24,9 @@
 //   dead unless one of its children is on the top level; its parent asks
 //   that for all its children at once, fetching all their children's filter
 //   blocks together.
+// * UviznuteKameny, normal game only, where asked for: stones that no jump
+//   can ever move again, or fields the goal needs filled that no jump can
+//   ever fill, rule out the goal (KavirelUviznute.h).
 // * MrtveTabulka: further up, dead positions are learnt from finished
 //   subtrees, in a table that behaves as a cache when full (KavirelTabulky.h).
 // * Neuspechy, shortest mode only: the bound vector only ever decreases
@@ -72,6 +75,10 @@ struct TPravidla {
     bool Symetrie = true;
     bool Urovne = true;
     bool MrtveTabulka = true;
+    // Pays only on proofs that no solution exists on boards of narrow arms
+    // (the minimum mode's question, KavirelResitelnost.h); on the built-in
+    // boards and for hints the test costs more than it saves.
+    bool UviznuteKameny = false;
     bool SdileneMrtve = true;
     bool Vnoucata = true;
     bool Neuspechy = true;

@@ -15,6 +15,7 @@
 #include "KavirelTabulky.h"
 #include "KavirelUrovne.h"
 #include "KavirelUspechy.h"
+#include "KavirelUviznute.h"
 
 namespace KavirelHledani {
 
@@ -30,6 +31,8 @@ public:
           Urovne(M, Sym, rizeni.Zastavit)
     {
         SestavModel(U, Leibniz, M);
+        if (!Leibniz && P.UviznuteKameny)
+            SestavZpetneSkoky(M, Skupiny);
         Hloubka = M.Start - M.CilPocet;
         for (int i = 0; i <= DelkaCesty; ++i) {
             Tahy[i] = 0;
@@ -131,6 +134,7 @@ private:
     // SdileneMrtve: the table goes back to the owner's searches at the end.
     TVypujckaMrtvych Vypujcka;
     TUrovne<K> Urovne;
+    TZpetneSkoky<K> Skupiny;  // the jumps grouped for UviznuteKameny
     bool ZadnyCil = false;  // no goal position reachable from the start exists
 
     // A search without tables unwinds as if stopped once it has run out.
@@ -196,6 +200,16 @@ private:
             return true;
         const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
         return j < Urovne.Pocet() && !Urovne.MoznaZiva(j, otisk);
+    }
+
+    // UviznuteKameny, normal game: stones that stay for good rule out the
+    // goal. Only two jumps or more above the levels: a position right above
+    // them is cut as cheaply by its children's look at the top level, and
+    // below them the levels are exact.
+    bool Uviznuta(K s, int citac) const
+    {
+        return !Leibniz && P.UviznuteKameny && citac - M.CilPocet >= static_cast<int>(Urovne.Pocet()) + 2
+               && MaUviznuteKameny(M, Skupiny, s, M.Vzor);
     }
 
     // MrtveTabulka: a finished subtree below the position met no goal.
@@ -525,6 +539,10 @@ private:
         }
         if (h == 0 && JeMrtva(kanon, Otisk(kanon), citac))
             return false;  // the parent tests its children itself
+        if (Uviznuta(s, citac)) {
+            UlozMrtvou(kanon, citac);  // spares the test on the next visit
+            return false;
+        }
         constexpr int poradi = Leibniz ? poVodorovneNapred : poSvisleNapred;
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
@@ -568,6 +586,10 @@ private:
         }
         if (h == 0 ? JeMrtva(kanon, Otisk(kanon), citac) : MrtvaPodleTabulky(kanon, citac))
             return vCisty;
+        if (Uviznuta(s, citac)) {
+            UlozMrtvou(kanon, citac);
+            return vCisty;
+        }
         const bool pokracuje = h != 0 && MuzeSkocit(M, s, kamIndex);
         const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz, pokracuje);
         if (h != 0 && (NeuspelaDriv(klic, tahy) || NeuspelaBezPokracovani(klic, tahy)))

@@ -30,6 +30,7 @@ public:
             try {
                 TPravidla pravidla;
                 pravidla.DruheVlakno = false;
+                pravidla.UviznuteKameny = true;
                 Prohledej(Uloha, Rizeni, leibniz, false, pravidla);
                 if (!Uloha.Preruseno && !Uloha.Nalezeno)
                     Zadne.store(true, std::memory_order_release);

@@ -40,6 +40,9 @@ TEST(PravidlaHledani, VypnutePravidloNemeniVysledek)
         {"Urovne", [](TPravidla& p) { p.Urovne = false; }, false, true, false},
         {"Vnoucata", [](TPravidla& p) { p.Vnoucata = false; }, true, true, false},
         {"MrtveTabulka", [](TPravidla& p) { p.MrtveTabulka = false; }, false},
+        // Off unless asked for: on in both runs but the one it is switched off in.
+        {"UviznuteKameny", [](TPravidla& p) { p.UviznuteKameny = false; }, false, true, true,
+         [](TPravidla& p) { p.UviznuteKameny = true; }},
         {"Neuspechy", [](TPravidla& p) { p.Neuspechy = false; }, true},
         {"PokracovaniJenSeSkokem", [](TPravidla& p) { p.PokracovaniJenSeSkokem = false; }, true},
         {"NeuspechySymetricky", [](TPravidla& p) { p.NeuspechySymetricky = false; }, true},
@@ -119,6 +122,7 @@ TEST(PravidlaHledani, VsechnaPravidlaJakoProsteHledani)
     TPravidla pravidla;
     pravidla.PozicBezTabulek = 0;
     pravidla.ZaznamuPredUspechy = 0;
+    pravidla.UviznuteKameny = true;
     std::mt19937 gen(99);
     const int desek = Instrumentovano ? 60 : 300;
     int porovnano = 0;
