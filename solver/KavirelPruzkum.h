@@ -389,43 +389,7 @@ private:
     // its elder siblings are searched; in the later phases of a search that
     // is most children, whose fetches would only crowd out those of the
     // rest.
-    int RozvinDeti(K s, int h, int poradi, int citacDite, TDite* deti, int tahy = 0)
-    {
-        int n = 0;
-        const bool predtahnout = citacDite != M.CilPocet;
-        const K* obrazy = Obrazy[h];
-        for (K x = s & M.Obdelnik; x != 0; x &= x - 1) {
-            const int f = NejnizsiBit(x);
-            const int pocet = M.PocetSkoku[f][poradi];
-            for (int d = 0; d < pocet; ++d) {
-                const int k = M.SkokyPole[f][poradi][d];
-                const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
-                if ((s & skok.Maska) != skok.Nutne)
-                    continue;
-                const int tahyDite = Nejkratsi ? NoveTahy(h, tahy, skok) : 0;
-                if (Nejkratsi
-                    && (NadMezi(h, tahyDite) || BezTahuVMezi(s ^ skok.Maska, h, tahyDite, citacDite, skok.IndexKam))) {
-                    deti[n].Skok = static_cast<std::uint16_t>(k);
-                    deti[n].Soud = sdNadMezi;
-                    ++n;
-                    continue;
-                }
-                int obraz = -1;
-                const K kanon = Nejkratsi ? Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k, obraz)
-                                          : Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k);
-                const std::uint64_t otisk = Otisk(kanon);
-                if (predtahnout)
-                    Predtahni(kanon, otisk, citacDite);
-                deti[n].Kanon = kanon;
-                deti[n].Otisk = otisk;
-                deti[n].Skok = static_cast<std::uint16_t>(k);
-                deti[n].Obraz = static_cast<std::int8_t>(obraz);
-                deti[n].Soud = sdZkusit;
-                ++n;
-            }
-        }
-        return n;
-    }
+    int RozvinDeti(K s, int h, int poradi, int citacDite, TDite* deti, int tahy = 0);
 
     // Shortest mode: judges all children at once, right after generating
     // them, while their lines arrive together; asked one by one after the
@@ -434,48 +398,7 @@ private:
     // A child that passes asks its line again on entry, where what its elder
     // siblings' subtrees stored meanwhile may cut it. A goal position is
     // tested by the child itself.
-    void PosudDeti(K s, int h, int tahy, int citacDite, TDite* deti, int n)
-    {
-        if (citacDite == M.CilPocet)
-            return;
-        const bool neuspechy = P.Neuspechy && MaTabulku;
-        for (int i = 0; i < n; ++i) {
-            TDite& d = deti[i];
-            if (d.Soud != sdZkusit)
-                continue;
-            if (JeMrtva(d.Kanon, d.Otisk, citacDite)) {
-                d.Soud = sdMrtve;
-                continue;
-            }
-            const TSkok<K>& skok = M.Skoky[d.Skok];
-            const K dite = s ^ skok.Maska;
-            const bool pokracuje = MuzeSkocit(M, dite, skok.IndexKam);
-            d.Pokracuje = pokracuje;
-            if (neuspechy) {
-                // Unless its line is on its way already for the question
-                // whether it is dead.
-                const TKlicNavstevy klic = KlicNavstevy(dite, d.Kanon, skok.IndexKam, d.Obraz, pokracuje);
-                if (klic.Pozice != d.Kanon || !NadUrovnemi(citacDite))
-                    Tabulka.Predtahni(klic.Pozice);
-            }
-            if (MaUspechy())
-                Uspechy.Predtahni(dite, KlicUspechu(h + 1, skok.IndexKam, pokracuje, skok.Svisly), Hloubka - h - 1);
-        }
-        PosudVnoucata(s, h, citacDite, deti, n);
-        if (!neuspechy)
-            return;
-        for (int i = 0; i < n; ++i) {
-            TDite& d = deti[i];
-            if (d.Soud != sdZkusit)
-                continue;
-            const TSkok<K>& skok = M.Skoky[d.Skok];
-            const K dite = s ^ skok.Maska;
-            const int noveTahy = NoveTahy(h, tahy, skok);
-            const TKlicNavstevy klic = KlicNavstevy(dite, d.Kanon, skok.IndexKam, d.Obraz, d.Pokracuje);
-            if (NeuspelaDriv(klic, noveTahy) || NeuspelaBezPokracovani(klic, noveTahy))
-                d.Soud = sdNeuspech;
-        }
-    }
+    void PosudDeti(K s, int h, int tahy, int citacDite, TDite* deti, int n);
 
     // Vnoucata, shortest mode: a child one jump above the levels reaches a
     // goal only through a child of its own on the top level. All the
@@ -486,20 +409,7 @@ private:
     // which stops at the first live grandchild of its first live child, is
     // slower with it. Goal positions among the grandchildren are left to
     // their own visits.
-    void PosudVnoucata(K s, int h, int citacDite, TDite* deti, int n)
-    {
-        const std::size_t vrchol = Urovne.Pocet();
-        if (!P.Vnoucata || vrchol == 0 || citacDite - 1 <= M.CilPocet
-            || static_cast<std::size_t>(citacDite - M.CilPocet) != vrchol)
-            return;
-        Urovne.NajdiMrtveDeti(
-            s, Obrazy[h], vrchol - 1, n, Vnoucata.get(),
-            [deti](int i) { return deti[i].Soud == sdZkusit ? static_cast<int>(deti[i].Skok) : -1; },
-            [this, deti, citacDite](int i) {
-                deti[i].Soud = sdMrtve;
-                UlozMrtvou(deti[i].Kanon, citacDite);
-            });
-    }
+    void PosudVnoucata(K s, int h, int citacDite, TDite* deti, int n);
 
     // A goal position is tested by the child itself.
     bool JeDiteMrtve(const TDite& d, int citacDite) const
@@ -652,3 +562,5 @@ private:
 };
 
 }  // namespace KavirelHledani
+
+#include "KavirelPruzkumDeti.h"
