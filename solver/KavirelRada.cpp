@@ -7,6 +7,7 @@
 
 #include "KavirelHledani.h"
 #include "KavirelPozice.h"
+#include "KavirelSdileneMrtve.h"
 #include "KavirelSluzba.h"
 
 namespace {
@@ -16,6 +17,7 @@ namespace {
 struct TObrazUlohy {
     TUlohaReseni Uloha;
     std::uint8_t Zpet[256] = {};  // the original's field number of each field number of the image
+    bool TenCil = true;           // the target fields stayed where they were
 };
 
 bool VObdelniku(const TUlohaReseni& u, TPozice p)
@@ -61,6 +63,7 @@ std::vector<TObrazUlohy> ObrazyUlohy(const TUlohaReseni& u)
             na.Stav = z.Stav;
             na.Cilove = z.Cilove;
             o.Zpet[na.Cislo] = z.Cislo;
+            o.TenCil = o.TenCil && (z.Cilove != 0) == (u.PoleHledani[b.X][b.Y].Cilove != 0);
         }
         const bool nove = std::none_of(obrazy.begin(), obrazy.end(),
                                        [&](const TObrazUlohy& d) { return StejnePolozeno(d.Uloha, o.Uloha); });
@@ -70,10 +73,10 @@ std::vector<TObrazUlohy> ObrazyUlohy(const TUlohaReseni& u)
     return obrazy;
 }
 
-void Zkus(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+void Zkus(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool rohyNapred)
 {
     KavirelHledani::TPravidla pravidla;
-    pravidla.RohyNapred = true;
+    pravidla.RohyNapred = rohyNapred;
     KavirelHledani::Prohledej(uloha, rizeni, uloha.Typ != thNormalni, false, pravidla);
 }
 
@@ -82,22 +85,34 @@ void Zkus(TUlohaReseni& uloha, TRizeniHledani& rizeni)
 int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpocet)
 {
     std::vector<TObrazUlohy> obrazy = ObrazyUlohy(uloha);
-    if (obrazy.size() == 1) {
-        Zkus(uloha, rizeni);
-        return 0;
-    }
-    // The kept dead positions hold for the board's own goal only: an image
-    // whose target fields moved searches with a table of its own.
-    KavirelHledani::TSdileneMrtve* const sdilene = rizeni.SdileneMrtve;
+    // Each image in two orders: the corners first, which is faster in play,
+    // and the scan order, which is what some images need.
+    const std::size_t pokusu = 2 * obrazy.size();
+    // The kept dead positions hold for the board's own goal only (its
+    // signature says so): an image whose target fields moved searches with
+    // a table of its own, so that the board's kept one is not replaced.
+    // Without an owner's table the attempts keep one of their own.
+    KavirelHledani::TSdileneMrtve vlastni;
+    KavirelHledani::TSdileneMrtve* const vlastnika = rizeni.SdileneMrtve;
+    KavirelHledani::TSdileneMrtve* const sdilene = vlastnika != nullptr ? vlastnika : &vlastni;
+    // The control block leaves as it came, also when a search throws.
+    struct TObnova {
+        TRizeniHledani& R;
+        KavirelHledani::TSdileneMrtve* Mrtve;
+        ~TObnova()
+        {
+            R.SdileneMrtve = Mrtve;
+            R.LimitPozic = 0;
+        }
+    } obnova{rizeni, vlastnika};
     std::uint64_t pozic = 0;
     for (std::uint64_t limit = std::max<std::uint64_t>(rozpocet, 1);; limit = limit > UINT64_MAX / 2 ? 0 : 2 * limit) {
-        for (std::size_t i = 0; i < obrazy.size(); ++i) {
-            TUlohaReseni& o = obrazy[i].Uloha;
+        for (std::size_t i = 0; i < pokusu; ++i) {
+            TObrazUlohy& obraz = obrazy[i / 2];
+            TUlohaReseni& o = obraz.Uloha;
             rizeni.LimitPozic = limit;
-            rizeni.SdileneMrtve = i == 0 ? sdilene : nullptr;
-            Zkus(o, rizeni);
-            rizeni.SdileneMrtve = sdilene;
-            rizeni.LimitPozic = 0;
+            rizeni.SdileneMrtve = obraz.TenCil ? sdilene : nullptr;
+            Zkus(o, rizeni, i % 2 == 0);
             pozic += rizeni.PocetPozic.load(std::memory_order_relaxed);
             const bool vycerpano = o.Preruseno && !rizeni.Zastavit.load(std::memory_order_relaxed);
             if (vycerpano && limit != 0)
@@ -107,9 +122,9 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
             uloha.Preruseno = o.Preruseno;
             if (o.Nalezeno && !o.Preruseno)
                 for (int k = 0; k < DelkaCesty; ++k)
-                    uloha.Vysledek[k] = TSkokCesty{obrazy[i].Zpet[o.Vysledek[k].CisloOdkud],
-                                                   obrazy[i].Zpet[o.Vysledek[k].CisloKam]};
-            return o.Preruseno ? 0 : static_cast<int>(i);
+                    uloha.Vysledek[k] =
+                        TSkokCesty{obraz.Zpet[o.Vysledek[k].CisloOdkud], obraz.Zpet[o.Vysledek[k].CisloKam]};
+            return o.Preruseno ? 0 : static_cast<int>(i / 2);
         }
     }
 }
