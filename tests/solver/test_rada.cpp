@@ -101,24 +101,6 @@ TZaznamDesky PoziceZeHry(std::mt19937& gen)
     return d.Zaznam;
 }
 
-// Replays a solution of z from z, as the solve tab replays it: every jump
-// legal in turn, the goal met at the end.
-void PrehrajReseni(const TZaznamDesky& z, TSolveDeska& deska, const TReseni& reseni)
-{
-    PredejReseni(deska, reseni);
-    ASSERT_EQ(deska.Reseni.DejPocet(), static_cast<std::int32_t>(reseni.Skoky.size()));
-    TGameDeska hra;
-    hra.Nastav(z);
-    for (std::int32_t k = 1; k <= deska.Reseni.DejPocet(); ++k) {
-        const TTahReseni& s = deska.Reseni.Skok(k);
-        ASSERT_TRUE(hra.JeSkokPlatny(s.Odkud, s.Kam)) << k;
-        hra.ProvedSkok(s.Odkud, s.Kam, StredSkoku(s.Odkud, s.Kam));
-    }
-    if (!MaZastaralyCil(z)) {
-        EXPECT_TRUE(JeCilSplnen(hra.Zaznam));
-    }
-}
-
 // The hint of the service decides exactly as the plain search does, and what
 // it gives is a solution: every jump legal in turn, the goal met at its end,
 // the first move the jumps up to the first change of stone.
@@ -154,7 +136,7 @@ TEST(Rada, RadaSluzbyJeReseniKdykolivExistuje)
         }
         ASSERT_EQ(v.Konec, TKonecUlohy::Nalezeno);
         ++nalezeno;
-        PrehrajReseni(z, deska, JakoReseni(v));
+        TestReseni::PrehrajReseni(z, deska, JakoReseni(v));
         const std::size_t prvni = v.SkokuPrvnihoTahu;
         EXPECT_EQ(prvni == 0, v.Skoky.empty());
         for (std::size_t k = 1; k <= prvni && k < v.Skoky.size(); ++k)
@@ -224,7 +206,7 @@ TEST(Rada, ObrazyDeskyRozhodujiJakoProsteHledaniSKazdymRozpoctem)
             const TReseni r = DejReseni(uloha);
             ASSERT_EQ(TestReseni::Stav(r.Stav), ref.Stav);
             if (r.Stav == TVysledekHledani::Nalezeno) {
-                PrehrajReseni(z, deska, r);
+                TestReseni::PrehrajReseni(z, deska, r);
                 zObrazu += obraz != 0;
                 ++nalezeno;
             } else {
