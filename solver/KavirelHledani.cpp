@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelHledani.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "KavirelPruzkum.h"
@@ -11,15 +12,22 @@ namespace {
 template <bool Leibniz, bool Nejkratsi, class K>
 void ProhledejS(TUlohaReseni& uloha, TRizeniHledani& rizeni, const TPravidla& pravidla)
 {
+    using TP = TPruzkum<Leibniz, Nejkratsi, K>;
+    const std::uint64_t limit = rizeni.LimitPozic;
     std::uint64_t uzly = 0;
     if (pravidla.PozicBezTabulek != 0) {
-        const auto lehce = std::make_unique<TPruzkum<Leibniz, Nejkratsi, K>>(uloha, rizeni, pravidla,
-                                                                            pravidla.PozicBezTabulek, 0);
-        if (lehce->Spust())
+        const std::uint64_t lehkych =
+            limit != 0 ? std::min(limit, pravidla.PozicBezTabulek) : pravidla.PozicBezTabulek;
+        if (std::make_unique<TP>(uloha, rizeni, pravidla, true, lehkych, 0)->Spust())
             return;
-        uzly = lehce->DejUzly();
+        uzly = lehkych + 1;
     }
-    std::make_unique<TPruzkum<Leibniz, Nejkratsi, K>>(uloha, rizeni, pravidla, 0, uzly)->Spust();
+    if (limit != 0 && uzly >= limit) {
+        uloha.Nalezeno = false;
+        uloha.Preruseno = true;
+        return;
+    }
+    std::make_unique<TP>(uloha, rizeni, pravidla, false, limit != 0 ? limit - uzly : 0, uzly)->Spust();
 }
 
 template <class K>

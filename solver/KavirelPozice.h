@@ -451,32 +451,33 @@ struct TSymetrie {
     }
 };
 
-template <class K>
-void NajdiSymetrie(const TModel<K>& m, TSymetrie<K>& sym)
+// The turns and mirrorings of the grid about the centre of the fields'
+// bounding box that map the n fields at `pozice` onto themselves, each as
+// the index of every field's image.
+inline std::vector<std::vector<int>> PrevodyPoli(int n, const TPozice* pozice)
 {
-    sym = TSymetrie<K>{};
-    if (m.N == 0)
-        return;
+    std::vector<std::vector<int>> prevody;
+    if (n == 0)
+        return prevody;
     int x0 = 8, x1 = 0, y0 = 8, y1 = 0;
-    for (int i = 0; i < m.N; ++i) {
-        x0 = std::min(x0, m.Pozice[i].X);
-        x1 = std::max(x1, m.Pozice[i].X);
-        y0 = std::min(y0, m.Pozice[i].Y);
-        y1 = std::max(y1, m.Pozice[i].Y);
+    for (int i = 0; i < n; ++i) {
+        x0 = std::min(x0, pozice[i].X);
+        x1 = std::max(x1, pozice[i].X);
+        y0 = std::min(y0, pozice[i].Y);
+        y1 = std::max(y1, pozice[i].Y);
     }
     int index[RozmerDesky][RozmerDesky];
     for (auto& sloupec : index)
         for (int& i : sloupec)
             i = -1;
-    for (int i = 0; i < m.N; ++i)
-        index[m.Pozice[i].X][m.Pozice[i].Y] = i;
+    for (int i = 0; i < n; ++i)
+        index[pozice[i].X][pozice[i].Y] = i;
     const int cx = x0 + x1, cy = y0 + y1;  // twice the centre
-    std::vector<std::vector<int>> permutace;
     for (int t = 1; t < 8; ++t) {
-        std::vector<int> perm(static_cast<std::size_t>(m.N));
+        std::vector<int> perm(static_cast<std::size_t>(n));
         bool platna = true;
-        for (int i = 0; i < m.N && platna; ++i) {
-            const int u = 2 * m.Pozice[i].X - cx, v = 2 * m.Pozice[i].Y - cy;
+        for (int i = 0; i < n && platna; ++i) {
+            const int u = 2 * pozice[i].X - cx, v = 2 * pozice[i].Y - cy;
             int u2 = (t & 4) ? v : u, v2 = (t & 4) ? u : v;
             if (t & 1)
                 u2 = -u2;
@@ -488,8 +489,18 @@ void NajdiSymetrie(const TModel<K>& m, TSymetrie<K>& sym)
             else
                 perm[static_cast<std::size_t>(i)] = index[x2 / 2][y2 / 2];
         }
-        if (!platna)
-            continue;
+        if (platna)
+            prevody.push_back(std::move(perm));
+    }
+    return prevody;
+}
+
+template <class K>
+void NajdiSymetrie(const TModel<K>& m, TSymetrie<K>& sym)
+{
+    sym = TSymetrie<K>{};
+    std::vector<std::vector<int>> permutace;
+    for (std::vector<int>& perm : PrevodyPoli(m.N, m.Pozice)) {
         auto obraz = [&](K s) {
             K v = 0;
             for (K x = s; x != 0; x &= x - 1)
@@ -499,7 +510,7 @@ void NajdiSymetrie(const TModel<K>& m, TSymetrie<K>& sym)
         // The scan starts jumps only inside the rectangle, and the goal looks
         // only inside it.
         if (obraz(m.Obdelnik) == m.Obdelnik && obraz(m.Vzor) == m.Vzor)
-            permutace.push_back(perm);
+            permutace.push_back(std::move(perm));
     }
     sym.Pocet = static_cast<int>(permutace.size());
     if (sym.Pocet == 0)

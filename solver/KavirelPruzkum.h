@@ -22,12 +22,13 @@ namespace KavirelHledani {
 template <bool Leibniz, bool Nejkratsi, class K>
 class TPruzkum {
 public:
-    // `limitUzlu` not 0: a search without any tables or precomputation that
-    // gives up after so many positions. `uzlyPredtim`: positions searched
-    // before, for the published count.
-    TPruzkum(TUlohaReseni& uloha, TRizeniHledani& rizeni, const TPravidla& pravidla, std::uint64_t limitUzlu,
-             std::uint64_t uzlyPredtim)
-        : U(uloha), R(rizeni), P(pravidla), LimitUzlu(limitUzlu), UzlyPredtim(uzlyPredtim),
+    // `bezTabulek`: a search without any tables or precomputation, which
+    // gives up after `limitUzlu` positions without writing anything; the
+    // full search ends as stopped after them. 0: no bound. `uzlyPredtim`:
+    // positions searched before, for the published count.
+    TPruzkum(TUlohaReseni& uloha, TRizeniHledani& rizeni, const TPravidla& pravidla, bool bezTabulek,
+             std::uint64_t limitUzlu, std::uint64_t uzlyPredtim)
+        : U(uloha), R(rizeni), P(pravidla), BezTabulek(bezTabulek), LimitUzlu(limitUzlu), UzlyPredtim(uzlyPredtim),
           Urovne(M, Sym, rizeni.Zastavit)
     {
         SestavModel(U, Leibniz, M);
@@ -50,7 +51,7 @@ public:
     // written, when a search without tables ran out of its positions.
     bool Spust()
     {
-        if (LimitUzlu == 0)
+        if (!BezTabulek)
             Priprav();
         else
             // The parity classes cost next to nothing and decide many
@@ -69,7 +70,7 @@ public:
         Urovne.Ukonci();
         Urovne.PredejChybu();
         R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
-        if (Vycerpano)
+        if (Vycerpano && BezTabulek)
             return false;
         U.Preruseno = Preruseno;
         U.Nalezeno = Nalezeno;
@@ -103,6 +104,7 @@ private:
     TModel<K> M;
     int Hloubka = 0;  // jumps of every solution
 
+    const bool BezTabulek;
     const std::uint64_t LimitUzlu;
     const std::uint64_t UzlyPredtim;
     std::uint64_t Uzly = 0;
@@ -137,7 +139,7 @@ private:
     TZpetneSkoky<K> Skupiny;  // the jumps grouped for UviznuteKameny
     bool ZadnyCil = false;  // no goal position reachable from the start exists
 
-    // A search without tables unwinds as if stopped once it has run out.
+    // A search unwinds as if stopped once it has run out of positions.
     bool Stop() const { return Vycerpano || R.Zastavit.load(std::memory_order_relaxed); }
 
     void Zverejni()

@@ -1,14 +1,132 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelRada.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "KavirelHledani.h"
+#include "KavirelPozice.h"
+#include "KavirelSdileneMrtve.h"
 #include "KavirelSluzba.h"
 
-void HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni)
+namespace {
+
+// A turn or mirroring of the job: the field numbers stay where they are,
+// stones and target flags move with the image.
+struct TObrazUlohy {
+    TUlohaReseni Uloha;
+    std::uint8_t Zpet[256] = {};  // the original's field number of each field number of the image
+    bool TenCil = true;           // the target fields stayed where they were
+};
+
+bool VObdelniku(const TUlohaReseni& u, TPozice p)
+{
+    return p.X >= u.MinX && p.X <= u.MaxX && p.Y >= u.MinY && p.Y <= u.MaxY;
+}
+
+bool StejnePolozeno(const TUlohaReseni& a, const TUlohaReseni& b)
+{
+    for (int x = 0; x < RozmerDesky; ++x)
+        for (int y = 0; y < RozmerDesky; ++y)
+            if (a.PoleHledani[x][y].Stav != b.PoleHledani[x][y].Stav
+                || (a.PoleHledani[x][y].Cilove != 0) != (b.PoleHledani[x][y].Cilove != 0))
+                return false;
+    return true;
+}
+
+// The job itself first, then its distinct images under the turns and
+// mirrorings that map the fields and the scanned rectangle onto themselves.
+std::vector<TObrazUlohy> ObrazyUlohy(const TUlohaReseni& u)
+{
+    TPozice pozice[KavirelHledani::MaxPoli];
+    int n = 0;
+    for (int x = 0; x < RozmerDesky; ++x)
+        for (int y = 0; y < RozmerDesky; ++y)
+            if (KavirelHledani::JePole(u.PoleHledani[x][y]))
+                pozice[n++] = TPozice{x, y};
+    std::vector<TObrazUlohy> obrazy(1);
+    obrazy[0].Uloha = u;
+    for (int i = 0; i < n; ++i) {
+        const std::uint8_t c = u.PoleHledani[pozice[i].X][pozice[i].Y].Cislo;
+        obrazy[0].Zpet[c] = c;
+    }
+    for (const std::vector<int>& perm : KavirelHledani::PrevodyPoli(n, pozice)) {
+        TObrazUlohy o;
+        o.Uloha = u;
+        bool platny = true;
+        for (int i = 0; i < n && platny; ++i) {
+            const TPozice a = pozice[i], b = pozice[perm[static_cast<std::size_t>(i)]];
+            platny = VObdelniku(u, a) == VObdelniku(u, b);
+            const TPole& z = u.PoleHledani[a.X][a.Y];
+            TPole& na = o.Uloha.PoleHledani[b.X][b.Y];
+            na.Stav = z.Stav;
+            na.Cilove = z.Cilove;
+            o.Zpet[na.Cislo] = z.Cislo;
+            o.TenCil = o.TenCil && (z.Cilove != 0) == (u.PoleHledani[b.X][b.Y].Cilove != 0);
+        }
+        const bool nove = std::none_of(obrazy.begin(), obrazy.end(),
+                                       [&](const TObrazUlohy& d) { return StejnePolozeno(d.Uloha, o.Uloha); });
+        if (platny && nove)
+            obrazy.push_back(o);
+    }
+    return obrazy;
+}
+
+void Zkus(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool rohyNapred)
 {
     KavirelHledani::TPravidla pravidla;
-    pravidla.RohyNapred = true;
+    pravidla.RohyNapred = rohyNapred;
     KavirelHledani::Prohledej(uloha, rizeni, uloha.Typ != thNormalni, false, pravidla);
+}
+
+}  // namespace
+
+int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpocet)
+{
+    std::vector<TObrazUlohy> obrazy = ObrazyUlohy(uloha);
+    // Each image in two orders: the corners first, which is faster in play,
+    // and the scan order, which is what some images need.
+    const std::size_t pokusu = 2 * obrazy.size();
+    // The kept dead positions hold for the board's own goal only (its
+    // signature says so): an image whose target fields moved searches with
+    // a table of its own, so that the board's kept one is not replaced.
+    // Without an owner's table the attempts keep one of their own.
+    KavirelHledani::TSdileneMrtve vlastni;
+    KavirelHledani::TSdileneMrtve* const vlastnika = rizeni.SdileneMrtve;
+    KavirelHledani::TSdileneMrtve* const sdilene = vlastnika != nullptr ? vlastnika : &vlastni;
+    // The control block leaves as it came, also when a search throws.
+    struct TObnova {
+        TRizeniHledani& R;
+        KavirelHledani::TSdileneMrtve* Mrtve;
+        ~TObnova()
+        {
+            R.SdileneMrtve = Mrtve;
+            R.LimitPozic = 0;
+        }
+    } obnova{rizeni, vlastnika};
+    std::uint64_t pozic = 0;
+    for (std::uint64_t limit = std::max<std::uint64_t>(rozpocet, 1);; limit = limit > UINT64_MAX / 2 ? 0 : 2 * limit) {
+        for (std::size_t i = 0; i < pokusu; ++i) {
+            TObrazUlohy& obraz = obrazy[i / 2];
+            TUlohaReseni& o = obraz.Uloha;
+            rizeni.LimitPozic = limit;
+            rizeni.SdileneMrtve = obraz.TenCil ? sdilene : nullptr;
+            Zkus(o, rizeni, i % 2 == 0);
+            pozic += rizeni.PocetPozic.load(std::memory_order_relaxed);
+            const bool vycerpano = o.Preruseno && !rizeni.Zastavit.load(std::memory_order_relaxed);
+            if (vycerpano && limit != 0)
+                continue;
+            rizeni.PocetPozic.store(pozic, std::memory_order_relaxed);
+            uloha.Nalezeno = o.Nalezeno;
+            uloha.Preruseno = o.Preruseno;
+            if (o.Nalezeno && !o.Preruseno)
+                for (int k = 0; k < DelkaCesty; ++k)
+                    uloha.Vysledek[k] =
+                        TSkokCesty{obraz.Zpet[o.Vysledek[k].CisloOdkud], obraz.Zpet[o.Vysledek[k].CisloKam]};
+            return o.Preruseno ? 0 : static_cast<int>(i / 2);
+        }
+    }
 }
 
 TRadaTahu DejRadu(const TZaznamDesky& pozice, TRizeniHledani& rizeni)

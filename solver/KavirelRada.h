@@ -10,9 +10,21 @@
 // mode of the solve board.
 constexpr std::uint8_t zhRada = 3;
 
+// Positions of the first attempt of each image (HledejRadu): enough for
+// nearly every position in play, which so keeps the hint it had when only
+// the position itself was searched.
+constexpr std::uint64_t PrvniRozpocetRady = std::uint64_t(1) << 20;
+
 // Finds a solution of the prepared job's position, or proves there is none.
-// On return Nalezeno, Preruseno and Vysledek hold the outcome.
-void HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni);
+// On return Nalezeno, Preruseno and Vysledek hold the outcome. One unlucky
+// order of the jumps can cost a depth-first search hours where the same
+// search of a turned or mirrored board (stones and target fields turned
+// with it) ends in seconds, and either has a solution exactly when the
+// other has; so the distinct images take turns, the position itself first,
+// each in two orders of the jumps, each with `rozpocet` positions, doubled
+// every round, until one of them finds a solution or proves there is none.
+// Returns which image decided: 0 the position itself (also when stopped).
+int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpocet = PrvniRozpocetRady);
 
 struct TRadaTahu {
     TVysledekHledani Stav = TVysledekHledani::Neexistuje;

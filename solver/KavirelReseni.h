@@ -90,6 +90,9 @@ struct TRizeniHledani {
     // (512 MiB, or a quarter of the physical memory when that is less; the
     // minimum mode 1.5 GiB or that quarter).
     std::size_t LimitPameti = 0;
+    // Positions one search may examine; one that needs more ends as stopped
+    // (Preruseno) with Zastavit still false. 0: no bound.
+    std::uint64_t LimitPozic = 0;
     // Dead positions kept between the searches of one owner
     // (KavirelSdileneMrtve.h); null: none.
     KavirelHledani::TSdileneMrtve* SdileneMrtve = nullptr;

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "KavirelCil.h"
 #include "KavirelReseni.h"
 #include "KreslenaDeska.h"
 #include "ReferencniHledani.h"
@@ -209,6 +210,24 @@ inline bool MaZastaralyCil(const TZaznamDesky& z)
             if (p.Stav == spNeexistujici && p.Cilove != 0)
                 return true;
     return false;
+}
+
+// Replays a solution of z from z, as the solve tab replays it: every jump
+// legal in turn, the goal met at the end.
+inline void PrehrajReseni(const TZaznamDesky& z, TSolveDeska& deska, const TReseni& reseni)
+{
+    PredejReseni(deska, reseni);
+    ASSERT_EQ(deska.Reseni.DejPocet(), static_cast<std::int32_t>(reseni.Skoky.size()));
+    TGameDeska hra;
+    hra.Nastav(z);
+    for (std::int32_t k = 1; k <= deska.Reseni.DejPocet(); ++k) {
+        const TTahReseni& s = deska.Reseni.Skok(k);
+        ASSERT_TRUE(hra.JeSkokPlatny(s.Odkud, s.Kam)) << k;
+        hra.ProvedSkok(s.Odkud, s.Kam, StredSkoku(s.Odkud, s.Kam));
+    }
+    if (!MaZastaralyCil(z)) {
+        EXPECT_TRUE(JeCilSplnen(hra.Zaznam));
+    }
 }
 
 }  // namespace TestReseni

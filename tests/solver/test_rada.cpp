@@ -10,6 +10,7 @@
 
 #include "KavirelCil.h"
 #include "KavirelFile.h"
+#include "KavirelHledani.h"
 #include "KavirelRada.h"
 #include "KavirelSluzba.h"
 #include "PomocneDesky.h"
@@ -135,19 +136,7 @@ TEST(Rada, RadaSluzbyJeReseniKdykolivExistuje)
         }
         ASSERT_EQ(v.Konec, TKonecUlohy::Nalezeno);
         ++nalezeno;
-        // Replayed as the solve tab replays a solution.
-        PredejReseni(deska, JakoReseni(v));
-        ASSERT_EQ(deska.Reseni.DejPocet(), static_cast<std::int32_t>(v.Skoky.size()));
-        TGameDeska hra;
-        hra.Nastav(z);
-        for (std::int32_t k = 1; k <= deska.Reseni.DejPocet(); ++k) {
-            const TTahReseni& s = deska.Reseni.Skok(k);
-            ASSERT_TRUE(hra.JeSkokPlatny(s.Odkud, s.Kam)) << k;
-            hra.ProvedSkok(s.Odkud, s.Kam, StredSkoku(s.Odkud, s.Kam));
-        }
-        if (!MaZastaralyCil(z)) {
-            EXPECT_TRUE(JeCilSplnen(hra.Zaznam));
-        }
+        TestReseni::PrehrajReseni(z, deska, JakoReseni(v));
         const std::size_t prvni = v.SkokuPrvnihoTahu;
         EXPECT_EQ(prvni == 0, v.Skoky.empty());
         for (std::size_t k = 1; k <= prvni && k < v.Skoky.size(); ++k)
@@ -178,4 +167,69 @@ TEST(Rada, StartOfAGameIsTheBoardWithItsJumpsTakenBack)
     cerstva.Nastav(start);
     const TZaznamDesky zpet = PocatecniPozice(d);
     EXPECT_EQ(0, std::memcmp(&zpet, &cerstva.Zaznam, sizeof zpet));
+}
+
+// The hint's images of the board take turns under a budget of positions; from
+// the usual first budget down to a single position per attempt it decides as
+// the plain search does, and a solution found on an image, its jumps mapped
+// back, solves the position itself.
+TEST(Rada, ObrazyDeskyRozhodujiJakoProsteHledaniSKazdymRozpoctem)
+{
+    std::mt19937 gen(2512);
+    const std::uint64_t rozpocty[] = {1, 37, 5000, PrvniRozpocetRady};
+    const int desek = TestReseni::Instrumentovano ? 40 : 160;
+    int zObrazu = 0, nalezeno = 0, neexistuje = 0, vycerpano = 0;
+    for (int i = 0; i < desek && !HasFailure(); ++i) {
+        TZaznamDesky z;
+        switch (i % 3) {
+        case 0: z = TestReseni::NahodnaDeska(gen); break;
+        case 1: z = TestReseni::DeskaZpetnouHrou(gen); break;
+        default:
+            z = TestReseni::SymetrickaDeska(gen);
+            // A target off the centre turns with the images.
+            if (i % 2 == 0)
+                z.Pole[2 + std::uniform_int_distribution<int>(0, 2)(gen)][1].Cilove = 1;
+            break;
+        }
+        TSolveDeska deska;
+        deska.Nastav(z);
+        const Referencni::TVysledek ref = Referencni::Vyres(deska, false, nullptr, 400'000);
+        if (ref.Stav == Referencni::TStav::Preruseno)
+            continue;
+        SCOPED_TRACE(i);
+        for (const std::uint64_t rozpocet : rozpocty) {
+            SCOPED_TRACE(rozpocet);
+            TUlohaReseni uloha;
+            PripravUlohu(uloha, deska);
+            TRizeniHledani rizeni;
+            const int obraz = HledejRadu(uloha, rizeni, rozpocet);
+            const TReseni r = DejReseni(uloha);
+            ASSERT_EQ(TestReseni::Stav(r.Stav), ref.Stav);
+            if (r.Stav == TVysledekHledani::Nalezeno) {
+                TestReseni::PrehrajReseni(z, deska, r);
+                zObrazu += obraz != 0;
+                ++nalezeno;
+            } else {
+                ++neexistuje;
+            }
+            // The bound itself, in the search with tables: the true answer
+            // or stopped, never a wrong one.
+            KavirelHledani::TPravidla sTabulkami;
+            sTabulkami.PozicBezTabulek = 0;
+            PripravUlohu(uloha, deska);
+            rizeni.LimitPozic = rozpocet;
+            KavirelHledani::Prohledej(uloha, rizeni, z.TypHry != thNormalni, false, sTabulkami);
+            const TReseni omezene = DejReseni(uloha);
+            if (omezene.Stav == TVysledekHledani::Preruseno)
+                ++vycerpano;
+            else
+                EXPECT_EQ(TestReseni::Stav(omezene.Stav), ref.Stav);
+        }
+    }
+    // Every path must be exercised: solutions mapped back from images,
+    // searches cut by the bound, both outcomes.
+    EXPECT_GT(zObrazu, desek / 40) << nalezeno << " " << neexistuje << " " << vycerpano;
+    EXPECT_GT(vycerpano, desek / 8);
+    EXPECT_GT(nalezeno, desek / 4);
+    EXPECT_GT(neexistuje, desek / 4);
 }
