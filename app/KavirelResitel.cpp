@@ -59,11 +59,7 @@ std::uint64_t TResitel::PocetPozic() const
 void TResitel::Porad(const TZaznamDesky& Pozice)
 {
     ZrusRadu();
-    TPozadavek pozadavek;
-    pozadavek.Deska = Pozice;
-    pozadavek.Zpusob = zhRada;
-    pozadavek.LimitPameti = LimitPameti;
-    RadaCekana = Sluzba.Spust(pozadavek, [this, Pozice](const TVysledekUlohy& v) { PoRade(v, Pozice); });
+    RadaCekana = Spust(Pozice, zhRada, [this, Pozice](const TVysledekUlohy& v) { PoRade(v, Pozice); });
 }
 
 void TResitel::ZrusRadu()
@@ -75,26 +71,25 @@ void TResitel::ZrusRadu()
 void TResitel::Nejmene(const TZaznamDesky& Pozice)
 {
     ZrusNejmene();
-    TPozadavek pozadavek;
-    pozadavek.Deska = Pozice;
-    pozadavek.Zpusob = zhNejmene;
     // Nobody asked for it: it must not take the solve tab's 1.5 GiB from a
-    // player who goes on playing. Where the bound is too small, the banner
-    // just leaves the number out.
-    pozadavek.LimitPameti = LimitPameti;
-    NejmeneCekane = Sluzba.Spust(pozadavek, [this](const TVysledekUlohy& v) {
+    // player who goes on playing, so it keeps the hint's bound. Where that
+    // is too small, the banner just leaves the number out.
+    NejmeneCekane = Spust(Pozice, zhNejmene, [this](const TVysledekUlohy& v) {
         if (v.Id != NejmeneCekane)
             return;
         NejmeneCekane = 0;
-        std::int32_t tahu = -1;
-        if (v.Konec == TKonecUlohy::Nalezeno) {
-            // A move is a run of jumps by the stone that landed last.
-            tahu = 0;
-            for (std::size_t i = 0; i < v.Skoky.size(); ++i)
-                tahu += i == 0 || v.Skoky[i].CisloOdkud != v.Skoky[i - 1].CisloKam ? 1 : 0;
-        }
-        emit NejmeneSpocitano(tahu);
+        emit NejmeneSpocitano(v.Konec == TKonecUlohy::Nalezeno ? PocetTahu(v.Skoky) : -1);
     });
+}
+
+std::uint64_t TResitel::Spust(const TZaznamDesky& Pozice, std::uint8_t Zpusob,
+                              TDokonceni Hotovo)
+{
+    TPozadavek pozadavek;
+    pozadavek.Deska = Pozice;
+    pozadavek.Zpusob = Zpusob;
+    pozadavek.LimitPameti = LimitPameti;
+    return Sluzba.Spust(pozadavek, std::move(Hotovo));
 }
 
 void TResitel::ZrusNejmene()

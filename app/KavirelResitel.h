@@ -69,6 +69,8 @@ signals:
     void Selhalo(const QString& Chyba);
 
 private:
+    // A job of the service on a position, within the window's bound.
+    std::uint64_t Spust(const TZaznamDesky& Pozice, std::uint8_t Zpusob, TDokonceni Hotovo);
     void PoHledani(const TVysledekUlohy& Vysledek);
     void PoRade(const TVysledekUlohy& Vysledek, const TZaznamDesky& Pozice);
 

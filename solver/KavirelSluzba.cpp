@@ -45,6 +45,14 @@ std::size_t SkokuPrvnihoTahu(const std::vector<TSkokCesty>& skoky)
     return n;
 }
 
+std::int32_t PocetTahu(const std::vector<TSkokCesty>& skoky)
+{
+    std::int32_t tahu = 0;
+    for (std::size_t i = 0; i < skoky.size(); ++i)
+        tahu += i == 0 || skoky[i].CisloOdkud != skoky[i - 1].CisloKam ? 1 : 0;
+    return tahu;
+}
+
 TVysledekUlohy VyresPozadavek(const TPozadavek& pozadavek, TRizeniHledani& rizeni)
 {
     const THodiny::time_point zacatek = THodiny::now();

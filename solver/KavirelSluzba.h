@@ -81,6 +81,8 @@ TReseni JakoReseni(const TVysledekUlohy& vysledek);
 // The jumps of the first move: those up to the first one that does not start
 // where the previous one landed.
 std::size_t SkokuPrvnihoTahu(const std::vector<TSkokCesty>& skoky);
+// The moves the jumps make: each a run of jumps by the stone that landed last.
+std::int32_t PocetTahu(const std::vector<TSkokCesty>& skoky);
 
 // Runs a request on the calling thread: the body of every job. rizeni may
 // stop it from another thread; its LimitPameti is taken from the request.
