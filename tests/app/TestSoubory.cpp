@@ -130,35 +130,6 @@ TEST(UkonceniSignalemDeathTest, BezKonceZemreSignalemPoLhute)
         ::testing::KilledBySignal(SIGTERM), "");
 }
 
-// The real start-up: a signal while the read-error box is open is not
-// forgotten, and the end that follows is the orderly one.
-TEST_F(OknoTest, SignalBehemStartovniZpravyUkonciHruRadne)
-{
-    const QByteArray vadny = QByteArray(275, '\x07');
-    ZapisSoubor(QStringLiteral("Kavirel.dat"), vadny);
-    TUkonceniSignalem signaly;
-    signaly.NastavLhutu(0);
-    NastavZobrazeniZpravy([&](QWidget*, TDruhZpravy druh, const QString& text) {
-        Zpravy.push_back({druh, text});
-        ::raise(SIGTERM);
-        CekejNaSignaly(signaly, 1);
-    });
-    Otevri();
-    ASSERT_EQ(Zpravy.size(), 1u);
-    EXPECT_EQ(Zpravy[0].Text, QStringLiteral("Chyba při čtení ze standardního souboru, bude založen nový."));
-    bool zavreno = false;
-    signaly.NastavAkci([&] {
-        zavreno = true;
-        Okno->UkonceniAplikace();
-    });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return zavreno; }, Trpelivost));
-    EXPECT_FALSE(Okno->isVisible());
-    signaly.ZacniKonec();
-    Zavri();
-    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), VestavenyKatalog());
-    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat.bak")), vadny);
-}
-
 // In any state a signal ends the game the way "Konec" does: an open message
 // box, file dialog or colour window is closed first, a running search is
 // stopped, and the window goes.
