@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "KavirelHledani.h"
@@ -86,8 +87,15 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
 {
     std::vector<TObrazUlohy> obrazy = ObrazyUlohy(uloha);
     // Each image in two orders: the corners first, which is faster in play,
-    // and the scan order, which is what some images need.
-    const std::size_t pokusu = 2 * obrazy.size();
+    // and the scan order, which is what some images need. The job itself
+    // comes first in both (its scan order is the fastest mode's), then the
+    // other images in the corner order, which is the one that decides
+    // positions in play, and last their scan orders, which rescue some of
+    // the single-vacancy problems of the large boards.
+    std::vector<std::pair<std::size_t, bool>> pokusy = {{0, true}, {0, false}};
+    for (const bool rohyNapred : {true, false})
+        for (std::size_t i = 1; i < obrazy.size(); ++i)
+            pokusy.emplace_back(i, rohyNapred);
     // The kept dead positions hold for the board's own goal only (its
     // signature says so): an image whose target fields moved searches with
     // a table of its own, so that the board's kept one is not replaced.
@@ -107,12 +115,12 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     } obnova{rizeni, vlastnika};
     std::uint64_t pozic = 0;
     for (std::uint64_t limit = std::max<std::uint64_t>(rozpocet, 1);; limit = limit > UINT64_MAX / 2 ? 0 : 2 * limit) {
-        for (std::size_t i = 0; i < pokusu; ++i) {
-            TObrazUlohy& obraz = obrazy[i / 2];
+        for (const auto& [i, rohyNapred] : pokusy) {
+            TObrazUlohy& obraz = obrazy[i];
             TUlohaReseni& o = obraz.Uloha;
             rizeni.LimitPozic = limit;
             rizeni.SdileneMrtve = obraz.TenCil ? sdilene : nullptr;
-            Zkus(o, rizeni, i % 2 == 0);
+            Zkus(o, rizeni, rohyNapred);
             pozic += rizeni.PocetPozic.load(std::memory_order_relaxed);
             const bool vycerpano = o.Preruseno && !rizeni.Zastavit.load(std::memory_order_relaxed);
             if (vycerpano && limit != 0)
@@ -124,7 +132,7 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
                 for (int k = 0; k < DelkaCesty; ++k)
                     uloha.Vysledek[k] =
                         TSkokCesty{obraz.Zpet[o.Vysledek[k].CisloOdkud], obraz.Zpet[o.Vysledek[k].CisloKam]};
-            return o.Preruseno ? 0 : static_cast<int>(i / 2);
+            return o.Preruseno ? 0 : static_cast<int>(i);
         }
     }
 }

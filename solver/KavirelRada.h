@@ -21,8 +21,9 @@ constexpr std::uint64_t PrvniRozpocetRady = std::uint64_t(1) << 20;
 // search of a turned or mirrored board (stones and target fields turned
 // with it) ends in seconds, and either has a solution exactly when the
 // other has; so the distinct images take turns, the position itself first,
-// each in two orders of the jumps, each with `rozpocet` positions, doubled
-// every round, until one of them finds a solution or proves there is none.
+// each in two orders of the jumps (the other images first all in the one
+// that is faster in play), each with `rozpocet` positions, doubled every
+// round, until one of them finds a solution or proves there is none.
 // Returns which image decided: 0 the position itself (also when stopped).
 int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpocet = PrvniRozpocetRady);
 
