@@ -178,6 +178,9 @@ TEST_F(NastaveniSouboru, PolohaOknaCelaNeboVychozi)
 }
 
 // Games that write at the same moment wait for each other: no best is lost.
+// A game gives up waiting after a moment and writes again later (at its end
+// at the latest), so each one here tries again until it has written: how
+// long the others hold the lock depends on the machine's load.
 TEST_F(NastaveniSouboru, SoubezneZapisyNeztratiRekord)
 {
     constexpr int her = 8;
@@ -194,7 +197,11 @@ TEST_F(NastaveniSouboru, SoubezneZapisyNeztratiRekord)
             ++pripraveno;
             while (pripraveno < her) {
             }
-            ulozeno += hra.Uloz() ? 1 : 0;
+            for (int pokus = 0; pokus < 100; ++pokus)
+                if (hra.Uloz()) {
+                    ++ulozeno;
+                    break;
+                }
         });
     for (std::thread& v : vlakna)
         v.join();
