@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The help in every language: the same sections under the same anchors, no
-// link into nothing, and the window opening the language of the environment.
+// The help in every language: the same sections under the same anchors and
+// no link into nothing.
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
-#include <QUrl>
 
 #include <gtest/gtest.h>
 
-#include "KavirelNapoveda.h"
 #include "KavirelPreklad.h"
 
 // The help pages lie in the resources of a static library.
@@ -61,38 +59,6 @@ TEST(NapovedaJazyky, StejneKotvyAOdkazyVKazdemJazyce)
     // Every text of the English page is English (the Czech letters of the
     // built-in boards' names do not occur in it).
     EXPECT_FALSE(anglicky.contains(QRegularExpression(QStringLiteral("[ěščřžůťďňĚŠČŘŽ]"))));
-}
-
-// The window's help contexts find their section in the language of the
-// environment, by the same rule as the command-line programs.
-TEST(NapovedaJazyky, OknoOteviraJazykProstredi)
-{
-    NactiZdroje();
-    struct TPripad {
-        QByteArray LcAll;
-        QString Soubor;
-    };
-    const TPripad pripady[] = {
-        {"C.UTF-8", QStringLiteral("/napoveda/napoveda.html")},
-        {"cs_CZ.UTF-8", QStringLiteral("/napoveda/napoveda.html")},
-        {"en_US.UTF-8", QStringLiteral("/napoveda/en/napoveda.html")},
-        {"de_DE.UTF-8", QStringLiteral("/napoveda/en/napoveda.html")},
-    };
-    const int kontexty[] = {KontextNapovedyUvod,   KontextNapovedyHra,  KontextNapovedyNahrat,
-                            KontextNapovedyUlozit, KontextNapovedyEdit, KontextNapovedyReseni};
-    const QByteArray puvodni = qgetenv("LC_ALL");
-    for (const TPripad& p : pripady) {
-        qputenv("LC_ALL", p.LcAll);
-        for (const int k : kontexty) {
-            const QUrl adresa = AdresaNapovedy(k);
-            EXPECT_EQ(adresa.scheme(), QStringLiteral("qrc"));
-            EXPECT_EQ(adresa.path(), p.Soubor) << p.LcAll.toStdString();
-            EXPECT_TRUE(Obsah(QLatin1Char(':') + adresa.path())
-                            .contains(QStringLiteral("name=\"%1\"").arg(adresa.fragment())))
-                << p.LcAll.toStdString() << " " << k;
-        }
-    }
-    qputenv("LC_ALL", puvodni);
 }
 
 } // namespace

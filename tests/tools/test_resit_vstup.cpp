@@ -116,7 +116,8 @@ void PorovnejJsonSTextem(const TBeh& json, const TBeh& text, const TZaznamDesky&
     EXPECT_EQ(json.Kod, text.Kod);
     EXPECT_TRUE(!json.Vystup.empty() && json.Vystup.back() == '\n');
     const QJsonObject j = Json(json.Vystup);
-    EXPECT_EQ(j.size(), 9);
+    // A hint tells its first move and the rest besides.
+    EXPECT_EQ(j.size(), std::string(rezim) == "hint" ? 11 : 9);
     EXPECT_EQ(Retezec(j["board"]), nazev);
     EXPECT_EQ(Retezec(j["type"]), z.TypHry == thNormalni ? "normal" : "leibniz");
     EXPECT_EQ(Retezec(j["mode"]), rezim);
@@ -189,31 +190,40 @@ TEST_F(ResitVstup, VestaveneDeskyJsonAKresba)
     }
 }
 
-TEST_F(ResitVstup, JsonNejkratsiAZastaveny)
+// Each mode stopped by the limit, in text and in JSON: the French board's
+// shortest and least-moves searches run for seconds, and no hint search ends
+// on the whole grid but its centre.
+TEST_F(ResitVstup, ZastavenoLimitemVKazdemRezimu)
 {
-    const std::string f = Zapis("f.kav", {Vestavena(2)}).string();
-    const std::string plus = Zapis("plus.kav", {Vestavena(9)}).string();
-    // The French board's shortest search runs for seconds: the limit stops it.
-    const TBeh zastaveny = Spust({"--nejkratsi", "--limit", "0.2", f});
-    EXPECT_EQ(zastaveny.Kod, 3);
-    // Nobody but the limit stopped it, and the text says so.
-    EXPECT_EQ(zastaveny.Vystup, "Hledání zastaveno: vypršel časový limit\n");
-    PorovnejJsonSTextem(Spust({"--json", "--nejkratsi", "--limit", "0.2", f}), zastaveny, Vestavena(2), "shortest");
-    PorovnejJsonSTextem(Spust({"--json", "--nejkratsi", plus}), Spust({"--nejkratsi", plus}), Vestavena(9),
-                        "shortest");
+    std::vector<std::string> plna(9, std::string(9, 'x'));
+    plna[4][4] = 'o';
+    const struct {
+        const char* Volba;
+        const char* Rezim;
+        TZaznamDesky Deska;
+    } pripady[] = {{"--nejkratsi", "shortest", Vestavena(2)}, {"--nejmene", "minimum", Vestavena(2)},
+                   {"--rada", "hint", Deska(plna)}};
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.Volba);
+        const std::string f = Zapis("f.kav", {p.Deska}).string();
+        const TBeh text = Spust({p.Volba, "--limit", "0.2", f});
+        EXPECT_EQ(text.Kod, 3);
+        // Nobody but the limit stopped it, and the text says so.
+        EXPECT_EQ(text.Vystup, "Hledání zastaveno: vypršel časový limit\n");
+        const TBeh json = Spust({"--json", p.Volba, "--limit=0.2", f});
+        PorovnejJsonSTextem(json, text, p.Deska, p.Rezim);
+        EXPECT_GT(Json(json.Vystup)["positions"].toInteger(-1), 0);
+    }
 }
 
-// The minimum mode in JSON, found and stopped: the French board needs far
-// more than a fifth of a second. The moves found are those of the plain
-// breadth-first search over moves.
-TEST_F(ResitVstup, JsonNejmeneAZastaveny)
+// The shortest and the minimum mode found, in JSON as in text; the moves of
+// the minimum are those of the plain breadth-first search over moves.
+TEST_F(ResitVstup, JsonNejkratsiANejmeneNalezene)
 {
-    const std::string f = Zapis("f.kav", {Vestavena(2)}).string();
+    const std::string plus = Zapis("plus.kav", {Vestavena(9)}).string();
     const std::string kriz = Zapis("kriz.kav", {Vestavena(7)}).string();
-    const TBeh zastaveny = Spust({"--minimum", "--limit", "0.2", f});
-    EXPECT_EQ(zastaveny.Kod, 3);
-    EXPECT_EQ(zastaveny.Vystup, "Hledání zastaveno: vypršel časový limit\n");
-    PorovnejJsonSTextem(Spust({"--json", "--nejmene", "--limit", "0.2", f}), zastaveny, Vestavena(2), "minimum");
+    PorovnejJsonSTextem(Spust({"--json", "--nejkratsi", plus}), Spust({"--nejkratsi", plus}), Vestavena(9),
+                        "shortest");
     TSolveDeska deska;
     deska.Nastav(Vestavena(7));
     const Referencni::TVysledek ref = Referencni::VyresNejmene(deska);
@@ -303,24 +313,6 @@ TEST_F(ResitVstup, RadaTextemAJsonem)
     const TBeh obe = Spust({"--rada", "--nejkratsi", plus});
     EXPECT_EQ(obe.Kod, 2);
     EXPECT_EQ(obe.Vystup, "");
-}
-
-// No hint search ends on the whole grid but its centre: the limit stops it.
-TEST_F(ResitVstup, RadaZastavenaLimitem)
-{
-    std::vector<std::string> radky(9, std::string(9, 'x'));
-    radky[4][4] = 'o';
-    const std::string f = Zapis("plna.kav", {Deska(radky)}).string();
-    const TBeh text = Spust({"--rada", "--limit", "0.2", f});
-    EXPECT_EQ(text.Kod, 3);
-    EXPECT_EQ(text.Vystup, "Hledání zastaveno: vypršel časový limit\n");
-    const TBeh json = Spust({"--json", "--hint", "--limit=0.2", f});
-    EXPECT_EQ(json.Kod, 3);
-    const QJsonObject j = Json(json.Vystup);
-    EXPECT_EQ(Retezec(j["status"]), "stopped");
-    EXPECT_EQ(Retezec(j["mode"]), "hint");
-    EXPECT_TRUE(j["moves"].isNull());
-    EXPECT_GT(j["positions"].toInteger(-1), 0);
 }
 
 TEST_F(ResitVstup, SpatnaKresbaJmenujeSouborARadek)
