@@ -21,10 +21,10 @@
 #include "KavirelNapoveda.h"
 #include "KavirelNastaveni.h"
 #include "KavirelOkna.h"
+#include "KavirelOknaNabidek.h"
 #include "KavirelOvladace.h"
 #include "KavirelPribehVyhry.h"
 #include "KavirelResitel.h"
-#include "KavirelStatistikaForm.h"
 #include "KavirelZalozkaEdit.h"
 #include "KavirelZalozkaHra.h"
 #include "KavirelZalozkaNahrat.h"
@@ -64,7 +64,7 @@ constexpr int VyskaPlochy = 554;
 // FormCreate, FormDestroy
 
 TMainForm::TMainForm(QWidget* rodic)
-    : QMainWindow(rodic), Relace(std::make_unique<TRelaceHry>())
+    : QMainWindow(rodic), Relace(std::make_unique<TRelaceHry>()), Okna(std::make_unique<TOknaNabidek>(this))
 {
     InicializujZdroje();
     setObjectName(QStringLiteral("MainForm"));
@@ -222,8 +222,8 @@ void TMainForm::PripojZalozky()
         // A best is kept at once, not only at the end of the run.
         if (Novy)
             UlozNastaveni();
-        if (RekordyForm && RekordyForm->isVisible())
-            UkazRekordy();
+        if (Nastaveni)
+            Okna->ObnovRekordy(Nastaveni->Rekordy);
     });
     connect(tabNahrat, &TZalozkaNahrat::HratPozadano, this, Obsluha([this] {
                 // The board played last from the catalogue is the next run's first.
@@ -390,8 +390,8 @@ void TMainForm::UkazVysledek(const TVysledekAkce& Vysledek)
         if (Nastaveni && Nastaveni->Statistiky.MaZmeny() && (Vysledek.MaVyhru || Vysledek.Druh == dzNovaPozice))
             UlozNastaveni();
         // An open statistics window follows, without taking the focus.
-        if (Vysledek.MaVyhru && StatistikaForm && StatistikaForm->isVisible() && Nastaveni)
-            static_cast<TStatistikaForm*>(StatistikaForm)->Napln(Nastaveni->Statistiky.Desky());
+        if (Vysledek.MaVyhru && Nastaveni)
+            Okna->ObnovStatistiku(Nastaveni->Statistiky.Desky());
         break;
     case dpReseni:
         tabReseni->PoAkci(Vysledek);
@@ -450,9 +450,7 @@ void TMainForm::Resit(TDruhPlochy Odkud)
 
 void TMainForm::NastavPomocnaOkna(QDialog* about, QDialog* legenda, QDialog* barvy)
 {
-    AboutBox = about;
-    LegendaForm = legenda;
-    BarvyForm = barvy;
+    Okna->NastavPomocna(about, legenda, barvy);
     // The colours kept from the last run are the colour window's start too.
     if (auto* okno = qobject_cast<TBarvyForm*>(barvy); okno && okno->DejUkazku())
         okno->DejUkazku()->NastavBarvy(DejBarvy());

@@ -32,8 +32,8 @@ class QDialog;
 class QGroupBox;
 class TGraphGameDeska;
 class TNabidky;
-class TNapovedaOkno;
 class TNastaveni;
+class TOknaNabidek;
 class TPribehVyhry;
 class TResitel;
 class TZalozky;
@@ -111,9 +111,6 @@ private:
 
     // Menus (KavirelFormAkce.cpp).
     void PoVolbe(TPolozka Polozka);
-    void ZobrazNapovedu(int Kontext);
-    void UkazRekordy();
-    void UkazStatistiku();
     // A random board by its number: built, named by it, played.
     void HratNahodnou(const TCisloDesky& Cislo);
     void NactiNastaveni();
@@ -141,12 +138,7 @@ private:
     TZalozkaEdit* tabEdit = nullptr;
     TZalozkaReseni* tabReseni = nullptr;
 
-    QDialog* AboutBox = nullptr;
-    QDialog* LegendaForm = nullptr;
-    QDialog* BarvyForm = nullptr;
-    QDialog* RekordyForm = nullptr;      // created on first use
-    QDialog* StatistikaForm = nullptr;   // created on first use
-    TNapovedaOkno* OknoNapovedy = nullptr;  // created on first use
+    std::unique_ptr<TOknaNabidek> Okna;
 
     int ZalozkaVpredu = zlHra;    // the page in front as the rules last saw it
     bool PrepinamZKodu = false;   // a switch from code is in progress

@@ -13,12 +13,11 @@
 #include "KavirelFile.h"
 #include "KavirelNahodnaForm.h"
 #include "KavirelNabidky.h"
-#include "KavirelNapoveda.h"
 #include "KavirelNastaveni.h"
 #include "KavirelOvladace.h"
 #include "KavirelPreklad.h"
-#include "KavirelRekordyForm.h"
-#include "KavirelStatistikaForm.h"
+#include "KavirelNapoveda.h"
+#include "KavirelOknaNabidek.h"
 #include "KavirelZalozkaEdit.h"
 #include "KavirelZalozkaHra.h"
 #include "KavirelZalozkaNahrat.h"
@@ -53,17 +52,16 @@ void TMainForm::PoVolbe(TPolozka Polozka)
         tabHra->PoradTah();
         break;
     case TPolozka::Rekordy:
-        UkazRekordy();
+        Okna->UkazRekordy(Nastaveni ? Nastaveni->Rekordy : std::vector<TOsobniRekord>{});
         break;
     case TPolozka::Statistika:
-        UkazStatistiku();
+        Okna->UkazStatistiku(Nastaveni ? Nastaveni->Statistiky.Desky() : std::vector<TStatistikaDesky>{});
         break;
     case TPolozka::Konec:
         UkonceniAplikace();
         break;
     case TPolozka::Barvy:
-        if (BarvyForm)
-            BarvyForm->exec();
+        Okna->UkazBarvy();
         break;
     case TPolozka::CislaPoli:
         UkazVysledek(Relace->Hra().NastavCisla(!Relace->Hra().JsouCisla()));
@@ -76,19 +74,17 @@ void TMainForm::PoVolbe(TPolozka Polozka)
             Nastaveni->Animace = Nabidky->Animace();
         break;
     case TPolozka::Legenda:
-        if (LegendaForm)
-            LegendaForm->exec();
+        Okna->UkazLegendu();
         break;
     case TPolozka::Info:
-        ZobrazNapovedu(KontextNapovedyUvod);
+        Okna->UkazNapovedu(KontextNapovedyUvod);
         break;
     case TPolozka::Oaplikaci:
-        if (AboutBox)
-            AboutBox->exec();
+        Okna->UkazAbout();
         break;
     case TPolozka::KontextovaNapoveda: {
         const int kontext = Zalozky->currentWidget()->property("HelpContext").toInt();
-        ZobrazNapovedu(kontext != 0 ? kontext : KontextNapovedyUvod);
+        Okna->UkazNapovedu(kontext != 0 ? kontext : KontextNapovedyUvod);
         break;
     }
     case TPolozka::JdiNaCislo:
@@ -107,34 +103,6 @@ void TMainForm::PoVolbe(TPolozka Polozka)
         break;
     }
     }
-}
-
-void TMainForm::ZobrazNapovedu(int Kontext)
-{
-    if (!OknoNapovedy)
-        OknoNapovedy = new TNapovedaOkno(this);
-    OknoNapovedy->ZobrazKontext(Kontext);
-}
-
-void TMainForm::UkazRekordy()
-{
-    if (!RekordyForm)
-        RekordyForm = new TRekordyForm(this);
-    static_cast<TRekordyForm*>(RekordyForm)->Napln(Nastaveni ? Nastaveni->Rekordy : std::vector<TOsobniRekord>{});
-    RekordyForm->show();
-    RekordyForm->raise();
-    RekordyForm->activateWindow();
-}
-
-void TMainForm::UkazStatistiku()
-{
-    if (!StatistikaForm)
-        StatistikaForm = new TStatistikaForm(this);
-    static_cast<TStatistikaForm*>(StatistikaForm)
-        ->Napln(Nastaveni ? Nastaveni->Statistiky.Desky() : std::vector<TStatistikaDesky>{});
-    StatistikaForm->show();
-    StatistikaForm->raise();
-    StatistikaForm->activateWindow();
 }
 
 void TMainForm::HratNahodnou(const TCisloDesky& Cislo)

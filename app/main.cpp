@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 
+#include <csignal>
 #include <memory>
 
 #include "KavirelForm.h"
@@ -18,6 +19,10 @@ int main(int argc, char** argv)
 {
     if (const int kod = PrikazovaRadkaPredSpustenim(argc, argv); kod >= 0)
         return kod;
+    // A display that goes away while the game writes to it would kill the
+    // game by SIGPIPE before Qt could notice the broken connection and end
+    // in order, with the settings written.
+    std::signal(SIGPIPE, SIG_IGN);
     QApplication aplikace(argc, argv);
     QString deska;
     if (const int kod = PrikazovaRadkaPoSpusteni(QApplication::arguments(), deska); kod >= 0)

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -422,6 +423,47 @@ TEST_F(NavicTest, OsobniRekordNastavenAPrekonan)
     ASSERT_EQ(okno->findChild<QTableWidget*>()->rowCount(), 1);
     EXPECT_EQ(okno->findChild<QTableWidget*>()->item(0, 2)->text(), QString::number(minimum));
     EXPECT_EQ(okno->findChild<QTableWidget*>()->item(0, 0)->text(), "Plus znovu");  // named by the game that set it
+    EXPECT_TRUE(Zpravy.empty());
+}
+
+// The bests and the statistics left open beside the board follow each win,
+// and the board keeps the keyboard for the next game.
+TEST_F(NavicTest, OtevreneOknoVyhruSledujeBezFokusu)
+{
+    Otevri();
+    Vyres(CisloPlus, "btnReseniNejrychlejsi");
+    const std::vector<TTahReseni> skoky = ReseniTahy();
+    struct TPripad {
+        const char* Polozka;
+        const char* Tabulka;
+        int Sloupec;          // the column that the win changes
+        const char* PoVyhre;  // its text after this case's win
+    };
+    const TPripad pripady[] = {
+        {"mnRekordy", "tblRekordy", 2, nullptr},     // the moves of the game played
+        {"mnStatistika", "tblStatistika", 3, "2"},  // wins, the first case's one included
+    };
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.Polozka);
+        HrajDesku(CisloPlus);
+        A(p.Polozka)->trigger();
+        auto* tabulka = Okno->findChild<QTableWidget*>(QString::fromLatin1(p.Tabulka));
+        ASSERT_NE(tabulka, nullptr);
+        const int radku = tabulka->rowCount();
+        Okno->activateWindow();
+        PohledDesky()->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(PohledDesky()));
+        Zahraj(skoky);
+        ASSERT_FALSE(L("lblHraRekord")->isHidden());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(PohledDesky()));
+        EXPECT_TRUE(tabulka->window()->isVisible());
+        ASSERT_EQ(tabulka->rowCount(), std::max(radku, 1));
+        const QString ocekavany = p.PoVyhre != nullptr ? QString::fromLatin1(p.PoVyhre)
+                                                       : QString::number(HerniDeska().Tahy.DejPocetTahu());
+        EXPECT_EQ(tabulka->item(0, p.Sloupec)->text(), ocekavany);
+        tabulka->window()->close();
+    }
     EXPECT_TRUE(Zpravy.empty());
 }
 
