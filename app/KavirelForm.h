@@ -4,7 +4,8 @@
 // play through.
 //
 // The window owns the session (KavirelRelace.h), the board widget, the tab
-// widgets and the solver's adapter. It forwards what the board reports to
+// widgets, the solver's adapter and the windows its menus open
+// (KavirelOknaNabidek.h). It forwards what the board reports to
 // the session, draws the session's answers, keeps the tab-change rules and
 // the menus, and hands boards from one tab to another. Each tab keeps its own
 // controls and labels (KavirelZalozka*.h); nobody reaches into another's.
