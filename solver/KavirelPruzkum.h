@@ -60,10 +60,21 @@ public:
         if (!Stop()) {
             Sym.Obrazy(M.S0, Obrazy[0]);
             const K kanon = Sym.Kanon(M.S0);
-            if (Nejkratsi)
+            if (Nejkratsi) {
                 Kratce(M.S0, kanon, -1, M.Start, 0, 0, 0, false);
-            else
+            } else if (!DvePoradi()) {
                 Rychle(M.S0, kanon, M.Start, 0);
+            } else {
+                const std::uint64_t celkem = LimitUzlu;
+                LimitUzlu = std::min(celkem, P.PozicVRohovemPoradi);
+                Rychle(M.S0, kanon, M.Start, 0);
+                if (Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly < celkem) {
+                    RohyNapred = false;
+                    LimitUzlu = celkem;
+                    Vycerpano = Preruseno = false;
+                    Rychle(M.S0, kanon, M.Start, 0);
+                }
+            }
         } else {
             Preruseno = true;
         }
@@ -105,10 +116,11 @@ private:
     int Hloubka = 0;  // jumps of every solution
 
     const bool BezTabulek;
-    const std::uint64_t LimitUzlu;
+    std::uint64_t LimitUzlu;
     const std::uint64_t UzlyPredtim;
     std::uint64_t Uzly = 0;
     bool Vycerpano = false;
+    bool RohyNapred = P.RohyNapred;  // the order of the jumps now
     bool Preruseno = false;
     bool Nalezeno = false;
 
@@ -138,6 +150,9 @@ private:
     TUrovne<K> Urovne;
     TZpetneSkoky<K> Skupiny;  // the jumps grouped for UviznuteKameny
     bool ZadnyCil = false;  // no goal position reachable from the start exists
+
+    // PozicVRohovemPoradi: the corner order first, then the scan order.
+    bool DvePoradi() const { return !BezTabulek && P.RohyNapred && P.PozicVRohovemPoradi != 0 && LimitUzlu != 0; }
 
     // A search unwinds as if stopped once it has run out of positions.
     bool Stop() const { return Vycerpano || R.Zastavit.load(std::memory_order_relaxed); }
@@ -458,7 +473,7 @@ private:
         constexpr int poradi = Leibniz ? poVodorovneNapred : poSvisleNapred;
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
-        if (P.RohyNapred)
+        if (RohyNapred)
             SeradPodleRohu<Leibniz>(M, s, deti, n);
         for (int i = 0; i < n; ++i) {
             if (JeDiteMrtve(deti[i], citac - 1))

@@ -74,10 +74,16 @@ std::vector<TObrazUlohy> ObrazyUlohy(const TUlohaReseni& u)
     return obrazy;
 }
 
-void Zkus(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool rohyNapred)
+// `vRohovem`: the positions of the corner order (its share of the job's
+// limit, the pass without tables included) before the scan order takes the
+// rest; 0: the one order only.
+void Zkus(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool rohyNapred, std::uint64_t vRohovem = 0)
 {
     KavirelHledani::TPravidla pravidla;
     pravidla.RohyNapred = rohyNapred;
+    if (vRohovem != 0)
+        pravidla.PozicVRohovemPoradi =
+            vRohovem > pravidla.PozicBezTabulek + 1 ? vRohovem - (pravidla.PozicBezTabulek + 1) : 1;
     KavirelHledani::Prohledej(uloha, rizeni, uloha.Typ != thNormalni, false, pravidla);
 }
 
@@ -88,11 +94,15 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     std::vector<TObrazUlohy> obrazy = ObrazyUlohy(uloha);
     // Each image in two orders: the corners first, which is faster in play,
     // and the scan order, which is what some images need. The job itself
-    // comes first in both (its scan order is the fastest mode's), then the
-    // other images in the corner order, which is the one that decides
-    // positions in play, and last their scan orders, which rescue some of
-    // the single-vacancy problems of the large boards.
-    std::vector<std::pair<std::size_t, bool>> pokusy = {{0, true}, {0, false}};
+    // comes first in both (its scan order is the fastest mode's), in one
+    // search that goes over to the scan order when the corner order has
+    // used its share, so that the second order finds the levels built and
+    // the dead positions of the first (a proof that there is no solution is
+    // often just beyond one share). Then the other images in the corner
+    // order, which is the one that decides positions in play, and last
+    // their scan orders, which rescue some of the single-vacancy problems
+    // of the large boards.
+    std::vector<std::pair<std::size_t, bool>> pokusy = {{0, true}};
     for (const bool rohyNapred : {true, false})
         for (std::size_t i = 1; i < obrazy.size(); ++i)
             pokusy.emplace_back(i, rohyNapred);
@@ -118,9 +128,10 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
         for (const auto& [i, rohyNapred] : pokusy) {
             TObrazUlohy& obraz = obrazy[i];
             TUlohaReseni& o = obraz.Uloha;
-            rizeni.LimitPozic = limit;
+            const bool obe = i == 0 && limit != 0 && limit <= UINT64_MAX / 2;
+            rizeni.LimitPozic = obe ? 2 * limit : limit;
             rizeni.SdileneMrtve = obraz.TenCil ? sdilene : nullptr;
-            Zkus(o, rizeni, rohyNapred);
+            Zkus(o, rizeni, rohyNapred, obe ? limit : 0);
             pozic += rizeni.PocetPozic.load(std::memory_order_relaxed);
             const bool vycerpano = o.Preruseno && !rizeni.Zastavit.load(std::memory_order_relaxed);
             if (vycerpano && limit != 0)

@@ -172,13 +172,15 @@ TEST(Rada, StartOfAGameIsTheBoardWithItsJumpsTakenBack)
 // The hint's images of the board take turns under a budget of positions; from
 // the usual first budget down to a single position per attempt it decides as
 // the plain search does, and a solution found on an image, its jumps mapped
-// back, solves the position itself.
+// back, solves the position itself. So does one search in both orders that
+// goes over to the second when the first has used its share.
 TEST(Rada, ObrazyDeskyRozhodujiJakoProsteHledaniSKazdymRozpoctem)
 {
     std::mt19937 gen(2512);
     const std::uint64_t rozpocty[] = {1, 37, 5000, PrvniRozpocetRady};
     const int desek = TestReseni::Instrumentovano ? 40 : 160;
-    int zObrazu = 0, nalezeno = 0, neexistuje = 0, vycerpano = 0;
+    int zObrazu = 0, nalezeno = 0, neexistuje = 0, vycerpano = 0, poPrechodu = 0,
+        rozhodnutoPoPrechodu = 0;
     for (int i = 0; i < desek && !HasFailure(); ++i) {
         TZaznamDesky z;
         switch (i % 3) {
@@ -224,8 +226,29 @@ TEST(Rada, ObrazyDeskyRozhodujiJakoProsteHledaniSKazdymRozpoctem)
                 ++vycerpano;
             else
                 EXPECT_EQ(TestReseni::Stav(omezene.Stav), ref.Stav);
+            // Both orders in one search: the scan order takes the rest of the
+            // limit, with the corner order's tables, once that has used its
+            // share (a rest of several shares, so that it often decides).
+            KavirelHledani::TPravidla dvePoradi = sTabulkami;
+            dvePoradi.RohyNapred = true;
+            dvePoradi.PozicVRohovemPoradi = rozpocet;
+            dvePoradi.DruheVlakno = false;  // the same course on every run
+            PripravUlohu(uloha, deska);
+            rizeni.LimitPozic = 8 * rozpocet;
+            KavirelHledani::Prohledej(uloha, rizeni, z.TypHry != thNormalni, false, dvePoradi);
+            const TReseni obe = DejReseni(uloha);
+            const bool presla = rizeni.PocetPozic.load() > rozpocet;
+            poPrechodu += presla;
+            rozhodnutoPoPrechodu += presla && obe.Stav != TVysledekHledani::Preruseno;
+            if (obe.Stav == TVysledekHledani::Preruseno)
+                continue;
+            EXPECT_EQ(TestReseni::Stav(obe.Stav), ref.Stav);
+            if (obe.Stav == TVysledekHledani::Nalezeno)
+                TestReseni::PrehrajReseni(z, deska, obe);
         }
     }
+    EXPECT_GT(poPrechodu, desek / 8) << rozhodnutoPoPrechodu;
+    EXPECT_GT(rozhodnutoPoPrechodu, desek / 8) << poPrechodu;
     // Every path must be exercised: solutions mapped back from images,
     // searches cut by the bound, both outcomes.
     EXPECT_GT(zObrazu, desek / 40) << nalezeno << " " << neexistuje << " " << vycerpano;
