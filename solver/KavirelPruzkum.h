@@ -12,6 +12,7 @@
 #include "KavirelPoradiRady.h"
 #include "KavirelPozice.h"
 #include "KavirelSdileneMrtve.h"
+#include "KavirelSdileneUrovne.h"
 #include "KavirelTabulky.h"
 #include "KavirelUrovne.h"
 #include "KavirelUspechy.h"
@@ -29,7 +30,7 @@ public:
     TPruzkum(TUlohaReseni& uloha, TRizeniHledani& rizeni, const TPravidla& pravidla, bool bezTabulek,
              std::uint64_t limitUzlu, std::uint64_t uzlyPredtim)
         : U(uloha), R(rizeni), P(pravidla), BezTabulek(bezTabulek), LimitUzlu(limitUzlu), UzlyPredtim(uzlyPredtim),
-          Urovne(M, Sym, rizeni.Zastavit)
+          VlastniUrovne(M, Sym, rizeni.Zastavit)
     {
         SestavModel(U, Leibniz, M);
         if (!Leibniz && P.UviznuteKameny)
@@ -56,7 +57,7 @@ public:
         else
             // The parity classes cost next to nothing and decide many
             // positions without a single jump (most of those in play).
-            ZadnyCil = P.Parita && Urovne.VyctiCile(Leibniz) && Urovne.VyradCileJineParity(M.S0);
+            ZadnyCil = P.Parita && Urovne->VyctiCile(Leibniz) && Urovne->VyradCileJineParity(M.S0);
         if (!Stop()) {
             Sym.Obrazy(M.S0, Obrazy[0]);
             const K kanon = Sym.Kanon(M.S0);
@@ -78,8 +79,8 @@ public:
         } else {
             Preruseno = true;
         }
-        Urovne.Ukonci();
-        Urovne.PredejChybu();
+        VlastniUrovne.Ukonci();
+        VlastniUrovne.PredejChybu();
         R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
         if (Vycerpano && BezTabulek)
             return false;
@@ -147,7 +148,9 @@ private:
     bool MaTabulku = false;
     // SdileneMrtve: the table goes back to the owner's searches at the end.
     TVypujckaMrtvych Vypujcka;
-    TUrovne<K> Urovne;
+    TUrovne<K> VlastniUrovne;
+    // R.SdileneUrovne: the kept ones, which go on being built after the search.
+    TUrovne<K>* Urovne = &VlastniUrovne;
     TZpetneSkoky<K> Skupiny;  // the jumps grouped for UviznuteKameny
     bool ZadnyCil = false;  // no goal position reachable from the start exists
 
@@ -164,7 +167,7 @@ private:
         if ((Uzly & 4095) == 0) {
             R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
             // Add a level while the levels have cost less than the search.
-            Urovne.PostavPodlePrace(Uzly, Nejkratsi ? PodilStavebNejkratsi : PodilStavebNejrychlejsi);
+            Urovne->PostavPodlePrace(Uzly, Nejkratsi ? PodilStavebNejkratsi : PodilStavebNejrychlejsi);
         }
     }
 
@@ -177,9 +180,9 @@ private:
 
     void Priprav()
     {
-        const bool uplnyVycet = (P.Parita || P.Urovne) && Urovne.VyctiCile(Leibniz);
+        const bool uplnyVycet = (P.Parita || P.Urovne) && Urovne->VyctiCile(Leibniz);
         if (uplnyVycet) {
-            if (P.Parita ? Urovne.VyradCileJineParity(M.S0) : P.Urovne && Urovne.ZadnyCil()) {
+            if (P.Parita ? Urovne->VyradCileJineParity(M.S0) : P.Urovne && Urovne->ZadnyCil()) {
                 ZadnyCil = true;
                 return;
             }
@@ -202,9 +205,16 @@ private:
             MaTabulku = tabulkaTreba && Tabulka.Vytvor(pamet.Tabulka);
         if (!sUrovnemi)
             return;
-        Urovne.Zacni(pamet.Arena, Hloubka);
-        if (P.DruheVlakno && std::thread::hardware_concurrency() > 1)
-            Urovne.StavejNaPozadi();
+        const bool naPozadi = P.DruheVlakno && std::thread::hardware_concurrency() > 1;
+        // The fastest mode's levels only cut, so kept ones may come with
+        // more levels built than this search would have built by now.
+        if (!Nejkratsi && R.SdileneUrovne != nullptr) {
+            Urovne = &R.SdileneUrovne->Pro(M, Leibniz, Sym, Hloubka, pamet.Arena, naPozadi, R.Zastavit);
+            return;
+        }
+        Urovne->Zacni(pamet.Arena, Hloubka);
+        if (naPozadi)
+            Urovne->StavejNaPozadi();
     }
 
     // ---- The rules, one predicate each. A true answer cuts the subtree.
@@ -216,7 +226,7 @@ private:
         if (citac < M.CilPocet || ZadnyCil)
             return true;
         const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        return j < Urovne.Pocet() && !Urovne.MoznaZiva(j, otisk);
+        return j < Urovne->Pocet() && !Urovne->MoznaZiva(j, otisk);
     }
 
     // UviznuteKameny, normal game: stones that stay for good rule out the
@@ -225,7 +235,7 @@ private:
     // below them the levels are exact.
     bool Uviznuta(K s, int citac) const
     {
-        return !Leibniz && P.UviznuteKameny && citac - M.CilPocet >= static_cast<int>(Urovne.Pocet()) + 2
+        return !Leibniz && P.UviznuteKameny && citac - M.CilPocet >= static_cast<int>(Urovne->Pocet()) + 2
                && MaUviznuteKameny(M, Skupiny, s, M.Vzor);
     }
 
@@ -374,7 +384,7 @@ private:
 
     // ----
 
-    bool NadUrovnemi(int citac) const { return static_cast<std::size_t>(citac - M.CilPocet) >= Urovne.Pocet(); }
+    bool NadUrovnemi(int citac) const { return static_cast<std::size_t>(citac - M.CilPocet) >= Urovne->Pocet(); }
 
     bool JeMrtva(K kanon, std::uint64_t otisk, int citac) const
     {
@@ -384,8 +394,8 @@ private:
     void Predtahni(K kanon, std::uint64_t otisk, int citac) const
     {
         const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        if (j < Urovne.Pocet())
-            Urovne.Predtahni(j, otisk);
+        if (j < Urovne->Pocet())
+            Urovne->Predtahni(j, otisk);
         else if (MaTabulku)
             Tabulka.Predtahni(kanon);
     }

@@ -92,11 +92,11 @@ inline void TPruzkum<Leibniz, Nejkratsi, K>::PosudDeti(K s, int h, int tahy, int
 template <bool Leibniz, bool Nejkratsi, class K>
 inline void TPruzkum<Leibniz, Nejkratsi, K>::PosudVnoucata(K s, int h, int citacDite, TDite* deti, int n)
 {
-    const std::size_t vrchol = Urovne.Pocet();
+    const std::size_t vrchol = Urovne->Pocet();
     if (!P.Vnoucata || vrchol == 0 || citacDite - 1 <= M.CilPocet
         || static_cast<std::size_t>(citacDite - M.CilPocet) != vrchol)
         return;
-    Urovne.NajdiMrtveDeti(
+    Urovne->NajdiMrtveDeti(
         s, Obrazy[h], vrchol - 1, n, Vnoucata.get(),
         [deti](int i) { return deti[i].Soud == sdZkusit ? static_cast<int>(deti[i].Skok) : -1; },
         [this, deti, citacDite](int i) {

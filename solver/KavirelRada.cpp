@@ -9,6 +9,7 @@
 #include "KavirelHledani.h"
 #include "KavirelPozice.h"
 #include "KavirelSdileneMrtve.h"
+#include "KavirelSdileneUrovne.h"
 #include "KavirelSluzba.h"
 
 namespace {
@@ -113,6 +114,9 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     KavirelHledani::TSdileneMrtve vlastni;
     KavirelHledani::TSdileneMrtve* const vlastnika = rizeni.SdileneMrtve;
     KavirelHledani::TSdileneMrtve* const sdilene = vlastnika != nullptr ? vlastnika : &vlastni;
+    // So are the backward levels, which the images that keep the target
+    // fields take over from each other instead of building them anew.
+    KavirelHledani::TSdileneUrovne urovne;
     // The control block leaves as it came, also when a search throws.
     struct TObnova {
         TRizeniHledani& R;
@@ -120,6 +124,7 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
         ~TObnova()
         {
             R.SdileneMrtve = Mrtve;
+            R.SdileneUrovne = nullptr;
             R.LimitPozic = 0;
         }
     } obnova{rizeni, vlastnika};
@@ -131,12 +136,14 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
             const bool obe = i == 0 && limit != 0 && limit <= UINT64_MAX / 2;
             rizeni.LimitPozic = obe ? 2 * limit : limit;
             rizeni.SdileneMrtve = obraz.TenCil ? sdilene : nullptr;
+            rizeni.SdileneUrovne = obraz.TenCil ? &urovne : nullptr;
             Zkus(o, rizeni, rohyNapred, obe ? limit : 0);
             pozic += rizeni.PocetPozic.load(std::memory_order_relaxed);
             const bool vycerpano = o.Preruseno && !rizeni.Zastavit.load(std::memory_order_relaxed);
             if (vycerpano && limit != 0)
                 continue;
             rizeni.PocetPozic.store(pozic, std::memory_order_relaxed);
+            urovne.Dokonci();
             uloha.Nalezeno = o.Nalezeno;
             uloha.Preruseno = o.Preruseno;
             if (o.Nalezeno && !o.Preruseno)

@@ -78,6 +78,7 @@ void PripravUlohu(TUlohaReseni& uloha, const TSolveDeska& deska);
 // What a search shares with other threads.
 namespace KavirelHledani {
 class TSdileneMrtve;
+class TSdileneUrovne;
 }
 
 struct TRizeniHledani {
@@ -96,6 +97,9 @@ struct TRizeniHledani {
     // Dead positions kept between the searches of one owner
     // (KavirelSdileneMrtve.h); null: none.
     KavirelHledani::TSdileneMrtve* SdileneMrtve = nullptr;
+    // Backward levels kept between the attempts of one hint
+    // (KavirelSdileneUrovne.h); null: each search builds its own.
+    KavirelHledani::TSdileneUrovne* SdileneUrovne = nullptr;
 };
 
 // The default bound of LimitPameti on this machine: `strop`, or a quarter

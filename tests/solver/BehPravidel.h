@@ -16,7 +16,8 @@ struct TBeh {
 };
 
 inline TBeh VyresPravidly(const TSolveDeska& deska, std::uint8_t zpusob, const KavirelHledani::TPravidla& pravidla,
-                          std::size_t pamet, KavirelHledani::TSdileneMrtve* sdilene = nullptr)
+                          std::size_t pamet, KavirelHledani::TSdileneMrtve* sdilene = nullptr,
+                          KavirelHledani::TSdileneUrovne* urovne = nullptr)
 {
     TUlohaReseni uloha;
     PripravUlohu(uloha, deska);
@@ -24,6 +25,7 @@ inline TBeh VyresPravidly(const TSolveDeska& deska, std::uint8_t zpusob, const K
     TRizeniHledani rizeni;
     rizeni.LimitPameti = pamet;
     rizeni.SdileneMrtve = sdilene;
+    rizeni.SdileneUrovne = urovne;
     KavirelHledani::Prohledej(uloha, rizeni, deska.Zaznam.TypHry != thNormalni, zpusob == zhNejkratsi, pravidla);
     return TBeh{DejReseni(uloha), rizeni.PocetPozic.load()};
 }
