@@ -115,7 +115,10 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     KavirelHledani::TSdileneMrtve* const vlastnika = rizeni.SdileneMrtve;
     KavirelHledani::TSdileneMrtve* const sdilene = vlastnika != nullptr ? vlastnika : &vlastni;
     // So are the backward levels, which the images that keep the target
-    // fields take over from each other instead of building them anew.
+    // fields take over from each other instead of building them anew. An
+    // image whose target fields moved replaces them with its own rather
+    // than building a second set beside them, so that the attempts stay
+    // within the memory bound of one search.
     KavirelHledani::TSdileneUrovne urovne;
     // The control block leaves as it came, also when a search throws.
     struct TObnova {
@@ -136,7 +139,7 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
             const bool obe = i == 0 && limit != 0 && limit <= UINT64_MAX / 2;
             rizeni.LimitPozic = obe ? 2 * limit : limit;
             rizeni.SdileneMrtve = obraz.TenCil ? sdilene : nullptr;
-            rizeni.SdileneUrovne = obraz.TenCil ? &urovne : nullptr;
+            rizeni.SdileneUrovne = &urovne;
             Zkus(o, rizeni, rohyNapred, obe ? limit : 0);
             pozic += rizeni.PocetPozic.load(std::memory_order_relaxed);
             const bool vycerpano = o.Preruseno && !rizeni.Zastavit.load(std::memory_order_relaxed);

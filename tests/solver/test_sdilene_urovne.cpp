@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The backward levels kept from one search to the next: a search that takes
-// them over, from its own start, a turned or mirrored one or an earlier
-// position of its game, must answer jump for jump as a search with levels
-// of its own; one whose start lies outside the levels' classes must not
-// take them over.
+// them over, for its own start or a turned or mirrored one, must answer
+// jump for jump as a search with levels of its own; one whose start lies outside the levels' classes, or whose
+// goal differs, must not take them over.
 #include <random>
 #include <vector>
 
@@ -48,6 +47,13 @@ TZaznamDesky BezJednoho(TZaznamDesky z, std::mt19937& gen)
     return z;
 }
 
+// A target field in the square's corner: another goal, whose levels differ.
+TZaznamDesky SRohovymCilem(TZaznamDesky z)
+{
+    z.Pole[2][1].Cilove = 1;
+    return z;
+}
+
 TEST(SdileneUrovne, PrevzateUrovneRozhodujiJakoVlastni)
 {
     TPravidla pravidla;
@@ -57,10 +63,11 @@ TEST(SdileneUrovne, PrevzateUrovneRozhodujiJakoVlastni)
     const int desek = Instrumentovano ? 20 : 80;
     for (int i = 0; i < desek && !HasFailure(); ++i) {
         const TZaznamDesky z = SymetrickaDeska(gen);
-        // The board, its images, a position of another class and the board
-        // again, each after the one before on the same kept levels.
+        // The board, its images, a position of another class, one of another
+        // goal and the board again, each after the one before on the same
+        // kept levels.
         const std::vector<TZaznamDesky> pozice = {z, Obraz(z, 0), Obraz(z, 1), BezJednoho(z, gen), z,
-                                                  BezJednoho(Obraz(z, 0), gen)};
+                                                  BezJednoho(Obraz(z, 0), gen), SRohovymCilem(z), z};
         KavirelHledani::TSdileneUrovne urovne;
         for (std::size_t k = 0; k < pozice.size() && !HasFailure(); ++k) {
             SCOPED_TRACE(std::to_string(i) + " " + std::to_string(k));
