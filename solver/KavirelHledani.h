@@ -101,9 +101,10 @@ struct TPravidla {
     // whether one is.
     bool RohyNapred = false;
     // Not a cut: with RohyNapred, a fastest search that has run out of its
-    // first `PozicVRohovemPoradi` positions starts again from the position
-    // in the scan order, with the tables and levels the first order built.
-    // 0: the one order only.
+    // first `PozicVRohovemPoradi` positions (those of the pass without
+    // tables included) starts again from the position in the scan order,
+    // with the tables and levels the first order built. 0: the one order
+    // only.
     std::uint64_t PozicVRohovemPoradi = 0;
     // Not a cut either: the levels beyond the first few are built on a
     // second thread, as fast as it goes, instead of in turns with the search.

@@ -67,7 +67,9 @@ public:
                 Rychle(M.S0, kanon, M.Start, 0);
             } else {
                 const std::uint64_t celkem = LimitUzlu;
-                LimitUzlu = std::min(celkem, P.PozicVRohovemPoradi);
+                // The share counts the positions of the pass before, too.
+                const std::uint64_t podil = P.PozicVRohovemPoradi;
+                LimitUzlu = std::min(celkem, podil > UzlyPredtim ? podil - UzlyPredtim : 1);
                 Rychle(M.S0, kanon, M.Start, 0);
                 if (Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly < celkem) {
                     RohyNapred = false;
@@ -209,7 +211,7 @@ private:
         // The fastest mode's levels only cut, so kept ones may come with
         // more levels built than this search would have built by now.
         if (!Nejkratsi && R.SdileneUrovne != nullptr) {
-            Urovne = &R.SdileneUrovne->Pro(M, Leibniz, Sym, Hloubka, pamet.Arena, naPozadi, R.Zastavit);
+            Urovne = &R.SdileneUrovne->Pro(VlastniUrovne, M, Leibniz, Sym, Hloubka, pamet.Arena, naPozadi, R.Zastavit);
             return;
         }
         Urovne->Zacni(pamet.Arena, Hloubka);

@@ -82,9 +82,7 @@ void Zkus(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool rohyNapred, std::uin
 {
     KavirelHledani::TPravidla pravidla;
     pravidla.RohyNapred = rohyNapred;
-    if (vRohovem != 0)
-        pravidla.PozicVRohovemPoradi =
-            vRohovem > pravidla.PozicBezTabulek + 1 ? vRohovem - (pravidla.PozicBezTabulek + 1) : 1;
+    pravidla.PozicVRohovemPoradi = vRohovem;
     KavirelHledani::Prohledej(uloha, rizeni, uloha.Typ != thNormalni, false, pravidla);
 }
 
@@ -124,13 +122,14 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     struct TObnova {
         TRizeniHledani& R;
         KavirelHledani::TSdileneMrtve* Mrtve;
+        KavirelHledani::TSdileneUrovne* Urovne;
         ~TObnova()
         {
             R.SdileneMrtve = Mrtve;
-            R.SdileneUrovne = nullptr;
+            R.SdileneUrovne = Urovne;
             R.LimitPozic = 0;
         }
-    } obnova{rizeni, vlastnika};
+    } obnova{rizeni, vlastnika, rizeni.SdileneUrovne};
     std::uint64_t pozic = 0;
     for (std::uint64_t limit = std::max<std::uint64_t>(rozpocet, 1);; limit = limit > UINT64_MAX / 2 ? 0 : 2 * limit) {
         for (const auto& [i, rohyNapred] : pokusy) {

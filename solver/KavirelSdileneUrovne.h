@@ -29,10 +29,10 @@ public:
     // The levels for a search of the fastest mode: the kept ones where they
     // hold for it, else new ones, begun (`arena` bytes) and going on on a
     // thread of their own where `naPozadi`, which replace the kept ones.
-    // The goals were listed before (`uplnyVycet` of the search).
+    // New ones take over the goals the search listed in its own `vlastni`.
     template <class K>
-    TUrovne<K>& Pro(const TModel<K>& m, bool leibniz, const TSymetrie<K>& sym, int hloubka, std::size_t arena,
-                    bool naPozadi, const std::atomic<bool>& zastavit)
+    TUrovne<K>& Pro(TUrovne<K>& vlastni, const TModel<K>& m, bool leibniz, const TSymetrie<K>& sym, int hloubka,
+                    std::size_t arena, bool naPozadi, const std::atomic<bool>& zastavit)
     {
         TPodpisDesky podpis = PodpisDesky(m, leibniz, sym);
         if (auto* k = dynamic_cast<TObsahK<K>*>(Obsah.get());
@@ -45,8 +45,7 @@ public:
         auto novy = std::make_unique<TObsahK<K>>(m, sym, std::move(podpis), hloubka, zastavit);
         TUrovne<K>& u = novy->Urovne;
         Obsah = std::move(novy);
-        u.VyctiCile(leibniz);
-        u.VyradCileJineParity(m.S0);
+        u.PrevezmiCile(vlastni);
         u.Zacni(arena, hloubka);
         if (naPozadi)
             u.StavejNaPozadi();

@@ -57,6 +57,9 @@ public:
     // No goal position was listed.
     bool ZadnyCil() const { return Cile.empty(); }
 
+    // The goals another object listed for the same board and start.
+    void PrevezmiCile(TUrovne& jine) { Cile = std::move(jine.Cile); }
+
     // Drops the goal positions of another parity class than `s`, which can
     // never be reached from it. True when none is left.
     bool VyradCileJineParity(K s)
