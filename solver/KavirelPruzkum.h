@@ -211,7 +211,7 @@ private:
         // The fastest mode's levels only cut, so kept ones may come with
         // more levels built than this search would have built by now.
         if (!Nejkratsi && R.SdileneUrovne != nullptr) {
-            Urovne = &R.SdileneUrovne->Pro(VlastniUrovne, M, Leibniz, Sym, Hloubka, pamet.Arena, naPozadi, R.Zastavit);
+            Urovne = &R.SdileneUrovne->Pro(VlastniUrovne, M, Leibniz, Sym, Hloubka, pamet.Arena, naPozadi);
             return;
         }
         Urovne->Zacni(pamet.Arena, Hloubka);

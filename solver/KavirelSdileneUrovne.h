@@ -32,17 +32,17 @@ public:
     // New ones take over the goals the search listed in its own `vlastni`.
     template <class K>
     TUrovne<K>& Pro(TUrovne<K>& vlastni, const TModel<K>& m, bool leibniz, const TSymetrie<K>& sym, int hloubka,
-                    std::size_t arena, bool naPozadi, const std::atomic<bool>& zastavit)
+                    std::size_t arena, bool naPozadi)
     {
         TPodpisDesky podpis = PodpisDesky(m, leibniz, sym);
         if (auto* k = dynamic_cast<TObsahK<K>*>(Obsah.get());
-            k != nullptr && k->Plati(m, sym, podpis, hloubka, zastavit)) {
+            k != nullptr && k->Plati(m, sym, podpis, hloubka)) {
             ++Prevzato;
             ZJineTridy += KavirelHledani::Parita(m, m.S0) != k->Parita;
             return k->Urovne;
         }
         Obsah.reset();  // the memory of the old levels first
-        auto novy = std::make_unique<TObsahK<K>>(m, sym, std::move(podpis), hloubka, zastavit);
+        auto novy = std::make_unique<TObsahK<K>>(m, sym, std::move(podpis), hloubka);
         TUrovne<K>& u = novy->Urovne;
         Obsah = std::move(novy);
         u.PrevezmiCile(vlastni);
@@ -72,17 +72,15 @@ private:
 
     template <class K>
     struct TObsahK final : TObsah {
-        TObsahK(const TModel<K>& m, const TSymetrie<K>& sym, TPodpisDesky podpis, int hloubka,
-                const std::atomic<bool>& zastavit)
+        TObsahK(const TModel<K>& m, const TSymetrie<K>& sym, TPodpisDesky podpis, int hloubka)
             : M(m), Sym(sym), Podpis(std::move(podpis)), Parita(KavirelHledani::Parita(M, M.S0)),
-              Hloubka(hloubka), Zastavit(zastavit), Urovne(M, Sym, zastavit)
+              Hloubka(hloubka), Urovne(M, Sym, Zastavit)
         {
         }
 
-        bool Plati(const TModel<K>& m, const TSymetrie<K>& sym, const TPodpisDesky& podpis, int hloubka,
-                   const std::atomic<bool>& zastavit) const
+        bool Plati(const TModel<K>& m, const TSymetrie<K>& sym, const TPodpisDesky& podpis, int hloubka) const
         {
-            if (&zastavit != &Zastavit || hloubka > Hloubka || m.CilPocet != M.CilPocet || podpis != Podpis)
+            if (hloubka > Hloubka || m.CilPocet != M.CilPocet || podpis != Podpis)
                 return false;
             if (KavirelHledani::Parita(m, m.S0) == Parita)
                 return true;
@@ -105,7 +103,10 @@ private:
         const TPodpisDesky Podpis;
         const int Parita;
         const int Hloubka;
-        const std::atomic<bool>& Zastavit;
+        // The levels outlive the searches and their control blocks: only
+        // the owner (Dokonci, or the end) stops them, never a search's
+        // stop request, which comes from a block that may be gone by then.
+        const std::atomic<bool> Zastavit{false};
         TUrovne<K> Urovne;
     };
 
