@@ -131,12 +131,19 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
         }
     } obnova{rizeni, vlastnika, rizeni.SdileneUrovne};
     std::uint64_t pozic = 0;
-    for (std::uint64_t limit = std::max<std::uint64_t>(rozpocet, 1);; limit = limit > UINT64_MAX / 2 ? 0 : 2 * limit) {
+    const std::uint64_t prvni = std::max<std::uint64_t>(rozpocet, 1);
+    for (std::uint64_t limit = prvni;; limit = limit > UINT64_MAX / 2 ? 0 : 2 * limit) {
         for (const auto& [i, rohyNapred] : pokusy) {
             TObrazUlohy& obraz = obrazy[i];
             TUlohaReseni& o = obraz.Uloha;
             const bool obe = i == 0 && limit != 0 && limit <= UINT64_MAX / 2;
-            rizeni.LimitPozic = obe ? 2 * limit : limit;
+            // In the first round the scan order gets half the corner order's
+            // share: there it only has to finish the proofs the corner order
+            // nearly reached, and a position of play that neither decides is
+            // decided sooner by another image's corner order. Later rounds
+            // give it as much as the corner order, which the single-vacancy
+            // problems of the large boards need.
+            rizeni.LimitPozic = obe ? limit + (limit == prvni ? limit / 2 : limit) : limit;
             rizeni.SdileneMrtve = obraz.TenCil ? sdilene : nullptr;
             rizeni.SdileneUrovne = &urovne;
             Zkus(o, rizeni, rohyNapred, obe ? limit : 0);
