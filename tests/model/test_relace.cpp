@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "KavirelCil.h"
 #include "KavirelRelace.h"
 #include "KreslenaDeska.h"
 
@@ -207,42 +208,70 @@ TEST(Relace, DragsMakeOnlyLegalJumpsAndLeaveTheSelectionAlone)
     }
 }
 
+// The verdict at the end of a game and the goal test of a won one (which
+// asks for one stone, or one hole in Leibniz's game, when there are no
+// targets) are two questions, asked of the rules and of the session alike.
 TEST(Relace, VerdictAndGoalAreTwoQuestions)
 {
     struct Pripad {
         const char* nazev;
         std::vector<std::string> deska;
         TTypHry typ;
+        bool konec, maCilove, nesplneno;
         TStavHry verdikt;
         bool cil;
         bool bezVyhry;
+        bool staryCil = false;  // a stale target flag on an absent position
     };
     const Pripad pripady[] = {
-        {"every target full, nothing else", {"X.o", "..X"}, thNormalni, shKonecCileSplneny, true, false},
-        {"every target full and a stone elsewhere", {"X.x"}, thNormalni, shKonecCileSplneny, false, true},
-        {"a target empty", {"X.O", "..x"}, thNormalni, shKonecCileNesplneny, false, false},
-        {"no targets, one stone", {"x.o"}, thNormalni, shKonec, true, false},
-        {"no targets, two stones", {"x.x"}, thNormalni, shKonec, false, false},
-        {"goal met with a jump left", {"XXo"}, thNormalni, shProbiha, true, false},
-        {"Leibniz: every target empty and a hole elsewhere", {"O.o", "..x"}, thLeibniz, shKonecCileSplneny, false,
+        {"one stone, no targets", {"x"}, thNormalni, true, false, false, shKonec, true, false},
+        {"no targets, one stone and a hole", {"x.o"}, thNormalni, true, false, false, shKonec, true, false},
+        {"no targets, two stones", {"x.x"}, thNormalni, true, false, false, shKonec, false, false},
+        {"jump left", {"xxo"}, thNormalni, false, false, false, shProbiha, false, false},
+        {"a jump left, a target empty", {"xxO"}, thNormalni, false, true, true, shProbiha, false, false},
+        {"goal met with a jump left", {"XXo"}, thNormalni, false, true, false, shProbiha, true, false},
+        {"every target full, nothing else", {"X.o", "..X"}, thNormalni, true, true, false, shKonecCileSplneny, true,
+         false},
+        {"a target empty", {"X.O", "..x"}, thNormalni, true, true, true, shKonecCileNesplneny, false, false},
+        {"every target full and a stone elsewhere", {"X.x"}, thNormalni, true, true, false, shKonecCileSplneny, false,
          true},
-        {"Leibniz: every target empty, nothing else", {"O.x", "..x"}, thLeibniz, shKonecCileSplneny, true, false},
+        {"Leibniz: all targets empty", {"O.x", "..O"}, thLeibniz, true, true, false, shKonecCileSplneny, true, false},
+        {"Leibniz: every target empty, nothing else", {"O.x", "..x"}, thLeibniz, true, true, false,
+         shKonecCileSplneny, true, false},
+        {"Leibniz: every target empty and a hole elsewhere", {"O.o", "..x"}, thLeibniz, true, true, false,
+         shKonecCileSplneny, false, true},
+        {"Leibniz: a target full", {"O.X", "..o"}, thLeibniz, true, true, true, shKonecCileNesplneny, false, false},
+        {"Leibniz: one hole", {"xox", "xxx"}, thLeibniz, true, false, false, shKonec, true, false},
+        {"Leibniz: two holes", {"xoo", "xxx"}, thLeibniz, false, false, false, shProbiha, false, false},
+        // A stale flag counts as a target but never loses; the goal (one
+        // stone, there being no target) is another matter.
+        {"stale target, one stone", {"x"}, thNormalni, true, true, false, shKonecCileSplneny, true, false, true},
+        {"stale target, two stones", {"x.x"}, thNormalni, true, true, false, shKonecCileSplneny, false, true, true},
     };
     for (const Pripad& c : pripady) {
+        TZaznamDesky z = Nakresli(c.deska, c.typ);
+        if (c.staryCil)
+            z.Pole[6][6].Cilove = 1;
+        TGameDeska d;
+        d.Nastav(z);
+        EXPECT_EQ(!d.ExistujeSkok(), c.konec) << c.nazev;
+        bool nesplneno = true;
+        EXPECT_EQ(d.KontrolaCilovych(nesplneno), c.maCilove) << c.nazev;
+        EXPECT_EQ(nesplneno, c.nesplneno) << c.nazev;
+        EXPECT_EQ(d.DejStavHry(), c.verdikt) << c.nazev;
+        EXPECT_EQ(JeCilSplnen(d.Zaznam), c.cil) << c.nazev;
+        if (c.staryCil) {
+            EXPECT_EQ(d.PocetCilovych, 1) << c.nazev;
+        }
+
         TRelaceHry r;
-        const TStavPlochy s = r.Hra().NovaHra(Nakresli(c.deska, c.typ)).Stav;
+        const TStavPlochy s = r.Hra().NovaHra(z).Stav;
         EXPECT_EQ(s.Verdikt, c.verdikt) << c.nazev;
         EXPECT_EQ(s.CilSplnen, c.cil) << c.nazev;
         EXPECT_EQ(s.VerdiktBezVyhry(), c.bezVyhry) << c.nazev;
     }
 
-    // The only targets are flags left on absent positions: the verdict is
-    // satisfied, the goal (one stone, there being no target) is not.
-    TZaznamDesky z = Nakresli({"x.x"});
-    z.Pole[6][6].Cilove = 1;
     TRelaceHry r;
-    EXPECT_TRUE(r.Hra().NovaHra(z).Stav.VerdiktBezVyhry());
-
     // A jump into the differing case reports no win; one onto the goal does.
     r.Hra().NovaHra(Nakresli({"Xxxo"}));
     const TVysledekAkce v = r.Tah({1, 0}, {3, 0});

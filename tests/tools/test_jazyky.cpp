@@ -182,6 +182,9 @@ TEST_F(Jazyky, ZpravyResice)
         {{"--deska", "2", "-"}, "jedna.txt",
          "kavirel-resit: standardní vstup je kresba jediné desky, --deska 2 nelze\n",
          "kavirel-resit: standard input is a drawing of a single board, --deska 2 is not possible\n"},
+        {{"--random", "7-1"}, "",
+         "kavirel-resit: neplatné číslo náhodné desky: obtížnost „7“ není 1 až 5\n" + csPouziti,
+         "kavirel-resit: invalid random board number: the difficulty “7” is not 1 to 5\n" + enPouziti},
         // A number of boards: Czech keeps its one form, English has two.
         {{"--deska", "3", "jedna.dat"}, "",
          "kavirel-resit: soubor \"jedna.dat\" má jen 1 desek\n",

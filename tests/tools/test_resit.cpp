@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line solver, run as a program: its output, exit status and
-// refusals, against the solver library it is built on.
+// refusals, against the solver library it is built on, and its random boards.
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "KavirelKresba.h"
+#include "KavirelNahodna.h"
 #include "SpousteniNastroju.h"
 
 using namespace TestNastroju;
@@ -50,6 +53,8 @@ TEST_F(Resit, VysledkyJakoKnihovna)
     }
 }
 
+// Status 2, nothing on stdout, and the reason in the message; the random
+// board numbers the library refuses are refused by the tool with its reason.
 TEST_F(Resit, NepouzitelneArgumentyASoubory)
 {
     const std::string dobry = Zapis("dobry.kav", {Vestavena(10)}).string();
@@ -59,24 +64,65 @@ TEST_F(Resit, NepouzitelneArgumentyASoubory)
     cizi.Pole[4][4].Stav = static_cast<TStavPole>(7);
     const std::string neplatny = Zapis("neplatny.kav", {cizi}).string();
 
-    const std::vector<std::vector<std::string>> pripady = {
-        {}, {"--rychle", dobry}, {dobry, dobry}, {neplatny}, {Adresar.string()},
-        {(Adresar / "neni.kav").string()}, {(Adresar / "kratky.kav").string()},
-        {"--deska", "0", katalog},   {"--deska", "18", katalog}, {"--deska", "x", katalog}, {"--deska"},
-        {"--limit", "abc", dobry},   {"--limit", "-1", dobry},   {dobry, "--limit"},        {"--limit=", dobry},
-        {"--bogus", dobry},          {"-x", dobry},              {"---", dobry},            {"--help=1"},
-        {"--json", "--kresba", dobry}, {"--kresba=1", dobry},    {"--deska=0", dobry},
-        {"--nejkratsi", "--nejmene", dobry}, {"--minimum", "--nejkratsi", dobry}, {"--nejmene=1", dobry},
+    const struct {
+        std::vector<std::string> Argumenty;
+        const char* VeZprave = "";
+    } pripady[] = {
+        {{}}, {{"--rychle", dobry}}, {{dobry, dobry}}, {{neplatny}}, {{Adresar.string()}},
+        {{(Adresar / "neni.kav").string()}}, {{(Adresar / "kratky.kav").string()}},
+        {{"--deska", "0", katalog}}, {{"--deska", "18", katalog}}, {{"--deska", "x", katalog}}, {{"--deska"}},
+        {{"--limit", "abc", dobry}}, {{"--limit", "-1", dobry}}, {{dobry, "--limit"}}, {{"--limit=", dobry}},
+        {{"--bogus", dobry}}, {{"-x", dobry}}, {{"---", dobry}}, {{"--help=1"}},
+        {{"--json", "--kresba", dobry}}, {{"--kresba=1", dobry}}, {{"--deska=0", dobry}},
+        {{"--nejkratsi", "--nejmene", dobry}}, {{"--minimum", "--nejkratsi", dobry}}, {{"--nejmene=1", dobry}},
+        {{"--nahodna"}, "chybí hodnota"},
+        {{"--nahodna", ""}, "číslo desky chybí"},
+        {{"--nahodna", "0-5"}, "obtížnost „0“"},
+        {{"--random", "6-1"}, "obtížnost „6“"},
+        {{"--nahodna", "3-0"}, "semínko „0“"},
+        {{"--nahodna", "3-1000000"}, "semínko „1000000“"},
+        {{"--nahodna", "3-"}, "OBTÍŽNOST-SEMÍNKO"},
+        {{"--nahodna", "3-4a"}, "OBTÍŽNOST-SEMÍNKO"},
+        {{"--nahodna", " 3-4"}, "OBTÍŽNOST-SEMÍNKO"},
+        {{"--nahodna", "3--4"}, "OBTÍŽNOST-SEMÍNKO"},
+        {{"--nahodna=-3"}, "OBTÍŽNOST-SEMÍNKO"},
+        {{"--nahodna", "3-4", dobry}, "SOUBOR"},
+        {{"--nahodna", "3-4", "--json"}, "--json"},
+        {{"--nejkratsi", "--nahodna", "3-4"}, "--nejkratsi"},
+        {{"--nahodna", "3-4", "--limit", "5"}, "--limit"},
+        {{"--nahodna", "3-4", "--deska", "2"}, "--deska"},
     };
-    for (const auto& argumenty : pripady) {
-        std::string popis;
-        for (const std::string& a : argumenty)
-            popis += a + " ";
-        const TBeh b = Spust(argumenty);
+    for (const auto& p : pripady) {
+        const std::string popis = Prikaz("", p.Argumenty);
+        const TBeh b = Spust(p.Argumenty);
         EXPECT_EQ(b.Kod, 2) << popis;
         EXPECT_EQ(b.Vystup, "") << popis;
-        EXPECT_NE(b.Chyby.find("kavirel-resit: "), std::string::npos) << popis;
+        EXPECT_EQ(b.Chyby.rfind("kavirel-resit: ", 0), 0u) << popis << b.Chyby;
+        EXPECT_NE(b.Chyby.find(p.VeZprave), std::string::npos) << popis << b.Chyby;
     }
+}
+
+// The drawing --nahodna prints is the library's board of that number, and
+// one the tool itself reads back and solves.
+TEST_F(Resit, NahodnaKresbaJakoKnihovnaAReseni)
+{
+    for (const char* cislo : {"1-1", "3-48213", "5-999999"})
+        for (const char* volba : {"--nahodna", "--random", "--nahodna="}) {
+            const bool rovnitko = volba[std::strlen(volba) - 1] == '=';
+            const TBeh b = rovnitko ? Spust({std::string(volba) + cislo}) : Spust({volba, cislo});
+            std::string chyba;
+            TCisloDesky c;
+            ASSERT_TRUE(CtiCisloDesky(cislo, c, chyba));
+            EXPECT_EQ(b.Kod, 0) << volba << cislo << "\n" << b.Chyby;
+            EXPECT_EQ(b.Chyby, "");
+            EXPECT_EQ(b.Vystup, KresbaDesky(NahodnaDeska(c).Zaznam)) << volba << cislo;
+        }
+
+    const TBeh kresba = Spust({"--random", "4-2026"});
+    ASSERT_EQ(kresba.Kod, 0);
+    const TBeh reseni = Spust({ZapisText("nahodna.txt", kresba.Vystup).string()});
+    EXPECT_EQ(reseni.Kod, 0) << reseni.Vystup << reseni.Chyby;
+    EXPECT_EQ(reseni.Vystup.rfind("Řešení nalezeno\n", 0), 0u) << reseni.Vystup;
 }
 
 }  // namespace

@@ -107,6 +107,14 @@ std::string Par(const QJsonValue& skok)
     return std::to_string(a.at(0).toInteger()) + "-" + std::to_string(a.at(1).toInteger());
 }
 
+std::string TextSkoku(const QJsonArray& skoky)
+{
+    std::string t;
+    for (const QJsonValue& s : skoky)
+        t += (t.empty() ? "" : " ") + Par(s);
+    return t;
+}
+
 // Everything the JSON object says must agree with the text output of the
 // same board and with the board itself.
 void PorovnejJsonSTextem(const TBeh& json, const TBeh& text, const TZaznamDesky& z, const char* rezim)
@@ -137,9 +145,7 @@ void PorovnejJsonSTextem(const TBeh& json, const TBeh& text, const TZaznamDesky&
     ASSERT_EQ(radky.size(), 4) << text.Vystup;
     EXPECT_EQ(text.Kod, 0);
     EXPECT_EQ("Potřebných tahů: " + std::to_string(j["moves"].toInteger(-1)), radky[1].toStdString());
-    std::string textSkoku;
-    for (const QJsonValue& s : skoky)
-        textSkoku += (textSkoku.empty() ? "" : " ") + Par(s);
+    const std::string textSkoku = TextSkoku(skoky);
     EXPECT_EQ(textSkoku, radky[2].toStdString());
 
     // The groups are the jumps in order, cut where a different stone moves.
@@ -234,14 +240,6 @@ TEST_F(ResitVstup, JsonNejkratsiANejmeneNalezene)
     const TBeh text = Spust({"--nejmene", kriz});
     EXPECT_NE(text.Vystup.find("Potřebných tahů: " + std::to_string(tahu) + "\n"), std::string::npos) << text.Vystup;
     PorovnejJsonSTextem(Spust({"--json", "--minimum", kriz}), text, Vestavena(7), "minimum");
-}
-
-std::string TextSkoku(const QJsonArray& skoky)
-{
-    std::string t;
-    for (const QJsonValue& s : skoky)
-        t += (t.empty() ? "" : " ") + Par(s);
-    return t;
 }
 
 // A hint, in text and in JSON: the first move and the rest of the solution
