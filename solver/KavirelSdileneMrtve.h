@@ -62,8 +62,23 @@ public:
             return false;
         tabulka = std::move(Tabulka);
         Tabulka = TTabulka{};
+        tabulka.NastavEru(Era);
         Pujceno = true;
         return true;
+    }
+
+    // A new request: what the table learns from now on ranks above what it
+    // holds from the requests before.
+    void NovaEra()
+    {
+        std::lock_guard<std::mutex> zamek(Zamek);
+        ++Era;
+    }
+
+    std::uint8_t DejEru()
+    {
+        std::lock_guard<std::mutex> zamek(Zamek);
+        return Era;
     }
 
     // Takes back a table, borrowed (`vypujcena`) or a search's own.
@@ -84,6 +99,7 @@ private:
     TPodpisDesky Podpis;
     std::size_t Bajtu = 0;
     TTabulka Tabulka;
+    std::uint8_t Era = 0;
 };
 
 // A search's side of the kept table: where it came from, so that it goes
@@ -103,7 +119,9 @@ public:
         Podpis = PodpisDesky(m, leibniz, sym);
         Bajtu = bajtu;
         Vypujcena = sdilene->Vypujc(Podpis, Bajtu, tabulka);
-        if (Vypujcena || tabulka.Vytvor(bajtu))
+        if (!Vypujcena && tabulka.Vytvor(bajtu))
+            tabulka.NastavEru(sdilene->DejEru());
+        if (Vypujcena || tabulka)
             Sdilene = sdilene;
         return Sdilene != nullptr;
     }

@@ -139,6 +139,7 @@ std::uint64_t TSluzbaReseni::Spust(const TPozadavek& pozadavek, TDokonceni dokon
     prace->Dokonceni = std::move(dokonceni);
     prace->Zacatek = THodiny::now();
     prace->Rizeni.SdileneMrtve = Mrtve.get();
+    Mrtve->NovaEra();
     TPrace* p = prace.get();
     Prace.push_back(std::move(prace));
     try {

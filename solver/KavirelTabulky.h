@@ -122,7 +122,10 @@ inline TRozdeleniPameti RozdelPamet(std::size_t limit, int poli, bool nejkratsi,
 // Positions proven dead, and for the shortest mode the smallest move count
 // of a failed visit per (position, landing field). Four entries share a cache
 // line; a full line gives up its least valuable entry, so a full table
-// behaves as a cache. The whole table is reserved at the start of the job but
+// behaves as a cache. A table kept from one request to the next marks its
+// entries with the request's era: those of earlier requests give way first,
+// whatever their level, or the searches of a game's first hints, which stand
+// high above the goal, would keep those of its later ones out of the table. The whole table is reserved at the start of the job but
 // used from a small prefix that doubles as it fills, so that a short search
 // touches only a few pages.
 class TTabulka {
@@ -148,10 +151,17 @@ public:
         __builtin_prefetch(&Kos(Dolni(s), Horni(s)));
     }
 
+    // A dead position of an earlier era that is asked about again joins the
+    // present one, so that it is not the first to go.
     template <class K>
     bool JeMrtva(K s) const
     {
-        return Najdi(Dolni(s), KlicMrtve(Horni(s))) != nullptr;
+        std::uint64_t* b = Najdi(Dolni(s), KlicMrtve(Horni(s)));
+        if (b == nullptr)
+            return false;
+        if ((*b & MaskaEry) != Era)
+            *b = (*b & ~MaskaEry) | Era;
+        return true;
     }
 
     template <class K>
@@ -173,6 +183,10 @@ public:
     {
         Uloz(Dolni(s), KlicNeuspechu(Horni(s), kam), uroven, tahy);
     }
+
+    // The era of the entries stored from now on (8 bits, 0 when the table
+    // is not kept).
+    void NastavEru(std::uint8_t era) { Era = std::uint64_t(era) << 41; }
 
     bool MaRust() const { return Obsazeno * 2 >= (Maska + 1) * 4 && (Maska + 1) * 2 <= MaxKosu; }
 
@@ -214,7 +228,8 @@ private:
     };
     // B: bits 0..16 the upper bits of the position, 17..24 the landing
     // field's number, 25 the kind, 26..32 the level, 33..40 the move count,
-    // 63 set in every used entry. Bits 0..25 and 63 form the key.
+    // 41..48 the era, 63 set in every used entry. Bits 0..25 and 63 form
+    // the key.
     static constexpr std::uint64_t MaskaKlice = ((std::uint64_t(1) << 26) - 1) | (std::uint64_t(1) << 63);
 
     static std::uint64_t KlicMrtve(std::uint64_t horni) { return horni | (std::uint64_t(1) << 63); }
@@ -236,9 +251,9 @@ private:
 
     TKos& Kos(std::uint64_t a, std::uint64_t klic) const { return Kose[Hash(a, klic & MaskaHorni) & Maska]; }
 
-    const std::uint64_t* Najdi(std::uint64_t a, std::uint64_t klic) const
+    std::uint64_t* Najdi(std::uint64_t a, std::uint64_t klic) const
     {
-        const TKos& k = Kos(a, klic);
+        TKos& k = Kos(a, klic);
         for (int i = 0; i < 4; ++i)
             if (k.A[i] == a && (k.B[i] & MaskaKlice) == klic)
                 return &k.B[i];
@@ -252,7 +267,7 @@ private:
         KAVIREL_ASSERT(uroven >= 0, "Zaporna uroven v tabulce hledani", "KavirelHledani");
         TKos& k = Kos(a, klic);
         const std::uint64_t hodnota = klic | (std::uint64_t(std::min(uroven, 127)) << 26)
-                                      | (std::uint64_t(tahy & 0xFF) << 33);
+                                      | (std::uint64_t(tahy & 0xFF) << 33) | Era;
         int obet = 0;
         int nejmene = 1 << 30;
         for (int i = 0; i < 4; ++i) {
@@ -263,7 +278,7 @@ private:
                     k.B[i] = hodnota;
                 return;
             }
-            const int u = k.B[i] == 0 ? -1 : static_cast<int>((k.B[i] >> 26) & 0x7F);
+            const int u = k.B[i] == 0 ? -256 : UrovenObeti(k.B[i]);
             if (u < nejmene) {
                 nejmene = u;
                 obet = i;
@@ -272,13 +287,24 @@ private:
         // A position further from the goal stands for a larger subtree.
         if (nejmene > uroven)
             return;
-        if (nejmene < 0)
+        if (nejmene == -256)
             ++Obsazeno;
         k.A[obet] = a;
         k.B[obet] = hodnota;
     }
 
+    // The level by which a used entry ranks for eviction, below every level
+    // when it is of an earlier era.
+    int UrovenObeti(std::uint64_t b) const
+    {
+        const int u = static_cast<int>((b >> 26) & 0x7F);
+        return (b & MaskaEry) == Era ? u : u - 128;
+    }
+
+    static constexpr std::uint64_t MaskaEry = std::uint64_t(0xFF) << 41;
+
     TBlok Pamet;
+    std::uint64_t Era = 0;
     TKos* Kose = nullptr;
     std::size_t Maska = 0;
     std::size_t MaxKosu = 0;

@@ -136,4 +136,54 @@ TEST(SdileneMrtve, PujcenaTabulkaNeniSdilenaDvakrat)
     }
 }
 
+// A kept table is a cache across requests: in a full line, what the requests
+// before stored gives way to what the present one learns, whatever their
+// levels (the first hints of a game, high above the goal, kept out the
+// later ones' dead positions and left them searching for minutes), while
+// within one request the entries further from the goal still win. An old
+// entry asked about again joins the present request.
+TEST(SdileneMrtve, StarsiPozadavkyUstoupiVPlneRadce)
+{
+    const KavirelHledani::TPodpisDesky podpis = {1, 2, 3};
+    const struct {
+        const char* Popis;
+        bool NovyPozadavek;
+        bool Zeptat;            // asks about old entry 1 before storing
+        int Novych;             // stored at level 3 after four at level 50
+        bool NoveUlozeny;       // the first new one is in the table
+        int StarychZbyva;       // of the four at level 50
+        bool PrvniStaryZbyva;
+    } pripady[] = {
+        {"the same request", false, false, 1, false, 4, true},
+        {"a new request", true, false, 1, true, 3, false},
+        {"a new request, three new", true, false, 3, true, 1, false},
+        {"a new request, an old one asked", true, true, 3, true, 1, true},
+        {"a new request, four new", true, false, 4, true, 0, false},
+    };
+    for (const auto& p : pripady) {
+        KavirelHledani::TSdileneMrtve sdilene;
+        KavirelHledani::TTabulka tabulka;
+        ASSERT_TRUE(tabulka.Vytvor(64));  // one line of four entries
+        tabulka.NastavEru(sdilene.DejEru());
+        for (std::uint64_t s = 1; s <= 4; ++s)
+            tabulka.UlozMrtvou(s, 50);
+        sdilene.Vrat(podpis, 64, std::move(tabulka), false);
+        if (p.NovyPozadavek)
+            sdilene.NovaEra();
+        KavirelHledani::TTabulka pujcena;
+        ASSERT_TRUE(sdilene.Vypujc(podpis, 64, pujcena)) << p.Popis;
+        if (p.Zeptat) {
+            EXPECT_TRUE(pujcena.JeMrtva(std::uint64_t(1))) << p.Popis;
+        }
+        for (int i = 0; i < p.Novych; ++i)
+            pujcena.UlozMrtvou(std::uint64_t(100 + i), 3);
+        EXPECT_EQ(pujcena.JeMrtva(std::uint64_t(100)), p.NoveUlozeny) << p.Popis;
+        int zbyva = 0;
+        for (std::uint64_t s = 1; s <= 4; ++s)
+            zbyva += pujcena.JeMrtva(s) ? 1 : 0;
+        EXPECT_EQ(zbyva, p.StarychZbyva) << p.Popis;
+        EXPECT_EQ(pujcena.JeMrtva(std::uint64_t(1)), p.PrvniStaryZbyva) << p.Popis;
+    }
+}
+
 }  // namespace
