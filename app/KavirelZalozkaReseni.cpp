@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <tuple>
 
 #include "KavirelOvladace.h"
 #include "KavirelReseni.h"
@@ -134,14 +136,26 @@ void TZalozkaReseni::VytvorOvladace()
     auto* grpReseniNalezeni = Skupina(this, "grpReseniNalezeni", 8, 224, 209, 97, T_("Nalézt..."));
     // Three modes in the group's old height: the buttons a little lower
     // than elsewhere, so that the tab keeps its size.
-    btnReseniNejrychlejsi = Tlacitko(grpReseniNalezeni, "btnReseniNejrychlejsi", 48, 19, 113, 23,
-                                     T_("Nejr&ychlejší řešení"),
-                                     T_("Nalezení prvního správného řešení aktuální desky"));
-    btnReseniNejkratsi = Tlacitko(grpReseniNalezeni, "btnReseniNejkratsi", 48, 45, 113, 23,
-                                  T_("Ne&jkratší řešení"),
-                                  T_("Nalezení řešení s nejmenším potřebným počtem tahů"));
-    btnReseniNejmene = Tlacitko(grpReseniNalezeni, "btnReseniNejmene", 48, 71, 113, 23, T_("Nej&méně tahů"),
-                                T_("Nalezení řešení s nejmenším možným počtem tahů; hledá déle než nejkratší řešení"));
+    const struct {
+        const char* Jmeno;
+        int Y;
+        TText Text, Hint;
+        std::uint8_t Zpusob;
+    } hledani[] = {
+        {"btnReseniNejrychlejsi", 19, T_("Nejr&ychlejší řešení"),
+         T_("Nalezení prvního správného řešení aktuální desky"), zhNejrychlejsi},
+        {"btnReseniNejkratsi", 45, T_("Ne&jkratší řešení"), T_("Nalezení řešení s nejmenším potřebným počtem tahů"),
+         zhNejkratsi},
+        {"btnReseniNejmene", 71, T_("Nej&méně tahů"),
+         T_("Nalezení řešení s nejmenším možným počtem tahů; hledá déle než nejkratší řešení"), zhNejmene},
+    };
+    static_assert(std::size(hledani) == std::tuple_size_v<decltype(btnReseniHledani)>);
+    for (std::size_t i = 0; i < btnReseniHledani.size(); ++i) {
+        btnReseniHledani[i] =
+            Tlacitko(grpReseniNalezeni, hledani[i].Jmeno, 48, hledani[i].Y, 113, 23, hledani[i].Text, hledani[i].Hint);
+        connect(btnReseniHledani[i], &QPushButton::clicked, this,
+                [this, zpusob = hledani[i].Zpusob] { NajitReseni(zpusob); });
+    }
     VytvorPrehrani();
 
     SloupecSkupin(this, {grpReseniInfo, grpReseniPrubeh, grpReseniNalezeni, grpReseniMoznosti,
@@ -153,9 +167,6 @@ void TZalozkaReseni::VytvorOvladace()
         ZastavPrehrani();
         emit Akce(Relace.Reseni().ZnovuPrehrat());
     });
-    connect(btnReseniNejrychlejsi, &QPushButton::clicked, this, [this] { NajitReseni(zhNejrychlejsi); });
-    connect(btnReseniNejkratsi, &QPushButton::clicked, this, [this] { NajitReseni(zhNejkratsi); });
-    connect(btnReseniNejmene, &QPushButton::clicked, this, [this] { NajitReseni(zhNejmene); });
     for (QLabel* l : {lblReseniPrubeh, lblReseniCelkemTahu})
         OznamujeZmeny(l);
 }
@@ -220,7 +231,7 @@ void TZalozkaReseni::PisPrubehHledani()
 
 void TZalozkaReseni::PovolHledani(bool Povolit)
 {
-    for (QPushButton* b : {btnReseniNejrychlejsi, btnReseniNejkratsi, btnReseniNejmene})
+    for (QPushButton* b : btnReseniHledani)
         b->setEnabled(Povolit);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 
+#include <array>
 #include <cstdint>
 
 #include "KavirelZalozka.h"
@@ -68,9 +69,8 @@ private:
     QPushButton* btnReseniZastavit = nullptr;
     QPushButton* btnReseniKrokZpet = nullptr;
     QPushButton* btnReseniZnovuRozestavet = nullptr;
-    QPushButton* btnReseniNejrychlejsi = nullptr;
-    QPushButton* btnReseniNejkratsi = nullptr;
-    QPushButton* btnReseniNejmene = nullptr;
+    // The fastest, shortest and least-moves searches, as the tab shows them.
+    std::array<QPushButton*, 3> btnReseniHledani{};
     QPushButton* btnReseniPrehrat = nullptr;
     QTimer* CasovacPrehrani = nullptr;
     QTimer* CasovacPrubehu = nullptr;   // refreshes the progress of a search

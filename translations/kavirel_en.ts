@@ -495,7 +495,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../app/KavirelForm.cpp" line="+187"/>
+        <location filename="../app/KavirelForm.cpp" line="+188"/>
         <source>Hr&amp;a</source>
         <translation>&amp;Play</translation>
     </message>
@@ -520,14 +520,14 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>S&amp;olve</translation>
     </message>
     <message>
-        <location line="+251"/>
+        <location line="+252"/>
         <source>Momentálně probíhá řešení jiné desky. 
 <byte value="xd"/>Chcete-li výpočet přerušit, klikněte na tlačítko &quot;Zastavit&quot; a poté znovu vyberte desku pro řešení.</source>
         <translation>Another board is being solved at the moment. 
 <byte value="xd"/>To stop that search, click the &quot;Cancel&quot; button and then choose the board to solve again.</translation>
     </message>
     <message>
-        <location filename="../app/KavirelFormAkce.cpp" line="+219"/>
+        <location filename="../app/KavirelFormAkce.cpp" line="+187"/>
         <source>Kavirel: nastavení nelze uložit do %1</source>
         <translation>Kavirel: the settings cannot be saved to %1</translation>
     </message>
@@ -664,7 +664,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TNahodnaForm</name>
     <message>
-        <location filename="../app/KavirelNahodnaForm.cpp" line="+19"/>
+        <location filename="../app/KavirelNahodnaForm.cpp" line="+20"/>
         <source>Kavirel - Nová náhodná deska</source>
         <translation>Kavirel - New random board</translation>
     </message>
@@ -691,7 +691,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
     <message>
         <location line="+4"/>
         <source>Každá náhodná deska má řešení. Její číslo uvidíte v názvu desky; kdo je zadá, dostane tutéž desku.</source>
-        <translation>Every random board has a solution. You will see its number in the board's name; whoever enters it gets the same board.</translation>
+        <translation>Every random board has a solution. You will see its number in the board&apos;s name; whoever enters it gets the same board.</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -738,7 +738,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TPribehVyhry</name>
     <message>
-        <location filename="../app/KavirelPribehVyhry.cpp" line="+52"/>
+        <location filename="../app/KavirelPribehVyhry.cpp" line="+56"/>
         <source>Cíl splněn za %1.</source>
         <translation>Goal reached in %1.</translation>
     </message>
@@ -1341,7 +1341,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TZalozkaReseni</name>
     <message>
-        <location filename="../app/KavirelZalozkaReseni.cpp" line="+80"/>
+        <location filename="../app/KavirelZalozkaReseni.cpp" line="+82"/>
         <source>Hledám %1 · %2 pozice</source>
         <comment>1</comment>
         <translation>Searching %1 · %2 position</translation>
@@ -1407,7 +1407,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>Find...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>Nejr&amp;ychlejší řešení</source>
         <translation>&amp;Quickest solution</translation>
     </message>
@@ -1417,17 +1417,17 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>Find the first solution of the current board</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Ne&amp;jkratší řešení</source>
         <translation>Shortest solutio&amp;n</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Nalezení řešení s nejmenším potřebným počtem tahů</source>
         <translation>Find a short solution: few moves, though not always the fewest</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Nej&amp;méně tahů</source>
         <translation>Fe&amp;west moves</translation>
     </message>
@@ -1437,7 +1437,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>Find a solution with the fewest moves possible; searches longer than the shortest solution</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+49"/>
         <source>Potřebných tahů: %1</source>
         <translation>Moves needed: %1</translation>
     </message>
