@@ -68,17 +68,12 @@ public:
     }
 
     // A new request: what the table learns from now on ranks above what it
-    // holds from the requests before.
+    // holds from the requests before. A search's own new table needs no
+    // era: all its entries are of its one request.
     void NovaEra()
     {
         std::lock_guard<std::mutex> zamek(Zamek);
         ++Era;
-    }
-
-    std::uint8_t DejEru()
-    {
-        std::lock_guard<std::mutex> zamek(Zamek);
-        return Era;
     }
 
     // Takes back a table, borrowed (`vypujcena`) or a search's own.
@@ -119,9 +114,7 @@ public:
         Podpis = PodpisDesky(m, leibniz, sym);
         Bajtu = bajtu;
         Vypujcena = sdilene->Vypujc(Podpis, Bajtu, tabulka);
-        if (!Vypujcena && tabulka.Vytvor(bajtu))
-            tabulka.NastavEru(sdilene->DejEru());
-        if (Vypujcena || tabulka)
+        if (Vypujcena || tabulka.Vytvor(bajtu))
             Sdilene = sdilene;
         return Sdilene != nullptr;
     }

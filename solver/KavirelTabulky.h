@@ -125,9 +125,10 @@ inline TRozdeleniPameti RozdelPamet(std::size_t limit, int poli, bool nejkratsi,
 // behaves as a cache. A table kept from one request to the next marks its
 // entries with the request's era: those of earlier requests give way first,
 // whatever their level, or the searches of a game's first hints, which stand
-// high above the goal, would keep those of its later ones out of the table. The whole table is reserved at the start of the job but
-// used from a small prefix that doubles as it fills, so that a short search
-// touches only a few pages.
+// high above the goal, would keep those of its later ones out of the table.
+// The whole table is reserved at the start of the job but used from a small
+// prefix that doubles as it fills, so that a short search touches only a few
+// pages.
 class TTabulka {
 public:
     explicit operator bool() const { return Kose != nullptr; }

@@ -164,7 +164,6 @@ TEST(SdileneMrtve, StarsiPozadavkyUstoupiVPlneRadce)
         KavirelHledani::TSdileneMrtve sdilene;
         KavirelHledani::TTabulka tabulka;
         ASSERT_TRUE(tabulka.Vytvor(64));  // one line of four entries
-        tabulka.NastavEru(sdilene.DejEru());
         for (std::uint64_t s = 1; s <= 4; ++s)
             tabulka.UlozMrtvou(s, 50);
         sdilene.Vrat(podpis, 64, std::move(tabulka), false);
