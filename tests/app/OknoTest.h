@@ -267,6 +267,25 @@ protected:
 
     void ZalozkaUzivatelem(int index) { Zalozky()->setCurrentIndex(index); }
 
+    // Asks for a hint and waits for its answer; empty when none shows.
+    QString Porad()
+    {
+        Stiskni(B("btnHraPoradit"));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !HledaRadu(); }, 30000));
+        return L("lblHraRada")->isHidden() ? QString() : L("lblHraRada")->text();
+    }
+
+    // The messages shown: none for an empty text, else exactly this one.
+    ::testing::AssertionResult Zprava(TDruhZpravy druh, const QString& text) const
+    {
+        const bool ok = text.isEmpty() ? Zpravy.empty()
+                                       : Zpravy.size() == 1 && Zpravy[0].Druh == druh && Zpravy[0].Text == text;
+        ::testing::AssertionResult v = ok ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
+        for (const TZprava& z : Zpravy)
+            v << "[" << static_cast<int>(z.Druh) << "] " << z.Text.toStdString() << "\n";
+        return v;
+    }
+
     // Goes to a catalogue number the way the user does: type, Enter.
     void JdiNaCislo(const QString& text)
     {

@@ -104,10 +104,8 @@ protected:
         Klik(kam.X, kam.Y);
     }
 
-    // The colour at the centre of a field control (stone or square) and on
-    // its target frame.
+    // The colour at the centre of a field control: stone or square.
     TBarva Stred(int x, int y) const { return BarvaZQColor(ObrazPole(x, y).pixelColor(30, 30)); }
-    TBarva Ram(int x, int y) const { return BarvaZQColor(ObrazPole(x, y).pixelColor(3, 3)); }
 };
 
 TEST(FormatHledani, DobaAPrubehVeVzoru)
@@ -177,10 +175,6 @@ TEST_F(EditReseniTest, DeskaOdNulyKazdymPrvkemHraARes)
         const TPole& pole = EditovanaDeska().Zaznam.Pole[k.X][k.Y];
         EXPECT_EQ(pole.Stav, k.Stav);
         EXPECT_EQ(pole.Cilove, k.Cilove);
-        const TBarva ctverec = k.Stav == spNeexistujici ? b.BarvaDeska : b.BarvaPole;
-        EXPECT_EQ(Stred(k.X, k.Y), k.Stav == spPlne ? b.BarvaKamen : ctverec);
-        EXPECT_EQ(Ram(k.X, k.Y), k.Cilove ? b.BarvaCilove : ctverec);
-        EXPECT_EQ(Ohraniceni(k.X, k.Y), BarvaMrizky());  // the border stays
     }
 
     E("edtEditNazevDesky")->selectAll();
@@ -217,7 +211,6 @@ TEST_F(EditReseniTest, RozehranaPoziceJmenoTypANavrat)
     ASSERT_EQ(Zalozky()->currentIndex(), zlEdit);
     const QByteArray puvodni = Bajty(EditovanaDeska().Zaznam);
     EXPECT_EQ(EditovanaDeska().Zaznam.Pole[3][1].Stav, spPlne);  // the position as played
-    EXPECT_EQ(EditovanaDeska().Zaznam.Pole[3][2].Stav, spPrazdne);
     EXPECT_EQ(E("edtEditNazevDesky")->text(), "Editovaná deska");
     EXPECT_EQ(T(L("lblEditTypHry")), "LEIBNIZŮV KAVIREL");
 
@@ -248,9 +241,11 @@ TEST_F(EditReseniTest, RozehranaPoziceJmenoTypANavrat)
 // ---------------------------------------------------------------------------
 // Search and playback
 
-// Solves a board, replays the whole solution with the marked numbers checked
-// at every jump, steps back to the start (button and right mouse button in
-// turn), replays part of it, starts over and replays it all.
+// Solves a board, replays the whole solution by presses with the marked
+// numbers checked at every jump, steps back to the start (button and right
+// mouse button in turn), replays part of it, starts over and replays it all.
+// What a replay's press may do is the session's; which search each button
+// starts, the solver's and the personal bests' test.
 TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
 {
     struct TPripad {
@@ -260,60 +255,53 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
     };
     const TPripad pripady[] = {
         {"Plus, nejrychlejší", CisloPlus, "btnReseniNejrychlejsi"},
-        {"Leibniz, nejkratší", CisloLeibnizovy, "btnReseniNejkratsi"},
-        {"Plus, nejméně tahů", CisloPlus, "btnReseniNejmene"},
         {"Leibniz, nejméně tahů", CisloLeibnizovy, "btnReseniNejmene"},
     };
+    const char* const hledani[] = {"btnReseniNejrychlejsi", "btnReseniNejkratsi", "btnReseniNejmene"};
     OtevriSKatalogem();
-    const TBarvy& b = BarvyDesky();
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.Popis);
         ResKatalogovou(p.Cislo);
         Stiskni(B(p.Tlacitko));
-        for (const char* hledani : {"btnReseniNejrychlejsi", "btnReseniNejkratsi", "btnReseniNejmene"})
-            EXPECT_FALSE(B(hledani)->isEnabled()) << hledani;
+        for (const char* h : hledani)
+            EXPECT_FALSE(B(h)->isEnabled()) << h;
         EXPECT_TRUE(Ukazan(B("btnReseniZastavit")));
         EXPECT_FALSE(B("btnReseniZnovuRozestavet")->isEnabled());
         ASSERT_TRUE(DockejKonce());
 
         const TGameDeska& deska = ResenaDeska();
         const TTahyReseni& reseni = ResenaDeska().Reseni;
-        const bool leibniz = deska.Zaznam.TypHry == thLeibniz;
         ASSERT_EQ(T(L("lblReseniPrubeh")), "Řešení nalezeno");
-        ASSERT_GT(reseni.DejPocet(), 0);
         OcekavejVseCeleAViditelne(O("tabReseni"));
-        for (const char* hledani : {"btnReseniNejrychlejsi", "btnReseniNejkratsi", "btnReseniNejmene"})
-            EXPECT_TRUE(B(hledani)->isEnabled()) << hledani;
+        for (const char* h : hledani)
+            EXPECT_TRUE(B(h)->isEnabled()) << h;
         EXPECT_FALSE(Ukazan(B("btnReseniZastavit")));
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^Doba trvání hledání: \\d\\d:\\d\\d\\.\\d\\d\\d$"))
                         .match(L("lblReseniCas")->text())
                         .hasMatch())
             << T(L("lblReseniCas"));
-        const int tahu = reseni.DejPocetTahu();
-        EXPECT_EQ(T(L("lblReseniCelkemTahu")), "Potřebných tahů: " + std::to_string(tahu));
+        EXPECT_EQ(T(L("lblReseniCelkemTahu")), "Potřebných tahů: " + std::to_string(reseni.DejPocetTahu()));
 
         const QByteArray start = Bajty(deska.Zaznam);
         const int pocet = reseni.DejPocet();
-        const int zbyvaNaZacatku = leibniz ? deska.PocetPrazdnych : deska.PocetKamenu;
-        int zbyva = zbyvaNaZacatku;
-        const std::string slovo = leibniz ? "Zbývá polí: " : "Zbývá kamenů: ";
+        // The count the label shows is the session's.
+        const auto zbyva = [&] {
+            return deska.Zaznam.TypHry == thLeibniz ? "Zbývá polí: " + std::to_string(deska.PocetPrazdnych)
+                                                    : "Zbývá kamenů: " + std::to_string(deska.PocetKamenu);
+        };
         auto prehraj = [&](int po) {
             for (int i = reseni.DejPozici(); i <= po; ++i) {
                 SCOPED_TRACE(i);
                 EXPECT_EQ(ZvyraznenaCisla(), PoleSkoku(i));
-                const TTahReseni s = reseni.Skok(i);
-                const TPozice pres = StredSkoku(s.Odkud, s.Kam);
-                KlikReseni(s.Odkud, s.Kam);
+                KlikReseni(reseni.Skok(i).Odkud, reseni.Skok(i).Kam);
                 ASSERT_EQ(reseni.DejPozici(), i + 1);
-                EXPECT_EQ(deska.Zaznam.Pole[pres.X][pres.Y].Stav, leibniz ? spPlne : spPrazdne);
-                EXPECT_EQ(Stred(pres.X, pres.Y), leibniz ? b.BarvaKamen : b.BarvaPole);
-                EXPECT_EQ(T(L("lblReseniZbyva")), slovo + std::to_string(--zbyva));
-                EXPECT_EQ(T(L("lblReseniPrubeh")), "Přehrávání nalezeného řešení...");
-                EXPECT_FALSE(Ukazan(L("lblReseniCas")));
+                EXPECT_EQ(T(L("lblReseniZbyva")), zbyva());
             }
+            EXPECT_EQ(T(L("lblReseniPrubeh")), "Přehrávání nalezeného řešení...");
+            EXPECT_FALSE(Ukazan(L("lblReseniCas")));
         };
         prehraj(pocet);
-        EXPECT_EQ(T(L("lblReseniTahu")), std::to_string(tahu));
+        EXPECT_EQ(T(L("lblReseniTahu")), std::to_string(reseni.DejPocetTahu()));
         EXPECT_TRUE(ZvyraznenaCisla().empty());
 
         for (int i = pocet; i >= 1; --i) {
@@ -324,10 +312,7 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
                 Klik(4, 4, Qt::RightButton);
             ASSERT_EQ(reseni.DejPozici(), i);
             EXPECT_EQ(ZvyraznenaCisla(), PoleSkoku(i));
-            const TPozice pres = StredSkoku(reseni.Skok(i).Odkud, reseni.Skok(i).Kam);
-            EXPECT_EQ(Stred(pres.X, pres.Y), leibniz ? b.BarvaPole : b.BarvaKamen);
-            EXPECT_EQ(Ohraniceni(reseni.Skok(i).Odkud.X, reseni.Skok(i).Odkud.Y), BarvaVyberu());
-            EXPECT_EQ(T(L("lblReseniZbyva")), slovo + std::to_string(++zbyva));
+            EXPECT_EQ(T(L("lblReseniZbyva")), zbyva());
         }
         EXPECT_EQ(Bajty(deska.Zaznam), start);
         EXPECT_FALSE(B("btnReseniKrokZpet")->isEnabled());
@@ -336,7 +321,6 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
         // marked; the status text and the move count stay.
         prehraj(std::min(3, pocet));
         Stiskni(B("btnReseniZnovuRozestavet"));
-        zbyva = zbyvaNaZacatku;
         EXPECT_EQ(Bajty(deska.Zaznam), start);
         EXPECT_EQ(T(L("lblReseniTahu")), "0");
         EXPECT_EQ(T(L("lblReseniPrubeh")), "Přehrávání nalezeného řešení...");
@@ -346,12 +330,15 @@ TEST_F(EditReseniTest, PrehraniCelehoReseniVpredAZpet)
     EXPECT_TRUE(Zpravy.empty());
 }
 
-TEST_F(EditReseniTest, ZastaveniNekoncicihoHledani)
+// A search that cannot end: its progress, every tab usable meanwhile but
+// another "Řešit" refused from each of the three tabs that have one, then
+// the stop.
+TEST_F(EditReseniTest, NekonciciHledaniOdmitneDalsiAZastavi)
 {
     Otevri();
     SpustNekonecneHledani();
+    const QByteArray hledana = Bajty(ZaznamReseni());
     EXPECT_EQ(T(L("lblReseniPrubeh")), "Vyhledávám nejkratší řešení...");
-
     // The progress: a running clock and a count, whole and clear of the
     // stop button.
     const QRegularExpression vzor(QStringLiteral("^Hledám \\d\\d:\\d\\d · [1-9][\\d ]* pozic(e)?$"));
@@ -361,6 +348,28 @@ TEST_F(EditReseniTest, ZastaveniNekoncicihoHledani)
     EXPECT_TRUE(Ukazan(L("lblReseniCas")));
     EXPECT_TRUE(Ukazan(B("btnReseniZastavit")));
     OcekavejVseCeleAViditelne(O("tabReseni"));
+
+    ZalozkaUzivatelem(zlHra);
+    Skoc(3, 3, 3, 1);
+    EXPECT_EQ(T(L("lblHraTahu")), "1");
+    const std::pair<int, const char*> pripady[] = {
+        {zlHra, "btnHraResit"}, {zlNahrat, "Button1"}, {zlEdit, "btnEditResit"}};
+    for (const auto& [zalozka, tlacitko] : pripady) {
+        SCOPED_TRACE(zalozka);
+        ZalozkaUzivatelem(zalozka);
+        Zpravy.clear();
+        Stiskni(B(tlacitko));
+        EXPECT_EQ(Zalozky()->currentIndex(), zlReseni);
+        EXPECT_TRUE(Zprava(TDruhZpravy::Informace,
+                           "Momentálně probíhá řešení jiné desky. \n\rChcete-li výpočet přerušit, klikněte na "
+                           "tlačítko \"Zastavit\" a poté znovu vyberte desku pro řešení."));
+        EXPECT_EQ(Bajty(ZaznamReseni()), hledana);
+        EXPECT_EQ(T(L("lblReseniPrubeh")), "Vyhledávám nejkratší řešení...");
+    }
+    // A search request that got through anyway does nothing.
+    emit B("btnReseniNejrychlejsi")->clicked(false);
+    EXPECT_EQ(ResenaDeska().ZpusobHledani, zhNejkratsi);
+    ASSERT_TRUE(ProbihaHledani());
 
     Stiskni(B("btnReseniZastavit"));
     ASSERT_TRUE(DockejKonce());
@@ -378,41 +387,6 @@ TEST_F(EditReseniTest, ZastaveniNekoncicihoHledani)
     B("btnReseniZastavit")->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(T(L("lblReseniPrubeh")), "Řešení přerušeno uživatelem");
-}
-
-// While a search runs every tab stays usable; only another "Řešit" is
-// refused, from each of the three tabs that have one.
-TEST_F(EditReseniTest, ResitBehemHledaniOdmitnutoHledaniPokracuje)
-{
-    Otevri();
-    SpustNekonecneHledani();
-    const QByteArray hledana = Bajty(ZaznamReseni());
-
-    ZalozkaUzivatelem(zlHra);
-    Skoc(3, 3, 3, 1);
-    EXPECT_EQ(T(L("lblHraTahu")), "1");
-    const std::pair<int, const char*> pripady[] = {
-        {zlHra, "btnHraResit"}, {zlNahrat, "Button1"}, {zlEdit, "btnEditResit"}};
-    for (const auto& [zalozka, tlacitko] : pripady) {
-        SCOPED_TRACE(zalozka);
-        ZalozkaUzivatelem(zalozka);
-        Zpravy.clear();
-        Stiskni(B(tlacitko));
-        EXPECT_EQ(Zalozky()->currentIndex(), zlReseni);
-        ASSERT_EQ(Zpravy.size(), 1u);
-        EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::Informace);
-        EXPECT_EQ(Zpravy[0].Text, "Momentálně probíhá řešení jiné desky. \n\rChcete-li výpočet přerušit, klikněte na "
-                                  "tlačítko \"Zastavit\" a poté znovu vyberte desku pro řešení.");
-        EXPECT_EQ(Bajty(ZaznamReseni()), hledana);
-        EXPECT_EQ(T(L("lblReseniPrubeh")), "Vyhledávám nejkratší řešení...");
-    }
-    // A search request that got through anyway does nothing.
-    emit B("btnReseniNejrychlejsi")->clicked(false);
-    EXPECT_EQ(ResenaDeska().ZpusobHledani, zhNejkratsi);
-    ASSERT_TRUE(ProbihaHledani());
-
-    Stiskni(B("btnReseniZastavit"));
-    ASSERT_TRUE(DockejKonce());
     ZalozkaUzivatelem(zlHra);
     Stiskni(B("btnHraResit"));  // now the played position is taken
     EXPECT_EQ(ZaznamReseni().Pole[3][1].Stav, spPlne);

@@ -76,7 +76,7 @@ protected:
 
 } // namespace
 
-TEST_F(KlavesniceTest, CelaHraKlavesami)
+TEST_F(KlavesniceTest, CelaHraAPrehraniReseniKlavesami)
 {
     OtevriSRadou();
     ASSERT_EQ(QApplication::focusWidget(), DeskaOkna()) << "the board is the first focus";
@@ -121,12 +121,9 @@ TEST_F(KlavesniceTest, CelaHraKlavesami)
         }
     }
     EXPECT_TRUE(Kurzor()->JeKurzorVidet());
-}
 
-TEST_F(KlavesniceTest, PrehraniNalezenehoReseniKlavesami)
-{
-    OtevriSRadou();
-    // Tab to "Řešit" and Enter, then to "Nejrychlejší řešení" and Enter.
+    // The same board solved and replayed by keys: Tab to "Řešit" and Enter,
+    // then to "Nejrychlejší řešení" and Enter.
     B("btnHraResit")->setFocus(Qt::TabFocusReason);
     Klavesa(Qt::Key_Return);
     ASSERT_EQ(Zalozky()->currentIndex(), zlReseni);

@@ -45,13 +45,7 @@ TEST_F(OknoTest, ListovaniDokolaAJdiNaCislo)
         SCOPED_TRACE(p.Text);
         Zpravy.clear();
         JdiNaCislo(QString::fromUtf8(p.Text));
-        if (p.Zprava) {
-            ASSERT_EQ(Zpravy.size(), 1u);
-            EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::Informace);
-            EXPECT_EQ(Zpravy[0].Text.toStdString(), p.Zprava);
-        } else {
-            EXPECT_TRUE(Zpravy.empty());
-        }
+        EXPECT_TRUE(Zprava(TDruhZpravy::Informace, QString::fromUtf8(p.Zprava)));
         EXPECT_TRUE(E("edtNahratCislo")->text().isEmpty());
         EXPECT_EQ(T(L("lblNahratCisloDesky")), p.Cislo);
     }
@@ -155,13 +149,7 @@ TEST_F(OknoTest, OtevreniExternihoSouboru)
         Zpravy.clear();
         vybrany = QString::fromUtf8(p.Soubor);
         Stiskni(B("btnNahratOtevrit"));
-        if (p.Chyba) {
-            ASSERT_EQ(Zpravy.size(), 1u);
-            EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::ChybaSouboru);
-            EXPECT_EQ(Zpravy[0].Text.toStdString(), p.Chyba);
-        } else {
-            EXPECT_TRUE(Zpravy.empty());
-        }
+        EXPECT_TRUE(Zprava(TDruhZpravy::ChybaSouboru, QString::fromUtf8(p.Chyba)));
         EXPECT_EQ(T(L("lblNahratNazevDesky")), p.Nazev);
         EXPECT_EQ(T(L("lblNahratPuvodDesky")), p.Puvod);
         const bool zeSouboru = std::string(p.Puvod) != zeStandardniho;

@@ -74,7 +74,9 @@ TEST_F(OknoTest, KazdaZalozkaCelaAViditelna)
     }
 }
 
-// A whole game to its end, with the target verdict of each game type.
+// A game to its end, with the target verdict of each game type (a board
+// with every target full is the edit tab's test). When a game ends is the
+// session's.
 TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
 {
     struct TPripad {
@@ -85,8 +87,6 @@ TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
         const char* Verdikt;
     };
     const TPripad pripady[] = {
-        {9, {{4, 3, 4, 1}, {4, 5, 4, 3}, {2, 4, 4, 4}, {4, 4, 4, 2}, {4, 1, 4, 3}, {6, 4, 4, 4}, {4, 3, 4, 5}, {4, 6, 4, 4}},
-         "7", "Zbývá kamenů: 1", "Všechna cílová pole obsazena"},
         {10, {{4, 3, 4, 1}, {4, 4, 4, 6}}, "2", "Zbývá kamenů: 4", "Prázdná cílová pole"},
         {19, {{1, 1, 3, 1}}, "1", "Zbývá polí: 1", "Všechna cílová pole prázdná"},
         {20, {{1, 1, 3, 1}}, "1", "Zbývá polí: 1", "Plná cílová pole"},
@@ -98,11 +98,8 @@ TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
         SCOPED_TRACE(p.Cislo);
         ZKatalogu(p.Cislo, "btnNahratHrat");
         ASSERT_EQ(Zalozky()->currentIndex(), zlHra);
-        for (std::size_t i = 0; i < p.Skoky.size(); ++i) {
-            const auto& s = p.Skoky[i];
-            EXPECT_FALSE(Ukazan(L("lblHraKonec"))) << "before jump " << i;
+        for (const auto& s : p.Skoky)
             Skoc(s[0], s[1], s[2], s[3]);
-        }
         EXPECT_EQ(T(L("lblHraTahu")), p.Tahu);
         EXPECT_EQ(T(L("lblHraZbyva")), p.Zbyva);
         EXPECT_FALSE(Ukazan(L("lblHraPrubeh")));
@@ -195,9 +192,7 @@ TEST_F(OknoTest, ChybaProgramuVObsluzeSeUkazeAProgramPokracuje)
     Otevri();
     // A press reported off the board: the rules' range check fails.
     emit PohledDesky()->Stisknuto(TPozice{3, 9});
-    ASSERT_EQ(Zpravy.size(), 1u);
-    EXPECT_EQ(Zpravy[0].Druh, TDruhZpravy::ChybaProgramu);
-    EXPECT_EQ(Zpravy[0].Text, "Range check error");
+    EXPECT_TRUE(Zprava(TDruhZpravy::ChybaProgramu, QStringLiteral("Range check error")));
     Skoc(3, 3, 3, 1);
     EXPECT_EQ(T(L("lblHraTahu")), "1");
 }
