@@ -352,15 +352,17 @@ TEST(Relace, ReplayForwardBackRestartAndPlayOn)
     EXPECT_EQ(Zvyraznene(p), (std::vector<TPozice>{{0, 0}, {2, 0}}));
     EXPECT_EQ(r.DejPole({3, 0}).Zobrazeni, zcCislo);
 
-    // Only the solution's jump is a jump here, however it is made.
+    // Only the solution's jump is a jump here, however it is made; any stone
+    // may be selected.
     EXPECT_EQ(Zkus(p, [&] { return r.Tah({3, 0}, {3, 2}); }).Druh, dzNic);
+    EXPECT_EQ(Zkus(p, [&] { return r.Stisk({3, 0}); }).Druh, dzVyber);
     v = Zkus(p, [&] { return r.KrokVpred(); });
     EXPECT_EQ(v.Druh, dzSkok);
     EXPECT_EQ(v.Stav.Faze, frPrehravani);
     EXPECT_FALSE(v.Stav.Dokonceno);
     EXPECT_EQ(p.ResenaDeska().StavReseni, TextPrehravaniReseni);
     EXPECT_EQ(Zvyraznene(p), (std::vector<TPozice>{{2, 0}, {4, 0}}));
-    EXPECT_EQ(Zkus(p, [&] { return r.Tah({2, 0}, {4, 0}); }).Druh, dzSkok);
+    EXPECT_EQ(Zkus(p, [&] { return r.Stisk({4, 0}); }).Druh, dzSkok);
     EXPECT_TRUE(Zvyraznene(p).empty());
     EXPECT_FALSE(r.DejStav().LzeVpred);
     EXPECT_EQ(Zkus(p, [&] { return r.KrokVpred(); }).Druh, dzNic);
@@ -415,10 +417,13 @@ TEST(Relace, EditorElementsPressesAndStrokes)
             const TVzhledPole pole = r.DejPole({x, 0});
             EXPECT_EQ(pole.Stav, c.stav) << c.prvek << " on " << x;
             EXPECT_EQ(pole.Cilove, c.cilove) << c.prvek << " on " << x;
+            EXPECT_EQ(r.Editace().DejZaznam().Pole[x][0].Cilove != 0, c.cilove) << c.prvek << " on " << x;
             EXPECT_TRUE(pole.Nabizene);
         }
     }
     EXPECT_THROW(TRelaceHry().Editace().NastavPrvek(static_cast<TEditPrvek>(5)), ERangeError);
+    TEditDeska mimo;
+    EXPECT_THROW(PouzijPrvek(mimo, epPlne, {0, 9}), ERangeError);
 
     // A stroke paints every field on its way, both ends included.
     TRelaceHry r;

@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "KavirelCil.h"
+#include "KavirelFile.h"
 #include "KavirelReseni.h"
 #include "KreslenaDeska.h"
 #include "ReferencniHledani.h"
@@ -29,6 +31,33 @@ constexpr bool Instrumentovano = false;
 inline TZaznamDesky Deska(const std::vector<std::string>& radky, TTypHry typ = thNormalni)
 {
     return Nakresli(radky, typ);
+}
+
+// Built-in board number `cislo` (1 is the English board).
+inline TZaznamDesky Vestavena(int cislo) { return StandardniZaznamy()[static_cast<std::size_t>(cislo - 1)]; }
+
+// The positions of a game of at most `skoku` random legal jumps from z,
+// from z itself to where it ended.
+inline std::vector<TZaznamDesky> NahodnaHra(const TZaznamDesky& z, std::mt19937& gen, int skoku = 1000)
+{
+    TGameDeska d;
+    d.Nastav(z);
+    std::vector<TZaznamDesky> hra{d.Zaznam};
+    for (int k = 0; k < skoku; ++k) {
+        std::vector<std::pair<TPozice, TPozice>> mozne;
+        for (int x = 0; x < RozmerDesky; ++x)
+            for (int y = 0; y < RozmerDesky; ++y)
+                for (const TPozice kam : {TPozice{x, y - 2}, TPozice{x, y + 2}, TPozice{x - 2, y}, TPozice{x + 2, y}})
+                    if (kam.X >= 0 && kam.Y >= 0 && kam.X < RozmerDesky && kam.Y < RozmerDesky
+                        && d.JeSkokPlatny(TPozice{x, y}, kam))
+                        mozne.emplace_back(TPozice{x, y}, kam);
+        if (mozne.empty())
+            break;
+        const auto& s = mozne[std::uniform_int_distribution<std::size_t>(0, mozne.size() - 1)(gen)];
+        d.ProvedSkok(s.first, s.second, StredSkoku(s.first, s.second));
+        hra.push_back(d.Zaznam);
+    }
+    return hra;
 }
 
 // A random board inside a small window, both game types, sometimes with

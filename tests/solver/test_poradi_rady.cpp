@@ -4,6 +4,7 @@
 // first position, it decides as the plain search does, and what it finds
 // plays legally to a goal.
 #include "KavirelCil.h"
+#include "BehPravidel.h"
 #include "KavirelHledani.h"
 #include "PomocneDesky.h"
 
@@ -27,12 +28,7 @@ TEST(PoradiRady, RohyNapredRozhodujeJakoProsteHledani)
         if (ref.Stav == Referencni::TStav::Preruseno)
             continue;
         SCOPED_TRACE(i);
-        TUlohaReseni uloha;
-        PripravUlohu(uloha, deska);
-        TRizeniHledani rizeni;
-        rizeni.LimitPameti = std::size_t(16) << 20;
-        KavirelHledani::Prohledej(uloha, rizeni, z.TypHry != thNormalni, false, pravidla);
-        const TReseni r = DejReseni(uloha);
+        const TReseni r = VyresPravidly(deska, zhNejrychlejsi, pravidla, std::size_t(16) << 20).Reseni;
         ASSERT_EQ(static_cast<int>(Stav(r.Stav)), static_cast<int>(ref.Stav));
         if (r.Stav != TVysledekHledani::Nalezeno) {
             ++neexistuje;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fast searches give exactly what the plain search gives: the same
 // result text and the same jumps, in both modes and both game types.
-#include "KavirelFile.h"
 #include "KavirelKresba.h"
 #include "PomocneDesky.h"
 

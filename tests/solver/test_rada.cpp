@@ -5,11 +5,9 @@
 // without a jump.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 
 #include "KavirelCil.h"
-#include "KavirelFile.h"
 #include "KavirelHledani.h"
 #include "KavirelRada.h"
 #include "KavirelSluzba.h"
@@ -80,25 +78,8 @@ TEST(Rada, HintsLeadToTheGoalAndTheGoalTestAgreesWithTheSolver)
 TZaznamDesky PoziceZeHry(std::mt19937& gen)
 {
     const std::vector<TZaznamDesky> desky = StandardniZaznamy();
-    TGameDeska d;
-    d.Nastav(desky[std::uniform_int_distribution<std::size_t>(0, desky.size() - 2)(gen)]);
-    const int skoku = std::uniform_int_distribution<int>(12, 30)(gen);
-    const int smery[4][2] = {{0, -2}, {0, 2}, {-2, 0}, {2, 0}};
-    for (int k = 0; k < skoku; ++k) {
-        std::vector<std::pair<TPozice, TPozice>> mozne;
-        for (int x = 0; x < RozmerDesky; ++x)
-            for (int y = 0; y < RozmerDesky; ++y)
-                for (const auto& s : smery) {
-                    const TPozice a{x, y}, b{x + s[0], y + s[1]};
-                    if (b.X >= 0 && b.Y >= 0 && b.X < RozmerDesky && b.Y < RozmerDesky && d.JeSkokPlatny(a, b))
-                        mozne.emplace_back(a, b);
-                }
-        if (mozne.empty())
-            break;
-        const auto& s = mozne[std::uniform_int_distribution<std::size_t>(0, mozne.size() - 1)(gen)];
-        d.ProvedSkok(s.first, s.second, StredSkoku(s.first, s.second));
-    }
-    return d.Zaznam;
+    const TZaznamDesky& z = desky[std::uniform_int_distribution<std::size_t>(0, desky.size() - 2)(gen)];
+    return TestReseni::NahodnaHra(z, gen, std::uniform_int_distribution<int>(12, 30)(gen)).back();
 }
 
 // The hint of the service decides exactly as the plain search does, and what
@@ -153,20 +134,6 @@ TEST(Rada, StopRequestBeforeTheStartGivesNoHint)
     rizeni.Zastavit = true;
     const TRadaTahu rada = DejRadu(StandardniZaznamy().at(1), rizeni);
     EXPECT_EQ(rada.Stav, TVysledekHledani::Preruseno);
-}
-
-TEST(Rada, StartOfAGameIsTheBoardWithItsJumpsTakenBack)
-{
-    TGameDeska d;
-    const TZaznamDesky start = Nakresli({"xxoxo", "ooooo"});
-    d.Nastav(start);
-    for (const TPozice p : {TPozice{0, 0}, TPozice{2, 0}, TPozice{4, 0}})   // a multi-jump of two
-        d.Stisk(p);
-    EXPECT_TRUE(JeCilSplnen(d.Zaznam));
-    TGameDeska cerstva;
-    cerstva.Nastav(start);
-    const TZaznamDesky zpet = PocatecniPozice(d);
-    EXPECT_EQ(0, std::memcmp(&zpet, &cerstva.Zaznam, sizeof zpet));
 }
 
 // The hint's images of the board take turns under a budget of positions; from

@@ -22,28 +22,6 @@ TBeh Vyres(const TZaznamDesky& z, const TPravidla& pravidla, KavirelHledani::TSd
     return VyresPravidly(deska, zhNejrychlejsi, pravidla, std::size_t(16) << 20, sdilene);
 }
 
-// The positions of a game of random legal jumps from z until none is left.
-std::vector<TZaznamDesky> Hra(const TZaznamDesky& z, std::mt19937& gen)
-{
-    TGameDeska d;
-    d.Nastav(z);
-    std::vector<TZaznamDesky> hra;
-    for (;;) {
-        hra.push_back(d.Zaznam);
-        std::vector<std::pair<TPozice, TPozice>> mozne;
-        for (int x = 0; x < RozmerDesky; ++x)
-            for (int y = 0; y < RozmerDesky; ++y)
-                for (const TPozice kam : {TPozice{x, y - 2}, TPozice{x, y + 2}, TPozice{x - 2, y}, TPozice{x + 2, y}})
-                    if (kam.X >= 0 && kam.Y >= 0 && kam.X < RozmerDesky && kam.Y < RozmerDesky
-                        && d.JeSkokPlatny(TPozice{x, y}, kam))
-                        mozne.emplace_back(TPozice{x, y}, kam);
-        if (mozne.empty())
-            return hra;
-        const auto& s = mozne[std::uniform_int_distribution<std::size_t>(0, mozne.size() - 1)(gen)];
-        d.ProvedSkok(s.first, s.second, StredSkoku(s.first, s.second));
-    }
-}
-
 // The same fields with another goal: the target fields dropped or the game
 // type turned, so that a table of the first must not serve it.
 TZaznamDesky JinyCil(TZaznamDesky z, int jak)
@@ -82,10 +60,10 @@ TEST(SdileneMrtve, HryJakoProsteHledani)
         for (int i = 0; i < desek && !HasFailure(); ++i) {
             const TZaznamDesky z = i % 2 ? DeskaZpetnouHrou(gen) : NahodnaDeska(gen);
             // Two games of the board with one of another goal in between.
-            std::vector<TZaznamDesky> pozice = Hra(z, gen);
-            for (const TZaznamDesky& p : Hra(JinyCil(z, i % 3 == 0 ? 0 : 1), gen))
+            std::vector<TZaznamDesky> pozice = NahodnaHra(z, gen);
+            for (const TZaznamDesky& p : NahodnaHra(JinyCil(z, i % 3 == 0 ? 0 : 1), gen))
                 pozice.push_back(p);
-            for (const TZaznamDesky& p : Hra(z, gen))
+            for (const TZaznamDesky& p : NahodnaHra(z, gen))
                 pozice.push_back(p);
             for (std::size_t k = 0; k < pozice.size() && !HasFailure(); ++k) {
                 TSolveDeska deska;

@@ -7,7 +7,6 @@
 #include <memory>
 #include <thread>
 
-#include "KavirelFile.h"
 #include "KavirelRada.h"
 #include "KavirelSluzba.h"
 #include "PomocneDesky.h"
@@ -20,8 +19,6 @@ namespace {
 
 // Waits guard against a hang; they bound nothing the search does.
 constexpr auto Straz = 120s;
-
-TZaznamDesky Vestavena(int cislo) { return StandardniZaznamy()[static_cast<std::size_t>(cislo - 1)]; }
 
 TPozadavek Pozadavek(const TZaznamDesky& z, std::uint8_t zpusob)
 {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The job facility: the worker thread, the completion on the user-interface
 // thread (here the test's own thread, which drains the posted calls), stop,
-// restart and shutdown.
+// restart and shutdown. Jobs side by side are the service's own test
+// (test_sluzba.cpp).
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -9,7 +10,6 @@
 #include <mutex>
 #include <thread>
 
-#include "KavirelFile.h"
 #include "PomocneDesky.h"
 
 using namespace TestReseni;
@@ -50,8 +50,6 @@ private:
     std::condition_variable Podminka;
     std::deque<std::function<void()>> Volani;
 };
-
-TZaznamDesky Vestavena(int cislo) { return StandardniZaznamy()[static_cast<std::size_t>(cislo - 1)]; }
 
 // Waits until the running job has counted more than `mez` positions.
 bool CekejNaPozice(std::uint64_t mez)
@@ -249,51 +247,6 @@ TEST_F(VlaknoReseni, BezNosiceVolaniNelzeSpustit)
     Priprav(deska, Vestavena(10), zhNejrychlejsi);
     EXPECT_THROW(SpustReseni(deska, [] {}), EAssertionFailed);
     EXPECT_FALSE(ProbihaReseni());
-}
-
-
-// The solve tab's job and further searches on other threads (a hint, say)
-// run at once: each gives what it gives alone, and the job still stops.
-TEST_F(VlaknoReseni, SoucasnaHledaniSiNeprekazi)
-{
-    std::deque<TSolveDeska> desky;  // boards stay where they are made
-    // Boards with levels, tables and symmetries that end soon.
-    for (int cislo : {1, 3, 6, 7, 11, 14, 16})
-        for (std::uint8_t zpusob : {zhNejrychlejsi, zhNejkratsi}) {
-            if (zpusob == zhNejkratsi && (cislo == 1 || cislo == 16))
-                continue;
-            desky.emplace_back();
-            Priprav(desky.back(), Vestavena(cislo), zpusob);
-        }
-    auto vyresVse = [&desky] {
-        std::vector<std::string> vysledky;
-        for (const TSolveDeska& d : desky) {
-            TRizeniHledani rizeni;
-            rizeni.LimitPameti = std::size_t(64) << 20;
-            const TReseni r = VyresDesku(d, d.ZpusobHledani, rizeni);
-            vysledky.push_back(std::string(TextVysledku(r.Stav)) + " " + Text(Pary(r.Skoky)));
-        }
-        return vysledky;
-    };
-    const std::vector<std::string> samotne = vyresVse();
-
-    TSolveDeska dlouha;
-    Priprav(dlouha, Nekonecna(thNormalni), zhNejkratsi);
-    ASSERT_TRUE(SpustReseni(dlouha, [] {}));
-    std::vector<std::string> prvni, druhe;
-    std::thread a([&] { prvni = vyresVse(); });
-    std::thread b([&] { druhe = vyresVse(); });
-    a.join();
-    b.join();
-    EXPECT_EQ(prvni, samotne);
-    EXPECT_EQ(druhe, samotne);
-
-    EXPECT_TRUE(ProbihaReseni());
-    PrerusReseni();
-    std::function<void()> f = Fronta.Cekej(Straz);
-    ASSERT_TRUE(f);
-    f();
-    EXPECT_EQ(dlouha.StavReseni, "Řešení přerušeno uživatelem");
 }
 
 }  // namespace

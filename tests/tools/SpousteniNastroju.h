@@ -128,8 +128,6 @@ inline std::string OcekavanyVystup(const TZaznamDesky& z, std::uint8_t zpusob)
     return t;
 }
 
-inline TZaznamDesky Vestavena(int cislo) { return StandardniZaznamy()[static_cast<std::size_t>(cislo - 1)]; }
-
 // Windows-1250 to UTF-8 by the C library, apart from the program's own table.
 inline std::string IconvNaUtf8(const std::string& bajty)
 {

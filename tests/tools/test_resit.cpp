@@ -68,17 +68,17 @@ TEST_F(Resit, NepouzitelneArgumentyASoubory)
         std::vector<std::string> Argumenty;
         const char* VeZprave = "";
     } pripady[] = {
-        {{}}, {{"--rychle", dobry}}, {{dobry, dobry}}, {{neplatny}}, {{Adresar.string()}},
-        {{(Adresar / "neni.kav").string()}}, {{(Adresar / "kratky.kav").string()}},
+        // A missing or unreadable file, --limit x, --json with --kresba and
+        // --minimum with --nejkratsi are refused word for word in both
+        // languages (Jazyky.ZpravyResice).
+        {{}}, {{"--rychle", dobry}}, {{dobry, dobry}}, {{neplatny}}, {{(Adresar / "kratky.kav").string()}},
         {{"--deska", "0", katalog}}, {{"--deska", "18", katalog}}, {{"--deska", "x", katalog}}, {{"--deska"}},
-        {{"--limit", "abc", dobry}}, {{"--limit", "-1", dobry}}, {{dobry, "--limit"}}, {{"--limit=", dobry}},
+        {{"--limit", "-1", dobry}}, {{dobry, "--limit"}}, {{"--limit=", dobry}},
         {{"--bogus", dobry}}, {{"-x", dobry}}, {{"---", dobry}}, {{"--help=1"}},
-        {{"--json", "--kresba", dobry}}, {{"--kresba=1", dobry}}, {{"--deska=0", dobry}},
-        {{"--nejkratsi", "--nejmene", dobry}}, {{"--minimum", "--nejkratsi", dobry}}, {{"--nejmene=1", dobry}},
+        {{"--kresba=1", dobry}}, {{"--deska=0", dobry}}, {{"--nejkratsi", "--nejmene", dobry}}, {{"--nejmene=1", dobry}},
         {{"--nahodna"}, "chybí hodnota"},
         {{"--nahodna", ""}, "číslo desky chybí"},
         {{"--nahodna", "0-5"}, "obtížnost „0“"},
-        {{"--random", "6-1"}, "obtížnost „6“"},
         {{"--nahodna", "3-0"}, "semínko „0“"},
         {{"--nahodna", "3-1000000"}, "semínko „1000000“"},
         {{"--nahodna", "3-"}, "OBTÍŽNOST-SEMÍNKO"},
