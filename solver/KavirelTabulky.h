@@ -338,7 +338,9 @@ struct TMnozina {
         }
     }
 
-    bool Plna() const { return Pocet + 16 > (Maska + 1) / 4 * 3; }
+    // The most it holds before it grows.
+    std::size_t Kapacita() const { return (Maska + 1) / 4 * 3 - 16; }
+    bool Plna() const { return Pocet > Kapacita(); }
 };
 
 // What the search asks of a level: a blocked filter over the positions'
