@@ -109,11 +109,6 @@ struct TPravidla {
     // Not a cut either: the levels beyond the first few are built on a
     // second thread, as fast as it goes, instead of in turns with the search.
     bool DruheVlakno = true;
-    // Not a cut: with the second thread, the fastest mode's search helps
-    // it build the larger levels while its own work has reached theirs.
-    // The shortest mode gains nothing by it: its last level, the largest,
-    // is a filter alone, which one thread builds.
-    bool PomocUrovnim = true;
 };
 
 // Runs one of the four searches on a prepared job.

@@ -170,11 +170,6 @@ private:
             R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
             // Add a level while the levels have cost less than the search.
             Urovne->PostavPodlePrace(Uzly, Nejkratsi ? PodilStavebNejkratsi : PodilStavebNejrychlejsi);
-            // Only with levels of its own: a service's kept levels go on
-            // being built for the searches after this one, and the hints,
-            // whose searches are short, only lost time by helping.
-            if (!Nejkratsi && P.PomocUrovnim && Urovne == &VlastniUrovne)
-                Urovne->PomozPodlePrace(Uzly, PodilStavebNejrychlejsi, R.Zastavit);
         }
     }
 

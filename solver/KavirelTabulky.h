@@ -338,9 +338,7 @@ struct TMnozina {
         }
     }
 
-    // The most it holds before it grows.
-    std::size_t Kapacita() const { return (Maska + 1) / 4 * 3 - 16; }
-    bool Plna() const { return Pocet > Kapacita(); }
+    bool Plna() const { return Pocet + 16 > (Maska + 1) / 4 * 3; }
 };
 
 // What the search asks of a level: a blocked filter over the positions'

@@ -17,7 +17,6 @@
 
 #include "KavirelChyby.h"
 #include "KavirelPozice.h"
-#include "KavirelSpolecnaUroven.h"
 #include "KavirelTabulky.h"
 
 namespace KavirelHledani {
@@ -26,9 +25,6 @@ constexpr std::size_t MaxCilu = 4096;
 // The first levels, up to one of this many positions, are cheap and cut the
 // most: they are built before the search starts.
 constexpr std::size_t PrvniUrovne = 512;
-// Smaller levels are built by the thread building levels alone: their
-// pieces would reserve too much of the set (TSpolecnaUroven).
-constexpr std::size_t MezSpolecne = (std::size_t(1) << 16) - 1;
 
 // A position searched costs about as much as this many steps back while a
 // level is built (measured on the built-in boards). The next level is built
@@ -107,7 +103,6 @@ public:
             // A failed check must reach the search's caller, not end the
             // program from a thread nobody catches on.
             try {
-                Spolecne = MuzeSpolecne;
                 while (ZpetneMozne && !Stop())
                     Postav();
             } catch (...) {
@@ -142,36 +137,12 @@ public:
             Postav();
     }
 
-    // With levels on their own thread: the search lends a hand with the
-    // level being built once its work, in positions, times `podil` has
-    // reached the work of the levels so far and the next, the same balance
-    // as above.
-    void PomozPodlePrace(std::uint64_t pozic, double podil, const std::atomic<bool>& zastavit)
-    {
-        if (NaPozadi()
-            && static_cast<double>(pozic) * CenaPozice >= podil * PraceProPomoc.load(std::memory_order_relaxed))
-            Pomoz(zastavit);
-    }
-
-    // Steps back from pieces of the level the thread building levels is
-    // building, if it takes help, until none is left or `zastavit`; returns
-    // how many pieces.
-    std::size_t Pomoz(const std::atomic<bool>& zastavit)
-    {
-        if constexpr (MuzeSpolecne)
-            return Spolecna.Pomoz(zastavit, Kroky());
-        (void)zastavit;
-        return 0;
-    }
-
     // The levels complete so far.
     std::size_t Pocet() const { return Hotovych.load(std::memory_order_acquire); }
 
     // False: the position with this fingerprint on level j < Pocet() reaches
     // no goal.
     bool MoznaZiva(std::size_t j, std::uint64_t otisk) const { return Filtry[j].MoznaObsahuje(otisk); }
-    // Level j < Pocet() as the search asks it (for the tests).
-    const TFiltr& Filtr(std::size_t j) const { return Filtry[j]; }
     void Predtahni(std::size_t j, std::uint64_t otisk) const { Filtry[j].Predtahni(otisk); }
 
     // Of the n children of s (whose images are `obrazy`), child i reached by
@@ -241,19 +212,11 @@ private:
     std::thread Vlakno;
     std::atomic<bool> Konec{false};
     std::exception_ptr Chyba;  // written by the thread, read after joining it
-    // The levels are built on their own thread, which then lets the search
-    // help with the larger ones. 16-byte atomics would need a library of
-    // their own: the boards of more than 64 fields build their levels alone.
-    static constexpr bool MuzeSpolecne = sizeof(K) == sizeof(std::uint64_t);
-    bool Spolecne = false;
-    TSpolecnaUroven<K> Spolecna;
     // The work of the levels, in steps back over a jump (one level's entry
     // and its predecessors). Counted rather than timed, so that a search
     // takes the same course on every run and every machine.
     double PraceStaveb = 0;   // spent on the levels so far
     double OdhadStavby = 0;   // expected for the next level
-    // The two, for the search (PomozPodlePrace).
-    std::atomic<double> PraceProPomoc{0};
     std::size_t KrokuZpet = 0;
 
     bool Stop() const
@@ -393,6 +356,8 @@ private:
     template <class F>
     bool KrokujZpet(F&& dal)
     {
+        K obrazy[MaxObrazu];
+        std::uint16_t skoky[4 * MaxPoli];
         std::size_t kroku = 0;
         for (std::size_t i = 0; i <= Posledni.Maska; ++i) {
             const K p = Posledni.Data[i];
@@ -400,48 +365,18 @@ private:
                 continue;
             if ((++kroku & 255) == 0 && Stop())
                 return false;
-            bool dale = true;
-            KrokuZpet += static_cast<std::size_t>(KrokyZpet(p, [&](K k) { dale = dale && dal(k, i); }));
-            if (!dale)
-                return false;
+            const int n = Zpet.Najdi(p, skoky);
+            KrokuZpet += static_cast<std::size_t>(n);
+            if (n == 0)
+                continue;
+            Sym.Obrazy(p, obrazy);
+            for (int d = 0; d < n; ++d) {
+                const TSkok<K>& s = M.Skoky[skoky[d]];
+                if (!dal(Sym.KanonPoSkoku(p ^ s.Maska, obrazy, skoky[d]), i))
+                    return false;
+            }
         }
         return true;
-    }
-
-    auto Kroky() const
-    {
-        return [this](K p, auto&& dal) { return KrokyZpet(p, dal); };
-    }
-
-    // Calls `dal(k)` with the canonical position k before each jump that
-    // may have led to p; returns how many.
-    template <class F>
-    int KrokyZpet(K p, F&& dal) const
-    {
-        K obrazy[MaxObrazu];
-        std::uint16_t skoky[4 * MaxPoli];
-        const int n = Zpet.Najdi(p, skoky);
-        if (n == 0)
-            return 0;
-        Sym.Obrazy(p, obrazy);
-        for (int d = 0; d < n; ++d)
-            dal(Sym.KanonPoSkoku(p ^ M.Skoky[skoky[d]].Maska, obrazy, skoky[d]));
-        return n;
-    }
-
-    // The steps back of the next level, into `nova`, by this thread and
-    // any helper (Pomoz), as in Postav.
-    bool KrokujSpolecne(TMnozina<K>& nova, bool& plno, std::size_t& kde)
-    {
-        if constexpr (MuzeSpolecne) {
-            const bool cely = Spolecna.Stav(
-                nova, Posledni, TSpolecnaUroven<K>::Kus * M.Skoky.size(), [this] { return Stop(); },
-                [this](TMnozina<K>& u) { return Zvetsi(u); }, Kroky(), plno, kde);
-            KrokuZpet += Spolecna.KrokuCelkem();
-            return cely;
-        }
-        (void)nova, (void)plno, (void)kde;
-        return false;
     }
 
     // The level whose exact set no longer fits in the arena: only its
@@ -536,13 +471,11 @@ private:
         } else {
             bool plno = false;
             std::size_t kde = 0;
-            const bool cely = Spolecne && nova.Maska >= MezSpolecne
-                                  ? KrokujSpolecne(nova, plno, kde)
-                                  : KrokujZpet([&](K k, std::size_t i) {
-                                        kde = i;
-                                        plno = !Pridej(nova, vkladani, k);
-                                        return !plno;
-                                    });
+            const bool cely = KrokujZpet([&](K k, std::size_t i) {
+                kde = i;
+                plno = !Pridej(nova, vkladani, k);
+                return !plno;
+            });
             if (plno) {
                 // The set found so far, scaled by the share of the last
                 // level stepped back from, says how large the level will be.
@@ -602,7 +535,6 @@ private:
                                    : static_cast<double>(nova.Pocet)
                                          / static_cast<double>(std::max<std::size_t>(Urovne[j - 1].Pocet, 1));
         OdhadStavby = prace * std::max(rust, 1.0);
-        PraceProPomoc.store(PraceStaveb + OdhadStavby, std::memory_order_relaxed);
     }
 
 };
