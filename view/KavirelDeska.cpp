@@ -30,14 +30,14 @@ TGraphGameDeska::TGraphGameDeska(QWidget* rodic) : QWidget(rodic)
     setObjectName(QStringLiteral("PohledDesky"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Ovladani = new TKlavesniceDesky(this);
-    Animace = new QVariantAnimation(this);
-    Animace->setObjectName(QStringLiteral("AnimaceSkoku"));
-    Animace->setStartValue(0.0);
-    Animace->setEndValue(1.0);
-    Animace->setDuration(150);
-    Animace->setEasingCurve(QEasingCurve::InOutQuad);
-    connect(Animace, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
-    connect(Animace, &QVariantAnimation::finished, this, qOverload<>(&QWidget::update));
+    Klouzani.Animace = new QVariantAnimation(this);
+    Klouzani.Animace->setObjectName(QStringLiteral("AnimaceSkoku"));
+    Klouzani.Animace->setStartValue(0.0);
+    Klouzani.Animace->setEndValue(1.0);
+    Klouzani.Animace->setDuration(150);
+    Klouzani.Animace->setEasingCurve(QEasingCurve::InOutQuad);
+    connect(Klouzani.Animace, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+    connect(Klouzani.Animace, &QVariantAnimation::finished, this, qOverload<>(&QWidget::update));
     // Qt may have made the widget's interface already (any change of a
     // widget does); the grid's replaces it.
     ZapomenRozhrani(this);
@@ -65,7 +65,7 @@ void TGraphGameDeska::ZmenPole(const std::vector<TZmenenePole>& Zmeny)
         Pole[z.Pozice.X][z.Pozice.Y] = z.Vzhled;
     }
     // A stone is carried only while it stays the selected one.
-    if (TazenyKamen && !DejPole(*TazenyKamen).Vybrane)
+    if (Mys.TazenyKamen && !DejPole(*Mys.TazenyKamen).Vybrane)
         UkonciTazeni();
     update();
     OznamZmeny(predtim, noveRozlozeni);
@@ -104,7 +104,7 @@ void TGraphGameDeska::OznamZmeny(const std::vector<TZmenenePole>& Predtim, bool 
 
 void TGraphGameDeska::NastavAnimaci(bool Zapnuto)
 {
-    AnimaceZapnuta = Zapnuto;
+    Klouzani.Zapnuta = Zapnuto;
     if (!Zapnuto)
         DokonciAnimaci();
 }
@@ -114,21 +114,21 @@ void TGraphGameDeska::AnimujSkok(const TPozice& Odkud, const TPozice& Kam)
     DokonciAnimaci();
     // Only a stone that stands where it landed slides there; in Leibniz's
     // game the hole moves, and a stone dropped by the mouse is there already.
-    if (!AnimaceZapnuta || PoTazeni || !JeNaDesce(Odkud) || !JeNaDesce(Kam) || DejPole(Kam).Stav != spPlne)
+    if (!Klouzani.Zapnuta || PoTazeni || !JeNaDesce(Odkud) || !JeNaDesce(Kam) || DejPole(Kam).Stav != spPlne)
         return;
-    AnimaceOdkud = Odkud;
-    AnimaceKam = Kam;
-    Animace->start();
+    Klouzani.Odkud = Odkud;
+    Klouzani.Kam = Kam;
+    Klouzani.Animace->start();
 }
 
 void TGraphGameDeska::DokonciAnimaci()
 {
-    if (Animace->state() != QAbstractAnimation::Stopped)
-        Animace->stop();
+    if (Klouzani.Animace->state() != QAbstractAnimation::Stopped)
+        Klouzani.Animace->stop();
     update();
 }
 
-bool TGraphGameDeska::AnimaceBezi() const { return Animace->state() == QAbstractAnimation::Running; }
+bool TGraphGameDeska::AnimaceBezi() const { return Klouzani.Animace->state() == QAbstractAnimation::Running; }
 
 void TGraphGameDeska::NastavBarvy(const TBarvy& NoveBarvy)
 {
@@ -240,7 +240,7 @@ void TGraphGameDeska::KresliPole(QPainter& Platno, const TPozice& Pozice, bool P
         return;  // behind the background
     const TVzhledPole& pole = Pole[Pozice.X][Pozice.Y];
     const bool existuje = JePole(pole);
-    const bool zvednuty = (Tahne && TazenyKamen == Pozice) || (AnimaceBezi() && AnimaceKam == Pozice);
+    const bool zvednuty = (Mys.Tahne && Mys.TazenyKamen == Pozice) || (AnimaceBezi() && Klouzani.Kam == Pozice);
     Platno.save();
     Platno.translate(Pozice.X * Rozestup, Pozice.Y * Rozestup);
     const QColor cil = BarvaNaQColor(Barvy.BarvaCilove);
@@ -261,10 +261,10 @@ void TGraphGameDeska::KresliPole(QPainter& Platno, const TPozice& Pozice, bool P
 
 void TGraphGameDeska::KresliTazenyKamen(QPainter& Platno) const
 {
-    if (!Tahne || !TazenyKamen)
+    if (!Mys.Tahne || !Mys.TazenyKamen)
         return;
     // The stone follows the mouse, its centre under the pointer.
-    const QPointF u = NaJednotky(BodMysi);
+    const QPointF u = NaJednotky(Mys.BodMysi);
     const TObdelnik& r = TGraphDeska::ObrysKamene;
     Platno.save();
     Platno.setRenderHint(QPainter::Antialiasing, true);
@@ -277,9 +277,9 @@ void TGraphGameDeska::KresliKlouzajiciKamen(QPainter& Platno) const
 {
     if (!AnimaceBezi())
         return;
-    const qreal t = Animace->currentValue().toReal();
-    const QPointF od(AnimaceOdkud.X * Rozestup, AnimaceOdkud.Y * Rozestup);
-    const QPointF kam(AnimaceKam.X * Rozestup, AnimaceKam.Y * Rozestup);
+    const qreal t = Klouzani.Animace->currentValue().toReal();
+    const QPointF od(Klouzani.Odkud.X * Rozestup, Klouzani.Odkud.Y * Rozestup);
+    const QPointF kam(Klouzani.Kam.X * Rozestup, Klouzani.Kam.Y * Rozestup);
     Platno.save();
     Platno.setRenderHint(QPainter::Antialiasing, true);
     Platno.translate(od + (kam - od) * t);
@@ -311,7 +311,7 @@ void TGraphGameDeska::mousePressEvent(QMouseEvent* udalost)
     const std::optional<TPozice> pole = PoleNaBode(bod);
     if (!pole)
         return;
-    BodStisku = BodMysi = bod;
+    Mys.BodStisku = Mys.BodMysi = bod;
     const TTazeni tazeni = Rezim;
     emit Stisknuto(*pole);
     // The owner has answered the press by now: a stone it keeps selected
@@ -319,9 +319,9 @@ void TGraphGameDeska::mousePressEvent(QMouseEvent* udalost)
     if (tazeni != Rezim)
         return;
     if (tazeni == TTazeni::Malovani)
-        MalovanePole = pole;
+        Mys.MalovanePole = pole;
     else if (tazeni == TTazeni::Kamen && DejPole(*pole).Vybrane && DejPole(*pole).Stav == spPlne)
-        TazenyKamen = pole;
+        Mys.TazenyKamen = pole;
 }
 
 void TGraphGameDeska::mouseMoveEvent(QMouseEvent* udalost)
@@ -330,16 +330,16 @@ void TGraphGameDeska::mouseMoveEvent(QMouseEvent* udalost)
     if (!(udalost->buttons() & Qt::LeftButton))
         return;
     const QPointF bod = udalost->position();
-    if (MalovanePole) {
+    if (Mys.MalovanePole) {
         MalujAz(bod);
         return;
     }
-    if (!TazenyKamen)
+    if (!Mys.TazenyKamen)
         return;
-    BodMysi = bod;
-    if (!Tahne && (bod - BodStisku).manhattanLength() >= QApplication::startDragDistance())
-        Tahne = true;
-    if (Tahne)
+    Mys.BodMysi = bod;
+    if (!Mys.Tahne && (bod - Mys.BodStisku).manhattanLength() >= QApplication::startDragDistance())
+        Mys.Tahne = true;
+    if (Mys.Tahne)
         update();
 }
 
@@ -347,17 +347,17 @@ void TGraphGameDeska::MalujAz(const QPointF& Bod)
 {
     // Every field along the way, also when the mouse moves faster than a
     // field between two of its reports.
-    const QPointF od = BodMysi;
+    const QPointF od = Mys.BodMysi;
     const qreal krok = std::max<qreal>(1.0, Rozestup * Meritko() / 4);
     const int kroku = std::max(1, int(std::ceil(std::hypot(Bod.x() - od.x(), Bod.y() - od.y()) / krok)));
-    for (int i = 1; i <= kroku && MalovanePole; ++i) {
+    for (int i = 1; i <= kroku && Mys.MalovanePole; ++i) {
         const std::optional<TPozice> p = PrvekNaBode(od + (Bod - od) * (qreal(i) / kroku));
-        if (p && p != MalovanePole) {
-            MalovanePole = p;
+        if (p && p != Mys.MalovanePole) {
+            Mys.MalovanePole = p;
             emit Stisknuto(*p);
         }
     }
-    BodMysi = Bod;
+    Mys.BodMysi = Bod;
 }
 
 void TGraphGameDeska::mouseReleaseEvent(QMouseEvent* udalost)
@@ -365,8 +365,8 @@ void TGraphGameDeska::mouseReleaseEvent(QMouseEvent* udalost)
     udalost->accept();
     if (udalost->button() != Qt::LeftButton)
         return;
-    const std::optional<TPozice> odkud = TazenyKamen;
-    const bool tahne = Tahne;
+    const std::optional<TPozice> odkud = Mys.TazenyKamen;
+    const bool tahne = Mys.Tahne;
     UkonciTazeni();
     if (!odkud || !tahne)
         return;
@@ -382,9 +382,7 @@ void TGraphGameDeska::mouseReleaseEvent(QMouseEvent* udalost)
 
 void TGraphGameDeska::UkonciTazeni()
 {
-    if (Tahne)
+    if (Mys.Tahne)
         update();
-    TazenyKamen.reset();
-    MalovanePole.reset();
-    Tahne = false;
+    Mys = TStavMysi{};
 }

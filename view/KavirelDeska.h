@@ -120,16 +120,21 @@ private:
 
     // A drag in progress: where it began, where the mouse is, and whether it
     // has gone far enough to be a drag rather than a shaky click.
-    std::optional<TPozice> TazenyKamen;
-    std::optional<TPozice> MalovanePole;
-    QPointF BodStisku;
-    QPointF BodMysi;
-    bool Tahne = false;
+    struct TStavMysi {
+        std::optional<TPozice> TazenyKamen;
+        std::optional<TPozice> MalovanePole;
+        QPointF BodStisku;
+        QPointF BodMysi;
+        bool Tahne = false;
+    } Mys;
     bool PoTazeni = false;  // the drop being reported put the stone in place
 
-    QVariantAnimation* Animace = nullptr;
-    bool AnimaceZapnuta = true;
-    TPozice AnimaceOdkud, AnimaceKam;
+    // A jump's stone sliding from where it stood to where it landed.
+    struct TKlouzani {
+        QVariantAnimation* Animace = nullptr;
+        bool Zapnuta = true;
+        TPozice Odkud, Kam;
+    } Klouzani;
 };
 
 // The board for players without a mouse (KavirelDeskaKlavesnice.cpp): the
