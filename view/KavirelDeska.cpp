@@ -30,14 +30,14 @@ TGraphGameDeska::TGraphGameDeska(QWidget* rodic) : QWidget(rodic)
     setObjectName(QStringLiteral("PohledDesky"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Ovladani = new TKlavesniceDesky(this);
-    Klouzani.Animace = new QVariantAnimation(this);
-    Klouzani.Animace->setObjectName(QStringLiteral("AnimaceSkoku"));
-    Klouzani.Animace->setStartValue(0.0);
-    Klouzani.Animace->setEndValue(1.0);
-    Klouzani.Animace->setDuration(150);
-    Klouzani.Animace->setEasingCurve(QEasingCurve::InOutQuad);
-    connect(Klouzani.Animace, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
-    connect(Klouzani.Animace, &QVariantAnimation::finished, this, qOverload<>(&QWidget::update));
+    Animace = new QVariantAnimation(this);
+    Animace->setObjectName(QStringLiteral("AnimaceSkoku"));
+    Animace->setStartValue(0.0);
+    Animace->setEndValue(1.0);
+    Animace->setDuration(150);
+    Animace->setEasingCurve(QEasingCurve::InOutQuad);
+    connect(Animace, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+    connect(Animace, &QVariantAnimation::finished, this, qOverload<>(&QWidget::update));
     // Qt may have made the widget's interface already (any change of a
     // widget does); the grid's replaces it.
     ZapomenRozhrani(this);
@@ -118,17 +118,17 @@ void TGraphGameDeska::AnimujSkok(const TPozice& Odkud, const TPozice& Kam)
         return;
     Klouzani.Odkud = Odkud;
     Klouzani.Kam = Kam;
-    Klouzani.Animace->start();
+    Animace->start();
 }
 
 void TGraphGameDeska::DokonciAnimaci()
 {
-    if (Klouzani.Animace->state() != QAbstractAnimation::Stopped)
-        Klouzani.Animace->stop();
+    if (Animace->state() != QAbstractAnimation::Stopped)
+        Animace->stop();
     update();
 }
 
-bool TGraphGameDeska::AnimaceBezi() const { return Klouzani.Animace->state() == QAbstractAnimation::Running; }
+bool TGraphGameDeska::AnimaceBezi() const { return Animace->state() == QAbstractAnimation::Running; }
 
 void TGraphGameDeska::NastavBarvy(const TBarvy& NoveBarvy)
 {
@@ -277,7 +277,7 @@ void TGraphGameDeska::KresliKlouzajiciKamen(QPainter& Platno) const
 {
     if (!AnimaceBezi())
         return;
-    const qreal t = Klouzani.Animace->currentValue().toReal();
+    const qreal t = Animace->currentValue().toReal();
     const QPointF od(Klouzani.Odkud.X * Rozestup, Klouzani.Odkud.Y * Rozestup);
     const QPointF kam(Klouzani.Kam.X * Rozestup, Klouzani.Kam.Y * Rozestup);
     Platno.save();

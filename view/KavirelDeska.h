@@ -130,8 +130,8 @@ private:
     bool PoTazeni = false;  // the drop being reported put the stone in place
 
     // A jump's stone sliding from where it stood to where it landed.
+    QVariantAnimation* Animace = nullptr;
     struct TKlouzani {
-        QVariantAnimation* Animace = nullptr;
         bool Zapnuta = true;
         TPozice Odkud, Kam;
     } Klouzani;
