@@ -279,7 +279,7 @@ private:
                     k.B[i] = hodnota;
                 return;
             }
-            const int u = k.B[i] == 0 ? -256 : UrovenObeti(k.B[i]);
+            const int u = UrovenObeti(k.B[i]);
             if (u < nejmene) {
                 nejmene = u;
                 obet = i;
@@ -288,16 +288,19 @@ private:
         // A position further from the goal stands for a larger subtree.
         if (nejmene > uroven)
             return;
-        if (nejmene == -256)
+        if (nejmene == VolneMisto)
             ++Obsazeno;
         k.A[obet] = a;
         k.B[obet] = hodnota;
     }
 
-    // The level by which a used entry ranks for eviction, below every level
-    // when it is of an earlier era.
+    // The level by which an entry ranks for eviction: a used one below
+    // every level when it is of an earlier era, a free one below them all.
+    static constexpr int VolneMisto = -256;
     int UrovenObeti(std::uint64_t b) const
     {
+        if (b == 0)
+            return VolneMisto;
         const int u = static_cast<int>((b >> 26) & 0x7F);
         return (b & MaskaEry) == Era ? u : u - 128;
     }
