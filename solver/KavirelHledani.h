@@ -58,6 +58,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "KavirelReseni.h"
 
@@ -106,6 +107,12 @@ struct TPravidla {
     // with the tables and levels the first order built. 0: the one order
     // only.
     std::uint64_t PozicVRohovemPoradi = 0;
+    // Not a cut: the fastest mode tries the jumps in the order in which the
+    // search of the board's image under a turn or mirroring (field i to
+    // ObrazPoli[i], in the scan's numbering) would try their images
+    // (KavirelPoradiRady.h). Changes the solution found, never whether one
+    // is. Empty: the board's own order.
+    std::vector<std::uint8_t> ObrazPoli;
     // Not a cut either: the levels beyond the first few are built on a
     // second thread, as fast as it goes, instead of in turns with the search.
     bool DruheVlakno = true;

@@ -14,12 +14,12 @@
 
 namespace {
 
-// A turn or mirroring of the job: the field numbers stay where they are,
-// stones and target flags move with the image.
+// A turn or mirroring of the job, searched on the job itself in the order
+// the image's own search would take (TPravidla::ObrazPoli), so that all
+// images share the goal and with it the dead positions and levels.
 struct TObrazUlohy {
-    TUlohaReseni Uloha;
-    std::uint8_t Zpet[256] = {};  // the original's field number of each field number of the image
-    bool TenCil = true;           // the target fields stayed where they were
+    std::vector<std::uint8_t> Pole;  // field i of the scan to Pole[i]; empty: the job itself
+    TUlohaReseni Rozlozeni;          // stones and target flags moved with the image, to tell images apart
 };
 
 bool VObdelniku(const TUlohaReseni& u, TPozice p)
@@ -48,29 +48,26 @@ std::vector<TObrazUlohy> ObrazyUlohy(const TUlohaReseni& u)
             if (KavirelHledani::JePole(u.PoleHledani[x][y]))
                 pozice[n++] = TPozice{x, y};
     std::vector<TObrazUlohy> obrazy(1);
-    obrazy[0].Uloha = u;
-    for (int i = 0; i < n; ++i) {
-        const std::uint8_t c = u.PoleHledani[pozice[i].X][pozice[i].Y].Cislo;
-        obrazy[0].Zpet[c] = c;
-    }
+    obrazy[0].Rozlozeni = u;
     for (const std::vector<int>& perm : KavirelHledani::PrevodyPoli(n, pozice)) {
         TObrazUlohy o;
-        o.Uloha = u;
+        o.Rozlozeni = u;
         bool platny = true;
         for (int i = 0; i < n && platny; ++i) {
-            const TPozice a = pozice[i], b = pozice[perm[static_cast<std::size_t>(i)]];
+            const int j = perm[static_cast<std::size_t>(i)];
+            const TPozice a = pozice[i], b = pozice[j];
             platny = VObdelniku(u, a) == VObdelniku(u, b);
             const TPole& z = u.PoleHledani[a.X][a.Y];
-            TPole& na = o.Uloha.PoleHledani[b.X][b.Y];
+            TPole& na = o.Rozlozeni.PoleHledani[b.X][b.Y];
             na.Stav = z.Stav;
             na.Cilove = z.Cilove;
-            o.Zpet[na.Cislo] = z.Cislo;
-            o.TenCil = o.TenCil && (z.Cilove != 0) == (u.PoleHledani[b.X][b.Y].Cilove != 0);
+            o.Pole.push_back(static_cast<std::uint8_t>(j));
         }
-        const bool nove = std::none_of(obrazy.begin(), obrazy.end(),
-                                       [&](const TObrazUlohy& d) { return StejnePolozeno(d.Uloha, o.Uloha); });
+        const bool nove = std::none_of(obrazy.begin(), obrazy.end(), [&](const TObrazUlohy& d) {
+            return StejnePolozeno(d.Rozlozeni, o.Rozlozeni);
+        });
         if (platny && nove)
-            obrazy.push_back(o);
+            obrazy.push_back(std::move(o));
     }
     return obrazy;
 }
@@ -78,9 +75,11 @@ std::vector<TObrazUlohy> ObrazyUlohy(const TUlohaReseni& u)
 // `vRohovem`: the positions of the corner order (its share of the job's
 // limit, the pass without tables included) before the scan order takes the
 // rest; 0: the one order only.
-void Zkus(TUlohaReseni& uloha, TRizeniHledani& rizeni, bool rohyNapred, std::uint64_t vRohovem = 0)
+void Zkus(TUlohaReseni& uloha, TRizeniHledani& rizeni, const TObrazUlohy& obraz, bool rohyNapred,
+          std::uint64_t vRohovem = 0)
 {
     KavirelHledani::TPravidla pravidla;
+    pravidla.ObrazPoli = obraz.Pole;
     pravidla.RohyNapred = rohyNapred;
     pravidla.PozicVRohovemPoradi = vRohovem;
     KavirelHledani::Prohledej(uloha, rizeni, uloha.Typ != thNormalni, false, pravidla);
@@ -105,18 +104,12 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     for (const bool rohyNapred : {true, false})
         for (std::size_t i = 1; i < obrazy.size(); ++i)
             pokusy.emplace_back(i, rohyNapred);
-    // The kept dead positions hold for the board's own goal only (its
-    // signature says so): an image whose target fields moved searches with
-    // a table of its own, so that the board's kept one is not replaced.
-    // Without an owner's table the attempts keep one of their own.
+    // The images keep the job's goal, so they take over the kept dead
+    // positions and backward levels from each other; without an owner's
+    // table the attempts keep one of their own.
     KavirelHledani::TSdileneMrtve vlastni;
     KavirelHledani::TSdileneMrtve* const vlastnika = rizeni.SdileneMrtve;
     KavirelHledani::TSdileneMrtve* const sdilene = vlastnika != nullptr ? vlastnika : &vlastni;
-    // So are the backward levels, which the images that keep the target
-    // fields take over from each other instead of building them anew. An
-    // image whose target fields moved replaces them with its own rather
-    // than building a second set beside them, so that the attempts stay
-    // within the memory bound of one search.
     KavirelHledani::TSdileneUrovne urovne;
     // The control block leaves as it came, also when a search throws.
     struct TObnova {
@@ -134,8 +127,7 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     const std::uint64_t prvni = std::max<std::uint64_t>(rozpocet, 1);
     for (std::uint64_t limit = prvni;; limit = limit > UINT64_MAX / 2 ? 0 : 2 * limit) {
         for (const auto& [i, rohyNapred] : pokusy) {
-            TObrazUlohy& obraz = obrazy[i];
-            TUlohaReseni& o = obraz.Uloha;
+            TUlohaReseni o = uloha;
             const bool obe = i == 0 && limit != 0 && limit <= UINT64_MAX / 2;
             // In the first round the scan order gets half the corner order's
             // share: there it only has to finish the proofs the corner order
@@ -144,9 +136,9 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
             // give it as much as the corner order, which the single-vacancy
             // problems of the large boards need.
             rizeni.LimitPozic = obe ? limit + (limit == prvni ? limit / 2 : limit) : limit;
-            rizeni.SdileneMrtve = obraz.TenCil ? sdilene : nullptr;
+            rizeni.SdileneMrtve = sdilene;
             rizeni.SdileneUrovne = &urovne;
-            Zkus(o, rizeni, rohyNapred, obe ? limit : 0);
+            Zkus(o, rizeni, obrazy[i], rohyNapred, obe ? limit : 0);
             pozic += rizeni.PocetPozic.load(std::memory_order_relaxed);
             const bool vycerpano = o.Preruseno && !rizeni.Zastavit.load(std::memory_order_relaxed);
             if (vycerpano && limit != 0)
@@ -157,8 +149,7 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
             uloha.Preruseno = o.Preruseno;
             if (o.Nalezeno && !o.Preruseno)
                 for (int k = 0; k < DelkaCesty; ++k)
-                    uloha.Vysledek[k] =
-                        TSkokCesty{obraz.Zpet[o.Vysledek[k].CisloOdkud], obraz.Zpet[o.Vysledek[k].CisloKam]};
+                    uloha.Vysledek[k] = o.Vysledek[k];
             return o.Preruseno ? 0 : static_cast<int>(i);
         }
     }

@@ -20,7 +20,9 @@ constexpr std::uint64_t PrvniRozpocetRady = std::uint64_t(1) << 20;
 // order of the jumps can cost a depth-first search hours where the same
 // search of a turned or mirrored board (stones and target fields turned
 // with it) ends in seconds, and either has a solution exactly when the
-// other has; so the distinct images take turns, the position itself first,
+// other has; so the distinct images take turns (each searched on the board
+// itself in the order of the image's search, so that all of them share one
+// goal and with it the dead positions and levels), the position itself first,
 // each in two orders of the jumps (the other images first all in the one
 // that is faster in play), each with `rozpocet` positions, doubled every
 // round, until one of them finds a solution or proves there is none.

@@ -6,6 +6,7 @@
 #include "KavirelCil.h"
 #include "BehPravidel.h"
 #include "KavirelHledani.h"
+#include "KavirelPozice.h"
 #include "PomocneDesky.h"
 
 using namespace TestReseni;
@@ -42,6 +43,69 @@ TEST(PoradiRady, RohyNapredRozhodujeJakoProsteHledani)
     EXPECT_GT(neexistuje, desek / 8);
     // Otherwise the order would not have been changed at all.
     EXPECT_GT(jinak, 0);
+}
+
+// Searched on the board itself with its jumps ranked by an image's order, the
+// fastest mode walks the tree that the search of the turned board walks, so
+// it finds that search's first solution, mapped back, also where the image
+// moves the target fields (the goals then differ, the first solution in the
+// order does not). The hint's images rely on it to share the board's tables.
+TEST(PoradiRady, PoradiObrazuNajdeReseniOtoceneDesky)
+{
+    std::mt19937 gen(4141);
+    const int desek = Instrumentovano ? 40 : 150;
+    int porovnano = 0, nalezeno = 0, sPosunutymCilem = 0;
+    for (int i = 0; i < desek && !HasFailure(); ++i) {
+        TZaznamDesky z = SymetrickaDeska(gen);
+        if (i % 2 == 0)
+            z.Pole[2 + std::uniform_int_distribution<int>(0, 2)(gen)][1].Cilove = 1;
+        TSolveDeska deska;
+        deska.Nastav(z);
+        TUlohaReseni u;
+        PripravUlohu(u, deska);
+        auto vObdelniku = [&u](TPozice p) { return p.X >= u.MinX && p.X <= u.MaxX && p.Y >= u.MinY && p.Y <= u.MaxY; };
+        TPozice pozice[KavirelHledani::MaxPoli];
+        int n = 0;
+        for (int x = 0; x < RozmerDesky; ++x)
+            for (int y = 0; y < RozmerDesky; ++y)
+                if (KavirelHledani::JePole(u.PoleHledani[x][y]))
+                    pozice[n++] = TPozice{x, y};
+        for (const std::vector<int>& perm : KavirelHledani::PrevodyPoli(n, pozice)) {
+            TUlohaReseni obraz = u;
+            std::uint8_t zpet[256] = {};
+            bool platny = true, posunutyCil = false;
+            for (int j = 0; j < n; ++j) {
+                const TPozice a = pozice[j], b = pozice[perm[static_cast<std::size_t>(j)]];
+                const TPole& p = u.PoleHledani[a.X][a.Y];
+                TPole& na = obraz.PoleHledani[b.X][b.Y];
+                na.Stav = p.Stav;
+                na.Cilove = p.Cilove;
+                zpet[na.Cislo] = p.Cislo;
+                platny = platny && vObdelniku(a) == vObdelniku(b);
+                posunutyCil = posunutyCil || (p.Cilove != 0) != (u.PoleHledani[b.X][b.Y].Cilove != 0);
+            }
+            if (!platny)
+                continue;
+            SCOPED_TRACE(i);
+            const bool leibniz = z.TypHry != thNormalni;
+            KavirelHledani::TPravidla pravidla;
+            TRizeniHledani naObrazu, naDesce;
+            KavirelHledani::Prohledej(obraz, naObrazu, leibniz, false, pravidla);
+            pravidla.ObrazPoli.assign(perm.begin(), perm.end());
+            TUlohaReseni vlastni = u;
+            KavirelHledani::Prohledej(vlastni, naDesce, leibniz, false, pravidla);
+            ASSERT_EQ(vlastni.Nalezeno, obraz.Nalezeno);
+            for (int k = 0; k < DelkaCesty && obraz.Vysledek[k].CisloOdkud != 0; ++k) {
+                ASSERT_EQ(vlastni.Vysledek[k].CisloOdkud, zpet[obraz.Vysledek[k].CisloOdkud]) << k;
+                ASSERT_EQ(vlastni.Vysledek[k].CisloKam, zpet[obraz.Vysledek[k].CisloKam]) << k;
+            }
+            ++porovnano;
+            nalezeno += obraz.Nalezeno;
+            sPosunutymCilem += posunutyCil && obraz.Nalezeno;
+        }
+    }
+    EXPECT_GT(nalezeno, porovnano / 8);
+    EXPECT_GT(sPosunutymCilem, 0);
 }
 
 }  // namespace
