@@ -10,53 +10,62 @@
 #include <cstdint>
 #include <vector>
 
+#include "KavirelChyby.h"
 #include "KavirelPozice.h"
 
 namespace KavirelHledani {
 
-// The rank of each jump when an image of the board under a turn or mirroring
-// (field i to obraz[i], fields numbered as in the model) is searched on the
-// board itself: the place of the jump's image in the order the scan of the
-// fields tries them (direction order `poradi`). Trying the children by this
-// rank walks the tree the search of the turned board walks, mapped back, but
-// the goal stays the board's own, so the images share one table of dead
-// positions and one set of backward levels even where the image would move
-// the target fields.
+// The order in which the search of an image of the board under a turn or
+// mirroring (field i to obraz[i], fields numbered as in the model) tries
+// the jumps, mapped back onto the board itself: the fields in the order the
+// image's scan visits their images, each with its jumps in the order of
+// their images' directions. Generating the children so walks the tree that
+// the search of the turned board walks, but the goal stays the board's own,
+// so the images share one table of dead positions and one set of backward
+// levels even where the image would move the target fields.
+struct TPoradiObrazu {
+    bool Zapnuto = false;  // false: the board's own scan order
+    std::uint8_t Pole[MaxPoli] = {};
+    std::uint8_t Pocet[MaxPoli] = {};
+    std::uint16_t Skoky[MaxPoli][4] = {};
+};
+
 template <class K>
-std::vector<std::uint16_t> PoradiObrazu(const TModel<K>& m, const std::vector<std::uint8_t>& obraz, int poradi)
+void SestavPoradiObrazu(const TModel<K>& m, const std::vector<std::uint8_t>& obraz, int poradi, TPoradiObrazu& p)
 {
-    const std::size_t skoku = m.Skoky.size();
-    std::vector<std::uint16_t> misto(skoku), odkud(skoku), rank(skoku);
-    int p = 0;
-    for (int f = 0; f < m.N; ++f)
-        for (int d = 0; d < m.PocetSkoku[f][poradi]; ++d) {
-            const std::size_t k = m.SkokyPole[f][poradi][d];
-            misto[k] = static_cast<std::uint16_t>(p++);
-            odkud[k] = static_cast<std::uint16_t>(f);
-        }
-    for (std::size_t k = 0; k < skoku; ++k) {
-        const int f = obraz[odkud[k]], kam = obraz[m.Skoky[k].IndexKam];
-        rank[k] = misto[k];  // an image that is no symmetry of the jumps leaves the scan order
-        for (int d = 0; d < m.PocetSkoku[f][poradi]; ++d) {
-            const std::size_t j = m.SkokyPole[f][poradi][d];
-            if (m.Skoky[j].IndexKam == kam)
-                rank[k] = misto[j];
+    std::uint8_t zpet[MaxPoli] = {};
+    for (int i = 0; i < m.N; ++i)
+        zpet[obraz[static_cast<std::size_t>(i)]] = static_cast<std::uint8_t>(i);
+    std::size_t skoku = 0;
+    for (int j = 0; j < m.N; ++j) {
+        const int f = zpet[j];
+        p.Pole[j] = static_cast<std::uint8_t>(f);
+        for (int d = 0; d < m.PocetSkoku[j][poradi]; ++d) {
+            const int kam = zpet[m.Skoky[m.SkokyPole[j][poradi][d]].IndexKam];
+            for (int e = 0; e < m.PocetSkoku[f][poradi]; ++e) {
+                const std::uint16_t k = m.SkokyPole[f][poradi][e];
+                if (m.Skoky[k].IndexKam == kam) {
+                    p.Skoky[f][p.Pocet[f]++] = k;
+                    ++skoku;
+                }
+            }
         }
     }
-    return rank;
+    // A jump left out would make the search call a solvable position lost.
+    KAVIREL_ASSERT(skoku == m.Skoky.size(), "Obraz desky bez vsech skoku", "KavirelHledani");
+    p.Zapnuto = true;
 }
 
 // Sorts the n children of s (each with its jump in .Skok) by the corners
-// they leave to change (`rohy`), then by the rank of their jumps (`rank`,
-// PoradiObrazu; nullptr: the scan order).
+// they leave to change, stably: the order they were generated in among
+// equals.
 template <bool Leibniz, class K, class TDite>
-void SeradDeti(const TModel<K>& m, K s, TDite* deti, int n, bool rohy, const std::uint16_t* rank)
+void SeradPodleRohu(const TModel<K>& m, K s, TDite* deti, int n)
 {
     int klic[4 * MaxPoli];
     for (int i = 0; i < n; ++i) {
         const K dite = s ^ m.Skoky[deti[i].Skok].Maska;
-        klic[i] = (rohy ? PocetBitu(K(m.Rohy & (Leibniz ? K(~dite) : dite))) << 12 : 0)
-                  | (rank != nullptr ? rank[deti[i].Skok] : 0);
+        klic[i] = PocetBitu(K(m.Rohy & (Leibniz ? K(~dite) : dite)));
     }
     for (int i = 1; i < n; ++i) {
         const TDite d = deti[i];

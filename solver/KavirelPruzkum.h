@@ -37,7 +37,7 @@ public:
             SestavZpetneSkoky(M, Skupiny);
         Hloubka = M.Start - M.CilPocet;
         if (!Nejkratsi && !P.ObrazPoli.empty())
-            PoradiObrazu = KavirelHledani::PoradiObrazu(M, P.ObrazPoli, Leibniz ? poVodorovneNapred : poSvisleNapred);
+            SestavPoradiObrazu(M, P.ObrazPoli, Leibniz ? poVodorovneNapred : poSvisleNapred, PoradiObrazu);
         for (int i = 0; i <= DelkaCesty; ++i) {
             Tahy[i] = 0;
             Nejlepsi[i] = static_cast<std::uint8_t>(i);  // i jumps make at most i moves
@@ -126,7 +126,7 @@ private:
     std::uint64_t Uzly = 0;
     bool Vycerpano = false;
     bool RohyNapred = P.RohyNapred;  // the order of the jumps now
-    std::vector<std::uint16_t> PoradiObrazu;  // P.ObrazPoli's ranks of the jumps; empty: the scan order
+    TPoradiObrazu PoradiObrazu;  // P.ObrazPoli's order of the jumps
     bool Preruseno = false;
     bool Nalezeno = false;
 
@@ -488,8 +488,8 @@ private:
         constexpr int poradi = Leibniz ? poVodorovneNapred : poSvisleNapred;
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
-        if (RohyNapred || !PoradiObrazu.empty())
-            SeradDeti<Leibniz>(M, s, deti, n, RohyNapred, PoradiObrazu.empty() ? nullptr : PoradiObrazu.data());
+        if (RohyNapred)
+            SeradPodleRohu<Leibniz>(M, s, deti, n);
         for (int i = 0; i < n; ++i) {
             if (JeDiteMrtve(deti[i], citac - 1))
                 continue;

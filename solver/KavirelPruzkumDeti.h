@@ -12,35 +12,46 @@ inline int TPruzkum<Leibniz, Nejkratsi, K>::RozvinDeti(K s, int h, int poradi, i
     int n = 0;
     const bool predtahnout = citacDite != M.CilPocet;
     const K* obrazy = Obrazy[h];
-    for (K x = s & M.Obdelnik; x != 0; x &= x - 1) {
+    const auto zkus = [&](int k) {
+        const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
+        if ((s & skok.Maska) != skok.Nutne)
+            return;
+        const int tahyDite = Nejkratsi ? NoveTahy(h, tahy, skok) : 0;
+        if (Nejkratsi
+            && (NadMezi(h, tahyDite) || BezTahuVMezi(s ^ skok.Maska, h, tahyDite, citacDite, skok.IndexKam))) {
+            deti[n].Skok = static_cast<std::uint16_t>(k);
+            deti[n].Soud = sdNadMezi;
+            ++n;
+            return;
+        }
+        int obraz = -1;
+        const K kanon = Nejkratsi ? Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k, obraz)
+                                  : Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k);
+        const std::uint64_t otisk = Otisk(kanon);
+        if (predtahnout)
+            Predtahni(kanon, otisk, citacDite);
+        deti[n].Kanon = kanon;
+        deti[n].Otisk = otisk;
+        deti[n].Skok = static_cast<std::uint16_t>(k);
+        deti[n].Obraz = static_cast<std::int8_t>(obraz);
+        deti[n].Soud = sdZkusit;
+        ++n;
+    };
+    const K kameny = s & M.Obdelnik;
+    if (!Nejkratsi && PoradiObrazu.Zapnuto) {
+        for (int j = 0; j < M.N; ++j) {
+            const int f = PoradiObrazu.Pole[j];
+            if ((kameny & Bit<K>(f)) != 0)
+                for (int d = 0; d < PoradiObrazu.Pocet[f]; ++d)
+                    zkus(PoradiObrazu.Skoky[f][d]);
+        }
+        return n;
+    }
+    for (K x = kameny; x != 0; x &= x - 1) {
         const int f = NejnizsiBit(x);
         const int pocet = M.PocetSkoku[f][poradi];
-        for (int d = 0; d < pocet; ++d) {
-            const int k = M.SkokyPole[f][poradi][d];
-            const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
-            if ((s & skok.Maska) != skok.Nutne)
-                continue;
-            const int tahyDite = Nejkratsi ? NoveTahy(h, tahy, skok) : 0;
-            if (Nejkratsi
-                && (NadMezi(h, tahyDite) || BezTahuVMezi(s ^ skok.Maska, h, tahyDite, citacDite, skok.IndexKam))) {
-                deti[n].Skok = static_cast<std::uint16_t>(k);
-                deti[n].Soud = sdNadMezi;
-                ++n;
-                continue;
-            }
-            int obraz = -1;
-            const K kanon = Nejkratsi ? Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k, obraz)
-                                      : Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k);
-            const std::uint64_t otisk = Otisk(kanon);
-            if (predtahnout)
-                Predtahni(kanon, otisk, citacDite);
-            deti[n].Kanon = kanon;
-            deti[n].Otisk = otisk;
-            deti[n].Skok = static_cast<std::uint16_t>(k);
-            deti[n].Obraz = static_cast<std::int8_t>(obraz);
-            deti[n].Soud = sdZkusit;
-            ++n;
-        }
+        for (int d = 0; d < pocet; ++d)
+            zkus(M.SkokyPole[f][poradi][d]);
     }
     return n;
 }

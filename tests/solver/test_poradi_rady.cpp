@@ -45,7 +45,7 @@ TEST(PoradiRady, RohyNapredRozhodujeJakoProsteHledani)
     EXPECT_GT(jinak, 0);
 }
 
-// Searched on the board itself with its jumps ranked by an image's order, the
+// Searched on the board itself with its jumps in an image's order, the
 // fastest mode walks the tree that the search of the turned board walks, so
 // it finds that search's first solution, mapped back, also where the image
 // moves the target fields (the goals then differ, the first solution in the
