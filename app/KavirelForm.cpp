@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's frame: creation and destruction, the layout, the
-// bindings of the tabs, the board's input, the session's answers and the
-// tab-change rules.
+// bindings of the board, the tabs and the menus, and the session's answers.
 #include "KavirelForm.h"
 
 #include <QApplication>
@@ -20,11 +19,15 @@
 #include "KavirelNabidky.h"
 #include "KavirelNapoveda.h"
 #include "KavirelNastaveni.h"
+#include "KavirelNastaveniOkna.h"
 #include "KavirelOkna.h"
 #include "KavirelOknaNabidek.h"
 #include "KavirelOvladace.h"
+#include "KavirelPravidlaZalozek.h"
+#include "KavirelPredavaniDesek.h"
 #include "KavirelPribehVyhry.h"
 #include "KavirelResitel.h"
+#include "KavirelVstupDesky.h"
 #include "KavirelZalozkaEdit.h"
 #include "KavirelZalozkaHra.h"
 #include "KavirelZalozkaNahrat.h"
@@ -73,6 +76,10 @@ TMainForm::TMainForm(QWidget* rodic)
     PripojHlaseniSouboru(this);
     Resitel = new TResitel(this);
     VytvorOkno();
+    // Only now: each is given controls that VytvorOkno has just made.
+    Vstup = std::make_unique<TVstupDesky>(*Relace, *tabHra, *tabReseni);
+    Predavani = std::make_unique<TPredavaniDesek>(*Relace, *Pravidla, *Resitel, *PohledDesky, this);
+    Nastaveni = std::make_unique<TNastaveniOkna>(*this, *Relace, *Nabidky, *PohledDesky, *tabEdit);
     PripojZalozky();
     setWindowIcon(NactiIkonu("ICON"));
 
@@ -111,11 +118,13 @@ void TMainForm::closeEvent(QCloseEvent* udalost)
 
 void TMainForm::UkonceniAplikace() { close(); }
 
+void TMainForm::UlozNastaveni() { Nastaveni->Uloz(); }
+
 void TMainForm::HratDeskuZeSouboru(const QString& Soubor)
 {
     Chranene_([this, &Soubor] {
         if (tabNahrat->NactiSoubor(Soubor))
-            Hrat(dpNahled);
+            Predavani->Hrat(dpNahled);
     });
 }
 
@@ -148,37 +157,37 @@ void TMainForm::VytvorOkno()
     mrizka->setHorizontalSpacing(5);
     mrizka->setVerticalSpacing(0);
 
-    ProstorGraphDesky = new QGroupBox(plocha);
-    ProstorGraphDesky->setObjectName(QStringLiteral("ProstorGraphDesky"));
+    auto* ramDesky = new QGroupBox(plocha);
+    ramDesky->setObjectName(QStringLiteral("ProstorGraphDesky"));
     // The board stands where the field controls always stood: 6 and 12
     // pixels from the box's corner, whatever room the style's frame takes.
-    ProstorGraphDesky->ensurePolished();
-    const QMargins ram = ProstorGraphDesky->contentsMargins();
-    auto* prostor = new QVBoxLayout(ProstorGraphDesky);
+    ramDesky->ensurePolished();
+    const QMargins ram = ramDesky->contentsMargins();
+    auto* prostor = new QVBoxLayout(ramDesky);
     prostor->setContentsMargins(std::max(0, 6 - ram.left()), std::max(0, 12 - ram.top()), std::max(0, 7 - ram.right()),
                                 std::max(0, 8 - ram.bottom()));
-    PohledDesky = new TGraphGameDeska(ProstorGraphDesky);
+    PohledDesky = new TGraphGameDeska(ramDesky);
     prostor->addWidget(PohledDesky);
     Pribeh = new TPribehVyhry(*Resitel, PohledDesky);
-    mrizka->addWidget(ProstorGraphDesky, 0, 0, 3, 1);
+    mrizka->addWidget(ramDesky, 0, 0, 3, 1);
 
-    Zalozky = new TZalozky(plocha);
-    Zalozky->setObjectName(QStringLiteral("Zalozky"));
-    Zalozky->NastavSirkuZalozky(46);
-    Zalozky->setFixedWidth(236);
+    auto* zalozky = new TZalozky(plocha);
+    zalozky->setObjectName(QStringLiteral("Zalozky"));
+    zalozky->NastavSirkuZalozky(46);
+    zalozky->setFixedWidth(236);
     mrizka->addItem(new QSpacerItem(0, 4, QSizePolicy::Fixed, QSizePolicy::Fixed), 0, 1);
-    mrizka->addWidget(Zalozky, 1, 1);
+    mrizka->addWidget(zalozky, 1, 1);
     mrizka->addItem(new QSpacerItem(0, 1, QSizePolicy::Fixed, QSizePolicy::Fixed), 2, 1);
     mrizka->setRowStretch(1, 1);
     mrizka->setColumnStretch(0, 1);
 
     // Made inside the tab control, so that their controls are measured in
     // the window's font from the start.
-    tabHra = new TZalozkaHra(*Relace, *Resitel, Zalozky);
-    tabNahrat = new TZalozkaNahrat(*Relace, Zalozky);
-    tabUlozit = new TZalozkaUlozit(*Relace, Zalozky);
-    tabEdit = new TZalozkaEdit(*Relace, Zalozky);
-    tabReseni = new TZalozkaReseni(*Relace, *Resitel, Zalozky);
+    tabHra = new TZalozkaHra(*Relace, *Resitel, zalozky);
+    tabNahrat = new TZalozkaNahrat(*Relace, zalozky);
+    tabUlozit = new TZalozkaUlozit(*Relace, zalozky);
+    tabEdit = new TZalozkaEdit(*Relace, zalozky);
+    tabReseni = new TZalozkaReseni(*Relace, *Resitel, zalozky);
     const std::pair<TZalozkaOkna*, int> stranky[] = {
         {tabHra, KontextNapovedyHra},       {tabNahrat, KontextNapovedyNahrat}, {tabUlozit, KontextNapovedyUlozit},
         {tabEdit, KontextNapovedyEdit},     {tabReseni, KontextNapovedyReseni},
@@ -187,34 +196,42 @@ void TMainForm::VytvorOkno()
     // stay clear of the menus' and of every button's of the tabs.
     const TText titulky[] = {T_("Hr&a"), T_("Nahr&át"), T_("&Uložit"), T_("E&ditovat"), T_("Ř&ešení")};
     for (int i = 0; i < 5; ++i) {
-        Zalozky->addTab(stranky[i].first, QString());
+        zalozky->addTab(stranky[i].first, QString());
         NastavTitulekStranky(stranky[i].first, titulky[i]);
         stranky[i].first->setProperty("HelpContext", stranky[i].second);
     }
-    Zalozky->setCurrentIndex(zlHra);
+    zalozky->setCurrentIndex(zlHra);
 
     Nabidky = new TNabidky(this);
+    Pravidla = std::make_unique<TPravidlaZalozek>(*zalozky, *Relace, *Nabidky, *Pribeh, *PohledDesky, *tabNahrat,
+                                                  *tabUlozit);
 }
 
 void TMainForm::PripojZalozky()
 {
-    connect(PohledDesky, &TGraphGameDeska::Stisknuto, this, &TMainForm::Stisk);
-    connect(PohledDesky, &TGraphGameDeska::Pretazeno, this, &TMainForm::Tah);
-    connect(PohledDesky, &TGraphGameDeska::KrokZpetPozadan, this, &TMainForm::KrokZpet);
+    connect(PohledDesky, &TGraphGameDeska::Stisknuto, this,
+            [this](TPozice pole) { Chranene_([this, pole] { Vstup->Stisk(pole); }); });
+    connect(PohledDesky, &TGraphGameDeska::Pretazeno, this,
+            [this](TPozice odkud, TPozice kam) { Chranene_([this, odkud, kam] { Vstup->Tah(odkud, kam); }); });
+    connect(PohledDesky, &TGraphGameDeska::KrokZpetPozadan, this, Obsluha([this] { Vstup->KrokZpet(); }));
     connect(PohledDesky, &TGraphGameDeska::PrvekZvolen, this, [this](int prvek) {
         Chranene_([this, prvek] {
-            if (ZalozkaVpredu == zlEdit)
+            if (Pravidla->Vpredu() == zlEdit)
                 tabEdit->VolbaPrvku(prvek);
         });
     });
-    for (int i = 0; i < Zalozky->count(); ++i) {
-        TZalozkaOkna* z = Zalozka(i);
-        connect(z, &TZalozkaOkna::Akce, this, [this](const TVysledekAkce& v) { UkazVysledek(v); });
+    // The session's answers are drawn in one place, whoever asked.
+    const auto ukaz = [this](const TVysledekAkce& v) { UkazVysledek(v); };
+    connect(Vstup.get(), &TVstupDesky::Akce, this, ukaz);
+    connect(Predavani.get(), &TPredavaniDesek::Akce, this, ukaz);
+    for (int i = 0; i < Pravidla->Stranky().count(); ++i) {
+        TZalozkaOkna* z = Pravidla->Zalozka(i);
+        connect(z, &TZalozkaOkna::Akce, this, ukaz);
         connect(z, &TZalozkaOkna::TypZobrazen, Nabidky, &TNabidky::ZaskrtniTyp);
     }
-    connect(tabHra, &TZalozkaHra::KrokZpetPozadan, this, &TMainForm::KrokZpet);
-    connect(tabHra, &TZalozkaHra::EditovatPozadano, this, Obsluha([this] { Editovat(dpHra); }));
-    connect(tabHra, &TZalozkaHra::ResitPozadano, this, Obsluha([this] { Resit(dpHra); }));
+    connect(tabHra, &TZalozkaHra::KrokZpetPozadan, this, Obsluha([this] { Vstup->KrokZpet(); }));
+    connect(tabHra, &TZalozkaHra::EditovatPozadano, this, Obsluha([this] { Predavani->Editovat(dpHra); }));
+    connect(tabHra, &TZalozkaHra::ResitPozadano, this, Obsluha([this] { Predavani->Resit(dpHra); }));
     connect(tabHra, &TZalozkaHra::ZmenaTypuPozadana, this, Obsluha([this] { ZmenaTypuHry(); }));
     connect(tabHra, &TZalozkaHra::KrokVpredMozny, Nabidky, &TNabidky::PovolKrokVpred);
     connect(tabHra, &TZalozkaHra::HledaniRady, Nabidky, &TNabidky::NastavHledaniRady);
@@ -222,43 +239,37 @@ void TMainForm::PripojZalozky()
         // A best is kept at once, not only at the end of the run.
         if (Novy)
             UlozNastaveni();
-        if (Nastaveni)
-            Okna->ObnovRekordy(Nastaveni->Rekordy);
+        if (const TNastaveni* n = Nastaveni->Hodnoty())
+            Okna->ObnovRekordy(n->Rekordy);
     });
     connect(tabNahrat, &TZalozkaNahrat::HratPozadano, this, Obsluha([this] {
                 // The board played last from the catalogue is the next run's first.
-                if (Nastaveni && tabNahrat->DejCislo() > 0)
-                    Nastaveni->PosledniDeska = tabNahrat->DejCislo();
-                Hrat(dpNahled);
+                if (TNastaveni* n = Nastaveni->Hodnoty(); n && tabNahrat->DejCislo() > 0)
+                    n->PosledniDeska = tabNahrat->DejCislo();
+                Predavani->Hrat(dpNahled);
             }));
-    connect(tabNahrat, &TZalozkaNahrat::EditovatPozadano, this, Obsluha([this] { Editovat(dpNahled); }));
-    connect(tabNahrat, &TZalozkaNahrat::ResitPozadano, this, Obsluha([this] { Resit(dpNahled); }));
-    connect(tabEdit, &TZalozkaEdit::HratPozadano, this, Obsluha([this] { Hrat(dpEdit); }));
-    connect(tabEdit, &TZalozkaEdit::ResitPozadano, this, Obsluha([this] { Resit(dpEdit); }));
+    connect(tabNahrat, &TZalozkaNahrat::EditovatPozadano, this, Obsluha([this] { Predavani->Editovat(dpNahled); }));
+    connect(tabNahrat, &TZalozkaNahrat::ResitPozadano, this, Obsluha([this] { Predavani->Resit(dpNahled); }));
+    connect(tabEdit, &TZalozkaEdit::HratPozadano, this, Obsluha([this] { Predavani->Hrat(dpEdit); }));
+    connect(tabEdit, &TZalozkaEdit::ResitPozadano, this, Obsluha([this] { Predavani->Resit(dpEdit); }));
     connect(tabEdit, &TZalozkaEdit::ZmenaTypuPozadana, this, Obsluha([this] { ZmenaTypuHry(); }));
-    connect(tabReseni, &TZalozkaReseni::KrokZpetPozadan, this, &TMainForm::KrokZpet);
-    connect(tabReseni, &TZalozkaReseni::HratOdsudPozadano, this, Obsluha([this] { Hrat(dpReseni); }));
+    connect(tabReseni, &TZalozkaReseni::KrokZpetPozadan, this, Obsluha([this] { Vstup->KrokZpet(); }));
+    connect(tabReseni, &TZalozkaReseni::HratOdsudPozadano, this, Obsluha([this] { Predavani->Hrat(dpReseni); }));
     connect(tabReseni, &TZalozkaReseni::HledaniSkoncilo, this, Obsluha([this] {
                 // The result is news on another tab; on its own the board is
                 // where play goes on.
-                if (ZalozkaVpredu == zlReseni)
+                if (Pravidla->Vpredu() == zlReseni)
                     PohledDesky->setFocus(Qt::OtherFocusReason);
                 else
-                    Zalozky->Zvyrazni(zlReseni, true);
+                    Pravidla->Stranky().Zvyrazni(zlReseni, true);
             }));
     connect(Resitel, &TResitel::Selhalo, this,
             [this](const QString& chyba) { ZobrazZpravu(this, TDruhZpravy::ChybaProgramu, chyba); });
-    connect(Zalozky, &QTabWidget::currentChanged, this, [this] {
-        if (!PrepinamZKodu)
-            Chranene_([this] {
-                PredZmenouZalozky();
-                PoZmeneZalozky();
-            });
-    });
+    connect(&Pravidla->Stranky(), &QTabWidget::currentChanged, this, Obsluha([this] { Pravidla->PoZmeneStranky(); }));
     connect(Nabidky, &TNabidky::Zvoleno, this, [this](TPolozka p) { Chranene_([this, p] { PoVolbe(p); }); });
     connect(Nabidky, &TNabidky::TypZvolen, this, Obsluha([this] { ZmenaTypuHry(); }));
     connect(Nabidky, &TNabidky::JazykZvolen, this,
-            [this](std::optional<TJazyk> v) { Chranene_([this, v] { ZvolJazyk(v); }); });
+            [this](std::optional<TJazyk> v) { Chranene_([this, v] { Nastaveni->ZvolJazyk(v); }); });
 }
 
 // FormCreate's order: the catalogue's first board (or the one played last)
@@ -266,113 +277,15 @@ void TMainForm::PripojZalozky()
 void TMainForm::Start()
 {
     NactiStandardniSoubor();
-    NactiNastaveni();
+    Nastaveni->Nacti(*tabHra, *tabNahrat, *tabUlozit);
     tabNahrat->UkazAktualni();
     UkazVysledek(Relace->Resit(dpNahled));
-    PrepniZalozku(zlReseni);
-    Hrat(dpNahled);
+    Pravidla->Prepni(zlReseni);
+    Predavani->Hrat(dpNahled);
 }
 
 // ---------------------------------------------------------------------------
-// Tab changes
-
-TZalozkaOkna* TMainForm::Zalozka(int Index) const
-{
-    return qobject_cast<TZalozkaOkna*>(Zalozky->widget(Index));
-}
-
-void TMainForm::PrepniZalozku(int Index)
-{
-    PredZmenouZalozky();
-    PrepinamZKodu = true;
-    Zalozky->setCurrentIndex(Index);
-    PrepinamZKodu = false;
-    PoZmeneZalozky();
-}
-
-void TMainForm::PredZmenouZalozky()
-{
-    const int predchozi = ZalozkaVpredu;
-    Zalozka(predchozi)->PredOdchodem();
-    // The save tab offers the board of the tab left last, if that tab has
-    // one to offer: the game as played so far, the loaded board, the edited
-    // board under the name just taken from its box.
-    switch (predchozi) {
-    case zlHra:
-        tabUlozit->Nabidni(Relace->Hra().DejZaznam(), predchozi);
-        break;
-    case zlNahrat:
-        tabUlozit->Nabidni(tabNahrat->DejZaznam(), predchozi);
-        break;
-    case zlEdit:
-        tabUlozit->Nabidni(Relace->Editace().DejZaznam(), predchozi);
-        break;
-    default:
-        tabUlozit->NastavPredchozi(predchozi);
-        break;
-    }
-}
-
-void TMainForm::PoZmeneZalozky()
-{
-    ZalozkaVpredu = Zalozky->currentIndex();
-    // "Čísla polí" is the play tab's own choice; the solve tab always shows
-    // the numbers. "Typ hry" belongs to the play and edit tabs.
-    Nabidky->PovolCislaPoli(ZalozkaVpredu == zlHra);
-    if (ZalozkaVpredu == zlHra)
-        Nabidky->NastavCislaPoli(Relace->Hra().JsouCisla());
-    else if (ZalozkaVpredu == zlReseni)
-        Nabidky->NastavCislaPoli(true);
-    Nabidky->PovolTypHry(ZalozkaVpredu == zlHra || ZalozkaVpredu == zlEdit);
-    Pribeh->NaHre(ZalozkaVpredu == zlHra);
-    if (ZalozkaVpredu == zlReseni && Zalozky->JeZvyraznena(zlReseni))
-        Zalozky->Zvyrazni(zlReseni, false);
-
-    TZalozkaOkna* z = Zalozka(ZalozkaVpredu);
-    z->PoVstupu();
-    // A new tab always redraws the whole board.
-    PohledDesky->NastavTazeni(z->Tazeni());
-    PohledDesky->ZmenPole(Relace->Zobraz(z->Plocha()).Pole);
-}
-
-// ---------------------------------------------------------------------------
-// The board's input and the session's answers
-
-bool TMainForm::PredStiskem()
-{
-    // Every press on the board first cancels a hint; one that stops the
-    // automatic replay does nothing else.
-    tabHra->ZrusRadu();
-    if (tabReseni->PrehravaSe()) {
-        tabReseni->ZastavPrehrani();
-        return false;
-    }
-    return true;
-}
-
-void TMainForm::Stisk(const TPozice& Pole)
-{
-    Chranene_([&] {
-        if (PredStiskem())
-            UkazVysledek(Relace->Stisk(Pole));
-    });
-}
-
-void TMainForm::Tah(const TPozice& Odkud, const TPozice& Kam)
-{
-    Chranene_([&] {
-        if (PredStiskem())
-            UkazVysledek(Relace->Tah(Odkud, Kam));
-    });
-}
-
-void TMainForm::KrokZpet()
-{
-    Chranene_([this] {
-        if (PredStiskem())
-            UkazVysledek(Relace->KrokZpet());
-    });
-}
+// The session's answers
 
 void TMainForm::UkazVysledek(const TVysledekAkce& Vysledek)
 {
@@ -387,11 +300,12 @@ void TMainForm::UkazVysledek(const TVysledekAkce& Vysledek)
         Pribeh->PoAkci(Vysledek, Relace->Hra().PocatecniPozice());
         // Games counted are kept when one is won or another begins; the
         // rest at the end.
-        if (Nastaveni && Nastaveni->Statistiky.MaZmeny() && (Vysledek.MaVyhru || Vysledek.Druh == dzNovaPozice))
+        if (const TNastaveni* n = Nastaveni->Hodnoty();
+            n && n->Statistiky.MaZmeny() && (Vysledek.MaVyhru || Vysledek.Druh == dzNovaPozice))
             UlozNastaveni();
         // An open statistics window follows, without taking the focus.
-        if (Vysledek.MaVyhru && Nastaveni)
-            Okna->ObnovStatistiku(Nastaveni->Statistiky.Desky());
+        if (const TNastaveni* n = Nastaveni->Hodnoty(); Vysledek.MaVyhru && n)
+            Okna->ObnovStatistiku(n->Statistiky.Desky());
         break;
     case dpReseni:
         tabReseni->PoAkci(Vysledek);
@@ -412,37 +326,8 @@ void TMainForm::ZmenaTypuHry()
     // the other type only moves the check.
     const TTypHry novy = Nabidky->ZaskrtnutyTyp() == thNormalni ? thLeibniz : thNormalni;
     Nabidky->ZaskrtniTyp(novy);
-    if (ZalozkaVpredu == zlHra || ZalozkaVpredu == zlEdit)
+    if (Pravidla->Vpredu() == zlHra || Pravidla->Vpredu() == zlEdit)
         UkazVysledek(Relace->ZmenTypHry(novy));
-}
-
-// ---------------------------------------------------------------------------
-// Boards handed between tabs
-
-void TMainForm::Hrat(TDruhPlochy Odkud)
-{
-    PrepniZalozku(zlHra);
-    UkazVysledek(Relace->Hrat(Odkud));
-    PohledDesky->setFocus(Qt::OtherFocusReason);
-}
-
-void TMainForm::Editovat(TDruhPlochy Odkud)
-{
-    UkazVysledek(Relace->Editovat(Odkud));
-    PrepniZalozku(zlEdit);
-}
-
-void TMainForm::Resit(TDruhPlochy Odkud)
-{
-    if (Resitel->Hleda()) {
-        PrepniZalozku(zlReseni);
-        ZobrazZpravu(this, TDruhZpravy::Informace,
-                     tr("Momentálně probíhá řešení jiné desky. \n\rChcete-li výpočet přerušit, klikněte "
-                        "na tlačítko \"Zastavit\" a poté znovu vyberte desku pro řešení."));
-        return;
-    }
-    UkazVysledek(Relace->Resit(Odkud));
-    PrepniZalozku(zlReseni);
 }
 
 // ---------------------------------------------------------------------------
@@ -462,4 +347,4 @@ void TMainForm::NastavBarvyPalety(const TBarvy& Barvy) { tabEdit->NastavBarvyPal
 
 const TBarvy& TMainForm::DejBarvy() const { return PohledDesky->DejBarvy(); }
 
-void TMainForm::Prekresli() { PoZmeneZalozky(); }
+void TMainForm::Prekresli() { Pravidla->Prekresli(); }

@@ -5,14 +5,17 @@
 //
 // The window owns the session (KavirelRelace.h), the board widget, the tab
 // widgets, the solver's adapter and the windows its menus open
-// (KavirelOknaNabidek.h). It forwards what the board reports to
-// the session, draws the session's answers, keeps the tab-change rules and
-// the menus, and hands boards from one tab to another. Each tab keeps its own
+// (KavirelOknaNabidek.h). It connects what the board and the tabs report,
+// draws the session's answers and answers the menus. Each tab keeps its own
 // controls and labels (KavirelZalozka*.h); nobody reaches into another's.
+// Four units of their own do the rest, each given only the controls it
+// works on: the player's moves on their way to the session
+// (KavirelVstupDesky.h), the tab-change rules (KavirelPravidlaZalozek.h),
+// the boards handed between tabs (KavirelPredavaniDesek.h) and the settings
+// kept between runs (KavirelNastaveniOkna.h).
 //
-// Source files: KavirelForm.cpp (start-up, shutdown, board input, the
-// answers of the session, the tab-change rules), KavirelFormAkce.cpp (menus,
-// boards handed between tabs, settings).
+// Source files: KavirelForm.cpp (start-up, shutdown, the bindings, the
+// answers of the session, the colours), KavirelFormAkce.cpp (menus).
 //
 // Every handler that Qt calls runs inside Chranene (KavirelZpravy.h), so a
 // programming error ends that handler only.
@@ -30,21 +33,21 @@
 #include "KavirelZalozka.h"
 
 class QDialog;
-class QGroupBox;
 class TGraphGameDeska;
 class TNabidky;
-class TNastaveni;
+class TNastaveniOkna;
 class TOknaNabidek;
+class TPravidlaZalozek;
+class TPredavaniDesek;
 class TPribehVyhry;
 class TResitel;
-class TZalozky;
+class TVstupDesky;
 class TZalozkaEdit;
 class TZalozkaHra;
 class TZalozkaNahrat;
 class TZalozkaReseni;
 class TZalozkaUlozit;
 enum class TPolozka;
-struct TCisloDesky;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -89,33 +92,13 @@ private:
     void PripojZalozky();
     void Start();
 
-    // The tab-change rules; PrepniZalozku brings a tab to the front from
-    // code, with both rules around the change.
-    void PredZmenouZalozky();
-    void PoZmeneZalozky();
-    void PrepniZalozku(int Index);
-    TZalozkaOkna* Zalozka(int Index) const;
-
-    // Board input and the answers of the session.
-    void Stisk(const TPozice& Pole);
-    void Tah(const TPozice& Odkud, const TPozice& Kam);
-    void KrokZpet();
-    bool PredStiskem();
+    // The session's answers drawn: the board, the tab the board belongs to,
+    // the story of a won game, the statistics kept.
     void UkazVysledek(const TVysledekAkce& Vysledek);
     void ZmenaTypuHry();
-    void ZmenaTypuHryNa(TTypHry Typ);
-
-    // Boards handed between tabs.
-    void Hrat(TDruhPlochy Odkud);
-    void Editovat(TDruhPlochy Odkud);
-    void Resit(TDruhPlochy Odkud);
 
     // Menus (KavirelFormAkce.cpp).
     void PoVolbe(TPolozka Polozka);
-    // A random board by its number: built, named by it, played.
-    void HratNahodnou(const TCisloDesky& Cislo);
-    void NactiNastaveni();
-    void ZvolJazyk(std::optional<TJazyk> Volba);
 
     // Wraps a handler body for connect(): runs it inside Chranene.
     template <class F>
@@ -126,13 +109,10 @@ private:
     void Chranene_(const std::function<void()>& telo);
 
     std::unique_ptr<TRelaceHry> Relace;
-    std::unique_ptr<TNastaveni> Nastaveni;
     TResitel* Resitel = nullptr;
     TNabidky* Nabidky = nullptr;
     TPribehVyhry* Pribeh = nullptr;
-    QGroupBox* ProstorGraphDesky = nullptr;
     TGraphGameDeska* PohledDesky = nullptr;
-    TZalozky* Zalozky = nullptr;
     TZalozkaHra* tabHra = nullptr;
     TZalozkaNahrat* tabNahrat = nullptr;
     TZalozkaUlozit* tabUlozit = nullptr;
@@ -140,8 +120,10 @@ private:
     TZalozkaReseni* tabReseni = nullptr;
 
     std::unique_ptr<TOknaNabidek> Okna;
+    std::unique_ptr<TPravidlaZalozek> Pravidla;
+    std::unique_ptr<TVstupDesky> Vstup;
+    std::unique_ptr<TPredavaniDesek> Predavani;
+    std::unique_ptr<TNastaveniOkna> Nastaveni;
 
-    int ZalozkaVpredu = zlHra;    // the page in front as the rules last saw it
-    bool PrepinamZKodu = false;   // a switch from code is in progress
-    bool Zavirani = false;        // FormDestroy has begun
+    bool Zavirani = false;  // FormDestroy has begun
 };

@@ -495,7 +495,7 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../app/KavirelForm.cpp" line="+188"/>
+        <location filename="../app/KavirelForm.cpp" line="+197"/>
         <source>Hr&amp;a</source>
         <translation>&amp;Play</translation>
     </message>
@@ -520,14 +520,14 @@ menu starts the game through kavirel-spustit in ~/.local/share/kavirel.
         <translation>S&amp;olve</translation>
     </message>
     <message>
-        <location line="+252"/>
+        <location filename="../app/KavirelPredavaniDesek.cpp" line="+36"/>
         <source>Momentálně probíhá řešení jiné desky. 
 <byte value="xd"/>Chcete-li výpočet přerušit, klikněte na tlačítko &quot;Zastavit&quot; a poté znovu vyberte desku pro řešení.</source>
         <translation>Another board is being solved at the moment. 
 <byte value="xd"/>To stop that search, click the &quot;Cancel&quot; button and then choose the board to solve again.</translation>
     </message>
     <message>
-        <location filename="../app/KavirelFormAkce.cpp" line="+187"/>
+        <location filename="../app/KavirelNastaveniOkna.cpp" line="+103"/>
         <source>Kavirel: nastavení nelze uložit do %1</source>
         <translation>Kavirel: the settings cannot be saved to %1</translation>
     </message>
