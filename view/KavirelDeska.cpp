@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelDeska.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QVariantAnimation>
 
 #include <algorithm>
 #include <cmath>
 
+#include "KavirelDeskaKlouzani.h"
 #include "KavirelKresleni.h"
 #include "KavirelPristupnost.h"
 
@@ -23,6 +22,15 @@ bool JeNaDesce(const TPozice& p) { return p.X >= 0 && p.Y >= 0 && p.X < RozmerDe
 
 bool JePole(const TVzhledPole& p) { return p.Stav == spPrazdne || p.Stav == spPlne; }
 
+// The position whose pitch (59 units from its control's corner) holds the
+// point in the board's units; the last ones take their outer ring as well.
+std::optional<TPozice> BunkaNaJednotkach(const QPointF& u)
+{
+    if (u.x() < 0 || u.y() < 0)
+        return std::nullopt;
+    return TPozice{std::min(int(u.x()) / Rozestup, RozmerDesky - 1), std::min(int(u.y()) / Rozestup, RozmerDesky - 1)};
+}
+
 }  // namespace
 
 TGraphGameDeska::TGraphGameDeska(QWidget* rodic) : QWidget(rodic)
@@ -30,14 +38,7 @@ TGraphGameDeska::TGraphGameDeska(QWidget* rodic) : QWidget(rodic)
     setObjectName(QStringLiteral("PohledDesky"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Ovladani = new TKlavesniceDesky(this);
-    Animace = new QVariantAnimation(this);
-    Animace->setObjectName(QStringLiteral("AnimaceSkoku"));
-    Animace->setStartValue(0.0);
-    Animace->setEndValue(1.0);
-    Animace->setDuration(150);
-    Animace->setEasingCurve(QEasingCurve::InOutQuad);
-    connect(Animace, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
-    connect(Animace, &QVariantAnimation::finished, this, qOverload<>(&QWidget::update));
+    Klouzani = std::make_unique<TKlouzaniKamene>(this);
     // Qt may have made the widget's interface already (any change of a
     // widget does); the grid's replaces it.
     ZapomenRozhrani(this);
@@ -64,9 +65,7 @@ void TGraphGameDeska::ZmenPole(const std::vector<TZmenenePole>& Zmeny)
         predtim.push_back({z.Pozice, Pole[z.Pozice.X][z.Pozice.Y]});
         Pole[z.Pozice.X][z.Pozice.Y] = z.Vzhled;
     }
-    // A stone is carried only while it stays the selected one.
-    if (Mys.TazenyKamen && !DejPole(*Mys.TazenyKamen).Vybrane)
-        UkonciTazeni();
+    Mys.PoZmenePoli();
     update();
     OznamZmeny(predtim, noveRozlozeni);
 }
@@ -78,12 +77,7 @@ const TVzhledPole& TGraphGameDeska::DejPole(const TPozice& Pozice) const
     return Pole[Pozice.X][Pozice.Y];
 }
 
-void TGraphGameDeska::NastavTazeni(TTazeni Tazeni)
-{
-    if (Tazeni != Rezim)
-        UkonciTazeni();
-    Rezim = Tazeni;
-}
+void TGraphGameDeska::NastavTazeni(TTazeni Tazeni) { Mys.NastavTazeni(Tazeni); }
 
 void TGraphGameDeska::OznamZmeny(const std::vector<TZmenenePole>& Predtim, bool NoveRozlozeni)
 {
@@ -104,7 +98,7 @@ void TGraphGameDeska::OznamZmeny(const std::vector<TZmenenePole>& Predtim, bool 
 
 void TGraphGameDeska::NastavAnimaci(bool Zapnuto)
 {
-    Klouzani.Zapnuta = Zapnuto;
+    Klouzani->Zapni(Zapnuto);
     if (!Zapnuto)
         DokonciAnimaci();
 }
@@ -114,21 +108,14 @@ void TGraphGameDeska::AnimujSkok(const TPozice& Odkud, const TPozice& Kam)
     DokonciAnimaci();
     // Only a stone that stands where it landed slides there; in Leibniz's
     // game the hole moves, and a stone dropped by the mouse is there already.
-    if (!Klouzani.Zapnuta || PoTazeni || !JeNaDesce(Odkud) || !JeNaDesce(Kam) || DejPole(Kam).Stav != spPlne)
+    if (!Klouzani->JeZapnute() || Mys.PoTazeni() || !JeNaDesce(Odkud) || !JeNaDesce(Kam) || DejPole(Kam).Stav != spPlne)
         return;
-    Klouzani.Odkud = Odkud;
-    Klouzani.Kam = Kam;
-    Animace->start();
+    Klouzani->Spust(Odkud, Kam);
 }
 
-void TGraphGameDeska::DokonciAnimaci()
-{
-    if (Animace->state() != QAbstractAnimation::Stopped)
-        Animace->stop();
-    update();
-}
+void TGraphGameDeska::DokonciAnimaci() { Klouzani->Dokonci(); }
 
-bool TGraphGameDeska::AnimaceBezi() const { return Animace->state() == QAbstractAnimation::Running; }
+bool TGraphGameDeska::AnimaceBezi() const { return Klouzani->Bezi(); }
 
 void TGraphGameDeska::NastavBarvy(const TBarvy& NoveBarvy)
 {
@@ -167,23 +154,12 @@ bool TGraphGameDeska::JeNabizene(const TPozice& Pozice) const
     return JeNaDesce(Pozice) && Pole[Pozice.X][Pozice.Y].Nabizene;
 }
 
-std::optional<TPozice> TGraphGameDeska::BunkaNaBode(const QPointF& Bod, QPointF& Jednotky) const
-{
-    // The position whose pitch (59 units from its control's corner) holds
-    // the point; the last ones take their outer ring as well.
-    Jednotky = NaJednotky(Bod);
-    if (Jednotky.x() < 0 || Jednotky.y() < 0)
-        return std::nullopt;
-    return TPozice{std::min(int(Jednotky.x()) / Rozestup, RozmerDesky - 1),
-                   std::min(int(Jednotky.y()) / Rozestup, RozmerDesky - 1)};
-}
-
 std::optional<TPozice> TGraphGameDeska::PoleNaBode(const QPointF& Bod) const
 {
     // Where the rings of two neighbours overlap, the later one lies on top:
     // the pixel is its ring, outside its square.
-    QPointF u;
-    const std::optional<TPozice> p = BunkaNaBode(Bod, u);
+    const QPointF u = NaJednotky(Bod);
+    const std::optional<TPozice> p = BunkaNaJednotkach(u);
     if (!p || !JeUvnitrPole(int(u.x()) - p->X * Rozestup, int(u.y()) - p->Y * Rozestup) || !JeNabizene(*p))
         return std::nullopt;
     return p;
@@ -191,8 +167,8 @@ std::optional<TPozice> TGraphGameDeska::PoleNaBode(const QPointF& Bod) const
 
 std::optional<TPozice> TGraphGameDeska::PrvekNaBode(const QPointF& Bod) const
 {
-    QPointF u;
-    const std::optional<TPozice> bunka = BunkaNaBode(Bod, u);
+    const QPointF u = NaJednotky(Bod);
+    const std::optional<TPozice> bunka = BunkaNaJednotkach(u);
     if (!bunka)
         return std::nullopt;
     // The neighbours whose control reaches here, the topmost first.
@@ -230,8 +206,13 @@ void TGraphGameDeska::paintEvent(QPaintEvent*)
             for (int y = 0; y < RozmerDesky; ++y)
                 if (Pole[x][y].Vybrane == vybrane)
                     KresliPole(p, {x, y}, presne);
-    KresliKlouzajiciKamen(p);
-    KresliTazenyKamen(p);
+    if (const std::optional<QPointF> roh = Klouzani->Roh())
+        KresliVolnyKamen(p, *roh);
+    // The carried stone follows the mouse, its centre under the pointer.
+    if (const std::optional<QPointF> bod = Mys.BodNeseneho()) {
+        const TObdelnik& r = TGraphDeska::ObrysKamene;
+        KresliVolnyKamen(p, NaJednotky(*bod) - QPointF((r.Left + r.Right) / 2.0, (r.Top + r.Bottom) / 2.0));
+    }
 }
 
 void TGraphGameDeska::KresliPole(QPainter& Platno, const TPozice& Pozice, bool Presne) const
@@ -240,7 +221,7 @@ void TGraphGameDeska::KresliPole(QPainter& Platno, const TPozice& Pozice, bool P
         return;  // behind the background
     const TVzhledPole& pole = Pole[Pozice.X][Pozice.Y];
     const bool existuje = JePole(pole);
-    const bool zvednuty = (Mys.Tahne && Mys.TazenyKamen == Pozice) || (AnimaceBezi() && Klouzani.Kam == Pozice);
+    const bool zvednuty = Mys.Nese(Pozice) || Klouzani->Nese(Pozice);
     Platno.save();
     Platno.translate(Pozice.X * Rozestup, Pozice.Y * Rozestup);
     const QColor cil = BarvaNaQColor(Barvy.BarvaCilove);
@@ -259,130 +240,32 @@ void TGraphGameDeska::KresliPole(QPainter& Platno, const TPozice& Pozice, bool P
     Platno.restore();
 }
 
-void TGraphGameDeska::KresliTazenyKamen(QPainter& Platno) const
+void TGraphGameDeska::KresliVolnyKamen(QPainter& Platno, const QPointF& Roh) const
 {
-    if (!Mys.Tahne || !Mys.TazenyKamen)
-        return;
-    // The stone follows the mouse, its centre under the pointer.
-    const QPointF u = NaJednotky(Mys.BodMysi);
-    const TObdelnik& r = TGraphDeska::ObrysKamene;
     Platno.save();
     Platno.setRenderHint(QPainter::Antialiasing, true);
-    Platno.translate(u - QPointF((r.Left + r.Right) / 2.0, (r.Top + r.Bottom) / 2.0));
-    KresliKotouc(Platno, BarvaNaQColor(Barvy.BarvaKamen), false, 1.0);
-    Platno.restore();
-}
-
-void TGraphGameDeska::KresliKlouzajiciKamen(QPainter& Platno) const
-{
-    if (!AnimaceBezi())
-        return;
-    const qreal t = Animace->currentValue().toReal();
-    const QPointF od(Klouzani.Odkud.X * Rozestup, Klouzani.Odkud.Y * Rozestup);
-    const QPointF kam(Klouzani.Kam.X * Rozestup, Klouzani.Kam.Y * Rozestup);
-    Platno.save();
-    Platno.setRenderHint(QPainter::Antialiasing, true);
-    Platno.translate(od + (kam - od) * t);
+    Platno.translate(Roh);
     KresliKotouc(Platno, BarvaNaQColor(Barvy.BarvaKamen), false, 1.0);
     Platno.restore();
 }
 
 // ---------------------------------------------------------------------------
-// Mouse
+// Mouse (KavirelDeskaMys.cpp)
 
 void TGraphGameDeska::mousePressEvent(QMouseEvent* udalost)
 {
     udalost->accept();
-    const QPointF bod = udalost->position();
-    if (udalost->button() == Qt::RightButton) {
-        if (PrvekNaBode(bod)) {
-            if (Ovladani != nullptr)
-                Ovladani->StiskMysi(*PrvekNaBode(bod));
-            emit KrokZpetPozadan();
-        }
-        return;
-    }
-    if (udalost->button() != Qt::LeftButton)
-        return;
-    UkonciTazeni();
-    DokonciAnimaci();
-    if (const std::optional<TPozice> prvek = PrvekNaBode(bod); prvek && Ovladani != nullptr)
-        Ovladani->StiskMysi(*prvek);
-    const std::optional<TPozice> pole = PoleNaBode(bod);
-    if (!pole)
-        return;
-    Mys.BodStisku = Mys.BodMysi = bod;
-    const TTazeni tazeni = Rezim;
-    emit Stisknuto(*pole);
-    // The owner has answered the press by now: a stone it keeps selected
-    // on the pressed field can be carried away.
-    if (tazeni != Rezim)
-        return;
-    if (tazeni == TTazeni::Malovani)
-        Mys.MalovanePole = pole;
-    else if (tazeni == TTazeni::Kamen && DejPole(*pole).Vybrane && DejPole(*pole).Stav == spPlne)
-        Mys.TazenyKamen = pole;
+    Mys.Stisk(*udalost);
 }
 
 void TGraphGameDeska::mouseMoveEvent(QMouseEvent* udalost)
 {
     udalost->accept();
-    if (!(udalost->buttons() & Qt::LeftButton))
-        return;
-    const QPointF bod = udalost->position();
-    if (Mys.MalovanePole) {
-        MalujAz(bod);
-        return;
-    }
-    if (!Mys.TazenyKamen)
-        return;
-    Mys.BodMysi = bod;
-    if (!Mys.Tahne && (bod - Mys.BodStisku).manhattanLength() >= QApplication::startDragDistance())
-        Mys.Tahne = true;
-    if (Mys.Tahne)
-        update();
-}
-
-void TGraphGameDeska::MalujAz(const QPointF& Bod)
-{
-    // Every field along the way, also when the mouse moves faster than a
-    // field between two of its reports.
-    const QPointF od = Mys.BodMysi;
-    const qreal krok = std::max<qreal>(1.0, Rozestup * Meritko() / 4);
-    const int kroku = std::max(1, int(std::ceil(std::hypot(Bod.x() - od.x(), Bod.y() - od.y()) / krok)));
-    for (int i = 1; i <= kroku && Mys.MalovanePole; ++i) {
-        const std::optional<TPozice> p = PrvekNaBode(od + (Bod - od) * (qreal(i) / kroku));
-        if (p && p != Mys.MalovanePole) {
-            Mys.MalovanePole = p;
-            emit Stisknuto(*p);
-        }
-    }
-    Mys.BodMysi = Bod;
+    Mys.Pohyb(*udalost);
 }
 
 void TGraphGameDeska::mouseReleaseEvent(QMouseEvent* udalost)
 {
     udalost->accept();
-    if (udalost->button() != Qt::LeftButton)
-        return;
-    const std::optional<TPozice> odkud = Mys.TazenyKamen;
-    const bool tahne = Mys.Tahne;
-    UkonciTazeni();
-    if (!odkud || !tahne)
-        return;
-    update();
-    // A drop anywhere but on another field only puts the stone back.
-    const std::optional<TPozice> kam = PoleNaBode(udalost->position());
-    if (kam && *kam != *odkud) {
-        PoTazeni = true;
-        emit Pretazeno(*odkud, *kam);
-        PoTazeni = false;
-    }
-}
-
-void TGraphGameDeska::UkonciTazeni()
-{
-    if (Mys.Tahne)
-        update();
-    Mys = TStavMysi{};
+    Mys.Uvolneni(*udalost);
 }

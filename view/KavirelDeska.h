@@ -13,6 +13,10 @@
 // It decides nothing about the game. A press on a field, a stone dragged
 // onto another field, a step back and an element key are reported by
 // signals; whoever owns the game answers by showing what changed.
+//
+// The mouse (TMysDesky, KavirelDeskaMys.h) and the keyboard (TKlavesniceDesky,
+// below) report for it; a jump's sliding stone is TKlouzaniKamene's
+// (KavirelDeskaKlouzani.h).
 #pragma once
 
 #include <QPointF>
@@ -20,24 +24,19 @@
 #include <QRectF>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include <QAccessible>
 
+#include "KavirelDeskaMys.h"
 #include "KavirelGraph.h"
 #include "KavirelRelace.h"
 #include "KavirelType.h"
 
-class QVariantAnimation;
 class TKlavesniceDesky;
-
-// What the mouse does on the board besides a press.
-enum class TTazeni : std::uint8_t {
-    Zadne,    // nothing: a press is all
-    Kamen,    // the selected stone can be dragged onto another field
-    Malovani  // every field the pressed mouse passes is pressed (the editor)
-};
+class TKlouzaniKamene;
 
 class TGraphGameDeska : public QWidget {
     Q_OBJECT
@@ -73,6 +72,9 @@ public:
     QRectF PolohaPole(const TPozice& Pozice) const;
     // The field whose square holds the point, among the fields offered.
     std::optional<TPozice> PoleNaBode(const QPointF& Bod) const;
+    // The control under the point, the topmost where two rings overlap;
+    // unlike PoleNaBode, a control's ring outside its square counts too.
+    std::optional<TPozice> PrvekNaBode(const QPointF& Bod) const;
     // A position that can be pressed: a present field, or in the editor any
     // position.
     bool JeNabizene(const TPozice& Pozice) const;
@@ -103,38 +105,17 @@ protected:
 private:
     QPointF Pocatek() const;
     QPointF NaJednotky(const QPointF& Bod) const;
-    // The control under the point, the topmost where two rings overlap.
-    std::optional<TPozice> PrvekNaBode(const QPointF& Bod) const;
-    std::optional<TPozice> BunkaNaBode(const QPointF& Bod, QPointF& Jednotky) const;
     void KresliPole(QPainter& Platno, const TPozice& Pozice, bool Presne) const;
-    void KresliTazenyKamen(QPainter& Platno) const;
-    void KresliKlouzajiciKamen(QPainter& Platno) const;
-    void MalujAz(const QPointF& Bod);
-    void UkonciTazeni();
+    // A stone off its field, carried or sliding: smooth at any scale, its
+    // control's corner at Roh (units).
+    void KresliVolnyKamen(QPainter& Platno, const QPointF& Roh) const;
     void OznamZmeny(const std::vector<TZmenenePole>& Pole, bool NoveRozlozeni);
 
     TVzhledPole Pole[RozmerDesky][RozmerDesky] = {};  // [X][Y]
-    TTazeni Rezim = TTazeni::Zadne;
     TBarvy Barvy;
     TKlavesniceDesky* Ovladani = nullptr;  // a child, released first
-
-    // A drag in progress: where it began, where the mouse is, and whether it
-    // has gone far enough to be a drag rather than a shaky click.
-    struct TStavMysi {
-        std::optional<TPozice> TazenyKamen;
-        std::optional<TPozice> MalovanePole;
-        QPointF BodStisku;
-        QPointF BodMysi;
-        bool Tahne = false;
-    } Mys;
-    bool PoTazeni = false;  // the drop being reported put the stone in place
-
-    // A jump's stone sliding from where it stood to where it landed.
-    QVariantAnimation* Animace = nullptr;
-    struct TKlouzani {
-        bool Zapnuta = true;
-        TPozice Odkud, Kam;
-    } Klouzani;
+    TMysDesky Mys{*this};
+    std::unique_ptr<TKlouzaniKamene> Klouzani;
 };
 
 // The board for players without a mouse (KavirelDeskaKlavesnice.cpp): the
