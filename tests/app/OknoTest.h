@@ -33,21 +33,13 @@
 #include "KavirelZalozkaNahrat.h"
 #include "KavirelZalozkaReseni.h"
 #include "KavirelZpravy.h"
+#include "KreslenaDeska.h"
 #include "ViditelneOvladace.h"
 
-// A record from nine lines of nine symbols: '.' no field, 'o' empty, 'x'
-// stone, 'O' empty target, 'X' stone on a target. The name is Windows-1250.
+// A board drawn as Nakresli draws it, named in Windows-1250.
 inline TZaznamDesky Deska(const std::vector<std::string>& radky, TTypHry typ, const std::string& nazev)
 {
-    TZaznamDesky z = PrazdnyZaznam();
-    for (int y = 0; y < RozmerDesky; ++y)
-        for (int x = 0; x < RozmerDesky; ++x) {
-            const char c = radky.at(static_cast<std::size_t>(y)).at(static_cast<std::size_t>(x));
-            TPole& p = z.Pole[x][y];
-            p.Stav = c == '.' ? spNeexistujici : (c == 'o' || c == 'O') ? spPrazdne : spPlne;
-            p.Cilove = (c == 'O' || c == 'X') ? 1 : 0;
-        }
-    z.TypHry = typ;
+    TZaznamDesky z = Nakresli(radky, typ);
     NastavNazev(z, nazev);
     return z;
 }
@@ -85,15 +77,9 @@ inline void ZapisSoubor(const QString& jmeno, const QByteArray& obsah)
 inline std::vector<TZaznamDesky> TestovaciKatalog()
 {
     std::vector<TZaznamDesky> k = StandardniZaznamy();
-    TZaznamDesky viceskok = Deska({".........", ".xxoxoxo.", ".........", ".xxo.....", ".........", ".........",
-                                   ".........", ".........", "........."},
-                                  thNormalni, "Viceskok");
-    TZaznamDesky leibnizA = Deska({".........", ".Xoo.....", ".........", ".........", ".........", ".........",
-                                   ".........", ".........", "........."},
-                                  thLeibniz, "Leibniz A");
-    TZaznamDesky leibnizB = Deska({".........", ".xOo.....", ".........", ".........", ".........", ".........",
-                                   ".........", ".........", "........."},
-                                  thLeibniz, "Leibniz B");
+    TZaznamDesky viceskok = Deska({"", ".xxoxoxo", "", ".xxo"}, thNormalni, "Viceskok");
+    TZaznamDesky leibnizA = Deska({"", ".Xoo"}, thLeibniz, "Leibniz A");
+    TZaznamDesky leibnizB = Deska({"", ".xOo"}, thLeibniz, "Leibniz B");
     int sum = 1;
     for (TZaznamDesky* z : {&viceskok, &leibnizA, &leibnizB}) {
         z->Pole[0][0].Cislo = static_cast<std::uint8_t>(40 + sum);
@@ -334,5 +320,4 @@ protected:
     // The colour of a field control's border ring.
     QRgb Ohraniceni(int x, int y) const { return ObrazPole(x, y).pixel(0, 0); }
     QRgb BarvaVyberu() const { return BarvaNaQColor(BarvyDesky().BarvaVyber).rgb(); }
-    QRgb BarvaMrizky() const { return BarvaNaQColor(BarvyDesky().BarvaMrizka).rgb(); }
 };

@@ -167,17 +167,7 @@ TEST_F(DeskaOkna, TazeniMysi)
         EXPECT_EQ(Bajty(HerniDeska().Zaznam), Bajty(start));
         Tahni({3, 3}, {3, 1});
         EXPECT_EQ(HerniDeska().Zaznam.PoleNa({3, 1}).Stav, spPlne);
-        EXPECT_EQ(HerniDeska().Zaznam.PoleNa({3, 2}).Stav, spPrazdne);
-        EXPECT_EQ(HerniDeska().Zaznam.PoleNa({3, 3}).Stav, spPrazdne);
         EXPECT_EQ(T(L("lblHraTahu")), "1");
-        EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá kamenů: 31");
-        // The landed stone stays selected; another stone dragged makes a
-        // move of its own.
-        EXPECT_TRUE(Relace().DejPole({3, 1}).Vybrane);
-        Tahni({5, 2}, {3, 2});
-        EXPECT_EQ(T(L("lblHraTahu")), "2");
-        EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá kamenů: 30");
-        EXPECT_TRUE(Relace().DejPole({3, 2}).Vybrane);
     }
 
     ZalozkaUzivatelem(zlEdit);

@@ -75,23 +75,21 @@ TEST_F(OknoTest, KazdaZalozkaCelaAViditelna)
 }
 
 // A game to its end, with the target verdict of each game type (a board
-// with every target full is the edit tab's test). When a game ends is the
-// session's.
+// with every target full is the edit tab's test). When a game ends, and
+// what it counts, is the session's.
 TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
 {
     struct TPripad {
         int Cislo;
         std::vector<std::array<int, 4>> Skoky;
-        const char* Tahu;
-        const char* Zbyva;
         const char* Verdikt;
     };
     const TPripad pripady[] = {
-        {10, {{4, 3, 4, 1}, {4, 4, 4, 6}}, "2", "Zbývá kamenů: 4", "Prázdná cílová pole"},
-        {19, {{1, 1, 3, 1}}, "1", "Zbývá polí: 1", "Všechna cílová pole prázdná"},
-        {20, {{1, 1, 3, 1}}, "1", "Zbývá polí: 1", "Plná cílová pole"},
+        {10, {{4, 3, 4, 1}, {4, 4, 4, 6}}, "Prázdná cílová pole"},
+        {19, {{1, 1, 3, 1}}, "Všechna cílová pole prázdná"},
+        {20, {{1, 1, 3, 1}}, "Plná cílová pole"},
         // No target field: no target verdict.
-        {18, {{1, 1, 3, 1}, {3, 1, 5, 1}, {5, 1, 7, 1}, {1, 3, 3, 3}}, "2", "Zbývá kamenů: 2", nullptr},
+        {18, {{1, 1, 3, 1}, {3, 1, 5, 1}, {5, 1, 7, 1}, {1, 3, 3, 3}}, nullptr},
     };
     OtevriTestovaciKatalog();
     for (const TPripad& p : pripady) {
@@ -100,8 +98,6 @@ TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
         ASSERT_EQ(Zalozky()->currentIndex(), zlHra);
         for (const auto& s : p.Skoky)
             Skoc(s[0], s[1], s[2], s[3]);
-        EXPECT_EQ(T(L("lblHraTahu")), p.Tahu);
-        EXPECT_EQ(T(L("lblHraZbyva")), p.Zbyva);
         EXPECT_FALSE(Ukazan(L("lblHraPrubeh")));
         EXPECT_TRUE(Ukazan(L("lblHraKonec")));
         EXPECT_EQ(T(L("lblHraKonec")), "KONEC HRY - žádné volné tahy");
@@ -113,14 +109,12 @@ TEST_F(OknoTest, CelaHraAzDoKonceSVerdiktemCilovychPoli)
     EXPECT_TRUE(Zpravy.empty());
 }
 
+// What of the game a type change keeps is the session's.
 TEST_F(OknoTest, ZmenaTypuUprostredHryPonechaPostaveniAVyber)
 {
     Otevri();
     Skoc(3, 3, 3, 1);  // (3,3) over (3,2) into the empty (3,1)
-    Klik(5, 1);        // another stone: selected, labels unchanged
     EXPECT_EQ(T(L("lblHraTahu")), "1");
-    const TZaznamDesky predtim = HerniDeska().Zaznam;
-
     Stiskni(B("btnHraTypHry"));
     EXPECT_EQ(T(L("lblHraTypHry")), "LEIBNIZŮV KAVIREL");
     EXPECT_TRUE(A("mnLeibniz")->isChecked());
@@ -129,10 +123,6 @@ TEST_F(OknoTest, ZmenaTypuUprostredHryPonechaPostaveniAVyber)
     EXPECT_FALSE(B("btnHraKrokZpet")->isEnabled());
     EXPECT_EQ(T(L("lblHraZbyva")), "Zbývá polí: 2");
     EXPECT_EQ(T(L("lblHraPrubeh")), "Hra probíhá...");
-    EXPECT_EQ(Bajty(HerniDeska().Zaznam).left(243), Bajty(predtim).left(243));  // the fields stay
-    TPozice vybrany;
-    ASSERT_TRUE(HerniDeska().Tahy.DejOdkud(vybrany));
-    EXPECT_EQ(vybrany, (TPozice{5, 1}));
 
     // The checked menu item does nothing; the other one switches back.
     A("mnLeibniz")->trigger();

@@ -196,8 +196,8 @@ TEST(Stisk, MultiJumpsCountOnceAndStepBackReachesTheStart)
     EXPECT_EQ(std::memcmp(&start, &d.Zaznam, sizeof start), 0);
 }
 
-// Redo through a multi-jump, forgotten on a new jump or a new game, is
-// played through the window; here what only the model decides.
+// What a step forward replays after a multi-jump taken back, and what makes
+// it history: a type change or any jump but the one it would replay.
 TEST(Stisk, StepForwardSurvivesASelectionButNotATypeChange)
 {
     // Two moves: a two-jump run by one stone, then another stone.
@@ -221,11 +221,16 @@ TEST(Stisk, StepForwardSurvivesASelectionButNotATypeChange)
     EXPECT_FALSE(d.LzeVpred());
     EXPECT_FALSE(d.KrokVpred().Zmeneno());
 
-    // Playing the jump a step forward would replay keeps the rest.
+    // Playing the jump a step forward would replay keeps the rest; another
+    // jump forgets it.
     hrajAVrat();
     d.Stisk({4, 0});
     EXPECT_TRUE(d.LzeVpred());
     EXPECT_EQ(d.KrokVpred().Tahu, 2);
+    hrajAVrat();
+    d.Stisk({0, 3});
+    ASSERT_EQ(d.Stisk({2, 3}).Druh, dzSkok);
+    EXPECT_FALSE(d.LzeVpred());
 }
 
 // That the fields, the selection and nothing of the moves survive a type

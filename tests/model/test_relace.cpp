@@ -307,12 +307,21 @@ TEST(Relace, MarksSelectionAndNumbersAreDrawnFromTheSession)
     EXPECT_TRUE(r.DejPole({0, 0}).Vybrane);
     EXPECT_TRUE(r.Hra().JeRadaOznacena());
 
-    // A type change is: the hint goes with the rules it was found under.
+    // A type change is: the hint goes with the rules it was found under,
+    // and so do the moves; the fields and the selection stay.
+    r.Tah({0, 0}, {2, 0});
+    r.Hra().OznacRadu({3, 0}, {1, 0});
+    r.Stisk({3, 0});
+    ASSERT_TRUE(r.Hra().JeRadaOznacena());
+    const TZaznamDesky pred = r.Hra().DejZaznam();
     const TVysledekAkce typ = Zkus(r.Hra(), [&] { return r.PrepniTypHry(); });
     EXPECT_EQ(typ.Druh, dzTyp);
     EXPECT_TRUE(typ.ZmenaPozice);
+    EXPECT_TRUE(typ.PrepsatStav);
     EXPECT_FALSE(r.Hra().JeRadaOznacena());
-    EXPECT_TRUE(typ.Stav.MaVyber);
+    EXPECT_TRUE(typ.Stav.MaVyber && typ.Stav.Vyber == (TPozice{3, 0}));
+    EXPECT_EQ(typ.Stav.Tahu, 0);
+    EXPECT_EQ(std::memcmp(pred.Pole, r.Hra().DejZaznam().Pole, sizeof pred.Pole), 0);
     EXPECT_EQ(typ.Stav.Typ, thLeibniz);
 
     // So is a new game of the same board.
@@ -376,6 +385,8 @@ TEST(Relace, ReplayForwardBackRestartAndPlayOn)
     EXPECT_TRUE(StejnyZaznam(r.Hra().ZaznamHry(), p.DejZaznam()));
     r.Zobraz(dpHra);
     EXPECT_EQ(r.Tah({3, 0}, {1, 0}).Druh, dzSkok);
+    r.Hra().ZnovuRozestavet();  // back to the position played from
+    EXPECT_TRUE(StejnaPozice(r.Hra().DejZaznam(), p.DejZaznam()));
 
     // "Znovu přehrát": the start, the first jump marked, the phase kept.
     r.Zobraz(dpReseni);

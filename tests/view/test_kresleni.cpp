@@ -56,7 +56,6 @@ TEST_F(DeskaTest, GeometriePoliJakoVzdy)
     EXPECT_EQ(Deska->Meritko(), 1.0);
     EXPECT_EQ(Poloha({0, 0}), QRect(6, 12, 61, 61));
     EXPECT_EQ(Poloha({8, 8}), QRect(478, 484, 61, 61));
-    EXPECT_EQ(Poloha({8, 8}).bottomRight(), QPoint(538, 544));
     EXPECT_EQ(Deska->sizeHint(), QSize(533, 533));
 }
 
@@ -169,8 +168,6 @@ TEST_F(DeskaTest, CislaSeVypisiVpravoDoleASmazouBezeStopy)
     }
     EXPECT_EQ(sedm.right(), sedmnact.right());
     EXPECT_GT(sedmnact.width(), sedm.width());
-    EXPECT_LE(sedmnact.bottom(), 55);
-    EXPECT_GE(sedm.right(), 54 - 4) << "number not pushed to the right edge";
     // An absent field gets no number.
     EXPECT_TRUE(Inkoust(SnimekPole(*Deska, {0, 0}), B.BarvaCislo).isNull());
 

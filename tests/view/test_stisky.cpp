@@ -47,63 +47,9 @@ TEST(JeUvnitrPole, HraniceCtverce)
         EXPECT_EQ(JeUvnitrPole(p.x, p.y), p.uvnitr) << p.x << ", " << p.y;
 }
 
-TEST_F(StiskyTest, TlacitkaHracihoPole)
-{
-    TGraphGameDeska v(&Okno);
-    v.setGeometry(6, 12, TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
-    v.show();
-    Z.Pripoj(v);
-    v.ZmenPole(ObrazZaznamu(AnglickyKriz()).Pole());
-    const QPoint pole = v.PolohaPole({3, 1}).toAlignedRect().translated(v.pos()).topLeft();
-
-    // The press alone reports, inside the field's square.
-    Stiskni(Qt::LeftButton, pole + QPoint(7, 40));
-    ASSERT_EQ(Z.kliky.size(), 1u);
-    EXPECT_EQ(Z.kliky[0], (TPozice{3, 1}));
-    QTest::mouseRelease(Okno.windowHandle(), Qt::LeftButton, {}, pole + QPoint(7, 40));
-    EXPECT_EQ(Z.kliky.size(), 1u) << "the release must not report again";
-    // On the border ring a press does not count.
-    Stiskni(Qt::LeftButton, pole + QPoint(1, 30), true);
-    EXPECT_EQ(Z.kliky.size(), 1u);
-
-    Stiskni(Qt::RightButton, pole + QPoint(30, 30), true);
-    EXPECT_EQ(Z.krokuZpet, 1);
-    Stiskni(Qt::MiddleButton, pole + QPoint(30, 30), true);
-    EXPECT_EQ(Z.kliky.size(), 1u);
-    EXPECT_EQ(Z.krokuZpet, 1);
-}
-
-TEST_F(StiskyTest, NeexistujiciPoleJeNedosazitelneDoOrameovani)
-{
-    TGraphGameDeska v(&Okno);
-    v.setGeometry(6, 12, TGraphGameDeska::StranaDesky, TGraphGameDeska::StranaDesky);
-    v.show();
-    Z.Pripoj(v);
-    TUkazka o = ObrazZaznamu(AnglickyKriz());
-    const QPoint roh = v.pos() + QPoint(20, 20);
-
-    v.ZmenPole(o.Pole());
-    Stiskni(Qt::LeftButton, roh, true);
-    Stiskni(Qt::RightButton, roh, true);
-    EXPECT_TRUE(Z.kliky.empty());
-    EXPECT_EQ(Z.krokuZpet, 0);
-
-    // The editor frames every position: now the same press reaches the field.
-    o.VsechnaPole = true;
-    v.ZmenPole(o.Pole());
-    Stiskni(Qt::LeftButton, roh, true);
-    ASSERT_EQ(Z.kliky.size(), 1u);
-    EXPECT_EQ(Z.kliky[0], (TPozice{0, 0}));
-
-    // A later plain board sends it back again.
-    o.VsechnaPole = false;
-    v.ZmenPole(o.Pole());
-    Stiskni(Qt::LeftButton, roh, true);
-    EXPECT_EQ(Z.kliky.size(), 1u);
-}
-
-// The owner of a game: a pressed stone becomes the selected one.
-class TazeniTest : public StiskyTest {
+// The main board where the window puts it, owned as a game owns it: a
+// pressed stone becomes the selected one.
+class DeskaHryTest : public StiskyTest {
 protected:
     void SetUp() override
     {
@@ -129,7 +75,50 @@ protected:
     TUkazka Obraz;
 };
 
-TEST_F(TazeniTest, KamenPretazenyNaJinePole)
+TEST_F(DeskaHryTest, TlacitkaHracihoPole)
+{
+    const QPoint pole = Deska->PolohaPole({3, 1}).toAlignedRect().translated(Deska->pos()).topLeft();
+
+    // The press alone reports, inside the field's square.
+    Stiskni(Qt::LeftButton, pole + QPoint(7, 40));
+    ASSERT_EQ(Z.kliky.size(), 1u);
+    EXPECT_EQ(Z.kliky[0], (TPozice{3, 1}));
+    QTest::mouseRelease(Okno.windowHandle(), Qt::LeftButton, {}, pole + QPoint(7, 40));
+    EXPECT_EQ(Z.kliky.size(), 1u) << "the release must not report again";
+    // On the border ring a press does not count.
+    Stiskni(Qt::LeftButton, pole + QPoint(1, 30), true);
+    EXPECT_EQ(Z.kliky.size(), 1u);
+
+    Stiskni(Qt::RightButton, pole + QPoint(30, 30), true);
+    EXPECT_EQ(Z.krokuZpet, 1);
+    Stiskni(Qt::MiddleButton, pole + QPoint(30, 30), true);
+    EXPECT_EQ(Z.kliky.size(), 1u);
+    EXPECT_EQ(Z.krokuZpet, 1);
+}
+
+TEST_F(DeskaHryTest, NeexistujiciPoleJeNedosazitelneDoOrameovani)
+{
+    const QPoint roh = Deska->pos() + QPoint(20, 20);
+    Stiskni(Qt::LeftButton, roh, true);
+    Stiskni(Qt::RightButton, roh, true);
+    EXPECT_TRUE(Z.kliky.empty());
+    EXPECT_EQ(Z.krokuZpet, 0);
+
+    // The editor frames every position: now the same press reaches the field.
+    Obraz.VsechnaPole = true;
+    Deska->ZmenPole(Obraz.Pole());
+    Stiskni(Qt::LeftButton, roh, true);
+    ASSERT_EQ(Z.kliky.size(), 1u);
+    EXPECT_EQ(Z.kliky[0], (TPozice{0, 0}));
+
+    // A later plain board sends it back again.
+    Obraz.VsechnaPole = false;
+    Deska->ZmenPole(Obraz.Pole());
+    Stiskni(Qt::LeftButton, roh, true);
+    EXPECT_EQ(Z.kliky.size(), 1u);
+}
+
+TEST_F(DeskaHryTest, KamenPretazenyNaJinePole)
 {
     const TBarvy b = RozlisenaSada();
     Stiskni(Qt::LeftButton, Stred({4, 2}));
@@ -151,7 +140,7 @@ TEST_F(TazeniTest, KamenPretazenyNaJinePole)
     EXPECT_EQ(Bod(Deska, Stred({4, 2}).x() - 6, Stred({4, 2}).y() - 12), b.BarvaKamen);
 }
 
-TEST_F(TazeniTest, BezPretazeniNicNehlasi)
+TEST_F(DeskaHryTest, BezPretazeniNicNehlasi)
 {
     struct {
         const char* Nazev;
@@ -177,7 +166,7 @@ TEST_F(TazeniTest, BezPretazeniNicNehlasi)
     }
 }
 
-TEST_F(TazeniTest, EditorMalujeKazdePoleNaCeste)
+TEST_F(DeskaHryTest, EditorMalujeKazdePoleNaCeste)
 {
     Obraz.VsechnaPole = true;
     Deska->NastavTazeni(TTazeni::Malovani);
