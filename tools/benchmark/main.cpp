@@ -491,6 +491,7 @@ int main(int argc, char** argv)
         std::printf("| Rada: medián | %.2f ms |\n| Rada: nejhorší | %.1f ms (deska %d po %d skocích, %s, %llu pozic) |\n",
                     s.Median, n.Ms, pozice[s.Nejhorsi].Deska, pozice[s.Nejhorsi].Skoku, Kratce(n.Reseni.Konec),
                     static_cast<unsigned long long>(n.Pozic));
+        std::printf("\nNejpomalejší pozice:\n%s", KresbaDesky(pozice[s.Nejhorsi].Pozice).c_str());
     }
     if (limitNejmene > 0 && nahodnych > 0)
         neshod += MerNahodne(nahodnych, limitNejmene, limitProste, vse);
