@@ -24,7 +24,6 @@ namespace KavirelHledani {
 // so the images share one table of dead positions and one set of backward
 // levels even where the image would move the target fields.
 struct TPoradiObrazu {
-    bool Zapnuto = false;  // false: the board's own scan order
     std::uint8_t Pole[MaxPoli] = {};
     std::uint8_t Pocet[MaxPoli] = {};
     std::uint16_t Skoky[MaxPoli][4] = {};
@@ -53,7 +52,6 @@ void SestavPoradiObrazu(const TModel<K>& m, const std::vector<std::uint8_t>& obr
     }
     // A jump left out would make the search call a solvable position lost.
     KAVIREL_ASSERT(skoku == m.Skoky.size(), "Obraz desky bez vsech skoku", "KavirelHledani");
-    p.Zapnuto = true;
 }
 
 // Sorts the n children of s (each with its jump in .Skok) by the corners

@@ -37,7 +37,10 @@ public:
             SestavZpetneSkoky(M, Skupiny);
         Hloubka = M.Start - M.CilPocet;
         if (!Nejkratsi && !P.ObrazPoli.empty())
-            SestavPoradiObrazu(M, P.ObrazPoli, Leibniz ? poVodorovneNapred : poSvisleNapred, PoradiObrazu);
+        {
+            PoradiObrazu = std::make_unique<TPoradiObrazu>();
+            SestavPoradiObrazu(M, P.ObrazPoli, Leibniz ? poVodorovneNapred : poSvisleNapred, *PoradiObrazu);
+        }
         for (int i = 0; i <= DelkaCesty; ++i) {
             Tahy[i] = 0;
             Nejlepsi[i] = static_cast<std::uint8_t>(i);  // i jumps make at most i moves
@@ -126,7 +129,7 @@ private:
     std::uint64_t Uzly = 0;
     bool Vycerpano = false;
     bool RohyNapred = P.RohyNapred;  // the order of the jumps now
-    TPoradiObrazu PoradiObrazu;  // P.ObrazPoli's order of the jumps
+    std::unique_ptr<TPoradiObrazu> PoradiObrazu;  // P.ObrazPoli's order of the jumps; none: the scan order
     bool Preruseno = false;
     bool Nalezeno = false;
 
@@ -422,6 +425,7 @@ private:
     // is most children, whose fetches would only crowd out those of the
     // rest.
     int RozvinDeti(K s, int h, int poradi, int citacDite, TDite* deti, int tahy = 0);
+    int RozvinDetiObrazu(K s, int h, int citacDite, TDite* deti);
 
     // Shortest mode: judges all children at once, right after generating
     // them, while their lines arrive together; asked one by one after the
