@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hint's order of the jumps (TPravidla::RohyNapred). A hint may be any
+// The hint's orders of the jumps: an image's (TPravidla::ObrazPoli) and the
+// corners first (TPravidla::RohyNapred). A hint may be any
 // solution, and the one the scan order meets first can lie behind subtrees
 // of millions of dead positions; a stone left on a field that no jump passes
 // over (a "corner") can only leave it by a jump of its own, and positions

@@ -36,8 +36,7 @@ public:
         if (!Leibniz && P.UviznuteKameny)
             SestavZpetneSkoky(M, Skupiny);
         Hloubka = M.Start - M.CilPocet;
-        if (!Nejkratsi && !P.ObrazPoli.empty())
-        {
+        if (!Nejkratsi && !P.ObrazPoli.empty()) {
             PoradiObrazu = std::make_unique<TPoradiObrazu>();
             SestavPoradiObrazu(M, P.ObrazPoli, Leibniz ? poVodorovneNapred : poSvisleNapred, *PoradiObrazu);
         }
