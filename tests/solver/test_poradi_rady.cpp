@@ -104,7 +104,9 @@ TEST(PoradiRady, PoradiObrazuNajdeReseniOtoceneDesky)
             sPosunutymCilem += posunutyCil && obraz.Nalezeno;
         }
     }
-    EXPECT_GT(nalezeno, porovnano / 8);
+    // Most of these boards have no solution; enough solutions must have
+    // been compared jump for jump, some of them of moved targets.
+    EXPECT_GE(nalezeno, 10) << porovnano;
     EXPECT_GT(sPosunutymCilem, 0);
 }
 
