@@ -425,6 +425,19 @@ private:
     // rest.
     int RozvinDeti(K s, int h, int poradi, int citacDite, TDite* deti, int tahy = 0);
     int RozvinDetiObrazu(K s, int h, int citacDite, TDite* deti);
+    // A child to be visited, its table line fetched where `predtahnout`
+    // (not at a goal's counter, which the child tests itself).
+    void KeZkouseni(TDite& d, K kanon, int k, int obraz, bool predtahnout, int citacDite)
+    {
+        const std::uint64_t otisk = Otisk(kanon);
+        if (predtahnout)
+            Predtahni(kanon, otisk, citacDite);
+        d.Kanon = kanon;
+        d.Otisk = otisk;
+        d.Skok = static_cast<std::uint16_t>(k);
+        d.Obraz = static_cast<std::int8_t>(obraz);
+        d.Soud = sdZkusit;
+    }
 
     // Shortest mode: judges all children at once, right after generating
     // them, while their lines arrive together; asked one by one after the

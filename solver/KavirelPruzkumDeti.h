@@ -33,15 +33,7 @@ inline int TPruzkum<Leibniz, Nejkratsi, K>::RozvinDeti(K s, int h, int poradi, i
             int obraz = -1;
             const K kanon = Nejkratsi ? Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k, obraz)
                                       : Sym.KanonPoSkoku(s ^ skok.Maska, obrazy, k);
-            const std::uint64_t otisk = Otisk(kanon);
-            if (predtahnout)
-                Predtahni(kanon, otisk, citacDite);
-            deti[n].Kanon = kanon;
-            deti[n].Otisk = otisk;
-            deti[n].Skok = static_cast<std::uint16_t>(k);
-            deti[n].Obraz = static_cast<std::int8_t>(obraz);
-            deti[n].Soud = sdZkusit;
-            ++n;
+            KeZkouseni(deti[n++], kanon, k, obraz, predtahnout, citacDite);
         }
     }
     return n;
@@ -65,15 +57,7 @@ int TPruzkum<Leibniz, Nejkratsi, K>::RozvinDetiObrazu(K s, int h, int citacDite,
             if ((s & skok.Maska) != skok.Nutne)
                 continue;
             const K kanon = Sym.KanonPoSkoku(s ^ skok.Maska, Obrazy[h], k);
-            const std::uint64_t otisk = Otisk(kanon);
-            if (predtahnout)
-                Predtahni(kanon, otisk, citacDite);
-            deti[n].Kanon = kanon;
-            deti[n].Otisk = otisk;
-            deti[n].Skok = static_cast<std::uint16_t>(k);
-            deti[n].Obraz = -1;
-            deti[n].Soud = sdZkusit;
-            ++n;
+            KeZkouseni(deti[n++], kanon, k, -1, predtahnout, citacDite);
         }
     }
     return n;
