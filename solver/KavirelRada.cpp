@@ -22,11 +22,6 @@ struct TObrazUlohy {
     TUlohaReseni Rozlozeni;          // stones and target flags moved with the image, to tell images apart
 };
 
-bool VObdelniku(const TUlohaReseni& u, TPozice p)
-{
-    return p.X >= u.MinX && p.X <= u.MaxX && p.Y >= u.MinY && p.Y <= u.MaxY;
-}
-
 bool StejnePolozeno(const TUlohaReseni& a, const TUlohaReseni& b)
 {
     for (int x = 0; x < RozmerDesky; ++x)
@@ -42,32 +37,20 @@ bool StejnePolozeno(const TUlohaReseni& a, const TUlohaReseni& b)
 std::vector<TObrazUlohy> ObrazyUlohy(const TUlohaReseni& u)
 {
     TPozice pozice[KavirelHledani::MaxPoli];
-    int n = 0;
-    for (int x = 0; x < RozmerDesky; ++x)
-        for (int y = 0; y < RozmerDesky; ++y)
-            if (KavirelHledani::JePole(u.PoleHledani[x][y]))
-                pozice[n++] = TPozice{x, y};
+    const int n = PoleUlohy(u, pozice);
     std::vector<TObrazUlohy> obrazy(1);
     obrazy[0].Rozlozeni = u;
     for (const std::vector<int>& perm : KavirelHledani::PrevodyPoli(n, pozice)) {
         TObrazUlohy o;
-        o.Rozlozeni = u;
-        bool platny = true;
-        for (int i = 0; i < n && platny; ++i) {
-            const int j = perm[static_cast<std::size_t>(i)];
-            const TPozice a = pozice[i], b = pozice[j];
-            platny = VObdelniku(u, a) == VObdelniku(u, b);
-            const TPole& z = u.PoleHledani[a.X][a.Y];
-            TPole& na = o.Rozlozeni.PoleHledani[b.X][b.Y];
-            na.Stav = z.Stav;
-            na.Cilove = z.Cilove;
-            o.Pole.push_back(static_cast<std::uint8_t>(j));
-        }
+        if (!OtocUlohu(u, pozice, n, perm, o.Rozlozeni))
+            continue;
         const bool nove = std::none_of(obrazy.begin(), obrazy.end(), [&](const TObrazUlohy& d) {
             return StejnePolozeno(d.Rozlozeni, o.Rozlozeni);
         });
-        if (platny && nove)
+        if (nove) {
+            o.Pole.assign(perm.begin(), perm.end());
             obrazy.push_back(std::move(o));
+        }
     }
     return obrazy;
 }
@@ -86,6 +69,35 @@ void Zkus(TUlohaReseni& uloha, TRizeniHledani& rizeni, const TObrazUlohy& obraz,
 }
 
 }  // namespace
+
+int PoleUlohy(const TUlohaReseni& u, TPozice* pozice)
+{
+    int n = 0;
+    for (int x = 0; x < RozmerDesky; ++x)
+        for (int y = 0; y < RozmerDesky; ++y)
+            if (KavirelHledani::JePole(u.PoleHledani[x][y]))
+                pozice[n++] = TPozice{x, y};
+    return n;
+}
+
+bool OtocUlohu(const TUlohaReseni& u, const TPozice* pozice, int n, const std::vector<int>& perm,
+               TUlohaReseni& obraz)
+{
+    const auto vObdelniku = [&u](TPozice p) {
+        return p.X >= u.MinX && p.X <= u.MaxX && p.Y >= u.MinY && p.Y <= u.MaxY;
+    };
+    obraz = u;
+    for (int i = 0; i < n; ++i) {
+        const TPozice a = pozice[i], b = pozice[perm[static_cast<std::size_t>(i)]];
+        if (vObdelniku(a) != vObdelniku(b))
+            return false;
+        const TPole& z = u.PoleHledani[a.X][a.Y];
+        TPole& na = obraz.PoleHledani[b.X][b.Y];
+        na.Stav = z.Stav;
+        na.Cilove = z.Cilove;
+    }
+    return true;
+}
 
 int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpocet)
 {

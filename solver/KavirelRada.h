@@ -4,6 +4,8 @@
 // free in its order; it must only never call a solvable position lost.
 #pragma once
 
+#include <vector>
+
 #include "KavirelReseni.h"
 
 // The mode of a hint request of the solver service (KavirelSluzba.h); not a
@@ -14,6 +16,16 @@ constexpr std::uint8_t zhRada = 3;
 // nearly every position in play, which so keeps the hint it had when only
 // the position itself was searched.
 constexpr std::uint64_t PrvniRozpocetRady = std::uint64_t(1) << 20;
+
+// The present fields of a prepared job in the scan's order, which numbers
+// the search's positions; returns how many.
+int PoleUlohy(const TUlohaReseni& u, TPozice* pozice);
+// The job turned or mirrored by perm (KavirelHledani::PrevodyPoli: field
+// pozice[i] to pozice[perm[i]]): stones and target flags move with it, the
+// field numbers stay where they are. False when the turn does not keep the
+// scanned rectangle, which the search starts its jumps in.
+bool OtocUlohu(const TUlohaReseni& u, const TPozice* pozice, int n, const std::vector<int>& perm,
+               TUlohaReseni& obraz);
 
 // Finds a solution of the prepared job's position, or proves there is none.
 // On return Nalezeno, Preruseno and Vysledek hold the outcome. One unlucky

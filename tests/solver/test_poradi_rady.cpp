@@ -7,6 +7,7 @@
 #include "BehPravidel.h"
 #include "KavirelHledani.h"
 #include "KavirelPozice.h"
+#include "KavirelRada.h"
 #include "PomocneDesky.h"
 
 using namespace TestReseni;
@@ -63,29 +64,22 @@ TEST(PoradiRady, PoradiObrazuNajdeReseniOtoceneDesky)
         deska.Nastav(z);
         TUlohaReseni u;
         PripravUlohu(u, deska);
-        auto vObdelniku = [&u](TPozice p) { return p.X >= u.MinX && p.X <= u.MaxX && p.Y >= u.MinY && p.Y <= u.MaxY; };
         TPozice pozice[KavirelHledani::MaxPoli];
-        int n = 0;
-        for (int x = 0; x < RozmerDesky; ++x)
-            for (int y = 0; y < RozmerDesky; ++y)
-                if (KavirelHledani::JePole(u.PoleHledani[x][y]))
-                    pozice[n++] = TPozice{x, y};
+        const int n = PoleUlohy(u, pozice);
         for (const std::vector<int>& perm : KavirelHledani::PrevodyPoli(n, pozice)) {
-            TUlohaReseni obraz = u;
+            TUlohaReseni obraz;
+            if (!OtocUlohu(u, pozice, n, perm, obraz))
+                continue;
+            // Field numbers stay where they are: the image's field b is the
+            // board's field a.
             std::uint8_t zpet[256] = {};
-            bool platny = true, posunutyCil = false;
+            bool posunutyCil = false;
             for (int j = 0; j < n; ++j) {
                 const TPozice a = pozice[j], b = pozice[perm[static_cast<std::size_t>(j)]];
-                const TPole& p = u.PoleHledani[a.X][a.Y];
-                TPole& na = obraz.PoleHledani[b.X][b.Y];
-                na.Stav = p.Stav;
-                na.Cilove = p.Cilove;
-                zpet[na.Cislo] = p.Cislo;
-                platny = platny && vObdelniku(a) == vObdelniku(b);
-                posunutyCil = posunutyCil || (p.Cilove != 0) != (u.PoleHledani[b.X][b.Y].Cilove != 0);
+                zpet[u.PoleHledani[b.X][b.Y].Cislo] = u.PoleHledani[a.X][a.Y].Cislo;
+                const bool cilA = u.PoleHledani[a.X][a.Y].Cilove != 0, cilB = u.PoleHledani[b.X][b.Y].Cilove != 0;
+                posunutyCil = posunutyCil || cilA != cilB;
             }
-            if (!platny)
-                continue;
             SCOPED_TRACE(i);
             const bool leibniz = z.TypHry != thNormalni;
             KavirelHledani::TPravidla pravidla;
