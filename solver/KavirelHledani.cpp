@@ -18,9 +18,12 @@ void ProhledejS(TUlohaReseni& uloha, TRizeniHledani& rizeni, const TPravidla& pr
     if (pravidla.PozicBezTabulek != 0) {
         const std::uint64_t lehkych =
             limit != 0 ? std::min(limit, pravidla.PozicBezTabulek) : pravidla.PozicBezTabulek;
-        if (std::make_unique<TP>(uloha, rizeni, pravidla, true, lehkych, 0)->Spust())
+        const std::unique_ptr<TP> lehke = std::make_unique<TP>(uloha, rizeni, pravidla, true, lehkych, 0);
+        if (lehke->Spust())
             return;
-        uzly = lehkych + 1;
+        // What it searched, a few positions past its bound as it unwound:
+        // the count published goes on from there and never back.
+        uzly = lehke->DejUzly();
     }
     if (limit != 0 && uzly >= limit) {
         uloha.Nalezeno = false;
