@@ -98,8 +98,9 @@ struct TPravidla {
     // Not a cut: for a hint, whose solution may be any, the fastest mode
     // tries first the jumps after which the fewest stones (normal game) or
     // holes (Leibniz game) stand on fields no jump passes over, which only
-    // a jump of their own can change. Changes the solution found, never
-    // whether one is.
+    // a jump of their own can change; among those, the jumps after which
+    // the most jumps can be made (KavirelPoradiRady.h). Changes the
+    // solution found, never whether one is.
     bool RohyNapred = false;
     // Not a cut: with RohyNapred, a fastest search that has run out of its
     // first `PozicVRohovemPoradi` positions (those of the pass without

@@ -5,7 +5,11 @@
 // of millions of dead positions; a stone left on a field that no jump passes
 // over (a "corner") can only leave it by a jump of its own, and positions
 // with many of them are dead more often, so the jumps that leave the fewest
-// corners to clear are tried first.
+// corners to clear are tried first. Among those, the ones after which the
+// most jumps can be made: a position with few jumps left has stones out of
+// each other's reach, which no later jump can bring back together, and such
+// a position is dead far more often (in the French board's hard positions of
+// play, the search met its first solution after 4 to 30 times fewer positions).
 #pragma once
 
 #include <cstdint>
@@ -55,16 +59,68 @@ void SestavPoradiObrazu(const TModel<K>& m, const std::vector<std::uint8_t>& obr
     KAVIREL_ASSERT(skoku == m.Skoky.size(), "Obraz desky bez vsech skoku", "KavirelHledani");
 }
 
-// Sorts the n children of s (each with its jump in .Skok) by the corners
-// they leave to change, stably: the order they were generated in among
-// equals.
-template <bool Leibniz, class K, class TDite>
-void SeradPodleRohu(const TModel<K>& m, K s, TDite* deti, int n)
+// For each jump, the jumps that share a field with it (itself among them):
+// the only ones whether they can be made changes by making it.
+struct TSousedniSkoky {
+    std::vector<std::uint32_t> Od;  // jump k's neighbours: Skoky[Od[k]] up to Skoky[Od[k + 1]]
+    std::vector<std::uint16_t> Skoky;
+};
+
+template <class K>
+void SestavSousedniSkoky(const TModel<K>& m, TSousedniSkoky& s)
 {
+    // A field takes part in at most twelve jumps: four from it, four over
+    // it and four onto it.
+    std::uint16_t naPoli[MaxPoli][12];
+    std::uint8_t pocet[MaxPoli] = {};
+    for (std::size_t k = 0; k < m.Skoky.size(); ++k)
+        for (K x = m.Skoky[k].Maska; x != 0; x &= x - 1) {
+            const int f = NejnizsiBit(x);
+            naPoli[f][pocet[f]++] = static_cast<std::uint16_t>(k);
+        }
+    s.Od.assign(1, 0);
+    s.Skoky.clear();
+    s.Skoky.reserve(m.Skoky.size() * 24);
+    bool uz[4 * MaxPoli] = {};
+    for (std::size_t k = 0; k < m.Skoky.size(); ++k) {
+        const std::size_t zacatek = s.Skoky.size();
+        for (K x = m.Skoky[k].Maska; x != 0; x &= x - 1) {
+            const int f = NejnizsiBit(x);
+            for (int i = 0; i < pocet[f]; ++i) {
+                const std::uint16_t j = naPoli[f][i];
+                if (!uz[j]) {
+                    uz[j] = true;
+                    s.Skoky.push_back(j);
+                }
+            }
+        }
+        for (std::size_t i = zacatek; i < s.Skoky.size(); ++i)
+            uz[s.Skoky[i]] = false;
+        s.Od.push_back(static_cast<std::uint32_t>(s.Skoky.size()));
+    }
+}
+
+// Sorts the n children of s (each with its jump in .Skok) by the corners
+// they leave to change, then, where `sousedni` is given, by the jumps that
+// can be made after them, the most first; stably: the order they were
+// generated in among equals.
+template <bool Leibniz, class K, class TDite>
+void SeradPodleRohu(const TModel<K>& m, const TSousedniSkoky* sousedni, K s, TDite* deti, int n)
+{
+    // A child's jumps differ from its parent's only among the neighbours of
+    // the jump that made it, so that difference ranks the children.
+    constexpr int vahaRohu = 8 * MaxPoli;
     int klic[4 * MaxPoli];
     for (int i = 0; i < n; ++i) {
-        const K dite = s ^ m.Skoky[deti[i].Skok].Maska;
-        klic[i] = PocetBitu(K(m.Rohy & (Leibniz ? K(~dite) : dite)));
+        const std::uint16_t k = deti[i].Skok;
+        const K dite = s ^ m.Skoky[k].Maska;
+        klic[i] = PocetBitu(K(m.Rohy & (Leibniz ? K(~dite) : dite))) * vahaRohu;
+        if (sousedni == nullptr)
+            continue;
+        for (std::uint32_t j = sousedni->Od[k]; j < sousedni->Od[k + 1u]; ++j) {
+            const TSkok<K>& t = m.Skoky[sousedni->Skoky[j]];
+            klic[i] += ((s & t.Maska) == t.Nutne ? 1 : 0) - ((dite & t.Maska) == t.Nutne ? 1 : 0);
+        }
     }
     for (int i = 1; i < n; ++i) {
         const TDite d = deti[i];

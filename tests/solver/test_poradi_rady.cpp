@@ -3,9 +3,14 @@
 // never whether one is: with every table and the levels in use from the
 // first position, it decides as the plain search does, and what it finds
 // plays legally to a goal.
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "KavirelCil.h"
 #include "BehPravidel.h"
 #include "KavirelHledani.h"
+#include "KavirelPoradiRady.h"
 #include "KavirelPozice.h"
 #include "KavirelRada.h"
 #include "PomocneDesky.h"
@@ -44,6 +49,70 @@ TEST(PoradiRady, RohyNapredRozhodujeJakoProsteHledani)
     EXPECT_GT(neexistuje, desek / 8);
     // Otherwise the order would not have been changed at all.
     EXPECT_GT(jinak, 0);
+}
+
+// The corner order's tie-break counts only the jumps next to the one made;
+// the order must still be that of the corners left, then of all the jumps
+// that can be made after it, the most first, ties kept in the order given.
+// A neighbour list missing a jump, or holding one twice, would rank by a
+// wrong count.
+TEST(PoradiRady, RohyNapredRadiPodlePoctuDalsichSkoku)
+{
+    struct TDite {
+        std::uint16_t Skok;
+    };
+    std::mt19937 gen(5151);
+    int porovnano = 0, seRozhodlo = 0;
+    for (int i = 0; i < 120 && !HasFailure(); ++i) {
+        const TZaznamDesky z = i % 2 == 0 ? NahodnaDeska(gen) : DeskaZpetnouHrou(gen);
+        const bool leibniz = z.TypHry != thNormalni;
+        TSolveDeska deska;
+        deska.Nastav(z);
+        TUlohaReseni u;
+        PripravUlohu(u, deska);
+        if (u.PocetPoli > 64)
+            continue;
+        KavirelHledani::TModel<std::uint64_t> m;
+        KavirelHledani::SestavModel(u, leibniz, m);
+        KavirelHledani::TSousedniSkoky sousedni;
+        KavirelHledani::SestavSousedniSkoky(m, sousedni);
+        const auto skoku = [&m](std::uint64_t s) {
+            int n = 0;
+            for (const auto& t : m.Skoky)
+                n += (s & t.Maska) == t.Nutne;
+            return n;
+        };
+        for (int p = 0; p < 10; ++p) {
+            const std::uint64_t s = gen() & m.Pole;
+            std::vector<TDite> deti;
+            for (std::size_t k = 0; k < m.Skoky.size(); ++k)
+                if ((s & m.Skoky[k].Maska) == m.Skoky[k].Nutne)
+                    deti.push_back(TDite{static_cast<std::uint16_t>(k)});
+            std::shuffle(deti.begin(), deti.end(), gen);
+            const auto klic = [&](const TDite& d) {
+                const std::uint64_t dite = s ^ m.Skoky[d.Skok].Maska;
+                const std::uint64_t rohy = m.Rohy & (leibniz ? ~dite : dite);
+                return std::make_pair(__builtin_popcountll(rohy), -skoku(dite));
+            };
+            std::vector<TDite> cekane = deti;
+            std::stable_sort(cekane.begin(), cekane.end(),
+                             [&](const TDite& a, const TDite& b) { return klic(a) < klic(b); });
+            if (leibniz)
+                KavirelHledani::SeradPodleRohu<true>(m, &sousedni, s, deti.data(), static_cast<int>(deti.size()));
+            else
+                KavirelHledani::SeradPodleRohu<false>(m, &sousedni, s, deti.data(), static_cast<int>(deti.size()));
+            SCOPED_TRACE(i);
+            for (std::size_t j = 0; j < deti.size(); ++j)
+                ASSERT_EQ(deti[j].Skok, cekane[j].Skok) << j;
+            ++porovnano;
+            for (std::size_t j = 1; j < cekane.size(); ++j)
+                seRozhodlo += klic(cekane[j - 1]).first == klic(cekane[j]).first
+                              && klic(cekane[j - 1]).second != klic(cekane[j]).second;
+        }
+    }
+    // The count of jumps must have decided between children of equal corners.
+    EXPECT_GT(porovnano, 500);
+    EXPECT_GT(seRozhodlo, 100);
 }
 
 // Searched on the board itself with its jumps in an image's order, the
