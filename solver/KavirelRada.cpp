@@ -109,9 +109,11 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     // used its share, so that the second order finds the levels built and
     // the dead positions of the first (a proof that there is no solution is
     // often just beyond one share). Then the other images in the corner
-    // order, which is the one that decides positions in play, and last
-    // their scan orders, which rescue some of the single-vacancy problems
-    // of the large boards.
+    // order, which is the one that decides positions in play, and last,
+    // from the second round on, their scan orders, which rescue some of the
+    // single-vacancy problems of the large boards. In the first round they
+    // would only take time from the levels that the second round's corner
+    // orders find their solutions on.
     std::vector<std::pair<std::size_t, bool>> pokusy = {{0, true}};
     for (const bool rohyNapred : {true, false})
         for (std::size_t i = 1; i < obrazy.size(); ++i)
@@ -139,6 +141,8 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     const std::uint64_t prvni = std::max<std::uint64_t>(rozpocet, 1);
     for (std::uint64_t limit = prvni;; limit = limit > UINT64_MAX / 2 ? 0 : 2 * limit) {
         for (const auto& [i, rohyNapred] : pokusy) {
+            if (i != 0 && !rohyNapred && limit == prvni)
+                continue;
             TUlohaReseni o = uloha;
             const bool obe = i == 0 && limit != 0 && limit <= UINT64_MAX / 2;
             // In the first round the scan order gets half the corner order's
