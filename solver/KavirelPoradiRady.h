@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "KavirelChyby.h"
@@ -99,6 +100,25 @@ void SestavSousedniSkoky(const TModel<K>& m, TSousedniSkoky& s)
         s.Od.push_back(static_cast<std::uint32_t>(s.Skoky.size()));
     }
 }
+
+// The hint's orders as one search holds them: an image's, where one is
+// asked for, and the neighbour lists of the corner order's tie-break, built
+// on first use, since most hints are decided before any jump is tried.
+class TPoradiRady {
+public:
+    std::unique_ptr<TPoradiObrazu> Obraz;  // none: the scan order
+
+    template <class K>
+    const TSousedniSkoky& Sousedni(const TModel<K>& m)
+    {
+        if (SousedniSkoky.Od.empty())
+            SestavSousedniSkoky(m, SousedniSkoky);
+        return SousedniSkoky;
+    }
+
+private:
+    TSousedniSkoky SousedniSkoky;
+};
 
 // Sorts the n children of s (each with its jump in .Skok) by the corners
 // they leave to change, then, where `sousedni` is given, by the jumps that

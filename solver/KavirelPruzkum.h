@@ -37,8 +37,8 @@ public:
             SestavZpetneSkoky(M, Skupiny);
         Hloubka = M.Start - M.CilPocet;
         if (!Nejkratsi && !P.ObrazPoli.empty()) {
-            PoradiObrazu = std::make_unique<TPoradiObrazu>();
-            SestavPoradiObrazu(M, P.ObrazPoli, Leibniz ? poVodorovneNapred : poSvisleNapred, *PoradiObrazu);
+            Poradi.Obraz = std::make_unique<TPoradiObrazu>();
+            SestavPoradiObrazu(M, P.ObrazPoli, Leibniz ? poVodorovneNapred : poSvisleNapred, *Poradi.Obraz);
         }
         for (int i = 0; i <= DelkaCesty; ++i) {
             Tahy[i] = 0;
@@ -128,8 +128,7 @@ private:
     std::uint64_t Uzly = 0;
     bool Vycerpano = false;
     bool RohyNapred = P.RohyNapred;  // the order of the jumps now
-    std::unique_ptr<TPoradiObrazu> PoradiObrazu;  // P.ObrazPoli's order of the jumps; none: the scan order
-    std::unique_ptr<TSousedniSkoky> Sousedni;     // the corner order's tie-break, built when first sorting
+    TPoradiRady Poradi;  // P.ObrazPoli's order of the jumps, and the corner order's tie-break
     bool Preruseno = false;
     bool Nalezeno = false;
 
@@ -482,15 +481,6 @@ private:
 
     int KonecCesty(K s, int citac) const { return KavirelHledani::KonecCesty(M, s, citac); }
 
-    // Not before the first sort: most hints are decided before any jump.
-    const TSousedniSkoky* SousedniSkoky()
-    {
-        if (!Sousedni) {
-            Sousedni = std::make_unique<TSousedniSkoky>();
-            SestavSousedniSkoky(M, *Sousedni);
-        }
-        return Sousedni.get();
-    }
 
     // Fastest mode: true once the search is to unwind (found or stopped).
     bool Rychle(K s, K kanon, int citac, int h)
@@ -516,7 +506,7 @@ private:
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
         if (RohyNapred)
-            SeradPodleRohu<Leibniz>(M, SousedniSkoky(), s, deti, n);
+            SeradPodleRohu<Leibniz>(M, &Poradi.Sousedni(M), s, deti, n);
         for (int i = 0; i < n; ++i) {
             if (JeDiteMrtve(deti[i], citac - 1))
                 continue;
