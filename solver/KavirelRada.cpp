@@ -150,8 +150,11 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
             // nearly reached, and a position of play that neither decides is
             // decided sooner by another image's corner order. Later rounds
             // give it as much as the corner order, which the single-vacancy
-            // problems of the large boards need.
-            rizeni.LimitPozic = obe ? limit + (limit == prvni ? limit / 2 : limit) : limit;
+            // problems of the large boards need. The other images get a
+            // quarter of the share in the first round: what decides the hard
+            // positions of play is mostly the deeper levels of the second.
+            const std::uint64_t obrazu = limit == prvni ? std::max<std::uint64_t>(limit / 4, 1) : limit;
+            rizeni.LimitPozic = obe ? limit + (limit == prvni ? limit / 2 : limit) : obrazu;
             rizeni.SdileneMrtve = sdilene;
             rizeni.SdileneUrovne = &urovne;
             Zkus(o, rizeni, obrazy[i], rohyNapred, obe ? limit : 0);

@@ -36,8 +36,10 @@ bool OtocUlohu(const TUlohaReseni& u, const TPozice* pozice, int n, const std::v
 // itself in the order of the image's search, so that all of them share one
 // goal and with it the dead positions and levels), the position itself first,
 // each in two orders of the jumps (the other images first all in the one
-// that is faster in play), each with `rozpocet` positions, doubled every
-// round, until one of them finds a solution or proves there is none.
+// that is faster in play), each with `rozpocet` positions (the other
+// images a quarter of it in the first round, and their second order only
+// from the second round on), doubled every round, until one of them finds a
+// solution or proves there is none.
 // Returns which image decided: 0 the position itself (also when stopped).
 int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpocet = PrvniRozpocetRady);
 
