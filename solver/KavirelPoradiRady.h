@@ -139,7 +139,7 @@ void SeradPodleRohu(const TModel<K>& m, const TSousedniSkoky* sousedni, K s, TDi
             continue;
         for (std::uint32_t j = sousedni->Od[k]; j < sousedni->Od[k + 1u]; ++j) {
             const TSkok<K>& t = m.Skoky[sousedni->Skoky[j]];
-            klic[i] += ((s & t.Maska) == t.Nutne ? 1 : 0) - ((dite & t.Maska) == t.Nutne ? 1 : 0);
+            klic[i] += int((s & t.Maska) == t.Nutne) - int((dite & t.Maska) == t.Nutne);
         }
     }
     for (int i = 1; i < n; ++i) {

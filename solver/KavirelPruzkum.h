@@ -481,7 +481,6 @@ private:
 
     int KonecCesty(K s, int citac) const { return KavirelHledani::KonecCesty(M, s, citac); }
 
-
     // Fastest mode: true once the search is to unwind (found or stopped).
     bool Rychle(K s, K kanon, int citac, int h)
     {

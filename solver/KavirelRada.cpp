@@ -140,8 +140,9 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     std::uint64_t pozic = 0;
     const std::uint64_t prvni = std::max<std::uint64_t>(rozpocet, 1);
     for (std::uint64_t limit = prvni;; limit = limit > UINT64_MAX / 2 ? 0 : 2 * limit) {
+        const bool prvniKolo = limit == prvni;
         for (const auto& [i, rohyNapred] : pokusy) {
-            if (i != 0 && !rohyNapred && limit == prvni)
+            if (i != 0 && !rohyNapred && prvniKolo)
                 continue;
             TUlohaReseni o = uloha;
             const bool obe = i == 0 && limit != 0 && limit <= UINT64_MAX / 2;
@@ -153,8 +154,10 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
             // problems of the large boards need. The other images get a
             // quarter of the share in the first round: what decides the hard
             // positions of play is mostly the deeper levels of the second.
-            const std::uint64_t obrazu = limit == prvni ? std::max<std::uint64_t>(limit / 4, 1) : limit;
-            rizeni.LimitPozic = obe ? limit + (limit == prvni ? limit / 2 : limit) : obrazu;
+            if (obe)
+                rizeni.LimitPozic = limit + (prvniKolo ? limit / 2 : limit);
+            else
+                rizeni.LimitPozic = prvniKolo ? std::max<std::uint64_t>(limit / 4, 1) : limit;
             rizeni.SdileneMrtve = sdilene;
             rizeni.SdileneUrovne = &urovne;
             Zkus(o, rizeni, obrazy[i], rohyNapred, obe ? limit : 0);
