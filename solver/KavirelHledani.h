@@ -114,6 +114,14 @@ struct TPravidla {
     // (KavirelPoradiRady.h). Changes the solution found, never whether one
     // is. Empty: the board's own order.
     std::vector<std::uint8_t> ObrazPoli;
+    // Not a cut: with RohyNapred, a search with its tables first dives in
+    // the corner order, leaving the order's first choice at most 0, then 1,
+    // ... Odchylek times (limited discrepancy), within half the corner
+    // order's share. A good order goes wrong mostly in a few places, and a
+    // plain search pays for a wrong choice near the top with the whole
+    // subtree below it. Changes the solution found, never whether one is.
+    // -1: no dives.
+    int Odchylek = -1;
     // Not a cut either: the levels beyond the first few are built on a
     // second thread, as fast as it goes, instead of in turns with the search.
     bool DruheVlakno = true;

@@ -67,6 +67,8 @@ public:
             const K kanon = Sym.Kanon(M.S0);
             if (Nejkratsi) {
                 Kratce(M.S0, kanon, -1, M.Start, 0, 0, 0, false);
+            } else if (Ponory(kanon)) {
+                // decided by a dive
             } else if (!DvePoradi()) {
                 Rychle(M.S0, kanon, M.Start, 0);
             } else {
@@ -98,6 +100,9 @@ public:
         }
         return true;
     }
+
+    // Odchylek: the dives before the full search (KavirelPruzkumPonory.h).
+    bool Ponory(K kanon);
 
     std::uint64_t DejUzly() const { return UzlyPredtim + Uzly; }
 
@@ -131,6 +136,12 @@ private:
     TPoradiRady Poradi;  // P.ObrazPoli's order of the jumps, and the corner order's tie-break
     bool Preruseno = false;
     bool Nalezeno = false;
+    // Odchylek: the discrepancies the dive has left (-1 no bound) and the
+    // subtrees it cut for want of them.
+    struct TOdchylky {
+        int Zbyva = -1;
+        std::uint64_t Orezano = 0;
+    } Odchylky;
 
     // Entries 1..81 as in the rules; entry 0 unused.
     TSkokCesty Cesta[DelkaCesty + 1];
@@ -506,19 +517,30 @@ private:
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
         if (RohyNapred)
             SeradPodleRohu<Leibniz>(M, &Poradi.Sousedni(M), s, deti, n);
+        const std::uint64_t orezanoPred = Odchylky.Orezano;
+        int zkousenych = 0;
         for (int i = 0; i < n; ++i) {
             if (JeDiteMrtve(deti[i], citac - 1))
                 continue;
+            const int odchylka = zkousenych++ != 0 && Odchylky.Zbyva >= 0 ? 1 : 0;
+            if (odchylka != 0 && Odchylky.Zbyva == 0) {
+                ++Odchylky.Orezano;
+                break;
+            }
             const int k = deti[i].Skok;
             const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
             Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
             Sym.ObrazyPoSkoku(Obrazy[h], k, Obrazy[h + 1]);
+            Odchylky.Zbyva -= odchylka;
             const bool konec = Rychle(s ^ skok.Maska, deti[i].Kanon, citac - 1, h + 1);
+            Odchylky.Zbyva += odchylka;
             Cesta[h + 1] = TSkokCesty{};
             if (konec)
                 return true;
         }
-        UlozMrtvou(kanon, citac);
+        // A subtree a dive cut may hold a solution.
+        if (Odchylky.Orezano == orezanoPred)
+            UlozMrtvou(kanon, citac);
         return false;
     }
 
@@ -612,3 +634,4 @@ private:
 }  // namespace KavirelHledani
 
 #include "KavirelPruzkumDeti.h"
+#include "KavirelPruzkumPonory.h"

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The dives of TPruzkum before its full search (TPravidla::Odchylek). Part of
+// KavirelPruzkum.h, which includes it at its end: include that one.
+#pragma once
+
+#include <algorithm>
+
+namespace KavirelHledani {
+
+// Odchylek: dives in the corner order that leave its first choice at
+// most d times, d = 0, 1, ..., within half the corner order's share;
+// true when one decided the search (a solution, or a dive that cut
+// nothing, which is a whole search that found none).
+template <bool Leibniz, bool Nejkratsi, class K>
+inline bool TPruzkum<Leibniz, Nejkratsi, K>::Ponory(K kanon)
+{
+    if (BezTabulek || P.Odchylek < 0 || !RohyNapred)
+        return false;
+    const std::uint64_t celkem = LimitUzlu;
+    const std::uint64_t podil = (DvePoradi() ? P.PozicVRohovemPoradi : celkem) / 2;
+    if (celkem != 0)
+        LimitUzlu = std::min(celkem, podil > UzlyPredtim + 1 ? podil - UzlyPredtim : 1);
+    bool rozhodnuto = false;
+    for (int d = 0; d <= P.Odchylek && !rozhodnuto; ++d) {
+        Odchylky = TOdchylky{d, 0};
+        rozhodnuto = Rychle(M.S0, kanon, M.Start, 0) || Odchylky.Orezano == 0;
+    }
+    Odchylky = TOdchylky{};
+    const bool jenPodil = Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly < celkem;
+    LimitUzlu = celkem;
+    if (!jenPodil)
+        return rozhodnuto;
+    // Only the dives' share ran out: the full search goes on from here.
+    Vycerpano = Preruseno = false;
+    return false;
+}
+
+}  // namespace KavirelHledani
