@@ -49,14 +49,17 @@ inline QByteArray Bajty(const TZaznamDesky& z)
     return QByteArray(reinterpret_cast<const char*>(&z), static_cast<qsizetype>(sizeof z));
 }
 
-// The catalogue a game writes when it starts without one.
-inline QByteArray VestavenyKatalog()
+// A catalogue file of the boards.
+inline QByteArray Bajty(const std::vector<TZaznamDesky>& desky)
 {
     QByteArray b;
-    for (const TZaznamDesky& z : StandardniZaznamy())
+    for (const TZaznamDesky& z : desky)
         b += Bajty(z);
     return b;
 }
+
+// The catalogue a game writes when it starts without one.
+inline QByteArray VestavenyKatalog() { return Bajty(StandardniZaznamy()); }
 
 inline QByteArray PrectiSoubor(const QString& jmeno)
 {
@@ -134,10 +137,7 @@ protected:
 
     void ZapisKatalog(const std::vector<TZaznamDesky>& desky)
     {
-        QByteArray obsah;
-        for (const TZaznamDesky& z : desky)
-            obsah += Bajty(z);
-        ZapisSoubor(QStringLiteral("Kavirel.dat"), obsah);
+        ZapisSoubor(QStringLiteral("Kavirel.dat"), Bajty(desky));
     }
 
     void Otevri()

@@ -84,13 +84,12 @@ TEST_F(Mnemoniky, KazdaNabidkaZalozkaATlacitkoMaSvePismeno)
     std::set<QChar> vzdy;
     OverPismena(vzdy);
     // The buttons of one page, with those two captions that change.
-    auto overStranku = [&](int zalozka) { return PismenaStranky(vzdy, zalozka); };
-    std::set<QChar> hra = overStranku(zlHra);
+    std::set<QChar> hra = PismenaStranky(vzdy, zlHra);
     hra.erase(Pismeno(B("btnHraPoradit")->text()));
     Stiskni(B("btnHraPoradit"));
     EXPECT_EQ(T(B("btnHraPoradit")), "Zrušit radu");
     EXPECT_TRUE(Pridej(hra, B("btnHraPoradit")->text()));
-    std::set<QChar> reseni = overStranku(zlReseni);
+    std::set<QChar> reseni = PismenaStranky(vzdy, zlReseni);
     EXPECT_TRUE(Pridej(reseni, QStringLiteral("Za&stavit"))) << "the replay's stop";
 
     // Alt and a tab's letter bring it to the front; on it, Alt and a

@@ -66,12 +66,6 @@ TEST_F(OknoTest, MazaniAUlozeniJsouHnedVeStandardnimSouboruBajtPoBajtu)
     const std::vector<TZaznamDesky> katalog = TestovaciKatalog();
     ZapisKatalog(katalog);
     Otevri();
-    const auto soubor = [](std::vector<TZaznamDesky> desky) {
-        QByteArray b;
-        for (const TZaznamDesky& z : desky)
-            b += Bajty(z);
-        return b;
-    };
     std::vector<TZaznamDesky> bez18(katalog.begin(), katalog.begin() + 17);
     bez18.push_back(katalog[18]);
     bez18.push_back(katalog[19]);
@@ -86,7 +80,7 @@ TEST_F(OknoTest, MazaniAUlozeniJsouHnedVeStandardnimSouboruBajtPoBajtu)
     EXPECT_EQ(SeznamDesek->PocetDesek, 19);
     EXPECT_EQ(T(L("lblNahratCisloDesky")), "18");
     EXPECT_EQ(T(L("lblNahratNazevDesky")), "Leibniz A");
-    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), soubor(bez18));
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), Bajty(bez18));
     JdiNaCislo(QStringLiteral("19"));
     // The board offered for saving is the loaded one, noise bytes included.
     ZalozkaUzivatelem(zlUlozit);
@@ -95,17 +89,17 @@ TEST_F(OknoTest, MazaniAUlozeniJsouHnedVeStandardnimSouboruBajtPoBajtu)
     Stiskni(B("btnUlozitStandardni"));
     EXPECT_EQ(T(L("lblUlozitJakUlozeno")), "Uloženo do standardního souboru");
     EXPECT_EQ(T(L("lblUlozitKamUlozeno")), "pod číslem 20");
-    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), soubor(sPridanou));
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), Bajty(sPridanou));
     ZalozkaUzivatelem(zlNahrat);
     JdiNaCislo(QStringLiteral("20"));
     Stiskni(B("btnNahratSmazat"));  // the last one: the new last one is shown
     EXPECT_EQ(T(L("lblNahratCisloDesky")), "19");
-    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), soubor(bez18));
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), Bajty(bez18));
 
     A("mnKonec")->trigger();
     EXPECT_FALSE(Okno->isVisible());
     Zavri();
-    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), soubor(bez18));
+    EXPECT_EQ(PrectiSoubor(QStringLiteral("Kavirel.dat")), Bajty(bez18));
     EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Hidden), (QStringList{"Kavirel.dat", "Kavirel.dat.lock"}));
     EXPECT_TRUE(Zpravy.empty());
 }

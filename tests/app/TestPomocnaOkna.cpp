@@ -120,12 +120,11 @@ TEST_F(PomocnaOkna, BarvyAzPoOKAPrekresliDeskuZalozkyVpredu)
         const TBarva predtim = NaDesce(Sonda);
 
         VModalnimOkne([&] {
-            Odpovez(NovyKamen);
-            Barvy()->findChild<QPushButton*>("ButtonKamen")->click();
-            Odpovez(NovePole);
-            Barvy()->findChild<QPushButton*>("ButtonPole")->click();
-            Odpovez(NovaDeska);
-            Barvy()->findChild<QPushButton*>("ButtonDeska")->click();
+            for (const auto& [tlacitko, barva] :
+                 {std::pair{"ButtonKamen", NovyKamen}, {"ButtonPole", NovePole}, {"ButtonDeska", NovaDeska}}) {
+                Odpovez(barva);
+                Barvy()->findChild<QPushButton*>(tlacitko)->click();
+            }
             EXPECT_EQ(Bod(Barvy()->DejUkazku()->DejPrvek(2), Stred, Stred), NovyKamen);  // the sample at once
             EXPECT_EQ(NaDesce(Sonda), predtim);                                     // the board not yet
             EXPECT_EQ(BarvyDesky(), StandardniBarvy());

@@ -5,14 +5,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QMessageBox>
 #include <QTimer>
 #include <QFileInfo>
 #include <QProcess>
 
 #include <csignal>
 #include <memory>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hint's own order (corners first) changes which solution is found but
-// never whether one is: with every table and the levels in use from the
-// first position, it decides as the plain search does, and what it finds
-// plays legally to a goal.
+// The hint's own order (corners first) and its dives change which solution
+// is found but never whether one is: with every table in use from the first
+// position, they decide as the plain search does, and what they find plays
+// legally to a goal.
 #include <algorithm>
 #include <string>
 #include <utility>

@@ -4,9 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -167,15 +165,7 @@ TEST_F(Soubory, ExterniSoubory)
     UlozExterniSoubor(Zaznam(1), Adresar.string());
     UlozExterniSoubor(Zaznam(1), Cesta("chybi/a.kav"));
     // A write that fails half way (here past a size limit) is reported.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit r {};
-    getrlimit(RLIMIT_FSIZE, &r);
-    const rlim_t bezLimitu = r.rlim_cur;
-    r.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &r);
-    UlozExterniSoubor(Zaznam(1), Cesta("velky.kav"));
-    r.rlim_cur = bezLimitu;
-    setrlimit(RLIMIT_FSIZE, &r);
+    SOmezenouVelikosti(100, [&] { UlozExterniSoubor(Zaznam(1), Cesta("velky.kav")); });
     EXPECT_EQ(Zpravy, (Texty{"Chyba při ukládání souboru!", "Chyba při ukládání souboru!",
                              "Chyba při zapisování do souboru!"}));
 }

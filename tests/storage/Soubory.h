@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include <iterator>
 #include <new>
 #include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <string>
 #include <utility>
@@ -89,6 +91,21 @@ inline const std::string ChybaCteniStd = "Chyba při čtení ze standardního so
 inline const std::string ChybaZapisStd = "Chyba při zapisování do standardního souboru!";
 // Offsets and values of the three checks made on records from outside.
 inline const std::pair<std::size_t, char> VadneBajty[] = {{OffsetPole(4, 4), 3}, {243, 31}, {274, 2}};
+
+// Runs akce with files limited to `bajtu` bytes: a write past the limit
+// fails the way a full disk makes it fail, without the signal.
+inline void SOmezenouVelikosti(rlim_t bajtu, const std::function<void()>& akce)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit r {};
+    getrlimit(RLIMIT_FSIZE, &r);
+    const rlim_t bezLimitu = r.rlim_cur;
+    r.rlim_cur = bajtu;
+    setrlimit(RLIMIT_FSIZE, &r);
+    akce();
+    r.rlim_cur = bezLimitu;
+    setrlimit(RLIMIT_FSIZE, &r);
+}
 
 class Soubory : public ::testing::Test {
 protected:

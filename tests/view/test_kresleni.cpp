@@ -32,7 +32,7 @@ QRect Inkoust(const QImage& img, TBarva barva)
 
 // The main board in a host where the field controls always stood: field
 // (8, 8) from (478, 484) to (539, 545), the background 533 x 533 at (6, 12).
-class DeskaTest : public ::testing::Test {
+class DeskaTest : public KresleniTest {
 protected:
     void SetUp() override
     {
@@ -46,9 +46,7 @@ protected:
         return Deska->PolohaPole(p).toAlignedRect().translated(Deska->pos());
     }
 
-    QWidget Hostitel;
     TGraphGameDeska* Deska = nullptr;
-    TBarvy B = RozlisenaSada();
 };
 
 TEST_F(DeskaTest, GeometriePoliJakoVzdy)
