@@ -20,6 +20,13 @@
 
 namespace KavirelHledani {
 
+// The bound of positions for a share of a search's `celkem` (0: none), when
+// the share counts the `predtim` positions of the pass before, too.
+inline std::uint64_t LimitPodilu(std::uint64_t celkem, std::uint64_t podil, std::uint64_t predtim)
+{
+    return std::min(celkem, podil > predtim ? podil - predtim : 1);
+}
+
 template <bool Leibniz, bool Nejkratsi, class K>
 class TPruzkum {
 public:
@@ -73,9 +80,7 @@ public:
                 Rychle(M.S0, kanon, M.Start, 0);
             } else {
                 const std::uint64_t celkem = LimitUzlu;
-                // The share counts the positions of the pass before, too.
-                const std::uint64_t podil = P.PozicVRohovemPoradi;
-                LimitUzlu = std::min(celkem, podil > UzlyPredtim ? podil - UzlyPredtim : 1);
+                LimitUzlu = LimitPodilu(celkem, P.PozicVRohovemPoradi, UzlyPredtim);
                 Rychle(M.S0, kanon, M.Start, 0);
                 if (Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly < celkem) {
                     RohyNapred = false;
@@ -100,9 +105,6 @@ public:
         }
         return true;
     }
-
-    // Odchylek: the dives before the full search (KavirelPruzkumPonory.h).
-    bool Ponory(K kanon);
 
     std::uint64_t DejUzly() const { return UzlyPredtim + Uzly; }
 
@@ -142,6 +144,8 @@ private:
         int Zbyva = -1;
         std::uint64_t Orezano = 0;
     } Odchylky;
+    // Odchylek: the dives before the full search (KavirelPruzkumPonory.h).
+    bool Ponory(K kanon);
 
     // Entries 1..81 as in the rules; entry 0 unused.
     TSkokCesty Cesta[DelkaCesty + 1];

@@ -3,8 +3,6 @@
 // KavirelPruzkum.h, which includes it at its end: include that one.
 #pragma once
 
-#include <algorithm>
-
 namespace KavirelHledani {
 
 // Odchylek: dives in the corner order that leave its first choice at
@@ -19,7 +17,7 @@ inline bool TPruzkum<Leibniz, Nejkratsi, K>::Ponory(K kanon)
     const std::uint64_t celkem = LimitUzlu;
     const std::uint64_t podil = (DvePoradi() ? P.PozicVRohovemPoradi : celkem) / 2;
     if (celkem != 0)
-        LimitUzlu = std::min(celkem, podil > UzlyPredtim + 1 ? podil - UzlyPredtim : 1);
+        LimitUzlu = LimitPodilu(celkem, podil, UzlyPredtim);
     bool rozhodnuto = false;
     for (int d = 0; d <= P.Odchylek && !rozhodnuto; ++d) {
         Odchylky = TOdchylky{d, 0};

@@ -114,12 +114,12 @@ int HledejRadu(TUlohaReseni& uloha, TRizeniHledani& rizeni, std::uint64_t rozpoc
     // scan order when the corner order has used its share, so that the
     // second order finds the levels built and the dead positions of the
     // first (a proof that there is no solution is often just beyond one
-    // share). Then the other images in the corner
-    // order, which is the one that decides positions in play, and last,
-    // from the second round on, their scan orders, which rescue some of the
-    // single-vacancy problems of the large boards. In the first round they
-    // would only take time from the levels that the second round's corner
-    // orders find their solutions on.
+    // share). Then the other images in the corner order, which is the one
+    // that decides positions in play, and last, from the second round on,
+    // their scan orders, which rescue some of the single-vacancy problems
+    // of the large boards. In the first round they would only take time
+    // from the levels that the second round's corner orders find their
+    // solutions on.
     std::vector<std::pair<std::size_t, bool>> pokusy = {{0, true}};
     for (const bool rohyNapred : {true, false})
         for (std::size_t i = 1; i < obrazy.size(); ++i)
