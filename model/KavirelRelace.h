@@ -44,9 +44,10 @@
 //    answer comes and the version is the same, Hra().OznacRadu(odkud, kam).
 //    The marks go by themselves with the next change of position.
 //  - A search: Resit(tab) hands the board over; PredHledanim(mode), then
-//    SpustReseni(Reseni().DeskaProHledani(), ...) - the solver's only way to
-//    the board; its completion calls PoHledani(duration), a start that
-//    failed ZrusHledani. Automatic replay: KrokVpred on the solve board
+//    the search of a copy; its result goes into the board with
+//    PredejReseni(Reseni().DeskaProHledani(), ...) - the solver's only way
+//    to the board - and then PoHledani(duration); a start that failed calls
+//    ZrusHledani. Automatic replay: KrokVpred on the solve board
 //    while Stav.MaDalsiSkok (ZnovuPrehrat first when a replay has ended);
 //    "Hrát odsud" is Hrat(dpReseni).
 //  - Personal bests: an answer with DosazenCil() gives the moves (Stav.Tahu)
@@ -334,8 +335,8 @@ public:
     // the solution goes, the board returns to its start. Refused while a
     // search runs.
     TVysledekAkce PredHledanim(std::uint8_t zpusob);
-    // For SpustReseni only, between PredHledanim and PoHledani: the solver
-    // writes its result text and solution into it.
+    // For the search's result only, between PredHledanim and PoHledani: the
+    // solver's result text and solution go into it (PredejReseni).
     TSolveDeska& DeskaProHledani() { return Resena; }
     // The search has ended (its result is in the board) after dobaDni days:
     // the board at its start, the first solution jump marked.

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KavirelReseni.h"
 
-#include <algorithm>
-#include <memory>
-#include <utility>
-
 #if defined(__has_include)
 #if __has_include(<unistd.h>)
 #include <unistd.h>
@@ -15,11 +11,6 @@
 #include "KavirelHledani.h"
 #include "KavirelJazyk.h"
 #include "KavirelNejmene.h"
-#include "KavirelSluzba.h"
-
-namespace {
-const char* const Jednotka = "KavirelReseni";
-}
 
 // Translated where they are shown (Preloz); the board keeps them in Czech.
 const char* const TextReseniNalezeno = N_("Řešení nalezeno");
@@ -183,110 +174,3 @@ TReseni VyresDesku(const TSolveDeska& deska, std::uint8_t zpusob, TRizeniHledani
     return DejReseni(uloha);
 }
 
-// ---------------------------------------------------------------------------
-// The job facility.
-
-namespace {
-
-// The single job. Created on first use and never destroyed, so that a
-// completion call that outlives everything else still finds it.
-struct TModul {
-    TVolaniNaHlavnimVlakne Volani;
-    bool NoveVolani = false;  // the service still posts through an older carrier
-    std::unique_ptr<TSluzbaReseni> Sluzba;
-    std::size_t LimitPameti = 0;
-
-    TSolveDeska* ResenaDeska = nullptr;
-    std::function<void()> PoUkonceniReseni;
-    std::uint64_t Uloha = 0;  // the job whose completion is awaited; 0 none
-    std::uint64_t Pozic = 0;  // of the last job, once it has ended
-};
-
-TModul& Modul()
-{
-    static TModul* const modul = new TModul;
-    return *modul;
-}
-
-void PoSkonceniUlohy(const TVysledekUlohy& v)
-{
-    TModul& m = Modul();
-    if (v.Id != m.Uloha)
-        return;
-    TSolveDeska* deska = m.ResenaDeska;
-    std::function<void()> poUkonceni = std::move(m.PoUkonceniReseni);
-    m.ResenaDeska = nullptr;
-    m.PoUkonceniReseni = nullptr;
-    m.Pozic = v.Pozic;
-    // Nothing runs between these lines, so the flag may go first: a failing
-    // hand-over must not leave the window believing a search still runs.
-    m.Uloha = 0;
-    PredejReseni(*deska, JakoReseni(v));
-    if (poUkonceni)
-        poUkonceni();
-    if (v.Konec == TKonecUlohy::Chyba && v.Chyba)
-        std::rethrow_exception(v.Chyba);
-}
-
-}  // namespace
-
-void NastavVolaniNaHlavnimVlakne(TVolaniNaHlavnimVlakne volani)
-{
-    TModul& m = Modul();
-    m.Volani = std::move(volani);
-    m.NoveVolani = true;
-}
-
-bool SpustReseni(TSolveDeska& deska, std::function<void()> poUkonceniReseni)
-{
-    TModul& m = Modul();
-    if (m.Uloha != 0)
-        return false;
-    KAVIREL_ASSERT(static_cast<bool>(m.Volani), "Neni nastaveno volani na hlavnim vlakne", Jednotka);
-    if (m.NoveVolani || !m.Sluzba) {
-        // No job of the old service is alive: the last one has completed or
-        // was stopped and joined by UkonciReseni.
-        m.Sluzba.reset();
-        m.Sluzba = std::make_unique<TSluzbaReseni>(m.Volani);
-        m.NoveVolani = false;
-    }
-    TPozadavek pozadavek;
-    pozadavek.Deska = deska.Zaznam;
-    pozadavek.Zpusob = deska.ZpusobHledani;
-    pozadavek.LimitPameti = m.LimitPameti;
-    m.Uloha = m.Sluzba->Spust(pozadavek, PoSkonceniUlohy);
-    m.Pozic = 0;
-    m.ResenaDeska = &deska;
-    m.PoUkonceniReseni = std::move(poUkonceniReseni);
-    return true;
-}
-
-void PrerusReseni()
-{
-    TModul& m = Modul();
-    if (m.Uloha != 0)
-        m.Sluzba->Zastav(m.Uloha);
-}
-
-bool ProbihaReseni() { return Modul().Uloha != 0; }
-
-void UkonciReseni()
-{
-    TModul& m = Modul();
-    if (m.Sluzba) {
-        if (m.Uloha != 0)
-            m.Pozic = m.Sluzba->DejPrubeh(m.Uloha).Pozic;
-        m.Sluzba->Ukonci();
-    }
-    m.Uloha = 0;
-    m.ResenaDeska = nullptr;
-    m.PoUkonceniReseni = nullptr;
-}
-
-std::uint64_t DejPocetPozic()
-{
-    const TModul& m = Modul();
-    return m.Uloha != 0 ? m.Sluzba->DejPrubeh(m.Uloha).Pozic : m.Pozic;
-}
-
-void NastavLimitPameti(std::size_t bajty) { Modul().LimitPameti = bajty; }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The solver: the four searches and the solve board's job.
+// The solver: the four searches, and how a solve board hands its position to
+// them and takes their result back.
 //
 // Two search modes, each for both game types: the fastest mode returns the
 // first solution that a depth-first search over single jumps meets in a fixed
@@ -12,15 +13,13 @@
 // implementation only skips subtrees that provably cannot change them (see
 // KavirelHledani.h).
 //
-// The job facility at the end of this header is the solve tab's one job,
-// kept for the window until it moves to the solver service (KavirelSluzba.h),
-// over which it runs.
+// Searches in the background are jobs of the solver service
+// (KavirelSluzba.h).
 #pragma once
 
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -140,51 +139,6 @@ const char* TextVysledku(TVysledekHledani stav);
 void PredejReseni(TSolveDeska& deska, const TReseni& reseni);
 
 // Prepares, searches and reads the outcome on the calling thread. For tools
-// and tests; the user interface uses the job facility below.
+// and tests; the user interface runs its searches on the solver service.
 TReseni VyresDesku(const TSolveDeska& deska, std::uint8_t zpusob, TRizeniHledani& rizeni);
 
-// ---------------------------------------------------------------------------
-// The job facility of the user interface: the solve tab's single job, over a
-// solver service (KavirelSluzba.h) of its own. Everything here is called on
-// the user-interface thread. When the search ends, the worker posts one call
-// through the function installed with NastavVolaniNaHlavnimVlakne and ends;
-// that call runs later on the user-interface thread, writes the result into
-// the solve board, clears the running flag and runs the completion handler.
-// The worker never waits for the user-interface thread, so UkonciReseni can
-// join it at any moment without a deadlock.
-
-// Carries a call to the user-interface thread. It must return without waiting
-// for the call to run (a queued, non-blocking post).
-using TVolaniNaHlavnimVlakne = std::function<void(std::function<void()>)>;
-
-// Installs the carrier. Must be set before the first SpustReseni; a job
-// already running keeps the carrier it started with.
-void NastavVolaniNaHlavnimVlakne(TVolaniNaHlavnimVlakne volani);
-
-// Starts a search of the solve board in the mode of its ZpusobHledani, from
-// the position its record holds. The board must stay alive and keep its
-// numbering until the completion has run or UkonciReseni has returned. When
-// the search ends, on the user-interface thread: the result goes into deska
-// (StavReseni, Reseni), the running flag is cleared, then poUkonceniReseni
-// runs; a search that failed is handed over as stopped and what it threw is
-// thrown from the call after the handler has run. Returns false, and does
-// nothing, while a job is running.
-bool SpustReseni(TSolveDeska& deska, std::function<void()> poUkonceniReseni);
-
-// Asks the running search to stop and returns at once. Nothing when no job
-// runs or it has already ended.
-void PrerusReseni();
-
-// A job was started and its completion has not run yet.
-bool ProbihaReseni();
-
-// Stops a running search, waits for its worker and drops a completion that is
-// still on its way, so that nothing touches the solve board or the handler
-// afterwards. Call it before destroying either. Idempotent.
-void UkonciReseni();
-
-// Positions examined so far by the current (or last) job.
-std::uint64_t DejPocetPozic();
-
-// Bound of the tables of the following jobs in bytes; 0 restores the default.
-void NastavLimitPameti(std::size_t bajty);
