@@ -13,7 +13,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "KavirelChyby.h"
@@ -60,87 +59,45 @@ void SestavPoradiObrazu(const TModel<K>& m, const std::vector<std::uint8_t>& obr
     KAVIREL_ASSERT(skoku == m.Skoky.size(), "Obraz desky bez vsech skoku", "KavirelHledani");
 }
 
-// For each jump, the jumps that share a field with it (itself among them):
-// the only ones whether they can be made changes by making it.
-struct TSousedniSkoky {
-    std::vector<std::uint32_t> Od;  // jump k's neighbours: Skoky[Od[k]] up to Skoky[Od[k + 1]]
-    std::vector<std::uint16_t> Skoky;
-};
-
-template <class K>
-void SestavSousedniSkoky(const TModel<K>& m, TSousedniSkoky& s)
+// The jumps that can be made in position s: every group of
+// SestavZpetneSkoky at once, with the jumped field full before the jump in
+// the normal game and empty in the Leibniz game.
+template <bool Leibniz, class K>
+int PocetSkoku(const TZpetneSkoky<K>& z, K s)
 {
-    // A field takes part in at most twelve jumps: four from it, four over
-    // it and four onto it.
-    std::uint16_t naPoli[MaxPoli][12];
-    std::uint8_t pocet[MaxPoli] = {};
-    for (std::size_t k = 0; k < m.Skoky.size(); ++k)
-        for (K x = m.Skoky[k].Maska; x != 0; x &= x - 1) {
-            const int f = NejnizsiBit(x);
-            naPoli[f][pocet[f]++] = static_cast<std::uint16_t>(k);
-        }
-    s.Od.assign(1, 0);
-    s.Skoky.clear();
-    s.Skoky.reserve(m.Skoky.size() * 24);
-    bool uz[4 * MaxPoli] = {};
-    for (std::size_t k = 0; k < m.Skoky.size(); ++k) {
-        const std::size_t zacatek = s.Skoky.size();
-        for (K x = m.Skoky[k].Maska; x != 0; x &= x - 1) {
-            const int f = NejnizsiBit(x);
-            for (int i = 0; i < pocet[f]; ++i) {
-                const std::uint16_t j = naPoli[f][i];
-                if (!uz[j]) {
-                    uz[j] = true;
-                    s.Skoky.push_back(j);
-                }
-            }
-        }
-        for (std::size_t i = zacatek; i < s.Skoky.size(); ++i)
-            uz[s.Skoky[i]] = false;
-        s.Od.push_back(static_cast<std::uint32_t>(s.Skoky.size()));
+    // Summed per start field in three bit planes and counted at the end:
+    // no field starts more than four jumps, and three counts of bits cost
+    // less than one per group where the processor has no instruction for it.
+    using TZ = TZpetneSkoky<K>;
+    K jedna = 0, dve = 0, ctyri = 0;
+    for (const typename TZ::TSkupina& g : z.Skupiny) {
+        const K pres = TZ::Posun(s, g.Pres);
+        const K x = g.Odkud & s & (Leibniz ? K(~pres) : pres) & ~TZ::Posun(s, g.Kam);
+        const K prenos = jedna & x;
+        jedna ^= x;
+        ctyri |= dve & prenos;
+        dve ^= prenos;
     }
+    return PocetBitu(jedna) + 2 * PocetBitu(dve) + 4 * PocetBitu(ctyri);
 }
 
-// The hint's orders as one search holds them: an image's, where one is
-// asked for, and the neighbour lists of the corner order's tie-break, built
-// on first use, since most hints are decided before any jump is tried.
-class TPoradiRady {
-public:
-    std::unique_ptr<TPoradiObrazu> Obraz;  // none: the scan order
-
-    template <class K>
-    const TSousedniSkoky& Sousedni(const TModel<K>& m)
-    {
-        if (SousedniSkoky.Od.empty())
-            SestavSousedniSkoky(m, SousedniSkoky);
-        return SousedniSkoky;
-    }
-
-private:
-    TSousedniSkoky SousedniSkoky;
-};
-
 // Sorts the n children of s (each with its jump in .Skok) by the corners
-// they leave to change, then, where `sousedni` is given, by the jumps that
-// can be made after them, the most first; stably: the order they were
-// generated in among equals.
+// they leave to change, then by the jumps that can be made after them, the
+// most first; stably: the order they were generated in among equals.
+// `skupiny`: the jumps as SestavZpetneSkoky groups them.
 template <bool Leibniz, class K, class TDite>
-void SeradPodleRohu(const TModel<K>& m, const TSousedniSkoky* sousedni, K s, TDite* deti, int n)
+void SeradPodleRohu(const TModel<K>& m, const TZpetneSkoky<K>& skupiny, K s, TDite* deti, int n)
 {
-    // A child's jumps differ from its parent's only among the neighbours of
-    // the jump that made it, so that difference ranks the children.
+    // Counted a group of jumps at a time: a list of the jumps whose
+    // possibility the child's jump changes would be shorter, but each of its
+    // entries is a load and a compare of its own, and the sort took a quarter
+    // of a hard hint's search.
     constexpr int vahaRohu = 8 * MaxPoli;
     int klic[4 * MaxPoli];
     for (int i = 0; i < n; ++i) {
-        const std::uint16_t k = deti[i].Skok;
-        const K dite = s ^ m.Skoky[k].Maska;
-        klic[i] = PocetBitu(K(m.Rohy & (Leibniz ? K(~dite) : dite))) * vahaRohu;
-        if (sousedni == nullptr)
-            continue;
-        for (std::uint32_t j = sousedni->Od[k]; j < sousedni->Od[k + 1u]; ++j) {
-            const TSkok<K>& t = m.Skoky[sousedni->Skoky[j]];
-            klic[i] += int((s & t.Maska) == t.Nutne) - int((dite & t.Maska) == t.Nutne);
-        }
+        const K dite = s ^ m.Skoky[deti[i].Skok].Maska;
+        klic[i] = PocetBitu(K(m.Rohy & (Leibniz ? K(~dite) : dite))) * vahaRohu
+                  - PocetSkoku<Leibniz>(skupiny, dite);
     }
     for (int i = 1; i < n; ++i) {
         const TDite d = deti[i];

@@ -40,12 +40,12 @@ public:
           VlastniUrovne(M, Sym, rizeni.Zastavit)
     {
         SestavModel(U, Leibniz, M);
-        if (!Leibniz && P.UviznuteKameny)
+        if ((!Leibniz && P.UviznuteKameny) || (!Nejkratsi && P.RohyNapred))
             SestavZpetneSkoky(M, Skupiny);
         Hloubka = M.Start - M.CilPocet;
         if (!Nejkratsi && !P.ObrazPoli.empty()) {
-            Poradi.Obraz = std::make_unique<TPoradiObrazu>();
-            SestavPoradiObrazu(M, P.ObrazPoli, Leibniz ? poVodorovneNapred : poSvisleNapred, *Poradi.Obraz);
+            PoradiObrazu = std::make_unique<TPoradiObrazu>();
+            SestavPoradiObrazu(M, P.ObrazPoli, Leibniz ? poVodorovneNapred : poSvisleNapred, *PoradiObrazu);
         }
         for (int i = 0; i <= DelkaCesty; ++i) {
             Tahy[i] = 0;
@@ -135,7 +135,7 @@ private:
     std::uint64_t Uzly = 0;
     bool Vycerpano = false;
     bool RohyNapred = P.RohyNapred;  // the order of the jumps now
-    TPoradiRady Poradi;  // P.ObrazPoli's order of the jumps, and the corner order's tie-break
+    std::unique_ptr<TPoradiObrazu> PoradiObrazu;  // P.ObrazPoli's order of the jumps; none: the scan order
     bool Preruseno = false;
     bool Nalezeno = false;
     // Odchylek: the discrepancies the dive has left (-1 no bound) and the
@@ -173,7 +173,7 @@ private:
     TUrovne<K> VlastniUrovne;
     // R.SdileneUrovne: the kept ones, which go on being built after the search.
     TUrovne<K>* Urovne = &VlastniUrovne;
-    TZpetneSkoky<K> Skupiny;  // the jumps grouped for UviznuteKameny
+    TZpetneSkoky<K> Skupiny;  // the jumps grouped, for UviznuteKameny and the corner order
     bool ZadnyCil = false;  // no goal position reachable from the start exists
 
     // PozicVRohovemPoradi: the corner order first, then the scan order.
@@ -520,7 +520,7 @@ private:
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
         if (RohyNapred)
-            SeradPodleRohu<Leibniz>(M, &Poradi.Sousedni(M), s, deti, n);
+            SeradPodleRohu<Leibniz>(M, Skupiny, s, deti, n);
         const std::uint64_t orezanoPred = Odchylky.Orezano;
         int zkousenych = 0;
         for (int i = 0; i < n; ++i) {

@@ -9,7 +9,7 @@ namespace KavirelHledani {
 template <bool Leibniz, bool Nejkratsi, class K>
 inline int TPruzkum<Leibniz, Nejkratsi, K>::RozvinDeti(K s, int h, int poradi, int citacDite, TDite* deti, int tahy)
 {
-    if (!Nejkratsi && Poradi.Obraz)
+    if (!Nejkratsi && PoradiObrazu)
         return RozvinDetiObrazu(s, h, citacDite, deti);
     int n = 0;
     const bool predtahnout = citacDite != M.CilPocet;
@@ -48,11 +48,11 @@ int TPruzkum<Leibniz, Nejkratsi, K>::RozvinDetiObrazu(K s, int h, int citacDite,
     const bool predtahnout = citacDite != M.CilPocet;
     const K kameny = s & M.Obdelnik;
     for (int j = 0; j < M.N; ++j) {
-        const int f = Poradi.Obraz->Pole[j];
+        const int f = PoradiObrazu->Pole[j];
         if ((kameny & Bit<K>(f)) == 0)
             continue;
-        for (int d = 0; d < Poradi.Obraz->Pocet[f]; ++d) {
-            const int k = Poradi.Obraz->Skoky[f][d];
+        for (int d = 0; d < PoradiObrazu->Pocet[f]; ++d) {
+            const int k = PoradiObrazu->Skoky[f][d];
             const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
             if ((s & skok.Maska) != skok.Nutne)
                 continue;

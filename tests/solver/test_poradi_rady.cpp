@@ -73,11 +73,11 @@ TEST(PoradiRady, RohyNapredRozhodujeJakoProsteHledani)
     }
 }
 
-// The corner order's tie-break counts only the jumps next to the one made;
-// the order must still be that of the corners left, then of all the jumps
-// that can be made after it, the most first, ties kept in the order given.
-// A neighbour list missing a jump, or holding one twice, would rank by a
-// wrong count.
+// The corner order's tie-break counts the jumps a group of them at a time,
+// with shifts of the position; the order must still be that of the corners
+// left, then of all the jumps that can be made after it, the most first,
+// ties kept in the order given. A shift the wrong way, or a jumped field
+// tested as in the other game, would rank by a wrong count.
 TEST(PoradiRady, RohyNapredRadiPodlePoctuDalsichSkoku)
 {
     struct TDite {
@@ -96,8 +96,8 @@ TEST(PoradiRady, RohyNapredRadiPodlePoctuDalsichSkoku)
             continue;
         KavirelHledani::TModel<std::uint64_t> m;
         KavirelHledani::SestavModel(u, leibniz, m);
-        KavirelHledani::TSousedniSkoky sousedni;
-        KavirelHledani::SestavSousedniSkoky(m, sousedni);
+        KavirelHledani::TZpetneSkoky<std::uint64_t> skupiny;
+        KavirelHledani::SestavZpetneSkoky(m, skupiny);
         const auto skoku = [&m](std::uint64_t s) {
             int n = 0;
             for (const auto& t : m.Skoky)
@@ -120,9 +120,9 @@ TEST(PoradiRady, RohyNapredRadiPodlePoctuDalsichSkoku)
             std::stable_sort(cekane.begin(), cekane.end(),
                              [&](const TDite& a, const TDite& b) { return klic(a) < klic(b); });
             if (leibniz)
-                KavirelHledani::SeradPodleRohu<true>(m, &sousedni, s, deti.data(), static_cast<int>(deti.size()));
+                KavirelHledani::SeradPodleRohu<true>(m, skupiny, s, deti.data(), static_cast<int>(deti.size()));
             else
-                KavirelHledani::SeradPodleRohu<false>(m, &sousedni, s, deti.data(), static_cast<int>(deti.size()));
+                KavirelHledani::SeradPodleRohu<false>(m, skupiny, s, deti.data(), static_cast<int>(deti.size()));
             SCOPED_TRACE(i);
             for (std::size_t j = 0; j < deti.size(); ++j)
                 ASSERT_EQ(deti[j].Skok, cekane[j].Skok) << j;
