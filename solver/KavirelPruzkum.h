@@ -9,14 +9,10 @@
 #include <vector>
 
 #include "KavirelHledani.h"
+#include "KavirelMezTahu.h"
+#include "KavirelMrtvePozice.h"
 #include "KavirelPoradiRady.h"
 #include "KavirelPozice.h"
-#include "KavirelSdileneMrtve.h"
-#include "KavirelSdileneUrovne.h"
-#include "KavirelTabulky.h"
-#include "KavirelUrovne.h"
-#include "KavirelUspechy.h"
-#include "KavirelUviznute.h"
 
 namespace KavirelHledani {
 
@@ -36,20 +32,15 @@ public:
     // positions searched before, for the published count.
     TPruzkum(TUlohaReseni& uloha, TRizeniHledani& rizeni, const TPravidla& pravidla, bool bezTabulek,
              std::uint64_t limitUzlu, std::uint64_t uzlyPredtim)
-        : U(uloha), R(rizeni), P(pravidla), BezTabulek(bezTabulek), LimitUzlu(limitUzlu), UzlyPredtim(uzlyPredtim),
-          VlastniUrovne(M, Sym, rizeni.Zastavit)
+        : U(uloha), R(rizeni), P(pravidla), BezTabulek(bezTabulek), Uzly{limitUzlu, uzlyPredtim},
+          Mrtve(M, Sym, P, rizeni, Uzly.Vycerpano), Mez(M, Sym, P, Mrtve, Cesty, Hloubka)
     {
         SestavModel(U, Leibniz, M);
-        if ((!Leibniz && P.UviznuteKameny) || (!Nejkratsi && P.RohyNapred))
-            SestavZpetneSkoky(M, Skupiny);
+        Mrtve.SestavSkupiny();
         Hloubka = M.Start - M.CilPocet;
         if (!Nejkratsi && !P.ObrazPoli.empty()) {
             PoradiObrazu = std::make_unique<TPoradiObrazu>();
             SestavPoradiObrazu(M, P.ObrazPoli, Leibniz ? poVodorovneNapred : poSvisleNapred, *PoradiObrazu);
-        }
-        for (int i = 0; i <= DelkaCesty; ++i) {
-            Tahy[i] = 0;
-            Nejlepsi[i] = static_cast<std::uint8_t>(i);  // i jumps make at most i moves
         }
         MaxDeti = std::max<std::size_t>(M.Skoky.size(), 1);
         Deti.reset(new TDite[MaxDeti * (DelkaCesty + 1)]);
@@ -57,18 +48,17 @@ public:
             Vnoucata.reset(new std::uint64_t[MaxDeti * MaxDeti]);
     }
 
-    ~TPruzkum() { Vypujcka.Vrat(Tabulka); }
-
     // Searches and writes the outcome into the job; false, and nothing
     // written, when a search without tables ran out of its positions.
     bool Spust()
     {
-        if (!BezTabulek)
-            Priprav();
-        else
-            // The parity classes cost next to nothing and decide many
-            // positions without a single jump (most of those in play).
-            ZadnyCil = P.Parita && Urovne->VyctiCile(Leibniz) && Urovne->VyradCileJineParity(M.S0);
+        if (!BezTabulek) {
+            const std::size_t uspechy = Mrtve.Priprav(Hloubka);
+            if (uspechy != 0)
+                Mez.VytvorUspechy(uspechy);
+        } else {
+            Mrtve.PripravParitu();
+        }
         if (!Stop()) {
             Sym.Obrazy(M.S0, Obrazy[0]);
             const K kanon = Sym.Kanon(M.S0);
@@ -79,34 +69,33 @@ public:
             } else if (!DvePoradi()) {
                 Rychle(M.S0, kanon, M.Start, 0);
             } else {
-                const std::uint64_t celkem = LimitUzlu;
-                LimitUzlu = LimitPodilu(celkem, P.PozicVRohovemPoradi, UzlyPredtim);
+                const std::uint64_t celkem = Uzly.Limit;
+                Uzly.Limit = LimitPodilu(celkem, P.PozicVRohovemPoradi, Uzly.Predtim);
                 Rychle(M.S0, kanon, M.Start, 0);
-                if (Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly < celkem) {
+                if (Uzly.Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly.Pocet < celkem) {
                     RohyNapred = false;
-                    LimitUzlu = celkem;
-                    Vycerpano = Preruseno = false;
+                    Uzly.Limit = celkem;
+                    Uzly.Vycerpano = Preruseno = false;
                     Rychle(M.S0, kanon, M.Start, 0);
                 }
             }
         } else {
             Preruseno = true;
         }
-        VlastniUrovne.Ukonci();
-        VlastniUrovne.PredejChybu();
-        R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
-        if (Vycerpano && BezTabulek)
+        Mrtve.Ukonci();
+        R.PocetPozic.store(Uzly.Celkem(), std::memory_order_relaxed);
+        if (Uzly.Vycerpano && BezTabulek)
             return false;
         U.Preruseno = Preruseno;
-        U.Nalezeno = Nalezeno;
-        if (Nalezeno) {
+        U.Nalezeno = Cesty.Nalezeno;
+        if (Cesty.Nalezeno) {
             for (int i = 0; i < DelkaCesty; ++i)
-                U.Vysledek[i] = Vysledek[i + 1];
+                U.Vysledek[i] = Cesty.Vysledek[i + 1];
         }
         return true;
     }
 
-    std::uint64_t DejUzly() const { return UzlyPredtim + Uzly; }
+    std::uint64_t DejUzly() const { return Uzly.Celkem(); }
 
 private:
     struct TDite {
@@ -130,14 +119,17 @@ private:
     int Hloubka = 0;  // jumps of every solution
 
     const bool BezTabulek;
-    std::uint64_t LimitUzlu;
-    const std::uint64_t UzlyPredtim;
-    std::uint64_t Uzly = 0;
-    bool Vycerpano = false;
+    // The positions the search has visited, against its bound.
+    struct TUzly {
+        std::uint64_t Limit;           // 0: no bound
+        const std::uint64_t Predtim;   // visited by the searches before, for the published count
+        std::uint64_t Pocet = 0;
+        bool Vycerpano = false;        // the bound ran out: the search unwinds as if stopped
+        std::uint64_t Celkem() const { return Predtim + Pocet; }
+    } Uzly;
     bool RohyNapred = P.RohyNapred;  // the order of the jumps now
     std::unique_ptr<TPoradiObrazu> PoradiObrazu;  // P.ObrazPoli's order of the jumps; none: the scan order
     bool Preruseno = false;
-    bool Nalezeno = false;
     // Odchylek: the discrepancies the dive has left (-1 no bound) and the
     // subtrees it cut for want of them.
     struct TOdchylky {
@@ -147,16 +139,7 @@ private:
     // Odchylek: the dives before the full search (KavirelPruzkumPonory.h).
     bool Ponory(K kanon);
 
-    // Entries 1..81 as in the rules; entry 0 unused.
-    TSkokCesty Cesta[DelkaCesty + 1];
-    TSkokCesty Vysledek[DelkaCesty + 1];
-    // The same paths as jump indices, for the table of recorded subtrees.
-    std::uint16_t CestaSkoky[DelkaCesty + 1] = {};
-    std::uint16_t VysledekSkoky[DelkaCesty + 1] = {};
-    TUspechy Uspechy;
-    std::uint64_t Zaznamu = 0;  // solutions recorded
-    std::uint8_t Tahy[DelkaCesty + 1];
-    std::uint8_t Nejlepsi[DelkaCesty + 1];
+    TCestyPruzkumu<Nejkratsi> Cesty;
 
     // Per depth: the images of the position under the symmetries, and the
     // legal jumps with the canonical positions they lead to.
@@ -166,269 +149,27 @@ private:
     std::unique_ptr<std::uint64_t[]> Vnoucata;  // room for PosudVnoucata (shortest mode)
 
     TSymetrie<K> Sym;
-    TTabulka Tabulka;
-    bool MaTabulku = false;
-    // SdileneMrtve: the table goes back to the owner's searches at the end.
-    TVypujckaMrtvych Vypujcka;
-    TUrovne<K> VlastniUrovne;
-    // R.SdileneUrovne: the kept ones, which go on being built after the search.
-    TUrovne<K>* Urovne = &VlastniUrovne;
-    TZpetneSkoky<K> Skupiny;  // the jumps grouped, for UviznuteKameny and the corner order
-    bool ZadnyCil = false;  // no goal position reachable from the start exists
+    TMrtvePozice<Leibniz, Nejkratsi, K> Mrtve;
+    TMezTahu<Leibniz, Nejkratsi, K> Mez;  // the shortest mode's
 
     // PozicVRohovemPoradi: the corner order first, then the scan order.
-    bool DvePoradi() const { return !BezTabulek && P.RohyNapred && P.PozicVRohovemPoradi != 0 && LimitUzlu != 0; }
+    bool DvePoradi() const { return !BezTabulek && P.RohyNapred && P.PozicVRohovemPoradi != 0 && Uzly.Limit != 0; }
 
     // A search unwinds as if stopped once it has run out of positions.
-    bool Stop() const { return Vycerpano || R.Zastavit.load(std::memory_order_relaxed); }
+    bool Stop() const { return Uzly.Vycerpano || R.Zastavit.load(std::memory_order_relaxed); }
 
     void Zverejni()
     {
-        if (++Uzly > LimitUzlu && LimitUzlu != 0)
-            Vycerpano = true;
-        if ((Uzly & 4095) == 0) {
-            R.PocetPozic.store(UzlyPredtim + Uzly, std::memory_order_relaxed);
+        if (++Uzly.Pocet > Uzly.Limit && Uzly.Limit != 0)
+            Uzly.Vycerpano = true;
+        if ((Uzly.Pocet & 4095) == 0) {
+            R.PocetPozic.store(Uzly.Celkem(), std::memory_order_relaxed);
             // Add a level while the levels have cost less than the search.
-            Urovne->PostavPodlePrace(Uzly, Nejkratsi ? PodilStavebNejkratsi : PodilStavebNejrychlejsi);
+            Mrtve.DejUrovne().PostavPodlePrace(Uzly.Pocet, Nejkratsi ? PodilStavebNejkratsi : PodilStavebNejrychlejsi);
         }
-    }
-
-    // The table grows as soon as it fills up.
-    void PoUlozeni()
-    {
-        if (Tabulka.MaRust())
-            Tabulka.Rust([this] { return Stop(); });
-    }
-
-    void Priprav()
-    {
-        const bool uplnyVycet = (P.Parita || P.Urovne) && Urovne->VyctiCile(Leibniz);
-        if (uplnyVycet) {
-            if (P.Parita ? Urovne->VyradCileJineParity(M.S0) : P.Urovne && Urovne->ZadnyCil()) {
-                ZadnyCil = true;
-                return;
-            }
-            if (P.Symetrie)
-                NajdiSymetrie(M, Sym);
-        }
-        const bool sUrovnemi = uplnyVycet && P.Urovne;
-
-        const TRozdeleniPameti pamet = RozdelPamet(R.LimitPameti != 0 ? R.LimitPameti : VychoziLimitPameti(), M.N,
-                                                   Nejkratsi, Nejkratsi && P.Uspechy, sUrovnemi);
-        if (pamet.Uspechy != 0)
-            Uspechy.Vytvor(pamet.Uspechy);  // without it the search only does more work
-        const bool tabulkaTreba = P.MrtveTabulka || (Nejkratsi && P.Neuspechy);
-        // SdileneMrtve: the fastest mode's table, which holds only dead
-        // positions, is kept between the searches of one owner.
-        const bool sdilet = !Nejkratsi && P.SdileneMrtve && P.MrtveTabulka && R.SdileneMrtve != nullptr;
-        if (tabulkaTreba && sdilet)
-            MaTabulku = Vypujcka.Ziskej(R.SdileneMrtve, M, Leibniz, Sym, pamet.Tabulka, Tabulka);
-        else
-            MaTabulku = tabulkaTreba && Tabulka.Vytvor(pamet.Tabulka);
-        if (!sUrovnemi)
-            return;
-        const bool naPozadi = P.DruheVlakno && std::thread::hardware_concurrency() > 1;
-        // The fastest mode's levels only cut, so kept ones may come with
-        // more levels built than this search would have built by now.
-        if (!Nejkratsi && R.SdileneUrovne != nullptr) {
-            Urovne = &R.SdileneUrovne->Pro(VlastniUrovne, M, Leibniz, Sym, Hloubka, pamet.Arena, naPozadi);
-            return;
-        }
-        Urovne->Zacni(pamet.Arena, Hloubka);
-        if (naPozadi)
-            Urovne->StavejNaPozadi();
-    }
-
-    // ---- The rules, one predicate each. A true answer cuts the subtree.
-
-    // Urovne (and the counter, which only falls): the position cannot reach
-    // a goal according to the levels computed backwards.
-    bool MrtvaPodleUrovni(std::uint64_t otisk, int citac) const
-    {
-        if (citac < M.CilPocet || ZadnyCil)
-            return true;
-        const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        return j < Urovne->Pocet() && !Urovne->MoznaZiva(j, otisk);
-    }
-
-    // UviznuteKameny, normal game: stones that stay for good rule out the
-    // goal. Only two jumps or more above the levels: a position right above
-    // them is cut as cheaply by its children's look at the top level, and
-    // below them the levels are exact.
-    bool Uviznuta(K s, int citac) const
-    {
-        return !Leibniz && P.UviznuteKameny && citac - M.CilPocet >= static_cast<int>(Urovne->Pocet()) + 2
-               && MaUviznuteKameny(M, Skupiny, s, M.Vzor);
-    }
-
-    // MrtveTabulka: a finished subtree below the position met no goal.
-    bool MrtvaPodleTabulky(K kanon, int citac) const
-    {
-        return P.MrtveTabulka && MaTabulku && NadUrovnemi(citac) && Tabulka.JeMrtva(kanon);
-    }
-
-    // The key of a visit in the table of failed visits. The direction order
-    // (the last jump's direction) stays out of it: whether a subtree records
-    // anything does not depend on the order its jumps are tried in. It
-    // records exactly when some path below meets the bound vector as it was
-    // on entry, since only a recording lowers that vector; and a path's move
-    // counts follow from the position, the landing field and the count so
-    // far. The landing field matters only through a jump that starts there:
-    // with none (PokracovaniJenSeSkokem) every first jump below begins a
-    // move, as at the start. A symmetry maps paths to paths with the same
-    // move counts, so the canonical position with the image of the landing
-    // field stands for the whole class (NeuspechySymetricky).
-    struct TKlicNavstevy {
-        K Pozice;
-        std::uint8_t Kam;  // field index + 1; 0: no move to continue
-    };
-
-    // `pokracuje`: a jump may start on the landing field (MuzeSkocit).
-    TKlicNavstevy KlicNavstevy(K s, K kanon, int kamIndex, int obraz, bool pokracuje) const
-    {
-        if (P.PokracovaniJenSeSkokem && !pokracuje)
-            return TKlicNavstevy{P.NeuspechySymetricky ? kanon : s, 0};
-        if (P.NeuspechySymetricky)
-            return TKlicNavstevy{kanon, static_cast<std::uint8_t>(Sym.ObrazPole(obraz, kamIndex) + 1)};
-        return TKlicNavstevy{s, static_cast<std::uint8_t>(kamIndex + 1)};
-    }
-
-    // Neuspechy: the same position and landing field failed before with no
-    // more moves than now.
-    bool NeuspelaDriv(const TKlicNavstevy& klic, int tahy) const
-    {
-        if (!P.Neuspechy || !MaTabulku)
-            return false;
-        const int neuspech = Tabulka.NeuspesnyTah(klic.Pozice, klic.Kam);
-        return neuspech >= 0 && neuspech <= tahy;
-    }
-
-    // NeuspechyNapricPokracovanim: a move to continue only lowers the move
-    // counts of the paths below, by one at most (their first jump, when it
-    // starts on the landing field). So a failure with a move to continue is
-    // one without it too, and one without it at m moves is one with it at
-    // m + 1 moves; both are kept under the key without a landing field.
-    bool NeuspelaBezPokracovani(const TKlicNavstevy& klic, int tahy) const
-    {
-        return P.NeuspechyNapricPokracovanim && klic.Kam != 0
-               && NeuspelaDriv(TKlicNavstevy{klic.Pozice, 0}, tahy - 1);
-    }
-
-    // MezTahu: the moves so far plus those the corners still need exceed
-    // what the recorded solution allows at its last jump.
-    bool PrekrocenaMezTahu(K s, int h, int kamIndex, int tahy) const
-    {
-        return P.MezTahu && tahy + DolniMezTahu<Leibniz>(M, s, h, kamIndex) > Nejlepsi[Hloubka];
-    }
-
-    // The moves of the path after `skok` from the position after jump h: a
-    // jump from where the last one landed continues its move.
-    int NoveTahy(int h, int tahy, const TSkok<K>& skok) const
-    {
-        return h == 0 ? 1 : tahy + (skok.CisloOdkud == Cesta[h].CisloKam ? 0 : 1);
-    }
-
-    // The bound: after jump h + 1 a path may have made no more moves than
-    // the recorded solution had there.
-    bool NadMezi(int h, int noveTahy) const { return noveTahy > Nejlepsi[h + 1]; }
-
-    // MezPoSkoku: the bound over the next jumps. Where one more move would be
-    // over the bound after each of the child's next d jumps, those jumps
-    // must all continue its move; a child from which no such chain can
-    // follow records nothing. A chain is asked for three jumps at most, so
-    // that the test stays a few dozen bit operations; a longer one must
-    // begin with those three anyway. Not for a child at a goal's counter,
-    // which jumps no more.
-    bool BezTahuVMezi(K dite, int h, int tahyDite, int citacDite, int kamIndex) const
-    {
-        if (!P.MezPoSkoku || citacDite <= M.CilPocet)
-            return false;
-        constexpr int maxRetez = 3;
-        const int zbyva = Hloubka - (h + 1);
-        int d = 0;
-        while (d < zbyva && d < maxRetez && NadMezi(h + 1 + d, tahyDite + 1))
-            ++d;
-        return d > 0 && !MuzePokracovat(M, dite, kamIndex, d);
-    }
-
-    // Uspechy: the key of a subtree besides its position.
-    std::uint32_t KlicUspechu(int h, int kamIndex, bool pokracuje, bool svisle) const
-    {
-        if (h == 0)
-            return 0;
-        return (pokracuje ? static_cast<std::uint32_t>(kamIndex + 1) : 0)
-               | (!Leibniz && svisle ? 0x100u : 0u);
-    }
-
-    // Uspechy: the subtree recorded σ last and the bound below is exactly
-    // σ's move counts; records σ again.
-    // Looking up recorded subtrees pays only where many solutions are
-    // recorded, one after another with the same move counts.
-    bool MaUspechy() const { return P.Uspechy && Uspechy && Zaznamu > P.ZaznamuPredUspechy; }
-
-    bool ZnovuUspech(K s, std::uint32_t klic, int h, int tahy)
-    {
-        const int delka = Hloubka - h;
-        if (h == 0 || delka <= 0 || delka > MaxDelkaUspechu)
-            return false;
-        const std::uint16_t* sigma = Uspechy.Najdi(s, klic, delka);
-        if (sigma == nullptr)
-            return false;
-        int t = tahy;
-        std::uint8_t odkud = Cesta[h].CisloKam;
-        for (int i = 0; i < delka; ++i) {
-            const TSkok<K>& skok = M.Skoky[sigma[i]];
-            t += skok.CisloOdkud == odkud ? 0 : 1;
-            if (t != Nejlepsi[h + 1 + i])
-                return false;
-            odkud = skok.CisloKam;
-        }
-        for (int i = 0; i < delka; ++i) {
-            const TSkok<K>& skok = M.Skoky[sigma[i]];
-            Cesta[h + 1 + i] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
-            CestaSkoky[h + 1 + i] = sigma[i];
-            Tahy[h + 1 + i] = Nejlepsi[h + 1 + i];
-        }
-        Zaznamenej();
-        for (int i = 0; i < delka; ++i) {
-            Cesta[h + 1 + i] = TSkokCesty{};
-            Tahy[h + 1 + i] = 0;
-        }
-        return true;
-    }
-
-    void ZapamatujUspech(K s, std::uint32_t klic, int h)
-    {
-        const int delka = Hloubka - h;
-        if (P.Uspechy && Uspechy && h != 0 && delka > 0 && delka <= MaxDelkaUspechu)
-            Uspechy.Uloz(s, klic, VysledekSkoky + h + 1, delka);
     }
 
     // ----
-
-    bool NadUrovnemi(int citac) const { return static_cast<std::size_t>(citac - M.CilPocet) >= Urovne->Pocet(); }
-
-    bool JeMrtva(K kanon, std::uint64_t otisk, int citac) const
-    {
-        return MrtvaPodleUrovni(otisk, citac) || MrtvaPodleTabulky(kanon, citac);
-    }
-
-    void Predtahni(K kanon, std::uint64_t otisk, int citac) const
-    {
-        const std::size_t j = static_cast<std::size_t>(citac - M.CilPocet);
-        if (j < Urovne->Pocet())
-            Urovne->Predtahni(j, otisk);
-        else if (MaTabulku)
-            Tabulka.Predtahni(kanon);
-    }
-
-    void UlozMrtvou(K kanon, int citac)
-    {
-        if (P.MrtveTabulka && MaTabulku && NadUrovnemi(citac)) {
-            Tabulka.UlozMrtvou(kanon, citac - M.CilPocet);
-            PoUlozeni();
-        }
-    }
 
     // The legal jumps from s in the order of the scan, with the canonical
     // positions they lead to, whose table entries are fetched meanwhile.
@@ -446,7 +187,7 @@ private:
     {
         const std::uint64_t otisk = Otisk(kanon);
         if (predtahnout)
-            Predtahni(kanon, otisk, citacDite);
+            Mrtve.Predtahni(kanon, otisk, citacDite);
         d.Kanon = kanon;
         d.Otisk = otisk;
         d.Skok = static_cast<std::uint16_t>(k);
@@ -477,21 +218,7 @@ private:
     // A goal position is tested by the child itself.
     bool JeDiteMrtve(const TDite& d, int citacDite) const
     {
-        return citacDite != M.CilPocet && JeMrtva(d.Kanon, d.Otisk, citacDite);
-    }
-
-    void Zaznamenej()
-    {
-        Nalezeno = true;
-        ++Zaznamu;
-        for (int i = 1; i <= DelkaCesty; ++i)
-            Vysledek[i] = Cesta[i];
-        if (Nejkratsi) {
-            for (int i = 1; i <= DelkaCesty; ++i) {
-                Nejlepsi[i] = Tahy[i];
-                VysledekSkoky[i] = CestaSkoky[i];
-            }
-        }
+        return citacDite != M.CilPocet && Mrtve.JeMrtva(d.Kanon, d.Otisk, citacDite);
     }
 
     int KonecCesty(K s, int citac) const { return KavirelHledani::KonecCesty(M, s, citac); }
@@ -507,20 +234,20 @@ private:
         const int konec = KonecCesty(s, citac);
         if (konec >= 0) {
             if (konec == 1)
-                Zaznamenej();
+                Cesty.Zaznamenej();
             return konec == 1;
         }
-        if (h == 0 && JeMrtva(kanon, Otisk(kanon), citac))
+        if (h == 0 && Mrtve.JeMrtva(kanon, Otisk(kanon), citac))
             return false;  // the parent tests its children itself
-        if (Uviznuta(s, citac)) {
-            UlozMrtvou(kanon, citac);  // spares the test on the next visit
+        if (Mrtve.Uviznuta(s, citac)) {
+            Mrtve.UlozMrtvou(kanon, citac);  // spares the test on the next visit
             return false;
         }
         constexpr int poradi = Leibniz ? poVodorovneNapred : poSvisleNapred;
         TDite* deti = Deti.get() + static_cast<std::size_t>(h) * MaxDeti;
         const int n = RozvinDeti(s, h, poradi, citac - 1, deti);
         if (RohyNapred)
-            SeradPodleRohu<Leibniz>(M, Skupiny, s, deti, n);
+            SeradPodleRohu<Leibniz>(M, Mrtve.DejSkupiny(), s, deti, n);
         const std::uint64_t orezanoPred = Odchylky.Orezano;
         int zkousenych = 0;
         for (int i = 0; i < n; ++i) {
@@ -533,18 +260,18 @@ private:
             }
             const int k = deti[i].Skok;
             const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
-            Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
+            Cesty.Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
             Sym.ObrazyPoSkoku(Obrazy[h], k, Obrazy[h + 1]);
             Odchylky.Zbyva -= odchylka;
             const bool konec = Rychle(s ^ skok.Maska, deti[i].Kanon, citac - 1, h + 1);
             Odchylky.Zbyva += odchylka;
-            Cesta[h + 1] = TSkokCesty{};
+            Cesty.Cesta[h + 1] = TSkokCesty{};
             if (konec)
                 return true;
         }
         // A subtree a dive cut may hold a solution.
         if (Odchylky.Orezano == orezanoPred)
-            UlozMrtvou(kanon, citac);
+            Mrtve.UlozMrtvou(kanon, citac);
         return false;
     }
 
@@ -559,28 +286,28 @@ private:
             Preruseno = true;
             return 0;
         }
-        if (h != 0 && NadMezi(h - 1, tahy))
+        if (h != 0 && Mez.NadMezi(h - 1, tahy))
             return 0;
         const int konec = KonecCesty(s, citac);
         if (konec >= 0) {
             if (konec == 0)
                 return vCisty;
-            Zaznamenej();
+            Cesty.Zaznamenej();
             return vZaznam;
         }
-        if (h == 0 ? JeMrtva(kanon, Otisk(kanon), citac) : MrtvaPodleTabulky(kanon, citac))
+        if (h == 0 ? Mrtve.JeMrtva(kanon, Otisk(kanon), citac) : Mrtve.MrtvaPodleTabulky(kanon, citac))
             return vCisty;
-        if (Uviznuta(s, citac)) {
-            UlozMrtvou(kanon, citac);
+        if (Mrtve.Uviznuta(s, citac)) {
+            Mrtve.UlozMrtvou(kanon, citac);
             return vCisty;
         }
         const bool pokracuje = h != 0 && MuzeSkocit(M, s, kamIndex);
-        const TKlicNavstevy klic = KlicNavstevy(s, kanon, kamIndex, obraz, pokracuje);
-        if (h != 0 && (NeuspelaDriv(klic, tahy) || NeuspelaBezPokracovani(klic, tahy)))
+        const auto klic = Mez.KlicNavstevy(s, kanon, kamIndex, obraz, pokracuje);
+        if (h != 0 && (Mez.NeuspelaDriv(klic, tahy) || Mez.NeuspelaBezPokracovani(klic, tahy)))
             return 0;
-        if (Hloubka >= 1 && Hloubka <= DelkaCesty && PrekrocenaMezTahu(s, h, kamIndex, tahy))
+        if (Hloubka >= 1 && Hloubka <= DelkaCesty && Mez.PrekrocenaMezTahu(s, h, kamIndex, tahy))
             return 0;
-        if (MaUspechy() && ZnovuUspech(s, KlicUspechu(h, kamIndex, pokracuje, svisle), h, tahy))
+        if (Mez.MaUspechy() && Mez.ZnovuUspech(s, Mez.KlicUspechu(h, kamIndex, pokracuje, svisle), h, tahy))
             return vZaznam;
         // The normal game turns to left and right first after a vertical jump.
         const int poradi = Leibniz || svisle ? poVodorovneNapred : poSvisleNapred;
@@ -598,38 +325,38 @@ private:
             }
             const int k = deti[i].Skok;
             const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
-            const int noveTahy = NoveTahy(h, tahy, skok);
-            if (NadMezi(h, noveTahy)) {
+            const int noveTahy = Mez.NoveTahy(h, tahy, skok);
+            if (Mez.NadMezi(h, noveTahy)) {
                 // The bound would send the child back at once: spare the call.
                 cisty = false;
                 continue;
             }
-            Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
-            Tahy[h + 1] = static_cast<std::uint8_t>(noveTahy);
-            CestaSkoky[h + 1] = static_cast<std::uint16_t>(k);
+            Cesty.Cesta[h + 1] = TSkokCesty{skok.CisloOdkud, skok.CisloKam};
+            Cesty.Tahy[h + 1] = static_cast<std::uint8_t>(noveTahy);
+            Cesty.CestaSkoky[h + 1] = static_cast<std::uint16_t>(k);
             Sym.ObrazyPoSkoku(Obrazy[h], k, Obrazy[h + 1]);
             const int r = Kratce(s ^ skok.Maska, deti[i].Kanon, deti[i].Obraz, citac - 1, h + 1, noveTahy,
                                  skok.IndexKam, skok.Svisly);
-            Tahy[h + 1] = 0;
-            Cesta[h + 1] = TSkokCesty{};
+            Cesty.Tahy[h + 1] = 0;
+            Cesty.Cesta[h + 1] = TSkokCesty{};
             zaznam = zaznam || (r & vZaznam) != 0;
             cisty = cisty && (r & vCisty) != 0;
         }
         if (Preruseno)
             return zaznam ? vZaznam : 0;
         if (zaznam) {
-            ZapamatujUspech(s, KlicUspechu(h, kamIndex, pokracuje, svisle), h);
+            Mez.ZapamatujUspech(s, Mez.KlicUspechu(h, kamIndex, pokracuje, svisle), h);
             return vZaznam;
         }
         if (cisty) {
-            UlozMrtvou(kanon, citac);
+            Mrtve.UlozMrtvou(kanon, citac);
             return vCisty;
         }
-        if (P.Neuspechy && MaTabulku && h != 0) {
-            Tabulka.UlozNeuspech(klic.Pozice, klic.Kam, tahy, citac - M.CilPocet);
+        if (P.Neuspechy && Mrtve.MaTabulku() && h != 0) {
+            Mrtve.DejTabulku().UlozNeuspech(klic.Pozice, klic.Kam, tahy, citac - M.CilPocet);
             if (P.NeuspechyNapricPokracovanim && klic.Kam != 0)
-                Tabulka.UlozNeuspech(klic.Pozice, std::uint8_t(0), tahy, citac - M.CilPocet);
-            PoUlozeni();
+                Mrtve.DejTabulku().UlozNeuspech(klic.Pozice, std::uint8_t(0), tahy, citac - M.CilPocet);
+            Mrtve.PoUlozeni();
         }
         return 0;
     }

@@ -22,9 +22,10 @@ inline int TPruzkum<Leibniz, Nejkratsi, K>::RozvinDeti(K s, int h, int poradi, i
             const TSkok<K>& skok = M.Skoky[static_cast<std::size_t>(k)];
             if ((s & skok.Maska) != skok.Nutne)
                 continue;
-            const int tahyDite = Nejkratsi ? NoveTahy(h, tahy, skok) : 0;
+            const int tahyDite = Nejkratsi ? Mez.NoveTahy(h, tahy, skok) : 0;
             if (Nejkratsi
-                && (NadMezi(h, tahyDite) || BezTahuVMezi(s ^ skok.Maska, h, tahyDite, citacDite, skok.IndexKam))) {
+                && (Mez.NadMezi(h, tahyDite)
+                    || Mez.BezTahuVMezi(s ^ skok.Maska, h, tahyDite, citacDite, skok.IndexKam))) {
                 deti[n].Skok = static_cast<std::uint16_t>(k);
                 deti[n].Soud = sdNadMezi;
                 ++n;
@@ -68,12 +69,12 @@ inline void TPruzkum<Leibniz, Nejkratsi, K>::PosudDeti(K s, int h, int tahy, int
 {
     if (citacDite == M.CilPocet)
         return;
-    const bool neuspechy = P.Neuspechy && MaTabulku;
+    const bool neuspechy = P.Neuspechy && Mrtve.MaTabulku();
     for (int i = 0; i < n; ++i) {
         TDite& d = deti[i];
         if (d.Soud != sdZkusit)
             continue;
-        if (JeMrtva(d.Kanon, d.Otisk, citacDite)) {
+        if (Mrtve.JeMrtva(d.Kanon, d.Otisk, citacDite)) {
             d.Soud = sdMrtve;
             continue;
         }
@@ -84,12 +85,12 @@ inline void TPruzkum<Leibniz, Nejkratsi, K>::PosudDeti(K s, int h, int tahy, int
         if (neuspechy) {
             // Unless its line is on its way already for the question
             // whether it is dead.
-            const TKlicNavstevy klic = KlicNavstevy(dite, d.Kanon, skok.IndexKam, d.Obraz, pokracuje);
-            if (klic.Pozice != d.Kanon || !NadUrovnemi(citacDite))
-                Tabulka.Predtahni(klic.Pozice);
+            const auto klic = Mez.KlicNavstevy(dite, d.Kanon, skok.IndexKam, d.Obraz, pokracuje);
+            if (klic.Pozice != d.Kanon || !Mrtve.NadUrovnemi(citacDite))
+                Mrtve.DejTabulku().Predtahni(klic.Pozice);
         }
-        if (MaUspechy())
-            Uspechy.Predtahni(dite, KlicUspechu(h + 1, skok.IndexKam, pokracuje, skok.Svisly), Hloubka - h - 1);
+        if (Mez.MaUspechy())
+            Mez.PredtahniUspech(dite, Mez.KlicUspechu(h + 1, skok.IndexKam, pokracuje, skok.Svisly), h);
     }
     PosudVnoucata(s, h, citacDite, deti, n);
     if (!neuspechy)
@@ -100,9 +101,9 @@ inline void TPruzkum<Leibniz, Nejkratsi, K>::PosudDeti(K s, int h, int tahy, int
             continue;
         const TSkok<K>& skok = M.Skoky[d.Skok];
         const K dite = s ^ skok.Maska;
-        const int noveTahy = NoveTahy(h, tahy, skok);
-        const TKlicNavstevy klic = KlicNavstevy(dite, d.Kanon, skok.IndexKam, d.Obraz, d.Pokracuje);
-        if (NeuspelaDriv(klic, noveTahy) || NeuspelaBezPokracovani(klic, noveTahy))
+        const int noveTahy = Mez.NoveTahy(h, tahy, skok);
+        const auto klic = Mez.KlicNavstevy(dite, d.Kanon, skok.IndexKam, d.Obraz, d.Pokracuje);
+        if (Mez.NeuspelaDriv(klic, noveTahy) || Mez.NeuspelaBezPokracovani(klic, noveTahy))
             d.Soud = sdNeuspech;
     }
 }
@@ -110,16 +111,16 @@ inline void TPruzkum<Leibniz, Nejkratsi, K>::PosudDeti(K s, int h, int tahy, int
 template <bool Leibniz, bool Nejkratsi, class K>
 inline void TPruzkum<Leibniz, Nejkratsi, K>::PosudVnoucata(K s, int h, int citacDite, TDite* deti, int n)
 {
-    const std::size_t vrchol = Urovne->Pocet();
+    const std::size_t vrchol = Mrtve.DejUrovne().Pocet();
     if (!P.Vnoucata || vrchol == 0 || citacDite - 1 <= M.CilPocet
         || static_cast<std::size_t>(citacDite - M.CilPocet) != vrchol)
         return;
-    Urovne->NajdiMrtveDeti(
+    Mrtve.DejUrovne().NajdiMrtveDeti(
         s, Obrazy[h], vrchol - 1, n, Vnoucata.get(),
         [deti](int i) { return deti[i].Soud == sdZkusit ? static_cast<int>(deti[i].Skok) : -1; },
         [this, deti, citacDite](int i) {
             deti[i].Soud = sdMrtve;
-            UlozMrtvou(deti[i].Kanon, citacDite);
+            Mrtve.UlozMrtvou(deti[i].Kanon, citacDite);
         });
 }
 

@@ -14,22 +14,22 @@ inline bool TPruzkum<Leibniz, Nejkratsi, K>::Ponory(K kanon)
 {
     if (BezTabulek || P.Odchylek < 0 || !RohyNapred)
         return false;
-    const std::uint64_t celkem = LimitUzlu;
+    const std::uint64_t celkem = Uzly.Limit;
     const std::uint64_t podil = (DvePoradi() ? P.PozicVRohovemPoradi : celkem) / 2;
     if (celkem != 0)
-        LimitUzlu = LimitPodilu(celkem, podil, UzlyPredtim);
+        Uzly.Limit = LimitPodilu(celkem, podil, Uzly.Predtim);
     bool rozhodnuto = false;
     for (int d = 0; d <= P.Odchylek && !rozhodnuto; ++d) {
         Odchylky = TOdchylky{d, 0};
         rozhodnuto = Rychle(M.S0, kanon, M.Start, 0) || Odchylky.Orezano == 0;
     }
     Odchylky = TOdchylky{};
-    const bool jenPodil = Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly < celkem;
-    LimitUzlu = celkem;
+    const bool jenPodil = Uzly.Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly.Pocet < celkem;
+    Uzly.Limit = celkem;
     if (!jenPodil)
         return rozhodnuto;
     // Only the dives' share ran out: the full search goes on from here.
-    Vycerpano = Preruseno = false;
+    Uzly.Vycerpano = Preruseno = false;
     return false;
 }
 
