@@ -94,7 +94,64 @@ inline std::vector<TZaznamDesky> TestovaciKatalog()
     return k;
 }
 
-class OknoTest : public ::testing::Test {
+// The window's parts by object name, as scripts and assistive technology
+// find them, and what its session holds, read only.
+class CastiOkna : public ::testing::Test {
+protected:
+    std::unique_ptr<TMainForm> Okno;
+
+    // A missing control fails the test.
+    template <class T = QWidget>
+    T* O(const QString& jmeno) const
+    {
+        T* o = Okno->findChild<T*>(jmeno);
+        EXPECT_NE(o, nullptr) << jmeno.toStdString();
+        return o;
+    }
+    QLabel* L(const char* jmeno) const { return O<QLabel>(QString::fromLatin1(jmeno)); }
+    QPushButton* B(const char* jmeno) const { return O<QPushButton>(QString::fromLatin1(jmeno)); }
+    QLineEdit* E(const char* jmeno) const { return O<QLineEdit>(QString::fromLatin1(jmeno)); }
+    QAction* A(const char* jmeno) const { return O<QAction>(QString::fromLatin1(jmeno)); }
+    QMenu* M(const char* jmeno) const { return O<QMenu>(QString::fromLatin1(jmeno)); }
+    QWidget* O(const char* jmeno) const { return O<QWidget>(QString::fromLatin1(jmeno)); }
+    TZalozky* Zalozky() const { return O<TZalozky>(QStringLiteral("Zalozky")); }
+    TRadioGroup* Vyber() const { return O<TRadioGroup>(QStringLiteral("grpEditVyber")); }
+
+    // What the session and the tabs hold, read only.
+    const TRelaceHry& Relace() const { return Okno->DejRelaci(); }
+    const TGameDeska& HerniDeska() const { return Relace().Hra().HraciDeska(); }
+    const TSolveDeska& ResenaDeska() const { return Relace().Reseni().ResenaDeska(); }
+    const TEditDeska& EditovanaDeska() const { return Relace().Editace().EditovanaDeska(); }
+    const TZaznamDesky& ZaznamReseni() const { return Relace().Reseni().ZaznamReseni(); }
+    const TZaznamDesky& ZaznamNahrany() const { return O<TZalozkaNahrat>(QStringLiteral("tabNahrat"))->DejZaznam(); }
+    TResitel* Resitel() const { return O<TResitel>(QStringLiteral("Resitel")); }
+    bool ProbihaHledani() const { return Resitel()->Hleda(); }
+    std::uint64_t PocetPozic() const { return Resitel()->PocetPozic(); }
+    bool HledaRadu() const { return Resitel()->HledaRadu(); }
+    int VlakenRady() const { return Resitel()->PocetVlaken(); }
+    QTimer* CasovacPrehrani() const { return O<QTimer>(QStringLiteral("CasovacPrehrani")); }
+    bool PrehravaSe() const { return CasovacPrehrani()->isActive(); }
+    TNapovedaOkno* OknoNapovedy() const { return Okno->findChild<TNapovedaOkno*>(); }
+    // The editor's palette: its element i, and its colours.
+    TEditPole* PrvekPalety(int i) const
+    {
+        for (TEditPole* p : O("ProstorEditDesky")->findChildren<TEditPole*>())
+            if (p->CisloPrvku == i)
+                return p;
+        ADD_FAILURE() << "no palette element " << i;
+        return nullptr;
+    }
+    const TBarvy& BarvyPalety() const { return O<TZalozkaEdit>(QStringLiteral("tabEdit"))->BarvyPalety(); }
+    TGraphGameDeska* PohledDesky() const { return O<TGraphGameDeska>(QStringLiteral("PohledDesky")); }
+    const TBarvy& BarvyDesky() const { return PohledDesky()->DejBarvy(); }
+
+    static std::string T(const QLabel* l) { return l->text().toStdString(); }
+    // A button's caption as drawn: its mnemonic's mark is an underline.
+    static std::string T(const QAbstractButton* b) { return QString(b->text()).remove(QLatin1Char('&')).toStdString(); }
+    static bool Ukazan(const QWidget* w) { return !w->isHidden(); }
+};
+
+class OknoTest : public CastiOkna {
 protected:
     struct TZprava {
         TDruhZpravy Druh;
@@ -106,7 +163,6 @@ protected:
     QByteArray PuvodniKonfigurace;
     TZobrazeniZpravy PuvodniZobrazeni;
     std::vector<TZprava> Zpravy;
-    std::unique_ptr<TMainForm> Okno;
     TVyberSouboru PuvodniVyberSouboru;
 
     void SetUp() override
@@ -152,49 +208,6 @@ protected:
     // Ends the window as the program does: FormDestroy writes the catalogue.
     void Zavri() { Okno.reset(); }
 
-    // Controls by object name, as scripts and assistive technology find
-    // them; a missing one fails the test.
-    template <class T = QWidget>
-    T* O(const QString& jmeno) const
-    {
-        T* o = Okno->findChild<T*>(jmeno);
-        EXPECT_NE(o, nullptr) << jmeno.toStdString();
-        return o;
-    }
-    QLabel* L(const char* jmeno) const { return O<QLabel>(QString::fromLatin1(jmeno)); }
-    QPushButton* B(const char* jmeno) const { return O<QPushButton>(QString::fromLatin1(jmeno)); }
-    QLineEdit* E(const char* jmeno) const { return O<QLineEdit>(QString::fromLatin1(jmeno)); }
-    QAction* A(const char* jmeno) const { return O<QAction>(QString::fromLatin1(jmeno)); }
-    QMenu* M(const char* jmeno) const { return O<QMenu>(QString::fromLatin1(jmeno)); }
-    QWidget* O(const char* jmeno) const { return O<QWidget>(QString::fromLatin1(jmeno)); }
-    TZalozky* Zalozky() const { return O<TZalozky>(QStringLiteral("Zalozky")); }
-    TRadioGroup* Vyber() const { return O<TRadioGroup>(QStringLiteral("grpEditVyber")); }
-
-    // What the session and the tabs hold, read only.
-    const TRelaceHry& Relace() const { return Okno->DejRelaci(); }
-    const TGameDeska& HerniDeska() const { return Relace().Hra().HraciDeska(); }
-    const TSolveDeska& ResenaDeska() const { return Relace().Reseni().ResenaDeska(); }
-    const TEditDeska& EditovanaDeska() const { return Relace().Editace().EditovanaDeska(); }
-    const TZaznamDesky& ZaznamReseni() const { return Relace().Reseni().ZaznamReseni(); }
-    const TZaznamDesky& ZaznamNahrany() const { return O<TZalozkaNahrat>(QStringLiteral("tabNahrat"))->DejZaznam(); }
-    TResitel* Resitel() const { return O<TResitel>(QStringLiteral("Resitel")); }
-    bool ProbihaHledani() const { return Resitel()->Hleda(); }
-    std::uint64_t PocetPozic() const { return Resitel()->PocetPozic(); }
-    bool HledaRadu() const { return Resitel()->HledaRadu(); }
-    int VlakenRady() const { return Resitel()->PocetVlaken(); }
-    QTimer* CasovacPrehrani() const { return O<QTimer>(QStringLiteral("CasovacPrehrani")); }
-    bool PrehravaSe() const { return CasovacPrehrani()->isActive(); }
-    TNapovedaOkno* OknoNapovedy() const { return Okno->findChild<TNapovedaOkno*>(); }
-    // The editor's palette: its element i, and its colours.
-    TEditPole* PrvekPalety(int i) const
-    {
-        for (TEditPole* p : O("ProstorEditDesky")->findChildren<TEditPole*>())
-            if (p->CisloPrvku == i)
-                return p;
-        ADD_FAILURE() << "no palette element " << i;
-        return nullptr;
-    }
-    const TBarvy& BarvyPalety() const { return O<TZalozkaEdit>(QStringLiteral("tabEdit"))->BarvyPalety(); }
     // The file the user picks in a file dialog; an empty text cancels it.
     void NastavVyberSouboru(TVyberSouboru vyber)
     {
@@ -203,8 +216,6 @@ protected:
             PuvodniVyberSouboru = std::move(predchozi);
     }
 
-    TGraphGameDeska* PohledDesky() const { return O<TGraphGameDeska>(QStringLiteral("PohledDesky")); }
-    const TBarvy& BarvyDesky() const { return PohledDesky()->DejBarvy(); }
     // The middle of a field's control on the board, where a click lands.
     QPoint StredPole(int x, int y) const
     {
@@ -299,11 +310,6 @@ protected:
         for (const QChar znak : text)
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(znak), Qt::NoModifier);
     }
-
-    static std::string T(const QLabel* l) { return l->text().toStdString(); }
-    // A button's caption as drawn: its mnemonic's mark is an underline.
-    static std::string T(const QAbstractButton* b) { return QString(b->text()).remove(QLatin1Char('&')).toStdString(); }
-    static bool Ukazan(const QWidget* w) { return !w->isHidden(); }
 
     // Whether a field's number shows in the given member's colour.
     bool MaCislo(TPozice p, TBarva TBarvy::*clen = &TBarvy::BarvaCislo) const
