@@ -238,14 +238,12 @@ private:
     }
 
     // One step: the ball whose last step added fewer positions grows by a
-    // move (so the two grow about alike in positions, not in moves). Then
-    // the positions it added meet the other ball.
+    // move (so the two grow about alike in positions, not in moves), and
+    // the positions it adds meet the other ball as it goes.
     bool Krok()
     {
         const bool vpred = !ZDolu || Dopredu.Novych <= Dozadu.Novych;
-        if (!(vpred ? RozsirVpred() : RozsirZpet()))
-            return false;
-        return Setkej(vpred ? Dopredu : Dozadu, vpred ? Dozadu : Dopredu, vpred);
+        return vpred ? RozsirVpred() : RozsirZpet();
     }
 
     // One step of a side: a sweep over its layers in the order of its
@@ -253,10 +251,13 @@ private:
     // `rozvin(s, r, cena, pole, vloz)` passes each child of a position of
     // the frontier (r or r + 1 moves away) to `vloz(kanon, pole)`. The
     // positions r + 1 moves away that a layer gets are complete, with all
-    // their ways in, before the sweep reaches that layer.
+    // their ways in, once the sweep has left the layer before it; then they
+    // meet the other ball, and the first meeting ends the step (Setkej).
     template <class FRozvin>
     bool Rozsir(TStrana& strana, int smer, FRozvin&& rozvin)
     {
+        const bool vpred = smer < 0;
+        const TStrana& druha = vpred ? Dozadu : Dopredu;
         const int r = strana.Polomer;
         const int prvni = smer < 0 ? M.Start : M.CilPocet;
         const int konec = smer < 0 ? M.CilPocet : M.Start;
@@ -292,6 +293,10 @@ private:
             if (cil != nullptr) {
                 cil->Dokonci();
                 novych += cil->DejPocet() - predtim;
+                if (!Setkej(*cil, druha, dalsi, r + 1, vpred))
+                    return false;
+                if (Nejlepsi.Celkem >= 0)
+                    break;
             }
         }
         Dopocitej(mistni);
@@ -366,41 +371,44 @@ private:
     // Stones (normal game) or empty fields (Leibniz game) of a position.
     int Citac(K s) const { return Leibniz ? M.N - PocetBitu(s) : PocetBitu(s); }
 
-    // The positions a side added in its last step, each looked up on the
-    // other side: the least total through them. Without a goal side, a
-    // position on the goal's counter is a goal (no others are kept).
-    bool Setkej(const TStrana& ta, const TStrana& druha, bool vpred)
+    // The positions `v` (of counter `citac`) has just got, `polomer` moves
+    // from their end, each looked up on the other side until one is there.
+    // Without a goal side, a position on the goal's counter is a goal (no
+    // others are kept). In the step in which the balls first meet, every
+    // meeting has the same total: before it every solution has more moves
+    // than the radii add up to, and a position just added meets the other
+    // ball at most that many moves plus one from both ends. So the first
+    // one found is a least one, and the rest of the step, often half of all
+    // the search's work, is spared.
+    bool Setkej(const TVrstva<K>& v, const TStrana& druha, int citac, int polomer, bool vpred)
     {
+        const bool cilova = !ZDolu && vpred && citac == M.CilPocet;
+        const TVrstva<K>* tam = druha.Vrstvy[static_cast<std::size_t>(citac)].get();
+        if (tam == nullptr && !cilova)
+            return true;
         std::uint64_t mistni = 0;
-        for (int citac = M.CilPocet; citac <= M.Start; ++citac) {
-            const bool cilova = !ZDolu && vpred && citac == M.CilPocet;
-            const TVrstva<K>* v = ta.Vrstvy[static_cast<std::size_t>(citac)].get();
-            const TVrstva<K>* tam = druha.Vrstvy[static_cast<std::size_t>(citac)].get();
-            if (v == nullptr || (tam == nullptr && !cilova))
+        for (std::size_t i = 0; i < v.DejMist(); ++i) {
+            if ((i & 0xFFFF) == 0 && Stop())
+                return Selhani();
+            const auto& m = v.Misto(i);
+            if (m.Udaje == 0 || TCena<K>::Z(m.Udaje) != polomer)
                 continue;
-            for (std::size_t i = 0; i < v->DejMist(); ++i) {
-                if ((i & 0xFFFF) == 0 && Stop())
-                    return Selhani();
-                const auto& m = v->Misto(i);
-                if (m.Udaje == 0 || TCena<K>::Z(m.Udaje) != ta.Polomer)
-                    continue;
-                if (!Zapocitej(mistni))
-                    return Selhani();
-                K pole = 0;
-                const int cena = cilova ? 0 : tam->Najdi(m.Pozice, pole);
-                if (cena < 0)
-                    continue;
-                const K spolecne = pole & m.Udaje & TCena<K>::Pole;
-                TSetkani<K> s;
-                s.Pozice = m.Pozice;
-                s.Citac = citac;
-                s.CenaVpred = vpred ? ta.Polomer : cena;
-                s.CenaZpet = vpred ? cena : ta.Polomer;
-                s.Pokracovani = spolecne != 0 ? NejnizsiBit(spolecne) : -1;
-                s.Celkem = s.CenaVpred + s.CenaZpet - (spolecne != 0 ? 1 : 0);
-                if (Nejlepsi.Celkem < 0 || s.Celkem < Nejlepsi.Celkem)
-                    Nejlepsi = s;
-            }
+            if (!Zapocitej(mistni))
+                return Selhani();
+            K pole = 0;
+            const int cena = cilova ? 0 : tam->Najdi(m.Pozice, pole);
+            if (cena < 0)
+                continue;
+            const K spolecne = pole & m.Udaje & TCena<K>::Pole;
+            TSetkani<K> s;
+            s.Pozice = m.Pozice;
+            s.Citac = citac;
+            s.CenaVpred = vpred ? polomer : cena;
+            s.CenaZpet = vpred ? cena : polomer;
+            s.Pokracovani = spolecne != 0 ? NejnizsiBit(spolecne) : -1;
+            s.Celkem = s.CenaVpred + s.CenaZpet - (spolecne != 0 ? 1 : 0);
+            Nejlepsi = s;
+            break;
         }
         Dopocitej(mistni);
         return true;
