@@ -259,8 +259,8 @@ private:
         const bool vpred = smer < 0;
         const TStrana& druha = vpred ? Dozadu : Dopredu;
         const int r = strana.Polomer;
-        const int prvni = smer < 0 ? M.Start : M.CilPocet;
-        const int konec = smer < 0 ? M.CilPocet : M.Start;
+        const int prvni = vpred ? M.Start : M.CilPocet;
+        const int konec = vpred ? M.CilPocet : M.Start;
         std::size_t novych = 0;
         std::uint64_t mistni = 0;
         for (int citac = prvni; citac != konec; citac += smer) {

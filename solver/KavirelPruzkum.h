@@ -69,13 +69,10 @@ public:
             } else if (!DvePoradi()) {
                 Rychle(M.S0, kanon, M.Start, 0);
             } else {
-                const std::uint64_t celkem = Uzly.Limit;
-                Uzly.Limit = LimitPodilu(celkem, P.PozicVRohovemPoradi, Uzly.Predtim);
+                const std::uint64_t celkem = Uzly.Omez(P.PozicVRohovemPoradi);
                 Rychle(M.S0, kanon, M.Start, 0);
-                if (Uzly.Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly.Pocet < celkem) {
+                if (PoPodilu(celkem)) {
                     RohyNapred = false;
-                    Uzly.Limit = celkem;
-                    Uzly.Vycerpano = Preruseno = false;
                     Rychle(M.S0, kanon, M.Start, 0);
                 }
             }
@@ -126,6 +123,14 @@ private:
         std::uint64_t Pocet = 0;
         bool Vycerpano = false;        // the bound ran out: the search unwinds as if stopped
         std::uint64_t Celkem() const { return Predtim + Pocet; }
+        // Bounds the search to a share of the bound (LimitPodilu); returns
+        // the whole bound.
+        std::uint64_t Omez(std::uint64_t podil)
+        {
+            const std::uint64_t celkem = Limit;
+            Limit = LimitPodilu(celkem, podil, Predtim);
+            return celkem;
+        }
     } Uzly;
     bool RohyNapred = P.RohyNapred;  // the order of the jumps now
     std::unique_ptr<TPoradiObrazu> PoradiObrazu;  // P.ObrazPoli's order of the jumps; none: the scan order
@@ -151,6 +156,18 @@ private:
     TSymetrie<K> Sym;
     TMrtvePozice<Leibniz, Nejkratsi, K> Mrtve;
     TMezTahu<Leibniz, Nejkratsi, K> Mez;  // the shortest mode's
+
+    // After a search within a share of the bound `celkem` (TUzly::Omez):
+    // the whole bound again; true, with the search set to go on from where
+    // it was, when only the share ran out.
+    bool PoPodilu(std::uint64_t celkem)
+    {
+        const bool jenPodil = Uzly.Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly.Pocet < celkem;
+        Uzly.Limit = celkem;
+        if (jenPodil)
+            Uzly.Vycerpano = Preruseno = false;
+        return jenPodil;
+    }
 
     // PozicVRohovemPoradi: the corner order first, then the scan order.
     bool DvePoradi() const { return !BezTabulek && P.RohyNapred && P.PozicVRohovemPoradi != 0 && Uzly.Limit != 0; }

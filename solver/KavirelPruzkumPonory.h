@@ -14,23 +14,15 @@ inline bool TPruzkum<Leibniz, Nejkratsi, K>::Ponory(K kanon)
 {
     if (BezTabulek || P.Odchylek < 0 || !RohyNapred)
         return false;
-    const std::uint64_t celkem = Uzly.Limit;
-    const std::uint64_t podil = (DvePoradi() ? P.PozicVRohovemPoradi : celkem) / 2;
-    if (celkem != 0)
-        Uzly.Limit = LimitPodilu(celkem, podil, Uzly.Predtim);
+    const std::uint64_t celkem = Uzly.Omez((DvePoradi() ? P.PozicVRohovemPoradi : Uzly.Limit) / 2);
     bool rozhodnuto = false;
     for (int d = 0; d <= P.Odchylek && !rozhodnuto; ++d) {
         Odchylky = TOdchylky{d, 0};
         rozhodnuto = Rychle(M.S0, kanon, M.Start, 0) || Odchylky.Orezano == 0;
     }
     Odchylky = TOdchylky{};
-    const bool jenPodil = Uzly.Vycerpano && !R.Zastavit.load(std::memory_order_relaxed) && Uzly.Pocet < celkem;
-    Uzly.Limit = celkem;
-    if (!jenPodil)
-        return rozhodnuto;
-    // Only the dives' share ran out: the full search goes on from here.
-    Uzly.Vycerpano = Preruseno = false;
-    return false;
+    // Where only the dives' share ran out, the full search goes on from here.
+    return !PoPodilu(celkem) && rozhodnuto;
 }
 
 }  // namespace KavirelHledani
