@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One search of a job (KavirelHledani.h): its state, the rules as
-// predicates, and the recursions of the two modes.
+// One search of a job (KavirelHledani.h): its state and the recursions of
+// the two modes; the rules as predicates are those of its dead positions
+// (KavirelMrtvePozice.h) and of its bound on moves (KavirelMezTahu.h).
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
-#include <thread>
-#include <vector>
 
 #include "KavirelHledani.h"
 #include "KavirelMezTahu.h"
