@@ -182,14 +182,28 @@ private:
         return 1;
     }
 
-    // Rule Resitelnost: the fastest mode on its own thread, its tables
-    // bounded by a sixth of the search's bound and taken out of its budget
-    // (not started when the budget has no room).
+    // Rule Resitelnost: the fastest mode, its tables bounded by a sixth of
+    // the search's bound and taken out of its budget (not started when the
+    // budget has no room). With P.CekaniNaResitelnost, the balls wait for
+    // its verdict while it has both cores (its levels on a second thread),
+    // up to that many of its positions, which count as the search's own;
+    // then the two go on side by side.
     void SpustResitelnost()
     {
         const std::size_t podil = Rozpocet.DejLimit() / 6;
-        if (Rozpocet.Vezmi(podil))
-            Resitelnost.reset(new TResitelnost(U, Leibniz, podil));
+        if (!Rozpocet.Vezmi(podil))
+            return;
+        const bool cekat = P.CekaniNaResitelnost != 0;
+        Resitelnost.reset(new TResitelnost(U, Leibniz, podil, cekat));
+        if (!cekat)
+            return;
+        const std::uint64_t zaklad = Pozic;
+        std::uint64_t jejich = 0;
+        Resitelnost->PockejNejvyse(P.CekaniNaResitelnost, R.Zastavit, [&](std::uint64_t n) {
+            jejich = n;
+            R.PocetPozic.store(zaklad + n, std::memory_order_relaxed);
+        });
+        Pozic = zaklad + jejich;
     }
 
     // The outcome of a search cut short: no solution where the fastest mode

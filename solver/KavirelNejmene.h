@@ -29,11 +29,17 @@
 // * Obousmerne: the goal side grows too; without it only the start's ball
 //   grows until it reaches a goal position.
 // * Resitelnost: once the balls have grown a little, the fastest mode
-//   decides on a second thread whether there is any solution at all
+//   decides on threads of its own whether there is any solution at all
 //   (KavirelResitelnost.h); where there is none, the balls stop at once
 //   instead of growing until one holds every position of its side, and a
 //   search whose balls outgrow the memory bound waits for that verdict
 //   instead of ending as stopped.
+// The balls wait for that verdict at first, so that the fastest mode has
+// the whole machine: with a solution it mostly finds one within
+// milliseconds, and without one its proof is what ends the search. Beside
+// the balls, on one core, that proof took twice as long; with its levels
+// on a second thread beside the balls, three threads on two cores, the
+// solved boards got slower (measured).
 // The ball that grows next is the one whose last step added fewer
 // positions; a search takes the same course every time. The balls grow on
 // the calling thread alone: growing both at once, or one on two threads,
@@ -56,10 +62,13 @@ struct TPravidlaNejmene {
     bool Symetrie = true;
     bool Obousmerne = true;
     bool Resitelnost = true;
-    // Not a cut: the fastest mode of rule Resitelnost starts once the balls
-    // have counted this many positions (a search that ends sooner would
-    // only pay for the thread).
-    std::uint64_t PozicPredResitelnosti = 20000;
+    // Not cuts: the fastest mode of rule Resitelnost starts once the balls
+    // have counted this many positions (most searches end sooner, and would
+    // only pay for its start and for the wait), and the balls wait for its
+    // verdict until it has counted this many of its own (0: they go on at
+    // once, and it has one thread).
+    std::uint64_t PozicPredResitelnosti = 300000;
+    std::uint64_t CekaniNaResitelnost = 3000000;
 };
 
 // Searches a prepared job for a solution with the least moves. On return

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -22,14 +23,15 @@ namespace KavirelHledani {
 class TResitelnost {
 public:
     // Starts the fastest mode on a copy of the job, its tables bounded by
-    // `pamet` bytes, on one thread (no second one for its levels).
-    TResitelnost(const TUlohaReseni& uloha, bool leibniz, std::size_t pamet) : Uloha(uloha)
+    // `pamet` bytes, on a thread of its own and, with `druheVlakno`, its
+    // levels on a second one.
+    TResitelnost(const TUlohaReseni& uloha, bool leibniz, std::size_t pamet, bool druheVlakno) : Uloha(uloha)
     {
         Rizeni.LimitPameti = pamet;
-        Vlakno = std::thread([this, leibniz] {
+        Vlakno = std::thread([this, leibniz, druheVlakno] {
             try {
                 TPravidla pravidla;
-                pravidla.DruheVlakno = false;
+                pravidla.DruheVlakno = druheVlakno;
                 pravidla.UviznuteKameny = true;
                 Prohledej(Uloha, Rizeni, leibniz, false, pravidla);
                 if (!Uloha.Preruseno && !Uloha.Nalezeno)
@@ -59,6 +61,22 @@ public:
                 Podminka.wait_for(zamek, std::chrono::milliseconds(5));
         }
         Ukonci();
+    }
+
+    // Waits until the fastest mode has ended, has counted `pozic` positions
+    // or `zastavit` is set (each seen within a few milliseconds), passing
+    // its count so far to `prubeh` meanwhile; true when it has ended.
+    template <class F>
+    bool PockejNejvyse(std::uint64_t pozic, const std::atomic<bool>& zastavit, F&& prubeh)
+    {
+        std::unique_lock<std::mutex> zamek(Zamek);
+        for (;;) {
+            const std::uint64_t n = Rizeni.PocetPozic.load(std::memory_order_relaxed);
+            prubeh(n);
+            if (Hotovo || n >= pozic || zastavit.load(std::memory_order_relaxed))
+                return Hotovo;
+            Podminka.wait_for(zamek, std::chrono::milliseconds(5));
+        }
     }
 
     // Stops and joins the thread; idempotent.

@@ -265,8 +265,11 @@ TEST(Nejmene, ResitelnostRozhodujeKdyzDojdePamet)
     };
     for (const TZaznamDesky& z : desky) {
         SCOPED_TRACE(KresbaDesky(z));
+        // The balls go on at once, so that they are the ones to outgrow the
+        // bound.
         TPravidlaNejmene zapnuto;
         zapnuto.PozicPredResitelnosti = 0;
+        zapnuto.CekaniNaResitelnost = 0;
         TPravidlaNejmene vypnuto;
         vypnuto.Resitelnost = false;
         const TBeh dost = VyresNejmene(z, vypnuto);
