@@ -142,7 +142,13 @@ TEST(Nejmene, JakoProchazeniDoSirkyPoTazich)
         const Referencni::TVysledek ref = Referencni::VyresNejmene(deska, nullptr, 2'000'000);
         if (ref.Stav == Referencni::TStav::Preruseno)
             continue;
-        const TBeh b = VyresNejmene(z);
+        // The check for any solution in its three schedules: not started
+        // on boards this small, started at once with the balls waiting for
+        // its verdict, and started at once with the balls going on beside it.
+        TPravidlaNejmene pravidla;
+        pravidla.PozicPredResitelnosti = i % 3 == 0 ? pravidla.PozicPredResitelnosti : 0;
+        pravidla.CekaniNaResitelnost = i % 3 == 2 ? 1 : pravidla.CekaniNaResitelnost;
+        const TBeh b = VyresNejmene(z, pravidla);
         ASSERT_EQ(static_cast<int>(Stav(b.Reseni.Stav)), static_cast<int>(ref.Stav));
         ++pocty.Porovnano;
         pocty.Leibniz += z.TypHry != thNormalni;
