@@ -198,12 +198,10 @@ private:
         if (!cekat)
             return;
         const std::uint64_t zaklad = Pozic;
-        std::uint64_t jejich = 0;
         Resitelnost->PockejNejvyse(P.CekaniNaResitelnost, R.Zastavit, [&](std::uint64_t n) {
-            jejich = n;
-            R.PocetPozic.store(zaklad + n, std::memory_order_relaxed);
+            Pozic = zaklad + n;
+            R.PocetPozic.store(Pozic, std::memory_order_relaxed);
         });
-        Pozic = zaklad + jejich;
     }
 
     // The outcome of a search cut short: no solution where the fastest mode

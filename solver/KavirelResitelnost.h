@@ -51,30 +51,26 @@ public:
     // The position has been proven to have no solution.
     bool ZadneReseni() const { return Zadne.load(std::memory_order_acquire); }
 
-    // Waits until the fastest mode has ended or `zastavit` is set (seen
-    // within a few milliseconds), then stops and joins the thread.
+    // Waits until the fastest mode has ended or `zastavit` is set, then
+    // stops and joins the thread.
     void Pockej(const std::atomic<bool>& zastavit)
     {
-        {
-            std::unique_lock<std::mutex> zamek(Zamek);
-            while (!Hotovo && !zastavit.load(std::memory_order_relaxed))
-                Podminka.wait_for(zamek, std::chrono::milliseconds(5));
-        }
+        PockejNejvyse(UINT64_MAX, zastavit, [](std::uint64_t) {});
         Ukonci();
     }
 
     // Waits until the fastest mode has ended, has counted `pozic` positions
     // or `zastavit` is set (each seen within a few milliseconds), passing
-    // its count so far to `prubeh` meanwhile; true when it has ended.
+    // its count so far to `prubeh` meanwhile.
     template <class F>
-    bool PockejNejvyse(std::uint64_t pozic, const std::atomic<bool>& zastavit, F&& prubeh)
+    void PockejNejvyse(std::uint64_t pozic, const std::atomic<bool>& zastavit, F&& prubeh)
     {
         std::unique_lock<std::mutex> zamek(Zamek);
         for (;;) {
             const std::uint64_t n = Rizeni.PocetPozic.load(std::memory_order_relaxed);
             prubeh(n);
             if (Hotovo || n >= pozic || zastavit.load(std::memory_order_relaxed))
-                return Hotovo;
+                return;
             Podminka.wait_for(zamek, std::chrono::milliseconds(5));
         }
     }

@@ -146,8 +146,10 @@ TEST(Nejmene, JakoProchazeniDoSirkyPoTazich)
         // on boards this small, started at once with the balls waiting for
         // its verdict, and started at once with the balls going on beside it.
         TPravidlaNejmene pravidla;
-        pravidla.PozicPredResitelnosti = i % 3 == 0 ? pravidla.PozicPredResitelnosti : 0;
-        pravidla.CekaniNaResitelnost = i % 3 == 2 ? 1 : pravidla.CekaniNaResitelnost;
+        if (i % 3 != 0)
+            pravidla.PozicPredResitelnosti = 0;
+        if (i % 3 == 2)
+            pravidla.CekaniNaResitelnost = 1;
         const TBeh b = VyresNejmene(z, pravidla);
         ASSERT_EQ(static_cast<int>(Stav(b.Reseni.Stav)), static_cast<int>(ref.Stav));
         ++pocty.Porovnano;
